@@ -1,0 +1,57 @@
+// The game object's life: construction, the game thread, pause, resume and stop.
+#include "engine/game_object.h"
+
+namespace jetvale {
+
+GameObject::GameObject(Host& host, std::string assetDirectory)
+    : host_(host), assetDirectory_(std::move(assetDirectory)), frameTimer_(host), game_(host.TickCount()) {}
+
+GameObject::~GameObject() { Stop(); }
+
+bool GameObject::OpenDisplay(PresentSink& window) {
+  display_.SetDisplayMode(displayMode_);
+  if (GapiFailed(display_.OpenDisplay(window, kOpenFullScreen))) {
+    startupError_ = "cannot open the display: " + display_.OpenError();
+    return false;
+  }
+  return true;
+}
+
+bool GameObject::Start(PresentSink& window) {
+  if (!OpenDisplay(window)) return false;
+  running_.store(1);
+  threadEnded_.store(0);
+  paused_.store(0);
+  try {
+    thread_ = std::thread(&GameObject::GameThreadMain, this);
+  } catch (const std::system_error& failure) {
+    running_.store(0);
+    threadEnded_.store(1);
+    paused_.store(1);
+    startupError_ = std::string("cannot start the game thread: ") + failure.what();
+    return false;
+  }
+  return true;
+}
+
+void GameObject::GameThreadMain() {
+  while (IsRunning() == 1) {
+    RunFrame();
+    while (IsRunning() == 1 && paused_.load() == 1) host_.Sleep(100);
+  }
+  threadEnded_.store(1);
+}
+
+void GameObject::Pause() {
+  paused_.store(1);
+  host_.Sleep(1000);
+}
+
+void GameObject::Resume() { paused_.store(0); }
+
+void GameObject::Stop() {
+  running_.store(0);
+  if (thread_.joinable()) thread_.join();
+}
+
+}  // namespace jetvale

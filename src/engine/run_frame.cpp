@@ -1,0 +1,107 @@
+// One frame, top to bottom: picture, map, clock, status line, the current screen, title and borders, flip, wait.
+#include <array>
+#include <utility>
+
+#include "engine/bitmap_assets.h"
+#include "engine/game_object.h"
+#include "sim/calendar.h"
+
+namespace jetvale {
+namespace {
+
+constexpr int kFramesPerSecond = 30;
+
+// What the status line says when the map cannot be copied.
+constexpr std::array<std::pair<GapiResult, const char*>, 5> kMapErrorTexts = {{
+    {kGapiInvalidRect, "INVALIDRECT"},
+    {kGapiInPrimary, "IN PRIMARY"},
+    {kGapiInvalidParams, "INVALID PARAMS"},
+    {kGapiNotInitialized, "NOT INITIALIZED"},
+    {kGapiLocked, "LOCKED"},
+}};
+
+}  // namespace
+
+void GameObject::RunFrame() {
+  int width = display_.GetWidth();
+  int height = display_.GetHeight();
+
+  if (screenshotRequested_.load() == 1) {
+    backBuffer_.SaveSurface(kScreenshotFile);  // a failed save is not retried
+    screenshotRequested_.store(0);
+  }
+
+  if (setupNeeded_ == 1) {
+    if (!SetUpDisplay()) return;
+    width = display_.GetWidth();
+    height = display_.GetHeight();
+  }
+
+  const GapiRect wholeScreen{0, 0, width, height};
+  backBuffer_.BltFast(0, 0, frameSurface_, &wholeScreen, kBltOpaque);
+  DrawMap();
+
+  if (game_.clock.running == 1) {
+    AdvanceSimulation();
+    DrawClockTexts();
+  }
+
+  status_.DrawAndFade(backBuffer_);
+  Dispatch();
+  DrawTitleAndBorders(width, height);
+
+  if (display_.Flip() == kGapiBackBufferLost) display_.GetBackBuffer(backBuffer_);
+  if (frameTimer_.WaitForNextFrame() == kGapiFrameLate) host_.Sleep(1);
+}
+
+// The first frame opens the back buffer and loads the bitmaps. A bitmap that cannot be used ends the
+// game thread before anything is drawn; the window reports StartupError().
+bool GameObject::SetUpDisplay() {
+  host_.Sleep(100);
+  display_.SetDisplayMode(displayMode_);
+  display_.GetBackBuffer(backBuffer_);
+  const std::array<std::pair<const BitmapAsset*, CGapiSurface*>, 3> bitmaps = {{
+      {&kFrameBitmap, &frameSurface_},
+      {&kSpriteBitmap, &spriteSurface_},
+      {&kMapBitmap, &mapSurface_},
+  }};
+  for (const auto& [asset, surface] : bitmaps) {
+    if (!LoadBitmapAsset(assetDirectory_, *asset, *surface, startupError_)) {
+      running_.store(0);
+      return false;
+    }
+  }
+  frameTimer_.StartTimer(kFramesPerSecond);
+  setupNeeded_ = 0;
+  return true;
+}
+
+void GameObject::DrawMap() {
+  const GapiResult result = mapView_.DrawMap(backBuffer_, mapSurface_);
+  if (!GapiFailed(result)) return;
+  for (const auto& [code, text] : kMapErrorTexts) {
+    if (code == result) status_.Set(text, kErrorMessageFrames);
+  }
+}
+
+// The clock ticks once every GameSpeed frames.
+void GameObject::AdvanceSimulation() {
+  frameCounter_ += 1;
+  if (frameCounter_ % gameSpeed_ != 0) return;
+  timeText_ = AdvanceClock(game_);
+  dateText_ = game_.clock.DateText();
+}
+
+void GameObject::DrawClockTexts() {
+  backBuffer_.DrawTextW(203, 233, timeText_, kWhite, kTextTransparent);
+  backBuffer_.DrawTextW(230, 233, dateText_, kWhite, kTextTransparent);
+}
+
+void GameObject::DrawTitleAndBorders(int width, int height) {
+  backBuffer_.DrawTextW(273, 1, "Jetvale", kWhite, kTextTransparent);
+  backBuffer_.DrawLine(29, 10, 29, height - 10, kWhite, 0);  // toolbar | map
+  backBuffer_.DrawLine(0, 9, width - 1, 9, kWhite, 0);       // under the title line
+  backBuffer_.DrawLine(0, 230, width - 1, 230, kWhite, 0);   // above the status line
+}
+
+}  // namespace jetvale

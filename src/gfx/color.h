@@ -1,0 +1,25 @@
+// 24-bit colours as the game writes them: red in the low byte, green in the middle, blue in the high byte.
+#pragma once
+
+#include <cstdint>
+
+namespace jetvale {
+
+using Color = std::uint32_t;
+
+constexpr Color MakeColor(int red, int green, int blue) {
+  return static_cast<Color>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
+}
+constexpr int RedOf(Color c) { return static_cast<int>(c & 0xFF); }
+constexpr int GreenOf(Color c) { return static_cast<int>((c >> 8) & 0xFF); }
+constexpr int BlueOf(Color c) { return static_cast<int>((c >> 16) & 0xFF); }
+
+constexpr Color kBlack = 0;
+constexpr Color kWhite = 16777215;
+constexpr Color kRed = 255;
+constexpr Color kGreen = 65280;
+constexpr Color kBlue = 16711680;
+constexpr Color kYellow = 65535;
+constexpr Color kMagenta = 0xFF00FF;  // the sprite sheet's transparent colour
+
+}  // namespace jetvale

@@ -1,0 +1,35 @@
+// The desktop window: shows the game's 320 x 240 frames scaled by a whole factor, with sharp pixels.
+#pragma once
+
+#include <SDL.h>
+
+#include <string>
+
+#include "gfx/frame_exchange.h"
+#include "gfx/present_sink.h"
+
+namespace jetvale {
+
+class SdlPresenter final : public PresentSink {
+ public:
+  explicit SdlPresenter(int scale) : scale_(scale) {}
+  ~SdlPresenter() override;
+  SdlPresenter(const SdlPresenter&) = delete;
+  SdlPresenter& operator=(const SdlPresenter&) = delete;
+
+  // Window thread: creates the window, renderer and texture.
+  bool Open(std::string& error) override;
+  // Game thread: hands the frame to the window thread.
+  GapiResult Present(const CGapiSurface& frame) override;
+  // Window thread: shows the newest frame, if a new one arrived.
+  void ShowLatestFrame();
+
+ private:
+  int scale_;
+  SDL_Window* window_ = nullptr;
+  SDL_Renderer* renderer_ = nullptr;
+  SDL_Texture* texture_ = nullptr;
+  FrameExchange frames_;
+};
+
+}  // namespace jetvale

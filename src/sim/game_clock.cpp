@@ -1,0 +1,54 @@
+// Clock arithmetic: minutes roll into hours, hours into days, days into the months of a year without leap days.
+#include "sim/game_clock.h"
+
+#include <array>
+#include <string_view>
+
+namespace jetvale {
+namespace {
+
+constexpr std::array<std::string_view, 12> kMonthNames = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                           "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+constexpr std::array<std::string_view, 7> kDayNames = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+constexpr std::array<int, 12> kDaysInMonth = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+
+std::string TwoDigits(int value) { return value < 10 ? "0" + std::to_string(value) : std::to_string(value); }
+
+}  // namespace
+
+ClockTick GameClock::Tick() {
+  ClockTick tick;
+  minute += kMinutesPerTick;
+  if (minute > 59) {
+    minute = 0;
+    hour += 1;
+  }
+  if (hour > 23) {
+    tick.midnight = true;
+    day += 1;
+    ticksToday = 0;
+    hour = 0;
+    dayOfWeek += 1;
+    if (day > kDaysInMonth[static_cast<std::size_t>(month - 1)]) {
+      tick.monthEnded = true;
+      day = 1;
+      month += 1;
+    }
+    if (month > 12) {
+      tick.yearEnded = true;
+      year += 1;
+      month = 1;
+    }
+    newDay = 1;
+  }
+  if (dayOfWeek > 6) dayOfWeek = 0;
+  tick.timeText = TwoDigits(hour).substr(0, 2) + ":" + TwoDigits(minute) + " ";
+  return tick;
+}
+
+std::string GameClock::DateText() const {
+  return std::string(kMonthNames[static_cast<std::size_t>(month - 1)]) + "-" + std::to_string(day) + " Year " +
+         std::to_string(year) + " " + std::string(kDayNames[static_cast<std::size_t>(dayOfWeek)]);
+}
+
+}  // namespace jetvale

@@ -1,0 +1,39 @@
+// The game clock: ticks of five game minutes over a fixed 365-day calendar, and its status-line texts.
+#pragma once
+
+#include <string>
+
+namespace jetvale {
+
+constexpr int kMinutesPerTick = 5;
+constexpr int kTicksPerDay = 288;
+
+// What a tick crossed besides five minutes; the caller runs the matching world work.
+struct ClockTick {
+  std::string timeText;     // "HH:MM " as the status line shows it
+  bool midnight = false;    // a new day began
+  bool monthEnded = false;  // and with it a new month
+  bool yearEnded = false;   // and with it a new year
+};
+
+struct GameClock {
+  int running = 0;  // 1 from the start of a game; the clock and the flight cycle advance only then
+  int day = 1;
+  int month = 1;
+  int year = 1;
+  int minute = 0;
+  int hour = 1;
+  int dayOfWeek = 1;  // 0 Sunday .. 6 Saturday
+  int newDay = 1;     // 1 = the program-run airlines act on the next flight cycle
+  int ticksToday = 0;
+
+  void Start() { running = 1; }
+  // Advances five minutes and returns the time text with what the tick crossed.
+  ClockTick Tick();
+  // "Jan-1 Year 1 Mon"
+  std::string DateText() const;
+  // The quarter hour of the day, 0..95.
+  int QuarterSlot() const { return hour * 4 + minute / 15; }
+};
+
+}  // namespace jetvale

@@ -1,0 +1,152 @@
+// The records of the simulated world: airlines, planes, legs, loans, airports and gates, all pre-built slots.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "world/airport_table.h"
+#include "world/ledger.h"
+
+namespace jetvale {
+
+constexpr int kAirlineCount = 4;        // index 0 is the player's, 1..3 are run by the program
+constexpr int kPlaneSlots = 99;         // per airline
+constexpr int kLegSlots = 4;            // per plane
+constexpr int kLoanSlots = 5;           // per airline
+constexpr int kGatesPerAirport = 20;
+constexpr int kQuarterSlotsPerDay = 96;  // a gate keeps one occupancy flag for every quarter hour
+constexpr int kNoGateOwner = 9;
+constexpr std::int32_t kStartingBalance = 500000000;
+
+// Airline identities: which named airline an index plays, and so its name and sprite colour.
+constexpr int kWesternAirlines = 1000;
+constexpr int kSoutheastAir = 1001;
+constexpr int kOceanAirways = 1002;
+constexpr int kAtlanticAir = 1003;
+
+// One leg of a plane's daily round trip, with its cumulative figures.
+struct Flight {
+  int scheduled = 0;    // 1 once the leg has been scheduled at least once
+  int origin = 0;       // airport id 1..52
+  int destination = 0;  // airport id 1..52
+  int departure = 0;    // quarter slot 0..95
+  int arrival = 0;      // quarter slot; 96 or more lands after midnight
+  int miles = 0;
+  int firstPassengers = 0;
+  int businessPassengers = 0;
+  int economyPassengers = 0;
+  double firstFare = 0;
+  double businessFare = 0;
+  double economyFare = 0;
+  int arrivalGate = 0;
+  int departureGate = 0;
+  int overnight = 0;
+  double firstIncome = 0;
+  double businessIncome = 0;
+  double economyIncome = 0;
+  double wages = 0;
+  double fuel = 0;
+  double miscellaneous = 0;
+  int totalFirst = 0;
+  int totalBusiness = 0;
+  int totalEconomy = 0;
+  int totalPassengers = 0;
+  double fuelBurn = 0;  // fuel cost of the last trip
+  double revenue = 0;
+  double expenses = 0;
+  double profit = 0;
+  int active = 1;
+  int state = 0;  // FlightState
+  int timesFlown = 0;
+};
+
+// Percentages of the cabin given to each class.
+struct SeatPlan {
+  int firstPercent = 5;
+  int businessPercent = 10;
+  int economyPercent = 85;
+};
+
+struct Plane {
+  int revenue = 0;
+  int profit = 0;
+  int expenses = 0;
+  std::string tag;  // registration
+  int inUse = 0;
+  int age = 0;  // days in the fleet
+  int currentLeg = 0;
+  SeatPlan seats;
+  std::array<Flight, kLegSlots> legs;
+  int type = 0;  // aircraft type index
+  int value = 0;  // book value
+  int legCount = 0;
+  // The sprite's animation state on the world map.
+  double locationX = 0;
+  double locationY = 0;
+  double originX = 45;
+  double originY = 200;
+  double destinationX = 240;
+  double destinationY = 50;
+  int frame = 0;
+};
+
+struct Loan {
+  int inUse = 0;
+  double rate = 0;  // yearly, as a fraction
+  int totalMonths = 0;
+  double amount = 0;
+  double amountLeft = 0;
+  int monthsLeft = 0;
+  double monthly = 0;
+};
+
+// How a program-run airline plays: its personality and where it stands in its daily plan.
+struct AirlineStrategy {
+  int personality = 0;  // 0..9
+  int plane = 0;        // slot of the plane being set up
+  int state = 0;
+  int cursor = 0;  // next index into the airline's decision sequence
+  int Class() const { return personality <= 3 ? 0 : personality <= 6 ? 1 : 2; }
+};
+
+struct Airline {
+  int index = 0;
+  std::int32_t balance = kStartingBalance;
+  int identity = 0;  // kWesternAirlines .. kAtlanticAir once a game has started
+  std::array<Plane, kPlaneSlots> planes;
+  Ledger currentYear;
+  Ledger previousYear;
+  Ledger overall;
+  std::array<Loan, kLoanSlots> loans;
+  AirlineStrategy strategy;
+  int loanCount = 0;
+  int planeCount = 0;
+};
+
+struct Gate {
+  int number = 0;
+  int owner = kNoGateOwner;
+  std::array<std::uint8_t, kQuarterSlotsPerDay> reserved{};  // one flag per quarter hour
+};
+
+// Per-airline counters of one airport.
+using PerAirline = std::array<int, kAirlineCount>;
+
+struct Airport {
+  const AirportInfo* info = nullptr;  // the constants; null only for the unused slot 0
+  int dailyPassengers = 0;
+  double trafficWeight = 0;  // share of all traffic, to nine decimals
+  PerAirline marketShare{};
+  PerAirline departures{};      // traffic statistics, cleared every new year
+  PerAirline passengers{};
+  PerAirline seatsOffered{};
+  PerAirline legsInto{};        // legs scheduled into this airport; never lowered
+  std::array<PerAirline, kAirportCount + 1> routeDemand{};   // waiting passengers by destination id
+  std::array<PerAirline, kAirportCount + 1> dailyRefresh{};  // 1 = recompute that route's demand
+  PerAirline passengersToday{};
+  int passengersTodayAll = 0;
+  std::array<Gate, kGatesPerAirport> gates;
+};
+
+}  // namespace jetvale

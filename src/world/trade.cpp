@@ -1,0 +1,44 @@
+// Plane and gate trades. A plane bought into a slot that held a sold plane keeps that plane's history.
+#include "world/trade.h"
+
+#include "world/aircraft_types.h"
+#include "world/booking.h"
+
+namespace jetvale {
+
+void BuyPlane(Airline& airline, int slot, int type) {
+  const float price = kAircraftTypes[static_cast<std::size_t>(type)].price;
+  Plane& plane = airline.planes[static_cast<std::size_t>(slot)];
+  plane.type = type;
+  Book(airline, LedgerEntry::ExpenseNewPlanes, price);
+  // The purchase is paid in single precision: the balance keeps steps of 32 near 500 million.
+  airline.balance = TruncateToInt(static_cast<float>(airline.balance) - price);
+  plane.value = TruncateToInt(price);
+  airline.planeCount += 1;
+  plane.currentLeg = 0;
+  plane.inUse = 1;
+}
+
+void SellPlane(Airline& airline, int slot) {
+  Plane& plane = airline.planes[static_cast<std::size_t>(slot)];
+  Book(airline, LedgerEntry::IncomeSoldPlanes, plane.value);
+  AddToBalance(airline, plane.value);
+  plane.inUse = 0;
+  plane.legCount = 0;
+  plane.currentLeg = 0;
+  airline.planeCount -= 1;
+}
+
+void BuyGate(Gate& gate, Airline& airline) {
+  AddToBalance(airline, -kGatePrice);
+  Book(airline, LedgerEntry::ExpenseNewGates, kGatePrice);
+  gate.owner = airline.index;
+}
+
+void SellGate(Gate& gate, Airline& airline) {
+  AddToBalance(airline, kGatePrice);
+  Book(airline, LedgerEntry::IncomeSoldGates, kGatePrice);
+  gate.owner = kNoGateOwner;  // reservations stay as they are
+}
+
+}  // namespace jetvale

@@ -1,0 +1,51 @@
+// World construction: every slot of the game is made here, once, in a fixed order of random draws.
+#include "world/world.h"
+
+#include <charconv>
+
+namespace jetvale {
+namespace {
+
+constexpr double kAllAirportsAnnualPassengers = 1419816750.0;
+constexpr int kDailyPassengersDivisor = 356;  // the game's divisor, not the days of the year
+
+// The airport's share of all traffic, rounded to nine decimals like a stored constant.
+double TrafficWeight(int annualPassengers) {
+  char text[32];
+  const auto written = std::to_chars(std::begin(text), std::end(text),
+                                     annualPassengers / kAllAirportsAnnualPassengers, std::chars_format::fixed, 9);
+  double weight = 0;
+  std::from_chars(std::begin(text), written.ptr, weight);
+  return weight;
+}
+
+void BuildAirport(Airport& airport, const AirportInfo& info) {
+  airport.info = &info;
+  airport.dailyPassengers = info.annualPassengers / kDailyPassengersDivisor;
+  airport.trafficWeight = TrafficWeight(info.annualPassengers);
+  for (auto& row : airport.dailyRefresh) row.fill(1);
+  for (int number = 0; number < kGatesPerAirport; ++number) {
+    airport.gates[static_cast<std::size_t>(number)].number = number;
+  }
+}
+
+// Program-run airlines draw a personality, then every entry of their decision sequence.
+void DrawStrategy(Random& random, AirlineStrategy& strategy, DecisionSequence& sequence) {
+  strategy.personality = random.Below(10);
+  const auto& row = kDecisionRows[static_cast<std::size_t>(strategy.Class())];
+  for (int& entry : sequence) entry = row[static_cast<std::size_t>(random.Below(10))];
+}
+
+}  // namespace
+
+World::World(Random& random) : registrations(random) {
+  for (const AirportInfo& info : kAirportTable) BuildAirport(AirportById(info.id), info);
+  for (int index = 0; index < kAirlineCount; ++index) {
+    Airline& airline = airlines[static_cast<std::size_t>(index)];
+    airline.index = index;
+    if (index > 0) DrawStrategy(random, airline.strategy, decisions[static_cast<std::size_t>(index)]);
+    for (Plane& plane : airline.planes) plane.tag = registrations.Take();
+  }
+}
+
+}  // namespace jetvale

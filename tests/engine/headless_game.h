@@ -1,0 +1,51 @@
+// A game driven frame by frame without a window, on virtual time, with bitmaps made for the test.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "engine/bitmap_assets.h"
+#include "engine/game_object.h"
+#include "gfx/bmp_file.h"
+
+namespace jetvale {
+
+constexpr Color kTestFrameColor = MakeColor(10, 20, 30);
+
+// Every map pixel tells where it is, so a test can see which part of the map a screen pixel shows.
+inline Color TestMapPixel(int x, int y) { return MakeColor(x % 256, y % 256, 100 + x / 256); }
+
+// Writes the three bitmaps into a fresh directory; `skip` leaves one of them out.
+inline std::string MakeTestAssets(const std::string& name, const BitmapAsset* skip = nullptr) {
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() / name;
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  for (const BitmapAsset* asset : {&kFrameBitmap, &kSpriteBitmap, &kMapBitmap}) {
+    if (asset == skip) continue;
+    BmpImage image{asset->width, asset->height, {}};
+    for (int y = 0; y < asset->height; ++y) {
+      for (int x = 0; x < asset->width; ++x) {
+        image.pixels.push_back(asset == &kMapBitmap ? TestMapPixel(x, y)
+                               : asset == &kFrameBitmap ? kTestFrameColor
+                                                        : kMagenta);
+      }
+    }
+    WriteBmpFile((dir / asset->fileName).string(), image);
+  }
+  return dir.string();
+}
+
+struct HeadlessGame {
+  explicit HeadlessGame(const std::string& assetDirectory) : game(host, assetDirectory) { game.OpenDisplay(sink); }
+
+  void RunFrames(int count) {
+    for (int i = 0; i < count; ++i) game.RunFrame();
+  }
+  Color Pixel(int x, int y) const { return game.BackBuffer().GetPixel(x, y); }
+
+  VirtualHost host;
+  HeadlessSink sink;
+  GameObject game;
+};
+
+}  // namespace jetvale

@@ -1,0 +1,43 @@
+// Frame pacing and the hand-over of frames between the game thread and the window thread.
+#include <gtest/gtest.h>
+
+#include "gfx/frame_exchange.h"
+#include "gfx/gapi_timer.h"
+
+namespace jetvale {
+namespace {
+
+TEST(FrameTimer, WaitsOutTheRestOfTheFrameAndRestartsAfterALateOne) {
+  VirtualHost host;
+  CGapiTimer timer(host);
+  EXPECT_EQ(timer.WaitForNextFrame(), kGapiNotInitialized);
+  ASSERT_EQ(timer.StartTimer(30), kGapiOk);
+  host.SleepMicroseconds(10000);  // a 10 ms frame
+  EXPECT_EQ(timer.WaitForNextFrame(), kGapiOk);
+  EXPECT_EQ(host.NowMicroseconds(), 33333);
+  host.SleepMicroseconds(50000);  // a frame that took too long
+  EXPECT_EQ(timer.WaitForNextFrame(), kGapiFrameLate);
+  EXPECT_EQ(host.NowMicroseconds(), 83333);  // no wait
+  EXPECT_EQ(timer.WaitForNextFrame(), kGapiOk);
+  EXPECT_EQ(host.NowMicroseconds(), 83333 + 33333);  // one period after the late frame, no rush
+}
+
+TEST(FrameExchange, TheWindowGetsTheNewestFrameOnceAndBuffersAreNeverShared) {
+  FrameExchange exchange;
+  EXPECT_EQ(exchange.TakeLatest(), nullptr);
+  exchange.WriteBuffer().assign(1, kRed);
+  exchange.Publish();
+  exchange.WriteBuffer().assign(1, kGreen);
+  exchange.Publish();
+  const std::vector<Color>* shown = exchange.TakeLatest();
+  ASSERT_NE(shown, nullptr);
+  EXPECT_EQ(shown->front(), kGreen);
+  EXPECT_EQ(exchange.TakeLatest(), nullptr);  // nothing new since
+  EXPECT_NE(&exchange.WriteBuffer(), shown);
+  exchange.WriteBuffer().assign(1, kBlue);
+  exchange.Publish();
+  EXPECT_EQ(exchange.TakeLatest()->front(), kBlue);
+}
+
+}  // namespace
+}  // namespace jetvale

@@ -1,0 +1,113 @@
+// Drawing into a software surface: blits with clipping and colour key, blends, text, lines, pixels.
+#include <gtest/gtest.h>
+
+#include "gfx/font.h"
+#include "gfx/gapi_surface.h"
+
+namespace jetvale {
+namespace {
+
+CGapiSurface Solid(int width, int height, Color color) {
+  CGapiSurface surface;
+  surface.CreateSurface(width, height);
+  surface.FillRect({0, 0, width, height}, color, kFillSolid, nullptr);
+  return surface;
+}
+
+TEST(Surface, BlitIsClippedAtEveryEdgeOfTheDestination) {
+  CGapiSurface screen = Solid(10, 10, kBlack);
+  const CGapiSurface source = Solid(4, 4, kRed);
+  EXPECT_EQ(screen.BltFast(-2, -2, source, nullptr, kBltOpaque), kGapiOk);
+  EXPECT_EQ(screen.BltFast(8, 8, source, nullptr, kBltOpaque), kGapiOk);
+  EXPECT_EQ(screen.BltFast(20, 0, source, nullptr, kBltOpaque), kGapiOk);  // wholly outside: nothing
+  EXPECT_EQ(screen.GetPixel(0, 0), kRed);
+  EXPECT_EQ(screen.GetPixel(1, 1), kRed);
+  EXPECT_EQ(screen.GetPixel(2, 2), kBlack);
+  EXPECT_EQ(screen.GetPixel(9, 9), kRed);
+  EXPECT_EQ(screen.GetPixel(7, 9), kBlack);
+}
+
+TEST(Surface, BlitCopiesOnlyTheSourceRectangle) {
+  CGapiSurface source = Solid(6, 6, kBlue);
+  source.SetPixel(2, 3, kGreen);
+  CGapiSurface screen = Solid(8, 8, kBlack);
+  const GapiRect rect{2, 3, 4, 5};  // right and bottom exclusive: 2 x 2 pixels
+  ASSERT_EQ(screen.BltFast(5, 5, source, &rect, kBltOpaque), kGapiOk);
+  EXPECT_EQ(screen.GetPixel(5, 5), kGreen);
+  EXPECT_EQ(screen.GetPixel(6, 6), kBlue);
+  EXPECT_EQ(screen.GetPixel(7, 7), kBlack);
+}
+
+TEST(Surface, BadSourceRectanglesAndSurfacesAreRefusedWithTheirCodes) {
+  CGapiSurface screen = Solid(8, 8, kBlack);
+  const CGapiSurface source = Solid(4, 4, kRed);
+  for (const GapiRect rect : {GapiRect{0, 0, 5, 4}, GapiRect{-1, 0, 2, 2}, GapiRect{3, 0, 2, 2}, GapiRect{1, 1, 1, 3}}) {
+    EXPECT_EQ(screen.BltFast(0, 0, source, &rect, kBltOpaque), kGapiInvalidRect);
+  }
+  EXPECT_EQ(screen.BltFast(0, 0, CGapiSurface{}, nullptr, kBltOpaque), kGapiNotInitialized);
+  EXPECT_EQ(screen.BltFast(0, 0, screen, nullptr, kBltOpaque), kGapiInPrimary);
+  EXPECT_EQ(screen.BltFast(0, 0, source, nullptr, 7), kGapiInvalidParams);
+  EXPECT_EQ(screen.GetPixel(0, 0), kBlack);  // nothing was drawn by a refused blit
+}
+
+TEST(Surface, ColourKeyedBlitSkipsMagentaOnlyWhenAsked) {
+  CGapiSurface sprite = Solid(3, 1, kMagenta);
+  sprite.SetPixel(1, 0, kYellow);
+  sprite.SetColorKey(kMagenta);
+  CGapiSurface screen = Solid(3, 2, kBlue);
+  screen.BltFast(0, 0, sprite, nullptr, kBltColorKey);
+  screen.BltFast(0, 1, sprite, nullptr, kBltOpaque);
+  EXPECT_EQ(screen.GetPixel(0, 0), kBlue);
+  EXPECT_EQ(screen.GetPixel(1, 0), kYellow);
+  EXPECT_EQ(screen.GetPixel(0, 1), kMagenta);
+}
+
+TEST(Surface, BlendedFillsMixByTheirOpacity) {
+  CGapiSurface screen = Solid(4, 1, kWhite);
+  FillEffect half{128};
+  FillEffect mostly{192};
+  screen.FillRect({0, 0, 1, 1}, kBlack, kFillBlend, &half);
+  screen.FillRect({1, 0, 2, 1}, kBlack, kFillBlend, &mostly);
+  screen.FillRect({2, 0, 9, 1}, kBlue, kFillSolid, nullptr);  // clipped at the right edge
+  EXPECT_EQ(screen.GetPixel(0, 0), MakeColor(127, 127, 127));  // 255 x 127 / 255
+  EXPECT_EQ(screen.GetPixel(1, 0), MakeColor(63, 63, 63));
+  EXPECT_EQ(screen.GetPixel(3, 0), kBlue);
+  EXPECT_EQ(screen.FillRect({0, 0, 1, 1}, kBlack, kFillBlend, nullptr), kGapiInvalidParams);
+}
+
+TEST(Surface, TextDrawsFontGlyphsCellByCellAndATabAsABlank) {
+  CGapiSurface screen = Solid(20, 10, kBlack);
+  screen.DrawTextW(1, 1, "I\tI", kWhite, kTextTransparent);
+  const FontGlyph& glyph = GlyphFor('I');
+  int lit = 0;
+  for (int row = 0; row < kGlyphHeight; ++row) {
+    for (int column = 0; column < kGlyphWidth; ++column) {
+      const bool ink = (glyph.rows[static_cast<std::size_t>(row)] & (0x80 >> column)) != 0;
+      lit += ink ? 1 : 0;
+      EXPECT_EQ(screen.GetPixel(1 + column, 1 + row), ink ? kWhite : kBlack);
+      EXPECT_EQ(screen.GetPixel(6 + column, 1 + row), kBlack);  // the tab's cell
+      EXPECT_EQ(screen.GetPixel(11 + column, 1 + row), ink ? kWhite : kBlack);
+    }
+  }
+  EXPECT_GT(lit, 4);
+}
+
+TEST(Surface, ShadowedTextKeepsItsInkOnTopOfItsShadow) {
+  CGapiSurface screen = Solid(8, 10, kBlue);
+  screen.DrawTextW(0, 0, "#", kWhite, kTextShadow | kTextTransparent);
+  int shadow = 0;
+  for (const Color c : screen.Pixels()) shadow += c == kBlack ? 1 : 0;
+  EXPECT_GT(shadow, 0);
+  EXPECT_EQ(screen.GetPixel(1, 0), kWhite);  // '#' has ink at its top left
+}
+
+TEST(Surface, LinesIncludeBothEndsAndPixelsOutsideAreIgnored) {
+  CGapiSurface screen = Solid(5, 5, kBlack);
+  screen.DrawLine(4, 0, 0, 4, kRed, 0);
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(screen.GetPixel(4 - i, i), kRed);
+  EXPECT_EQ(screen.SetPixel(9, 9, kRed), kGapiOk);
+  EXPECT_EQ(screen.DrawLine(0, 0, 1, 1, kRed, 3), kGapiInvalidParams);
+}
+
+}  // namespace
+}  // namespace jetvale

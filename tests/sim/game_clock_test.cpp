@@ -1,0 +1,106 @@
+// The game clock: five-minute ticks, its texts, and the day, month and year boundaries with their work.
+#include <gtest/gtest.h>
+
+#include "sim/calendar.h"
+#include "world/trade.h"
+
+namespace jetvale {
+namespace {
+
+// Ticks until the clock shows the given day and month at 23:55, the last tick of that day.
+void RunToLastTickOf(GameState& game, int day, int month) {
+  while (!(game.clock.day == day && game.clock.month == month && game.clock.hour == 23 && game.clock.minute == 55)) {
+    AdvanceClock(game);
+  }
+}
+
+TEST(GameClock, ANewGameStartsAt0100OnMondayTheFirstOfJanuary) {
+  GameClock clock;
+  EXPECT_EQ(clock.running, 0);
+  EXPECT_EQ(clock.DateText(), "Jan-1 Year 1 Mon");
+  EXPECT_EQ(clock.QuarterSlot(), 4);
+  const ClockTick tick = clock.Tick();
+  EXPECT_EQ(tick.timeText, "01:05 ");
+  EXPECT_FALSE(tick.midnight);
+  EXPECT_EQ(clock.newDay, 1);  // the program-run airlines act on the very first tick
+  for (int i = 0; i < 11; ++i) clock.Tick();
+  EXPECT_EQ(clock.Tick().timeText, "02:05 ");
+  EXPECT_EQ(clock.QuarterSlot(), 8);
+}
+
+TEST(GameClock, MidnightStartsTheNextDayAndAgesOnlyPlanesInUse) {
+  GameState game(1);
+  BuyPlane(game.world.airlines[2], 4, 0);
+  game.world.AirportById(5).dailyRefresh[9][1] = 0;
+  game.clock.newDay = 0;
+  game.clock.ticksToday = 287;
+  RunToLastTickOf(game, 1, 1);
+  EXPECT_EQ(AdvanceClock(game), "00:00 ");
+  EXPECT_EQ(game.clock.DateText(), "Jan-2 Year 1 Tue");
+  EXPECT_EQ(game.clock.ticksToday, 0);
+  EXPECT_EQ(game.clock.newDay, 1);
+  EXPECT_EQ(game.world.airlines[2].planes[4].age, 1);
+  EXPECT_EQ(game.world.airlines[2].planes[5].age, 0);
+  EXPECT_EQ(game.world.AirportById(5).dailyRefresh[9][1], 1);
+}
+
+TEST(GameClock, MonthsHaveFixedLengthsWithoutALeapDay) {
+  GameClock clock;
+  clock.month = 2;
+  clock.day = 28;
+  clock.hour = 23;
+  clock.minute = 55;
+  ClockTick tick = clock.Tick();
+  EXPECT_TRUE(tick.monthEnded);
+  EXPECT_EQ(clock.month, 3);
+  EXPECT_EQ(clock.day, 1);
+  for (const auto& [month, days] : {std::pair{4, 30}, std::pair{7, 31}}) {
+    clock.month = month;
+    clock.day = days - 1;
+    clock.hour = 23;
+    clock.minute = 55;
+    EXPECT_FALSE(clock.Tick().monthEnded);
+    clock.hour = 23;
+    clock.minute = 55;
+    EXPECT_TRUE(clock.Tick().monthEnded);
+    EXPECT_EQ(clock.month, month + 1);
+  }
+}
+
+TEST(GameClock, TheYearEndsAfterDecember31AndClearsTheTrafficStatistics) {
+  GameClock clock;
+  clock.month = 12;
+  clock.day = 31;
+  clock.hour = 23;
+  clock.minute = 55;
+  const ClockTick tick = clock.Tick();
+  EXPECT_TRUE(tick.monthEnded);
+  EXPECT_TRUE(tick.yearEnded);
+  EXPECT_EQ(clock.DateText(), "Jan-1 Year 2 Tue");
+
+  GameState game(1);
+  Airport& airport = game.world.AirportById(11);
+  airport.departures[1] = 5;
+  airport.passengers[2] = 600;
+  airport.seatsOffered[3] = 700;
+  airport.legsInto[1] = 2;
+  RunToLastTickOf(game, 31, 12);
+  EXPECT_EQ(airport.departures[1], 5);  // not yet
+  AdvanceClock(game);
+  EXPECT_EQ(game.clock.DateText(), "Jan-1 Year 2 Tue");  // 365 days after a Monday
+  EXPECT_EQ(airport.departures[1], 0);
+  EXPECT_EQ(airport.passengers[2], 0);
+  EXPECT_EQ(airport.seatsOffered[3], 0);
+  EXPECT_EQ(airport.legsInto[1], 2);  // never lowered
+}
+
+TEST(GameClock, AYearIs365DaysOf288Ticks) {
+  GameState game(1);
+  for (int i = 0; i < 365 * kTicksPerDay; ++i) AdvanceClock(game);
+  EXPECT_EQ(game.clock.DateText(), "Jan-1 Year 2 Tue");
+  EXPECT_EQ(game.clock.hour, 1);
+  EXPECT_EQ(game.clock.minute, 0);
+}
+
+}  // namespace
+}  // namespace jetvale

@@ -1,0 +1,72 @@
+// Buying and selling planes and gates: what is booked, what is paid, and what a reused slot keeps.
+#include <gtest/gtest.h>
+
+#include "world/booking.h"
+#include "world/trade.h"
+#include "world/world.h"
+
+namespace jetvale {
+namespace {
+
+TEST(Trade, APurchaseIsPaidInSinglePrecisionAndBookedAtThePrice) {
+  Airline airline;
+  airline.balance = 500000001;  // a float holds 500000000
+  BuyPlane(airline, 3, 12);     // ERJ145 for 14500000
+  EXPECT_EQ(airline.balance, 485500000);
+  EXPECT_EQ(airline.currentYear[LedgerEntry::ExpenseNewPlanes], 14500000.0);
+  EXPECT_EQ(airline.overall[LedgerEntry::ExpenseNewPlanes], 14500000.0);
+  EXPECT_EQ(airline.planes[3].value, 14500000);
+  EXPECT_EQ(airline.planes[3].inUse, 1);
+  EXPECT_EQ(airline.planeCount, 1);
+}
+
+TEST(Trade, BuyingIntoAFreedSlotKeepsTheOldPlanesFigures) {
+  Airline airline;
+  BuyPlane(airline, 0, 7);
+  airline.planes[0].age = 40;
+  airline.planes[0].revenue = 1234;
+  airline.planes[0].value = 20000000;
+  airline.planes[0].legCount = 2;
+  SellPlane(airline, 0);
+  EXPECT_EQ(airline.currentYear[LedgerEntry::IncomeSoldPlanes], 20000000.0);
+  EXPECT_EQ(airline.planes[0].legCount, 0);
+  EXPECT_EQ(airline.planeCount, 0);
+  EXPECT_EQ(airline.balance, 500000000 - 20500000 + 20000000);
+
+  BuyPlane(airline, 0, 6);
+  EXPECT_EQ(airline.planes[0].age, 40);
+  EXPECT_EQ(airline.planes[0].revenue, 1234);
+  EXPECT_EQ(airline.planes[0].type, 6);
+}
+
+TEST(Trade, GatesCost425000BothWaysAndSellingKeepsReservations) {
+  Airline airline;
+  airline.index = 2;
+  Gate gate;
+  gate.reserved[40] = 1;
+  BuyGate(gate, airline);
+  EXPECT_EQ(gate.owner, 2);
+  EXPECT_EQ(airline.balance, 500000000 - 425000);
+  EXPECT_EQ(airline.overall[LedgerEntry::ExpenseNewGates], 425000.0);
+  SellGate(gate, airline);
+  EXPECT_EQ(gate.owner, kNoGateOwner);
+  EXPECT_EQ(airline.balance, 500000000);
+  EXPECT_EQ(airline.currentYear[LedgerEntry::IncomeSoldGates], 425000.0);
+  EXPECT_EQ(gate.reserved[40], 1);
+}
+
+TEST(Money, ABalanceDrivenPastTheInt32RangeSaturatesInsteadOfWrapping) {
+  Airline airline;
+  airline.balance = 2147000000;
+  AddToBalance(airline, 5e9);
+  EXPECT_EQ(airline.balance, 2147483647);
+  AddToBalance(airline, -1e12);
+  EXPECT_EQ(airline.balance, -2147483647 - 1);
+  AddToBalance(airline, 10.9);
+  EXPECT_EQ(airline.balance, -2147483637);  // -2147483637.1, truncated toward zero
+  EXPECT_EQ(TruncateToInt(-2.9), -2);
+  EXPECT_EQ(TruncateToInt(std::numeric_limits<double>::quiet_NaN()), 0);
+}
+
+}  // namespace
+}  // namespace jetvale

@@ -1,0 +1,31 @@
+// make_artwork <asset dir>: writes frame.bmp and sprites.bmp, refusing a sprite sheet that breaks the cell layout.
+#include <iostream>
+#include <string>
+#include <utility>
+
+#include "frame.h"
+#include "gfx/bmp_file.h"
+#include "sprite_sheet.h"
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::cerr << "usage: make_artwork <asset dir>\n";
+    return 2;
+  }
+  const std::string dir = argv[1];
+  jetvale::BmpImage sheet;
+  std::string error;
+  if (!jetvale::artwork::DrawSpriteSheet(sheet, error)) {
+    std::cerr << "make_artwork: " << error << "\n";
+    return 1;
+  }
+  const std::pair<const char*, jetvale::BmpImage> outputs[] = {{"/frame.bmp", jetvale::artwork::DrawFrame()},
+                                                                {"/sprites.bmp", sheet}};
+  for (const auto& [name, image] : outputs) {
+    if (!jetvale::WriteBmpFile(dir + name, image)) {
+      std::cerr << "make_artwork: cannot write " << dir << name << "\n";
+      return 1;
+    }
+  }
+  return 0;
+}
