@@ -78,7 +78,7 @@ class GameObject {
   bool SetUpDisplay();
   void DrawMap();
   void AdvanceSimulation();
-  void DrawClockTexts();
+  void DrawClockAndBalance();
   void Dispatch();
   void CloseDialog();
   void DrawTitleAndBorders(int width, int height);

@@ -4,7 +4,8 @@
 
 #include "engine/bitmap_assets.h"
 #include "engine/game_object.h"
-#include "sim/calendar.h"
+#include "screens/number_text.h"
+#include "sim/flight_cycle.h"
 
 namespace jetvale {
 namespace {
@@ -43,7 +44,7 @@ void GameObject::RunFrame() {
 
   if (game_.clock.running == 1) {
     AdvanceSimulation();
-    DrawClockTexts();
+    DrawClockAndBalance();
   }
 
   status_.DrawAndFade(backBuffer_);
@@ -84,17 +85,18 @@ void GameObject::DrawMap() {
   }
 }
 
-// The clock ticks once every GameSpeed frames.
+// The clock and with it the flight cycle tick once every GameSpeed frames.
 void GameObject::AdvanceSimulation() {
   frameCounter_ += 1;
   if (frameCounter_ % gameSpeed_ != 0) return;
-  timeText_ = AdvanceClock(game_);
+  timeText_ = SimulateTick(game_);
   dateText_ = game_.clock.DateText();
 }
 
-void GameObject::DrawClockTexts() {
+void GameObject::DrawClockAndBalance() {
   backBuffer_.DrawTextW(203, 233, timeText_, kWhite, kTextTransparent);
   backBuffer_.DrawTextW(230, 233, dateText_, kWhite, kTextTransparent);
+  backBuffer_.DrawTextW(6, 1, FormatMoney(game_.world.Player().balance), kWhite, kTextTransparent);
 }
 
 void GameObject::DrawTitleAndBorders(int width, int height) {

@@ -25,6 +25,14 @@ constexpr int kSoutheastAir = 1001;
 constexpr int kOceanAirways = 1002;
 constexpr int kAtlanticAir = 1003;
 
+// Gate slots that a leg reserved by buying the gate, so that rescheduling frees exactly those and no others.
+struct GateHold {
+  int airport = 0;
+  int gate = 0;
+  int firstSlot = 0;  // quarter slot, may lie before midnight or past it; wrapped into the day when used
+  int slotCount = 0;  // 0 = the leg holds nothing here
+};
+
 // One leg of a plane's daily round trip, with its cumulative figures.
 struct Flight {
   int scheduled = 0;    // 1 once the leg has been scheduled at least once
@@ -39,8 +47,10 @@ struct Flight {
   double firstFare = 0;
   double businessFare = 0;
   double economyFare = 0;
-  int arrivalGate = 0;
+  int arrivalGate = 0;    // the gate the leg uses at each end
   int departureGate = 0;
+  GateHold departureHold;  // what the leg itself reserved; not saved, a loaded game reserves anew
+  GateHold arrivalHold;
   int overnight = 0;
   double firstIncome = 0;
   double businessIncome = 0;

@@ -1,0 +1,186 @@
+// Passengers and money. The arithmetic follows the game's order of operations exactly, because doubles
+// summed in another order give other cents, and truncations give other whole units.
+#include "sim/economy.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "world/aircraft_types.h"
+#include "world/booking.h"
+
+namespace jetvale {
+namespace {
+
+constexpr double kFuelPrice = 2.06;  // per fuel unit
+constexpr int kLandingFee = 1369;
+constexpr int kGroundCrew = 1657;
+constexpr int kNavigation = 1735;
+constexpr int kMaintenancePerMile = 4;  // booked as two amounts per mile
+constexpr int kMaintenanceSecondPerMile = 2;
+constexpr int kPilotPay = 637;
+constexpr double kAttendantPay = 125.3;
+constexpr double kInsuranceRate = 0.000002825;
+constexpr double kDepreciationRate = 0.000041675;
+
+constexpr double kFirstClassShare = 0.08;      // of the waiting passengers
+constexpr double kBusinessClassShare = 0.17;   // of those still waiting
+constexpr double kFirstSeatFactor = 0.5;       // a first-class seat takes two economy places
+constexpr double kBusinessSeatFactor = 0.6666666666666666;
+constexpr double kShareWithoutMarket = 0.05;   // of the daily passengers, for an airline with no share
+constexpr double kMarketShareScale = 33.33333333333333;  // the mean of three shares, in percent
+
+// The fare rate per mile by distance band. Exactly 500 miles takes the short-haul rate, so the
+// fare keeps growing with distance up to the end of the first band.
+constexpr int kShortHaulMiles = 500;
+constexpr int kMediumHaulMiles = 1500;
+constexpr double kShortHaulRate = 0.2017;
+constexpr double kMediumHaulRate = 0.1538;
+constexpr double kLongHaulRate = 0.1479;
+constexpr std::array<double, 3> kFareClassFactors = {3.25, 1.9, 1.0};
+constexpr double kFareBase = 36.88;
+
+int& RouteDemand(Airport& origin, int destination, int airline) {
+  return origin.routeDemand[static_cast<std::size_t>(destination)][static_cast<std::size_t>(airline)];
+}
+
+// The passengers waiting today on a route are counted once a day, when its first leg boards.
+void RefreshRouteDemand(World& world, Airport& origin, int destinationId, int airline) {
+  const auto a = static_cast<std::size_t>(airline);
+  int& refresh = origin.dailyRefresh[static_cast<std::size_t>(destinationId)][a];
+  if (refresh != 1) return;
+  const int share = origin.marketShare[a];
+  const double base = share != 0 ? share * 0.01 * origin.dailyPassengers : origin.dailyPassengers * kShareWithoutMarket;
+  const Airport& destination = world.AirportById(destinationId);
+  // Every scheduled leg counts itself into its destination, so the count is at least 1 for a leg
+  // that boards; a damaged count of 0 must not divide the demand into infinity.
+  const int legsInto = std::max(1, destination.legsInto[a]);
+  RouteDemand(origin, destinationId, airline) = TruncateToInt(destination.trafficWeight * base / legsInto);
+  refresh = 0;
+  origin.passengersToday[a] = 0;
+  origin.passengersTodayAll = 0;
+}
+
+}  // namespace
+
+int BoardPassengers(World& world, int airline, int planeSlot, int legIndex) {
+  Plane& plane = world.airlines[static_cast<std::size_t>(airline)].planes[static_cast<std::size_t>(planeSlot)];
+  Flight& leg = plane.legs[static_cast<std::size_t>(legIndex)];
+  Airport& origin = world.AirportById(leg.origin);
+  RefreshRouteDemand(world, origin, leg.destination, airline);
+
+  const int cabin = kAircraftTypes[static_cast<std::size_t>(plane.type)].passengers;
+  const int firstSeats = TruncateToInt(plane.seats.firstPercent * 0.01 * cabin * kFirstSeatFactor);
+  const int businessSeats = TruncateToInt(plane.seats.businessPercent * 0.01 * cabin * kBusinessSeatFactor);
+  const int economySeats = TruncateToInt(plane.seats.economyPercent * 0.01 * cabin);
+
+  int& waiting = RouteDemand(origin, leg.destination, airline);
+  leg.firstPassengers = std::min(TruncateToInt(waiting * kFirstClassShare), firstSeats);
+  waiting -= leg.firstPassengers;
+  leg.businessPassengers = std::min(TruncateToInt(waiting * kBusinessClassShare), businessSeats);
+  waiting -= leg.businessPassengers;
+  leg.economyPassengers = std::min(waiting, economySeats);
+  waiting -= leg.economyPassengers;  // the rest waits for the airline's later legs on the route today
+  return 1;
+}
+
+void SettleArrival(World& world, int airlineIndex, int planeSlot, int legIndex) {
+  Airline& airline = world.airlines[static_cast<std::size_t>(airlineIndex)];
+  Plane& plane = airline.planes[static_cast<std::size_t>(planeSlot)];
+  Flight& leg = plane.legs[static_cast<std::size_t>(legIndex)];
+  const AircraftType& type = kAircraftTypes[static_cast<std::size_t>(plane.type)];
+  const int m = leg.miles;
+  const double firstIncome = leg.firstPassengers * leg.firstFare;
+  const double businessIncome = leg.businessPassengers * leg.businessFare;
+  const double economyIncome = leg.economyPassengers * leg.economyFare;
+  const int fuelUnits = TruncateToInt(m / type.MilesPerFuelUnit());
+  const double fuelCost = fuelUnits * kFuelPrice;
+  const double pilots = type.pilots * kPilotPay;
+  const double attendants = type.attendants * kAttendantPay;
+  const double insurance = plane.value * kInsuranceRate;
+  const double maintenance = kMaintenancePerMile * m;
+  const double maintenanceSecond = kMaintenanceSecondPerMile * m;
+  const double tripCost = kLandingFee + fuelCost + kGroundCrew + maintenance + maintenanceSecond + kNavigation +
+                          pilots + attendants + insurance;
+
+  leg.fuelBurn = fuelCost;
+  leg.expenses += tripCost;
+  leg.revenue += economyIncome + businessIncome + firstIncome;
+  leg.profit = leg.revenue - leg.expenses;
+  leg.firstIncome += firstIncome;
+  leg.businessIncome += businessIncome;
+  leg.economyIncome += economyIncome;
+  leg.wages += attendants + pilots + kGroundCrew + maintenanceSecond + maintenance;
+  leg.fuel += fuelCost;
+  leg.miscellaneous += insurance + (kNavigation + kLandingFee);
+
+  plane.revenue = TruncateToInt(plane.revenue + firstIncome);
+  plane.revenue = TruncateToInt(plane.revenue + businessIncome);
+  plane.revenue = TruncateToInt(plane.revenue + economyIncome);
+  plane.expenses = TruncateToInt(plane.expenses + tripCost);
+  plane.profit = TruncateToInt(static_cast<double>(plane.revenue) - plane.expenses);
+
+  Book(airline, LedgerEntry::IncomeFirstClass, firstIncome);
+  Book(airline, LedgerEntry::IncomeBusinessClass, businessIncome);
+  Book(airline, LedgerEntry::IncomeEconomyClass, economyIncome);
+  Book(airline, LedgerEntry::ExpenseFuel, fuelCost);
+  Book(airline, LedgerEntry::ExpenseLandingFees, kLandingFee);
+  Book(airline, LedgerEntry::ExpenseGroundCrew, kGroundCrew);
+  Book(airline, LedgerEntry::ExpenseMaintenance, maintenance);
+  Book(airline, LedgerEntry::ExpenseMaintenance, maintenanceSecond);
+  Book(airline, LedgerEntry::ExpenseNavigation, kNavigation);
+  Book(airline, LedgerEntry::ExpensePilots, pilots);
+  Book(airline, LedgerEntry::ExpenseAttendants, attendants);
+  Book(airline, LedgerEntry::ExpenseInsurance, insurance);
+
+  AddToBalance(airline, firstIncome);
+  AddToBalance(airline, businessIncome);
+  AddToBalance(airline, economyIncome);
+  // Each cost leaves the balance as a whole amount, its cents dropped.
+  for (const double cost : {fuelCost, double{kLandingFee}, double{kGroundCrew}, maintenance,
+                            maintenanceSecond, double{kNavigation}, pilots, attendants, insurance}) {
+    AddToBalance(airline, -std::trunc(cost));
+  }
+
+  plane.value = TruncateToInt(plane.value - plane.value * kDepreciationRate);
+
+  leg.totalFirst += leg.firstPassengers;
+  leg.totalBusiness += leg.businessPassengers;
+  leg.totalEconomy += leg.economyPassengers;
+  leg.timesFlown += 1;
+  leg.totalPassengers = leg.totalFirst + leg.totalBusiness + leg.totalEconomy;
+
+  Airport& origin = world.AirportById(leg.origin);
+  const auto a = static_cast<std::size_t>(airlineIndex);
+  origin.departures[a] += 1;
+  origin.passengers[a] += leg.firstPassengers + leg.businessPassengers + leg.economyPassengers;
+  origin.seatsOffered[a] += type.passengers;
+}
+
+void MarketShareUpdate(Airport& airport) {
+  int seats = 0;
+  int passengers = 0;
+  int departures = 0;
+  for (int a = 0; a < kAirlineCount; ++a) {
+    seats += airport.seatsOffered[static_cast<std::size_t>(a)];
+    passengers += airport.passengers[static_cast<std::size_t>(a)];
+    departures += airport.departures[static_cast<std::size_t>(a)];
+  }
+  // An empty sum counts as 1, so an airport without traffic gives every airline a share of 0.
+  const double s = seats == 0 ? 1 : seats;
+  const double n = passengers == 0 ? 1 : passengers;
+  const double d = departures == 0 ? 1 : departures;
+  for (std::size_t a = 0; a < kAirlineCount; ++a) {
+    airport.marketShare[a] = TruncateToInt(
+        (airport.seatsOffered[a] / s + airport.passengers[a] / n + airport.departures[a] / d) * kMarketShareScale);
+  }
+}
+
+double DefaultFare(int miles, FareClass fareClass) {
+  const double rate = miles <= kShortHaulMiles    ? kShortHaulRate
+                      : miles <= kMediumHaulMiles ? kMediumHaulRate
+                                                  : kLongHaulRate;
+  return rate * kFareClassFactors[static_cast<std::size_t>(fareClass)] * miles + kFareBase;
+}
+
+}  // namespace jetvale

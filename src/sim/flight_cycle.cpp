@@ -1,0 +1,94 @@
+// The leg state machine. A quarter hour lasts three ticks: boarding opens on the first tick of the slot two
+// quarter hours before departure and passengers board on the second; a trip is settled a quarter hour after it
+// lands, and the plane moves on to its next leg, the last leg leading back to the first.
+#include "sim/flight_cycle.h"
+
+#include <algorithm>
+
+#include "sim/calendar.h"
+#include "sim/economy.h"
+#include "sim/flight_state.h"
+
+namespace jetvale {
+namespace {
+
+// Whether the clock stands at slot `target` + `offset` of the day. Targets before midnight or after it
+// fold into the day, so a leg leaving at 00:00 boards at 23:30 and a leg landing after midnight lands.
+bool IsTime(int slotNow, int target, int offset) { return slotNow == SlotOfDay(target + offset); }
+
+void FinishTrip(World& world, int airline, Plane& plane, int planeSlot, int legIndex) {
+  SettleArrival(world, airline, planeSlot, legIndex);
+  const Flight& leg = plane.legs[static_cast<std::size_t>(legIndex)];
+  Airport& origin = world.AirportById(leg.origin);
+  for (const int boarded : {leg.economyPassengers, leg.businessPassengers, leg.firstPassengers}) {
+    origin.passengersToday[static_cast<std::size_t>(airline)] += boarded;
+    origin.passengersTodayAll += boarded;
+  }
+  MarketShareUpdate(origin);
+  MarketShareUpdate(world.AirportById(leg.destination));
+  plane.currentLeg = legIndex + 1 > plane.legCount - 1 ? 0 : legIndex + 1;
+}
+
+}  // namespace
+
+void StepLeg(World& world, int slotNow, int airline, int planeSlot, int legIndex) {
+  Plane& plane = world.airlines[static_cast<std::size_t>(airline)].planes[static_cast<std::size_t>(planeSlot)];
+  Flight& leg = plane.legs[static_cast<std::size_t>(legIndex)];
+  switch (leg.state) {
+    case kWaitingForBoarding:
+      if (IsTime(slotNow, leg.departure, -2)) leg.state = kBoardingOpen;
+      break;
+    case kBoardingOpen:
+      if (!IsTime(slotNow, leg.departure, -2)) break;
+      BoardPassengers(world, airline, planeSlot, legIndex);
+      leg.state = kBoarded;
+      break;
+    case kBoarded:
+      if (IsTime(slotNow, leg.departure, 0)) leg.state = kInTheAir;
+      break;
+    case kInTheAir:
+      if (IsTime(slotNow, leg.arrival, -1)) leg.state = kApproaching;
+      break;
+    case kApproaching:
+      if (IsTime(slotNow, leg.arrival, 0)) leg.state = kLanded;
+      break;
+    case kLanded:
+      if (!IsTime(slotNow, leg.arrival, 1)) break;
+      FinishTrip(world, airline, plane, planeSlot, legIndex);
+      leg.state = kWaitingForBoarding;
+      break;
+    default:
+      break;
+  }
+}
+
+void RunFlightCycle(GameState& game) {
+  if (game.clock.running != 1) return;
+  game.clock.ticksToday += 1;
+  const int slotNow = game.clock.QuarterSlot();
+  for (int airline = 0; airline < kAirlineCount; ++airline) {
+    for (int slot = 0; slot < kPlaneSlots; ++slot) {
+      Plane& plane = game.world.airlines[static_cast<std::size_t>(airline)].planes[static_cast<std::size_t>(slot)];
+      if (plane.inUse != 1) continue;
+      // Legs in index order: a leg that finishes hands over to the next, which may step in the same pass.
+      for (int leg = 0; leg < std::min(plane.legCount, kLegSlots); ++leg) {
+        if (plane.legs[static_cast<std::size_t>(leg)].active == 1 && leg == plane.currentLeg) {
+          StepLeg(game.world, slotNow, airline, slot, leg);
+        }
+      }
+    }
+  }
+  game.clock.newDay = 0;
+}
+
+}  // namespace jetvale
+
+namespace jetvale {
+
+std::string SimulateTick(GameState& game) {
+  std::string timeText = AdvanceClock(game);
+  RunFlightCycle(game);
+  return timeText;
+}
+
+}  // namespace jetvale

@@ -1,0 +1,106 @@
+// Leg scheduling and gate reservation. Only a gate bought for the leg gets its slots reserved; an own gate
+// that is free is simply used, as the airline may run several legs through it.
+#include "sim/schedule.h"
+
+#include "sim/flight_state.h"
+#include "sim/great_circle.h"
+#include "world/aircraft_types.h"
+#include "world/money.h"
+#include "world/trade.h"
+
+namespace jetvale {
+namespace {
+
+constexpr double kBlockSpeedFactor = 0.77;
+constexpr int kDepartureSlots = 3;  // the two quarter hours of boarding and the departure itself
+constexpr int kArrivalSlots = 2;    // the approach and the arrival
+
+bool SlotsFree(const Gate& gate, int firstSlot, int count) {
+  for (int slot = firstSlot; slot < firstSlot + count; ++slot) {
+    if (gate.reserved[static_cast<std::size_t>(SlotOfDay(slot))] != 0) return false;
+  }
+  return true;
+}
+
+void SetSlots(World& world, const GateHold& hold, std::uint8_t value) {
+  Gate& gate = world.AirportById(hold.airport).gates[static_cast<std::size_t>(hold.gate)];
+  for (int slot = hold.firstSlot; slot < hold.firstSlot + hold.slotCount; ++slot) {
+    gate.reserved[static_cast<std::size_t>(SlotOfDay(slot))] = value;
+  }
+}
+
+void Release(World& world, GateHold& hold) {
+  if (hold.slotCount > 0) SetSlots(world, hold, 0);
+  hold = GateHold{};
+}
+
+enum class GateSearch { Taken, OwnGatesBusy, OthersGates };
+
+// Examines the gates in number order: an own gate with the slots free is used; a gate without owner is
+// bought and its slots reserved for the leg. The result tells what the last gate examined was.
+GateSearch FindGate(World& world, Airline& airline, int airportId, int firstSlot, int count, int& gateNumber,
+                    GateHold& hold) {
+  GateSearch last = GateSearch::OthersGates;
+  for (Gate& gate : world.AirportById(airportId).gates) {
+    if (gate.owner == airline.index) {
+      if (SlotsFree(gate, firstSlot, count)) {
+        gateNumber = gate.number;
+        return GateSearch::Taken;
+      }
+      last = GateSearch::OwnGatesBusy;
+    } else if (gate.owner == kNoGateOwner) {
+      BuyGate(gate, airline);
+      gateNumber = gate.number;
+      hold = GateHold{airportId, gate.number, firstSlot, count};
+      SetSlots(world, hold, 1);
+      return GateSearch::Taken;
+    } else {
+      last = GateSearch::OthersGates;
+    }
+  }
+  return last;
+}
+
+}  // namespace
+
+int ArrivalSlot(int departure, int miles, int type) {
+  const double hours = miles / (kAircraftTypes[static_cast<std::size_t>(type)].speed * kBlockSpeedFactor);
+  const int wholeHours = TruncateToInt(hours);
+  return departure + 4 * wholeHours + TruncateToInt((hours - wholeHours) * 60 / 15);
+}
+
+int ScheduleLeg(World& world, int airlineIndex, int planeSlot, int legIndex, int departure, int origin,
+                int destination) {
+  Airline& airline = world.airlines[static_cast<std::size_t>(airlineIndex)];
+  Plane& plane = airline.planes[static_cast<std::size_t>(planeSlot)];
+  Flight& leg = plane.legs[static_cast<std::size_t>(legIndex)];
+
+  // What the leg held under its old times and airports is freed first, whatever the new search finds.
+  Release(world, leg.departureHold);
+  Release(world, leg.arrivalHold);
+
+  leg.departure = departure;
+  leg.origin = origin;
+  leg.destination = destination;
+  leg.miles = TruncateToInt(GreatCircleMiles(world, origin, destination));
+  leg.arrival = ArrivalSlot(departure, leg.miles, plane.type);
+  world.AirportById(destination).legsInto[static_cast<std::size_t>(airlineIndex)] += 1;
+  leg.overnight = (leg.arrival > kQuarterSlotsPerDay || departure > kQuarterSlotsPerDay) ? 1 : 0;
+
+  if (FindGate(world, airline, origin, departure - 2, kDepartureSlots, leg.departureGate, leg.departureHold) !=
+      GateSearch::Taken) {
+    return kNoDepartureGate;
+  }
+  const GateSearch arrival =
+      FindGate(world, airline, destination, leg.arrival - 1, kArrivalSlots, leg.arrivalGate, leg.arrivalHold);
+  leg.scheduled = 1;
+  plane.currentLeg = 0;
+  switch (arrival) {
+    case GateSearch::Taken: return kScheduled;
+    case GateSearch::OwnGatesBusy: return kArrivalGatesBusy;
+    case GateSearch::OthersGates: return kArrivalGatesTaken;
+  }
+  return kArrivalGatesTaken;
+}
+
+}  // namespace jetvale

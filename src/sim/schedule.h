@@ -1,0 +1,23 @@
+// Scheduling a leg: its miles, its block time and arrival slot, and a gate at each end.
+#pragma once
+
+#include "world/world.h"
+
+namespace jetvale {
+
+// Results of ScheduleLeg.
+constexpr int kNoDepartureGate = 1;
+constexpr int kScheduled = 5;
+constexpr int kArrivalGatesBusy = 6;      // the last gate examined was the airline's own but busy
+constexpr int kArrivalGatesTaken = 7;     // the last gate examined belonged to another airline
+
+// The arrival slot of a leg leaving at `departure`: the block time at 77 % of the type's speed,
+// in whole quarter hours (a partial quarter hour is dropped). 96 and more lands after midnight.
+int ArrivalSlot(int departure, int miles, int type);
+
+// Schedules leg `leg` of the plane in `planeSlot` of `airline`. Frees what the leg reserved before, then
+// finds a departure gate (three slots up to the departure) and an arrival gate (the arrival slot and the
+// one before), buying a free gate for 425000 when the airline owns none that is free. Fares are left alone.
+int ScheduleLeg(World& world, int airline, int planeSlot, int leg, int departure, int origin, int destination);
+
+}  // namespace jetvale

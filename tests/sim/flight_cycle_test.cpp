@@ -1,0 +1,146 @@
+// A day of flying: every state of a round trip, the money it books, and legs around midnight.
+#include <gtest/gtest.h>
+
+#include "sim/flight_cycle.h"
+#include "sim/flight_state.h"
+#include "sim/schedule.h"
+#include "world/trade.h"
+
+namespace jetvale {
+namespace {
+
+constexpr int kAtlanta = 1;
+constexpr int kCharlotte = 10;
+constexpr int kChicago = 11;
+
+struct Trip {
+  int departure;
+  int origin;
+  int destination;
+};
+
+// A game whose player flies one B 717-200 on the given legs, each fare 300 / 200 / 100.
+class Flying : public ::testing::Test {
+ protected:
+  void Fly(std::initializer_list<Trip> trips) {
+    game.clock.Start();
+    BuyPlane(Player(), 0, 0);
+    for (const Trip& trip : trips) {
+      const int leg = Plane0().legCount++;
+      ScheduleLeg(game.world, 0, 0, leg, trip.departure, trip.origin, trip.destination);
+      Flight& flight = Plane0().legs[static_cast<std::size_t>(leg)];
+      flight.firstFare = 300;
+      flight.businessFare = 200;
+      flight.economyFare = 100;
+    }
+  }
+  // Ticks until the clock shows hh:mm.
+  void RunTo(int hour, int minute) {
+    do {
+      SimulateTick(game);
+    } while (!(game.clock.hour == hour && game.clock.minute == minute));
+  }
+  Airline& Player() { return game.world.airlines[0]; }
+  Plane& Plane0() { return Player().planes[0]; }
+  Flight& Leg(int index) { return Plane0().legs[static_cast<std::size_t>(index)]; }
+
+  GameState game{11};
+};
+
+TEST_F(Flying, ARoundTripGoesThroughEveryStateAndBooksItsFirstTripToTheCent) {
+  Fly({{40, kAtlanta, kCharlotte}, {60, kCharlotte, kAtlanta}});  // 10:00 out, 15:00 back; 196 miles, 30 minutes
+  RunTo(9, 25);
+  EXPECT_EQ(Leg(0).state, kWaitingForBoarding);
+  RunTo(9, 30);
+  EXPECT_EQ(Leg(0).state, kBoardingOpen);
+  RunTo(9, 35);
+  EXPECT_EQ(Leg(0).state, kBoarded);
+  // Atlanta has no market share yet: 5 % of its 191589 daily passengers, times Charlotte's weight
+  // 0.016057347 over one leg into it: 153 waiting. Seats of 106: first 2.65 -> 2, business 7.07 -> 7,
+  // economy 90.1 -> 90. First min(12, 2), business min(25, 7), economy min(144, 90); 54 keep waiting.
+  EXPECT_EQ(Leg(0).firstPassengers, 2);
+  EXPECT_EQ(Leg(0).businessPassengers, 7);
+  EXPECT_EQ(Leg(0).economyPassengers, 90);
+  EXPECT_EQ(game.world.AirportById(kAtlanta).routeDemand[kCharlotte][0], 54);
+  RunTo(10, 0);
+  EXPECT_EQ(Leg(0).state, kInTheAir);
+  RunTo(10, 15);
+  EXPECT_EQ(Leg(0).state, kApproaching);
+  RunTo(10, 30);
+  EXPECT_EQ(Leg(0).state, kLanded);
+  EXPECT_EQ(Player().balance, 459650000);  // 460500000 after the plane, two gates of 425000
+  RunTo(10, 45);
+  EXPECT_EQ(Leg(0).state, kWaitingForBoarding);
+  EXPECT_EQ(Plane0().currentLeg, 1);
+
+  // Revenue 2 x 300 + 7 x 200 + 90 x 100 = 11000. Costs: 404 fuel units (196 / (1430 / 2949)) x 2.06 = 832.24,
+  // landing 1369, ground 1657, maintenance 784 + 392, navigation 1735, pilots 1274, attendants 250.6,
+  // insurance 39500000 x 0.000002825 = 111.5875; 8405.4275 in all. The balance loses each cost without
+  // its cents: 8404.
+  EXPECT_EQ(Player().balance, 459650000 + 11000 - 8404);
+  EXPECT_DOUBLE_EQ(Leg(0).revenue, 11000);
+  EXPECT_DOUBLE_EQ(Leg(0).expenses, 8405.4275);
+  EXPECT_DOUBLE_EQ(Leg(0).profit, 11000 - 8405.4275);
+  EXPECT_DOUBLE_EQ(Leg(0).wages, 250.6 + 1274 + 1657 + 392 + 784);
+  EXPECT_DOUBLE_EQ(Leg(0).miscellaneous, 111.5875 + 3104);
+  EXPECT_DOUBLE_EQ(Leg(0).fuelBurn, 832.24);
+  EXPECT_EQ(Plane0().revenue, 11000);
+  EXPECT_EQ(Plane0().expenses, 8405);
+  EXPECT_EQ(Plane0().profit, 2595);
+  EXPECT_EQ(Plane0().value, 39498353);  // 39500000 less 0.0041675 %
+  for (const Ledger* ledger : {&Player().currentYear, &Player().overall}) {
+    EXPECT_DOUBLE_EQ((*ledger)[LedgerEntry::IncomeEconomyClass], 9000);
+    EXPECT_DOUBLE_EQ((*ledger)[LedgerEntry::ExpenseMaintenance], 1176);
+    EXPECT_DOUBLE_EQ((*ledger)[LedgerEntry::ExpenseAttendants], 250.6);
+    EXPECT_DOUBLE_EQ((*ledger)[LedgerEntry::ExpenseInsurance], 111.5875);
+  }
+  EXPECT_EQ(Player().previousYear[LedgerEntry::IncomeEconomyClass], 0);
+  EXPECT_EQ(Leg(0).totalPassengers, 99);
+  EXPECT_EQ(Leg(0).timesFlown, 1);
+  const Airport& atlanta = game.world.AirportById(kAtlanta);
+  EXPECT_EQ(atlanta.departures[0], 1);
+  EXPECT_EQ(atlanta.passengers[0], 99);
+  EXPECT_EQ(atlanta.seatsOffered[0], 106);
+  EXPECT_EQ(atlanta.passengersToday[0], 99);
+  EXPECT_EQ(atlanta.passengersTodayAll, 99);
+  EXPECT_EQ(atlanta.marketShare[0], 99);  // (1 + 1 + 1) x 33.33333333333333 = 99.99999999999999
+  EXPECT_EQ(atlanta.marketShare[1], 0);
+
+  // The return leg flies in the afternoon and hands back to the first leg.
+  RunTo(15, 45);
+  EXPECT_EQ(Leg(1).timesFlown, 1);
+  EXPECT_EQ(Plane0().currentLeg, 0);
+}
+
+TEST_F(Flying, ASingleLegFliesEveryDayAndOnlyTheCurrentLegSteps) {
+  Fly({{40, kAtlanta, kChicago}, {70, kChicago, kAtlanta}});
+  Plane0().legCount = 1;
+  for (int day = 0; day < 3; ++day) RunTo(23, 55);
+  EXPECT_EQ(Leg(0).timesFlown, 3);
+  EXPECT_EQ(Leg(1).state, kWaitingForBoarding);
+  EXPECT_EQ(Leg(1).timesFlown, 0);
+}
+
+TEST_F(Flying, LegsAroundMidnightBoardTheEveningBeforeAndLandAfterIt) {
+  // Out at 00:00, boarding at 23:30 the day before; back at 23:30, landing at 01:00 the next day.
+  Fly({{0, kAtlanta, kChicago}, {94, kChicago, kAtlanta}});
+  EXPECT_EQ(Leg(1).arrival, 100);
+  for (int day = 0; day < 4; ++day) RunTo(23, 55);
+  EXPECT_EQ(Leg(0).timesFlown, 2);
+  EXPECT_EQ(Leg(1).timesFlown, 1);
+  EXPECT_EQ(Leg(1).state, kInTheAir);  // the second return left at 23:30
+}
+
+TEST_F(Flying, AStoppedClockMovesNothing) {
+  Fly({{40, kAtlanta, kChicago}});
+  Plane0().legCount = 1;
+  game.clock.running = 0;
+  game.clock.hour = 9;
+  game.clock.minute = 30;
+  RunFlightCycle(game);
+  EXPECT_EQ(Leg(0).state, kWaitingForBoarding);
+  EXPECT_EQ(game.clock.ticksToday, 0);
+}
+
+}  // namespace
+}  // namespace jetvale

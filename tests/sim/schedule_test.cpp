@@ -1,0 +1,106 @@
+// Scheduling legs: distances, arrival slots, the gates found or bought, and what rescheduling frees.
+#include <gtest/gtest.h>
+
+#include "sim/great_circle.h"
+#include "sim/schedule.h"
+#include "world/trade.h"
+
+namespace jetvale {
+namespace {
+
+constexpr int kAtlanta = 1;
+constexpr int kCharlotte = 10;
+constexpr int kChicago = 11;
+
+class Scheduling : public ::testing::Test {
+ protected:
+  Scheduling() : world(random) {
+    BuyPlane(world.airlines[0], 0, 0);  // B 717-200
+    BuyPlane(world.airlines[0], 1, 0);
+  }
+  Gate& GateAt(int airport, int number) { return world.AirportById(airport).gates[static_cast<std::size_t>(number)]; }
+  Flight& Leg(int plane, int leg) { return world.airlines[0].planes[static_cast<std::size_t>(plane)].legs[static_cast<std::size_t>(leg)]; }
+
+  Random random{5};
+  World world;
+};
+
+TEST_F(Scheduling, DistancesFollowTheGreatCircleAndBlockTimeDropsPartialQuarterHours) {
+  EXPECT_NEAR(GreatCircleMiles(world, kAtlanta, kChicago), 526.185, 1e-3);
+  EXPECT_EQ(GreatCircleMiles(world, kAtlanta, kAtlanta), 0.0);  // not NaN
+  // 1000 miles at 438 x 0.77 mph: 2.965 hours, 8 + 3 quarter hours.
+  EXPECT_EQ(ArrivalSlot(40, 1000, 0), 51);
+  EXPECT_EQ(ArrivalSlot(88, 674, 0), 95);  // 1.998 hours: 4 + 3 quarter hours
+  EXPECT_EQ(ArrivalSlot(88, 675, 0), 96);  // 2.001 hours: lands at midnight exactly
+}
+
+TEST_F(Scheduling, AFirstLegBuysAGateAtEachEndAndReservesItsSlots) {
+  const std::int32_t before = world.airlines[0].balance;
+  EXPECT_EQ(ScheduleLeg(world, 0, 0, 0, 40, kAtlanta, kCharlotte), kScheduled);
+  const Flight& leg = Leg(0, 0);
+  EXPECT_EQ(leg.miles, 196);
+  EXPECT_EQ(leg.arrival, 42);
+  EXPECT_EQ(leg.overnight, 0);
+  EXPECT_EQ(leg.scheduled, 1);
+  EXPECT_EQ(world.AirportById(kCharlotte).legsInto[0], 1);
+  EXPECT_EQ(world.airlines[0].balance, before - 2 * 425000);
+  EXPECT_EQ(world.airlines[0].overall[LedgerEntry::ExpenseNewGates], 850000.0);
+  for (int slot : {38, 39, 40}) EXPECT_EQ(GateAt(kAtlanta, 0).reserved[static_cast<std::size_t>(slot)], 1);
+  EXPECT_EQ(GateAt(kAtlanta, 0).reserved[41], 0);
+  for (int slot : {41, 42}) EXPECT_EQ(GateAt(kCharlotte, 0).reserved[static_cast<std::size_t>(slot)], 1);
+
+  // A second plane leaving at the same time finds gate 0 busy and buys gate 1.
+  EXPECT_EQ(ScheduleLeg(world, 0, 1, 0, 40, kAtlanta, kCharlotte), kScheduled);
+  EXPECT_EQ(Leg(1, 0).departureGate, 1);
+  EXPECT_EQ(GateAt(kAtlanta, 1).owner, 0);
+  // At another time the airline's own gate 0 is free and is used without a purchase or a reservation.
+  const std::int32_t owning = world.airlines[0].balance;
+  EXPECT_EQ(ScheduleLeg(world, 0, 1, 1, 60, kAtlanta, kCharlotte), kScheduled);
+  EXPECT_EQ(Leg(1, 1).departureGate, 0);
+  EXPECT_EQ(world.airlines[0].balance, owning);
+  EXPECT_EQ(GateAt(kAtlanta, 0).reserved[60], 0);
+}
+
+TEST_F(Scheduling, GateResultsTellWhyNoGateWasFound) {
+  for (Gate& gate : world.AirportById(kAtlanta).gates) gate.owner = 2;
+  Plane& plane = world.airlines[0].planes[0];
+  plane.currentLeg = 1;
+  EXPECT_EQ(ScheduleLeg(world, 0, 0, 0, 40, kAtlanta, kCharlotte), kNoDepartureGate);
+  EXPECT_EQ(Leg(0, 0).scheduled, 0);
+  EXPECT_EQ(plane.currentLeg, 1);  // nothing further happened
+
+  for (Gate& gate : world.AirportById(kChicago).gates) {
+    gate.owner = 0;
+    for (int slot = 40; slot < 60; ++slot) gate.reserved[static_cast<std::size_t>(slot)] = 1;  // busy all morning
+  }
+  EXPECT_EQ(ScheduleLeg(world, 0, 0, 0, 40, kCharlotte, kChicago), kArrivalGatesBusy);
+  EXPECT_EQ(Leg(0, 0).scheduled, 1);
+  EXPECT_EQ(plane.currentLeg, 0);
+  GateAt(kChicago, 19).owner = 3;
+  EXPECT_EQ(ScheduleLeg(world, 0, 0, 0, 40, kCharlotte, kChicago), kArrivalGatesTaken);
+}
+
+TEST_F(Scheduling, ReschedulingFreesExactlyTheSlotsTheLegReservedAndNoOtherAirlines) {
+  ASSERT_EQ(ScheduleLeg(world, 0, 0, 0, 40, kAtlanta, kCharlotte), kScheduled);
+  // Another airline holds gate 0 at Chicago with reservations of its own.
+  GateAt(kChicago, 0).owner = 1;
+  GateAt(kChicago, 0).reserved[30] = 1;
+  ASSERT_EQ(ScheduleLeg(world, 0, 0, 0, 70, kChicago, kAtlanta), kScheduled);
+  for (int slot : {38, 39, 40}) EXPECT_EQ(GateAt(kAtlanta, 0).reserved[static_cast<std::size_t>(slot)], 0);
+  for (int slot : {41, 42}) EXPECT_EQ(GateAt(kCharlotte, 0).reserved[static_cast<std::size_t>(slot)], 0);
+  EXPECT_EQ(GateAt(kChicago, 0).reserved[30], 1);
+  EXPECT_EQ(Leg(0, 0).departureGate, 1);  // gate 0 belongs to airline 1
+}
+
+TEST_F(Scheduling, SlotsAroundMidnightWrapIntoTheDay) {
+  ASSERT_EQ(ScheduleLeg(world, 0, 1, 0, 94, kAtlanta, kChicago), kScheduled);
+  const Flight& late = Leg(1, 0);
+  EXPECT_EQ(late.arrival, 100);  // 526 miles: 1.56 hours, 6 quarter hours
+  EXPECT_EQ(late.overnight, 1);
+  for (int slot : {3, 4}) EXPECT_EQ(GateAt(kChicago, 0).reserved[static_cast<std::size_t>(slot)], 1);
+  ASSERT_EQ(ScheduleLeg(world, 0, 0, 0, 1, kCharlotte, kChicago), kScheduled);
+  for (int slot : {95, 0, 1}) EXPECT_EQ(GateAt(kCharlotte, 0).reserved[static_cast<std::size_t>(slot)], 1);
+}
+
+}  // namespace
+}  // namespace jetvale
