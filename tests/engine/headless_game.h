@@ -1,6 +1,8 @@
 // A game driven frame by frame without a window, on virtual time, with bitmaps made for the test.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <string>
 
@@ -15,9 +17,11 @@ constexpr Color kTestFrameColor = MakeColor(10, 20, 30);
 // Every map pixel tells where it is, so a test can see which part of the map a screen pixel shows.
 inline Color TestMapPixel(int x, int y) { return MakeColor(x % 256, y % 256, 100 + x / 256); }
 
-// Writes the three bitmaps into a fresh directory; `skip` leaves one of them out.
+// Writes the three bitmaps into a fresh directory of the running test (tests run in parallel processes);
+// `skip` leaves one of them out.
 inline std::string MakeTestAssets(const std::string& name, const BitmapAsset* skip = nullptr) {
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() / name;
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() /
+                                    (name + "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
   for (const BitmapAsset* asset : {&kFrameBitmap, &kSpriteBitmap, &kMapBitmap}) {

@@ -1,0 +1,137 @@
+// Parsing and flying a scripted fleet.
+#include "cli/scripted_fleet.h"
+
+#include <charconv>
+
+#include "sim/economy.h"
+#include "sim/great_circle.h"
+#include "sim/schedule.h"
+#include "world/aircraft_types.h"
+#include "world/trade.h"
+
+namespace jetvale {
+namespace {
+
+bool ParseInt(std::string_view text, int& value) {
+  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+  return result.ec == std::errc{} && result.ptr == text.data() + text.size();
+}
+
+int TypeByNameOrIndex(std::string_view text) {
+  int index = -1;
+  if (ParseInt(text, index)) return index >= 0 && index < kAircraftTypeCount ? index : -1;
+  for (const AircraftType& type : kAircraftTypes) {
+    if (type.name == text) return type.index;
+  }
+  return -1;
+}
+
+int AirportByCode(std::string_view code) {
+  for (const AirportInfo& info : kAirportTable) {
+    if (info.code == code) return info.id;
+  }
+  return 0;
+}
+
+// "ATL@0815": the airport and the quarter slot of 08:15.
+bool ParseStop(std::string_view text, ScriptedStop& stop, std::string& error) {
+  const std::size_t at = text.find('@');
+  int time = 0;
+  if (at == std::string_view::npos || text.size() - at - 1 != 4 || !ParseInt(text.substr(at + 1), time)) {
+    error = "stop '" + std::string(text) + "' is not AAA@HHMM";
+    return false;
+  }
+  stop.airport = AirportByCode(text.substr(0, at));
+  if (stop.airport == 0) {
+    error = "no airport has the code '" + std::string(text.substr(0, at)) + "'";
+    return false;
+  }
+  const int hours = time / 100;
+  const int minutes = time % 100;
+  if (hours > 23 || minutes % 15 != 0 || minutes > 45) {
+    error = "departure time in '" + std::string(text) + "' is not a quarter hour of the day";
+    return false;
+  }
+  stop.departure = hours * 4 + minutes / 15;
+  return true;
+}
+
+}  // namespace
+
+bool ParseScriptedPlanes(const std::string& text, ScriptedPlanes& planes, std::string& error) {
+  std::string_view rest = text;
+  planes = ScriptedPlanes{};
+  if (const std::size_t star = rest.find('*'); star != std::string_view::npos) {
+    if (!ParseInt(rest.substr(0, star), planes.count) || planes.count < 1) {
+      error = "plane count in '" + text + "' is not a positive number";
+      return false;
+    }
+    rest.remove_prefix(star + 1);
+  }
+  const std::size_t colon = rest.find(':');
+  if (colon == std::string_view::npos) {
+    error = "'" + text + "' has no ':' between the type and the route";
+    return false;
+  }
+  planes.type = TypeByNameOrIndex(rest.substr(0, colon));
+  if (planes.type < 0) {
+    error = "no aircraft type is called '" + std::string(rest.substr(0, colon)) + "'";
+    return false;
+  }
+  rest.remove_prefix(colon + 1);
+  for (;;) {
+    const std::size_t dash = rest.find('-');
+    ScriptedStop stop;
+    if (!ParseStop(rest.substr(0, dash), stop, error)) return false;
+    planes.stops.push_back(stop);
+    if (dash == std::string_view::npos) break;
+    rest.remove_prefix(dash + 1);
+  }
+  if (planes.stops.size() < 2 || planes.stops.size() > 3) {
+    error = "a round trip has two or three stops, '" + text + "' has " + std::to_string(planes.stops.size());
+    return false;
+  }
+  return true;
+}
+
+bool AddScriptedPlanes(GameState& game, int airlineIndex, const ScriptedPlanes& planes, int maxPlanes,
+                       std::string& error) {
+  const AircraftType& type = kAircraftTypes[static_cast<std::size_t>(planes.type)];
+  const std::size_t legs = planes.stops.size();
+  for (std::size_t i = 0; i < legs; ++i) {
+    const int from = planes.stops[i].airport;
+    const int to = planes.stops[(i + 1) % legs].airport;
+    const auto miles = static_cast<int>(GreatCircleMiles(game.world, from, to));
+    if (from == to || miles > type.range) {
+      error = std::string(kAirportTable[static_cast<std::size_t>(from - 1)].code) + "-" +
+              std::string(kAirportTable[static_cast<std::size_t>(to - 1)].code) + " (" + std::to_string(miles) +
+              " miles) cannot be flown by a " + std::string(type.name) + " (range " + std::to_string(type.range) +
+              " miles)";
+      return false;
+    }
+  }
+  Airline& airline = game.world.airlines[static_cast<std::size_t>(airlineIndex)];
+  for (int n = 0; n < planes.count; ++n) {
+    int slot = 0;
+    while (slot < maxPlanes && airline.planes[static_cast<std::size_t>(slot)].inUse == 1) ++slot;
+    if (slot == maxPlanes) {
+      error = "the fleet is full: " + std::to_string(maxPlanes) + " planes at most";
+      return false;
+    }
+    BuyPlane(airline, slot, planes.type);
+    Plane& plane = airline.planes[static_cast<std::size_t>(slot)];
+    plane.legCount = static_cast<int>(legs);
+    for (std::size_t i = 0; i < legs; ++i) {
+      const auto leg = static_cast<int>(i);
+      ScheduleLeg(game.world, airlineIndex, slot, leg, planes.stops[i].departure, planes.stops[i].airport,
+                  planes.stops[(i + 1) % legs].airport);
+      Flight& flight = plane.legs[i];
+      flight.firstFare = DefaultFare(flight.miles, kFirstClass);
+      flight.businessFare = DefaultFare(flight.miles, kBusinessClass);
+      flight.economyFare = DefaultFare(flight.miles, kEconomyClass);
+    }
+  }
+  return true;
+}
+
+}  // namespace jetvale

@@ -1,0 +1,124 @@
+// Options, set-up and summary of a headless run.
+#include "cli/simulation_run.h"
+
+#include <charconv>
+#include <cstdio>
+
+#include "sim/flight_cycle.h"
+#include "world/identities.h"
+
+namespace jetvale {
+namespace {
+
+constexpr int kPlayerFleetLimit = 20;
+constexpr int kMaxDays = 365 * 1000;
+
+template <typename Number>
+bool ParseNumber(const std::string& text, Number& value) {
+  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+  return result.ec == std::errc{} && result.ptr == text.data() + text.size();
+}
+
+// Money with its cents; std::to_chars so no locale can change the text.
+std::string Cents(double value) {
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
+  return std::string(buffer, result.ptr);
+}
+
+std::string PadLeft(const std::string& text, std::size_t width) {
+  return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
+}
+
+}  // namespace
+
+const char* const kSimUsage =
+    "usage: jetvale-sim [--seed N] [--days D] [--plane SPEC]... [--help]\n"
+    "Runs a new game headless, as fast as the machine allows, and prints a summary.\n"
+    "  --seed N      seed of the random generator (default 1); the same seed gives the same output\n"
+    "  --days D      game days to run (default 30)\n"
+    "  --plane SPEC  planes for the player, [N*]TYPE:AAA@HHMM-BBB@HHMM[-CCC@HHMM]: N planes (default 1) of\n"
+    "                TYPE (a name such as \"B 717-200\" or an index 0..12) flying from AAA at HHMM to BBB,\n"
+    "                leaving BBB at its HHMM, and so on, back to the first stop; default fares.\n"
+    "                Example: --plane 2*A320:ATL@0800-ORD@1200\n"
+    "The summary goes to standard output; the simulated ticks per second to standard error.\n";
+
+bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, std::string& error) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& option = args[i];
+    if (option == "--help" || option == "-h") {
+      options.help = true;
+      continue;
+    }
+    if (option != "--seed" && option != "--days" && option != "--plane") {
+      error = "unknown option '" + option + "'";
+      return false;
+    }
+    if (i + 1 == args.size()) {
+      error = option + " needs a value";
+      return false;
+    }
+    const std::string& value = args[++i];
+    if (option == "--seed" && !ParseNumber(value, options.seed)) {
+      error = "--seed takes a whole number from 0 to 4294967295, not '" + value + "'";
+      return false;
+    }
+    if (option == "--days" && (!ParseNumber(value, options.days) || options.days < 0 || options.days > kMaxDays)) {
+      error = "--days takes a whole number from 0 to " + std::to_string(kMaxDays) + ", not '" + value + "'";
+      return false;
+    }
+    if (option == "--plane") {
+      ScriptedPlanes planes;
+      if (!ParseScriptedPlanes(value, planes, error)) return false;
+      options.fleet.push_back(planes);
+    }
+  }
+  return true;
+}
+
+bool StartSimulation(const SimOptions& options, GameState& game, std::string& error) {
+  AssignIdentities(game.world, kWesternAirlines);
+  game.clock.Start();
+  for (const ScriptedPlanes& planes : options.fleet) {
+    if (!AddScriptedPlanes(game, 0, planes, kPlayerFleetLimit, error)) return false;
+  }
+  return true;
+}
+
+void RunDays(GameState& game, int days) {
+  for (long long tick = 0; tick < static_cast<long long>(days) * kTicksPerDay; ++tick) SimulateTick(game);
+}
+
+std::string Summary(const GameState& game, const SimOptions& options) {
+  const GameClock& clock = game.clock;
+  std::string out = "Jetvale simulation, seed " + std::to_string(options.seed) + ", " + std::to_string(options.days) +
+                    " days\n" + clock.DateText() + ", " + (clock.hour < 10 ? "0" : "") + std::to_string(clock.hour) +
+                    ":" + (clock.minute < 10 ? "0" : "") + std::to_string(clock.minute) + "\n\n";
+  out += "airline            balance  planes   trips  passengers\n";
+  for (const Airline& airline : game.world.airlines) {
+    int trips = 0;
+    int passengers = 0;
+    for (const Plane& plane : airline.planes) {
+      if (plane.inUse != 1) continue;
+      for (int leg = 0; leg < plane.legCount; ++leg) {
+        trips += plane.legs[static_cast<std::size_t>(leg)].timesFlown;
+        passengers += plane.legs[static_cast<std::size_t>(leg)].totalPassengers;
+      }
+    }
+    out += std::to_string(airline.index) + " " + std::to_string(airline.identity) +
+           PadLeft(std::to_string(airline.balance), 17) + PadLeft(std::to_string(airline.planeCount), 8) +
+           PadLeft(std::to_string(trips), 8) + PadLeft(std::to_string(passengers), 12) + "\n";
+  }
+  out += "\ncurrent-year ledger " + std::string(24, ' ') + "airline 0       airline 1       airline 2       airline 3\n";
+  for (int entry = 0; entry < kLedgerEntryCount; ++entry) {
+    std::string row = std::string(kLedgerEntryNames[static_cast<std::size_t>(entry)]);
+    row.resize(28, ' ');
+    for (const Airline& airline : game.world.airlines) {
+      row += PadLeft(Cents(airline.currentYear.values[static_cast<std::size_t>(entry)]), 16);
+    }
+    out += row + "\n";
+  }
+  return out;
+}
+
+}  // namespace jetvale

@@ -1,0 +1,32 @@
+// A headless game from the command line: options, the run, and the summary it prints.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "cli/scripted_fleet.h"
+
+namespace jetvale {
+
+struct SimOptions {
+  std::uint32_t seed = 1;
+  int days = 30;
+  std::vector<ScriptedPlanes> fleet;  // the player's planes
+  bool help = false;
+};
+
+extern const char* const kSimUsage;
+
+// False with `error` set on an unknown option or a bad value.
+bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, std::string& error);
+
+// Starts a new game as "Western Airlines", gives the player the scripted fleet and runs the days.
+// False with `error` set when the fleet cannot be flown.
+bool StartSimulation(const SimOptions& options, GameState& game, std::string& error);
+void RunDays(GameState& game, int days);
+
+// Date, and for every airline its balance, fleet, trips, passengers and current-year ledger. Same game, same text.
+std::string Summary(const GameState& game, const SimOptions& options);
+
+}  // namespace jetvale
