@@ -2,6 +2,7 @@
 #include <SDL.h>
 
 #include <cstdio>
+#include <string_view>
 
 #include "gfx/host.h"
 #include "shell/asset_directory.h"
@@ -11,11 +12,24 @@ namespace {
 
 constexpr int kDefaultScale = 3;
 
+// Without a screen SDL falls back to drivers that draw nowhere; the game would run unseen. Those drivers
+// count only when asked for by name (SDL_VIDEODRIVER), as a headless check of the window code does.
+bool HasRealScreen() {
+  const std::string_view driver = SDL_GetCurrentVideoDriver();
+  const bool invisible = driver == "offscreen" || driver == "dummy";
+  return !invisible || SDL_GetHint(SDL_HINT_VIDEODRIVER) != nullptr;
+}
+
 }  // namespace
 
 int main() {
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
     std::fprintf(stderr, "jetvale: cannot open the display: %s\n", SDL_GetError());
+    return 1;
+  }
+  if (!HasRealScreen()) {
+    std::fprintf(stderr, "jetvale: cannot open the display: no screen found (is DISPLAY set?)\n");
+    SDL_Quit();
     return 1;
   }
   jetvale::SystemHost host;

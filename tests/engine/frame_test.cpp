@@ -40,9 +40,10 @@ TEST_F(Frame, AtStartTheToolsMenuIsCurrentOverTheMapAndNoClockIsShown) {
   EXPECT_EQ(h.game.Game().clock.minute, 0);
 }
 
-TEST_F(Frame, OnceTheClockRunsTheStatusLineShowsTimeAndDate) {
+TEST_F(Frame, OnceTheClockRunsTheStatusLineShowsTimeAndDateAndTheTitleTheBalance) {
   h.game.Game().clock.Start();
   h.RunFrames(1);
+  EXPECT_TRUE(AnyPixelIs(h, 6, 1, 36, 9, kWhite));  // "500.M"
   EXPECT_EQ(h.game.TimeText(), "01:05 ");
   EXPECT_EQ(h.game.DateText(), "Jan-1 Year 1 Mon");
   EXPECT_TRUE(AnyPixelIs(h, 203, 233, 228, 240, kWhite));
