@@ -94,7 +94,7 @@ std::string Summary(const GameState& game, const SimOptions& options) {
   std::string out = "Jetvale simulation, seed " + std::to_string(options.seed) + ", " + std::to_string(options.days) +
                     " days\n" + clock.DateText() + ", " + (clock.hour < 10 ? "0" : "") + std::to_string(clock.hour) +
                     ":" + (clock.minute < 10 ? "0" : "") + std::to_string(clock.minute) + "\n\n";
-  out += "airline            balance  planes   trips  passengers\n";
+  out += "airline                balance  planes   trips  passengers\n";
   for (const Airline& airline : game.world.airlines) {
     int trips = 0;
     int passengers = 0;
@@ -105,8 +105,12 @@ std::string Summary(const GameState& game, const SimOptions& options) {
         passengers += plane.legs[static_cast<std::size_t>(leg)].totalPassengers;
       }
     }
-    out += std::to_string(airline.index) + " " + std::to_string(airline.identity) +
-           PadLeft(std::to_string(airline.balance), 17) + PadLeft(std::to_string(airline.planeCount), 8) +
+    std::string name = "(none)";
+    for (const AirlineIdentity& identity : kAirlineIdentities) {
+      if (identity.code == airline.identity) name = identity.name;
+    }
+    name.resize(16, ' ');
+    out += std::to_string(airline.index) + " " + name + PadLeft(std::to_string(airline.balance), 12) + PadLeft(std::to_string(airline.planeCount), 8) +
            PadLeft(std::to_string(trips), 8) + PadLeft(std::to_string(passengers), 12) + "\n";
   }
   out += "\ncurrent-year ledger " + std::string(24, ' ') + "airline 0       airline 1       airline 2       airline 3\n";

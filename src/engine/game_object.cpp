@@ -52,6 +52,7 @@ void GameObject::Resume() { paused_.store(0); }
 void GameObject::Stop() {
   running_.store(0);
   if (thread_.joinable()) thread_.join();
+  host_.Sleep(100);
 }
 
 }  // namespace jetvale

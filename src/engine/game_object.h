@@ -23,7 +23,6 @@ constexpr int kSpeedMedium = 6;
 constexpr int kSpeedSlow = 12;
 
 // Commands: the state of the user interface, one int that a tap sets and every frame dispatches on.
-constexpr int kCommandNone = 0;
 constexpr int kCommandToolsMenu = 400;
 constexpr int kCommandClose = 999;
 

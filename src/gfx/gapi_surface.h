@@ -63,7 +63,6 @@ class CGapiSurface {
   GapiResult SaveSurface(const std::string& bmpPath) const;
 
   const std::vector<Color>& Pixels() const { return pixels_; }
-  std::vector<Color>& MutablePixels() { return pixels_; }
 
  private:
   bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }

@@ -12,7 +12,6 @@ constexpr int kViewportWidth = 291;
 constexpr int kViewportHeight = 222;
 
 // The world map bitmap; planes wrap around it with a period 20 pixels shorter than the bitmap.
-constexpr int kMapWidth = 1220;
 constexpr int kMapHeight = 514;
 constexpr int kMapPeriod = 1200;
 

@@ -7,7 +7,6 @@
 
 namespace jetvale {
 
-constexpr int kMessageFrames = 200;       // the game's own messages
 constexpr int kErrorMessageFrames = 255;  // display errors start at full white
 
 struct StatusMessage {

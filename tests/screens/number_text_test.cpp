@@ -61,7 +61,8 @@ TEST(FormatMoney, ScalesByMultiplyingSoTheLastBitDecidesTies) {
 }
 
 TEST(FormatAge, CountsWholeYearsThenMonthsFromThirtyDays) {
-  EXPECT_EQ(FormatAge(29) + FormatAge(30) + FormatAge(364) + FormatAge(729) + FormatAge(730), "29d1m12m1y2y");
+  EXPECT_EQ(FormatAge(0) + FormatAge(29) + FormatAge(30) + FormatAge(364) + FormatAge(365) + FormatAge(729) + FormatAge(730),
+            "0d29d1m12m1y1y2y");
 }
 
 TEST(TimeTexts, PadMinutesToTwoDigitsAndWrapPastMidnightOnce) {
