@@ -27,10 +27,8 @@ void GameObject::RunFrame() {
   int width = display_.GetWidth();
   int height = display_.GetHeight();
 
-  if (screenshotRequested_.load() == 1) {
-    backBuffer_.SaveSurface(kScreenshotFile);  // a failed save is not retried
-    screenshotRequested_.store(0);
-  }
+  // Taken and cleared in one step, so a key pressed during the save is not lost; a failed save is not retried.
+  if (screenshotRequested_.exchange(0) == 1) backBuffer_.SaveSurface(kScreenshotFile);
 
   if (setupNeeded_ == 1) {
     if (!SetUpDisplay()) return;
