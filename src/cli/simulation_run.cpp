@@ -33,11 +33,11 @@ std::string PadLeft(const std::string& text, std::size_t width) {
 }  // namespace
 
 const char* const kSimUsage =
-    "usage: jetvale-sim [--seed N] [--days D] [--plane SPEC]... [--help]\n"
+    "usage: jetvale-sim [--seed N] [--days D] [--plane ROUTE]... [--help]\n"
     "Runs a new game headless, as fast as the machine allows, and prints a summary.\n"
     "  --seed N      seed of the random generator (default 1); the same seed gives the same output\n"
     "  --days D      game days to run (default 30)\n"
-    "  --plane SPEC  planes for the player, [N*]TYPE:AAA@HHMM-BBB@HHMM[-CCC@HHMM]: N planes (default 1) of\n"
+    "  --plane ROUTE planes for the player, [N*]TYPE:AAA@HHMM-BBB@HHMM[-CCC@HHMM]: N planes (default 1) of\n"
     "                TYPE (a name such as \"B 717-200\" or an index 0..12) flying from AAA at HHMM to BBB,\n"
     "                leaving BBB at its HHMM, and so on, back to the first stop; default fares.\n"
     "                Example: --plane 2*A320:ATL@0800-ORD@1200\n"

@@ -106,7 +106,7 @@ class GameObject {
   // Kept by the frame function.
   int gameSpeed_ = kSpeedFast;
   int pendingGameSpeed_ = kSpeedFast;  // what the Options window shows until its "Ok"
-  int frameCounter_ = 0;               // frames drawn while the clock runs; never reset
+  std::int64_t frameCounter_ = 0;      // frames drawn while the clock runs; never reset, never overflows
   std::string timeText_;
   std::string dateText_;
   CGapiSurface frameSurface_;

@@ -5,6 +5,7 @@
 #include "engine/bitmap_assets.h"
 #include "engine/game_object.h"
 #include "screens/number_text.h"
+#include "sim/calendar.h"
 #include "sim/flight_cycle.h"
 
 namespace jetvale {
@@ -87,8 +88,9 @@ void GameObject::DrawMap() {
 void GameObject::AdvanceSimulation() {
   frameCounter_ += 1;
   if (frameCounter_ % gameSpeed_ != 0) return;
-  timeText_ = SimulateTick(game_);
+  timeText_ = AdvanceClock(game_);
   dateText_ = game_.clock.DateText();
+  RunFlightCycle(game_);
 }
 
 void GameObject::DrawClockAndBalance() {

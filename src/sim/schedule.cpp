@@ -22,15 +22,23 @@ bool SlotsFree(const Gate& gate, int firstSlot, int count) {
   return true;
 }
 
-void SetSlots(World& world, const GateHold& hold, std::uint8_t value) {
+// Writes the leg's key into the slots it holds.
+void Reserve(World& world, const GateHold& hold) {
   Gate& gate = world.AirportById(hold.airport).gates[static_cast<std::size_t>(hold.gate)];
   for (int slot = hold.firstSlot; slot < hold.firstSlot + hold.slotCount; ++slot) {
-    gate.reserved[static_cast<std::size_t>(SlotOfDay(slot))] = value;
+    gate.reserved[static_cast<std::size_t>(SlotOfDay(slot))] = static_cast<std::uint16_t>(hold.holder);
   }
 }
 
+// Frees the slots that still carry the leg's key; a slot reserved since by another leg stays reserved.
 void Release(World& world, GateHold& hold) {
-  if (hold.slotCount > 0) SetSlots(world, hold, 0);
+  if (hold.slotCount > 0) {
+    Gate& gate = world.AirportById(hold.airport).gates[static_cast<std::size_t>(hold.gate)];
+    for (int slot = hold.firstSlot; slot < hold.firstSlot + hold.slotCount; ++slot) {
+      std::uint16_t& flag = gate.reserved[static_cast<std::size_t>(SlotOfDay(slot))];
+      if (flag == hold.holder) flag = 0;
+    }
+  }
   hold = GateHold{};
 }
 
@@ -38,8 +46,8 @@ enum class GateSearch { Taken, OwnGatesBusy, OthersGates };
 
 // Examines the gates in number order: an own gate with the slots free is used; a gate without owner is
 // bought and its slots reserved for the leg. The result tells what the last gate examined was.
-GateSearch FindGate(World& world, Airline& airline, int airportId, int firstSlot, int count, int& gateNumber,
-                    GateHold& hold) {
+GateSearch FindGate(World& world, Airline& airline, int airportId, int firstSlot, int count, int holder,
+                    int& gateNumber, GateHold& hold) {
   GateSearch last = GateSearch::OthersGates;
   for (Gate& gate : world.AirportById(airportId).gates) {
     if (gate.owner == airline.index) {
@@ -51,8 +59,8 @@ GateSearch FindGate(World& world, Airline& airline, int airportId, int firstSlot
     } else if (gate.owner == kNoGateOwner) {
       BuyGate(gate, airline);
       gateNumber = gate.number;
-      hold = GateHold{airportId, gate.number, firstSlot, count};
-      SetSlots(world, hold, 1);
+      hold = GateHold{airportId, gate.number, firstSlot, count, holder};
+      Reserve(world, hold);
       return GateSearch::Taken;
     } else {
       last = GateSearch::OthersGates;
@@ -78,6 +86,8 @@ int ScheduleLeg(World& world, int airlineIndex, int planeSlot, int legIndex, int
   // What the leg held under its old times and airports is freed first, whatever the new search finds.
   Release(world, leg.departureHold);
   Release(world, leg.arrivalHold);
+  leg.departureGate = 0;
+  leg.arrivalGate = 0;
 
   leg.departure = departure;
   leg.origin = origin;
@@ -87,12 +97,13 @@ int ScheduleLeg(World& world, int airlineIndex, int planeSlot, int legIndex, int
   world.AirportById(destination).legsInto[static_cast<std::size_t>(airlineIndex)] += 1;
   leg.overnight = (leg.arrival > kQuarterSlotsPerDay || departure > kQuarterSlotsPerDay) ? 1 : 0;
 
-  if (FindGate(world, airline, origin, departure - 2, kDepartureSlots, leg.departureGate, leg.departureHold) !=
-      GateSearch::Taken) {
+  const int holder = LegKey(airlineIndex, planeSlot, legIndex);
+  if (FindGate(world, airline, origin, departure - 2, kDepartureSlots, holder, leg.departureGate,
+               leg.departureHold) != GateSearch::Taken) {
     return kNoDepartureGate;
   }
-  const GateSearch arrival =
-      FindGate(world, airline, destination, leg.arrival - 1, kArrivalSlots, leg.arrivalGate, leg.arrivalHold);
+  const GateSearch arrival = FindGate(world, airline, destination, leg.arrival - 1, kArrivalSlots, holder,
+                                      leg.arrivalGate, leg.arrivalHold);
   leg.scheduled = 1;
   plane.currentLeg = 0;
   switch (arrival) {

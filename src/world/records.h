@@ -31,6 +31,7 @@ struct GateHold {
   int gate = 0;
   int firstSlot = 0;  // quarter slot, may lie before midnight or past it; wrapped into the day when used
   int slotCount = 0;  // 0 = the leg holds nothing here
+  int holder = 0;     // the leg's key, written into the gate's flags
 };
 
 // One leg of a plane's daily round trip, with its cumulative figures.
@@ -134,10 +135,17 @@ struct Airline {
   int planeCount = 0;
 };
 
+// A number for every leg slot of the world, 1 and up, as a gate's flags record who reserved a quarter hour.
+constexpr std::uint16_t LegKey(int airline, int plane, int leg) {
+  return static_cast<std::uint16_t>(1 + (airline * kPlaneSlots + plane) * kLegSlots + leg);
+}
+
 struct Gate {
   int number = 0;
   int owner = kNoGateOwner;
-  std::array<std::uint8_t, kQuarterSlotsPerDay> reserved{};  // one flag per quarter hour
+  // One flag per quarter hour: 0 free, else the key of the leg that reserved it (see LegKey), so a leg
+  // that is rescheduled frees its own slots and never those of a leg that reserved the gate after it.
+  std::array<std::uint16_t, kQuarterSlotsPerDay> reserved{};
 };
 
 // Per-airline counters of one airport.
