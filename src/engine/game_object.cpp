@@ -1,10 +1,21 @@
-// The game object's life: construction, the game thread, pause, resume and stop.
+// The game object's life: construction, the game thread, stop.
 #include "engine/game_object.h"
+
+#include "ui/toolbar.h"
+#include "ui/tools_screens.h"
 
 namespace jetvale {
 
 GameObject::GameObject(Host& host, std::string assetDirectory)
-    : host_(host), assetDirectory_(std::move(assetDirectory)), frameTimer_(host), game_(host.TickCount()) {}
+    : host_(host),
+      assetDirectory_(std::move(assetDirectory)),
+      frameTimer_(host),
+      game_(host.TickCount()),
+      ui_(game_, backBuffer_) {
+  for (const auto routes : {ToolbarRoutes(), ToolsScreenRoutes()}) {
+    for (const CommandRoute& route : routes) handlers_[static_cast<std::size_t>(route.command)] = route.handler;
+  }
+}
 
 GameObject::~GameObject() { Stop(); }
 
@@ -20,13 +31,11 @@ bool GameObject::OpenDisplay(PresentSink& window) {
 bool GameObject::Start(PresentSink& window) {
   if (!OpenDisplay(window)) return false;
   running_.store(1);
-  threadEnded_.store(0);
   paused_.store(0);
   try {
     thread_ = std::thread(&GameObject::GameThreadMain, this);
   } catch (const std::system_error& failure) {
     running_.store(0);
-    threadEnded_.store(1);
     paused_.store(1);
     startupError_ = std::string("cannot start the game thread: ") + failure.what();
     return false;
@@ -39,20 +48,11 @@ void GameObject::GameThreadMain() {
     RunFrame();
     while (IsRunning() == 1 && paused_.load() == 1) host_.Sleep(100);
   }
-  threadEnded_.store(1);
 }
-
-void GameObject::Pause() {
-  paused_.store(1);
-  host_.Sleep(1000);
-}
-
-void GameObject::Resume() { paused_.store(0); }
 
 void GameObject::Stop() {
   running_.store(0);
   if (thread_.joinable()) thread_.join();
-  host_.Sleep(100);
 }
 
 }  // namespace jetvale

@@ -5,8 +5,8 @@
 #include "engine/bitmap_assets.h"
 #include "engine/game_object.h"
 #include "screens/number_text.h"
-#include "sim/calendar.h"
 #include "sim/flight_cycle.h"
+#include "ui/plane_sprites.h"
 
 namespace jetvale {
 namespace {
@@ -43,10 +43,12 @@ void GameObject::RunFrame() {
 
   if (game_.clock.running == 1) {
     AdvanceSimulation();
+    MoveAndDrawPlanes(backBuffer_, spriteSurface_, game_.world, ui_.map, ui_.gameSpeed);
     DrawClockAndBalance();
   }
 
-  status_.DrawAndFade(backBuffer_);
+  ui_.status.DrawAndFade(backBuffer_);
+  ApplyInput();
   Dispatch();
   DrawTitleAndBorders(width, height);
 
@@ -71,36 +73,59 @@ bool GameObject::SetUpDisplay() {
       return false;
     }
   }
+  spriteSurface_.SetColorKey(kMagenta);
   frameTimer_.StartTimer(kFramesPerSecond);
   setupNeeded_ = 0;
   return true;
 }
 
+// Scroll, fast-mode mark, map picture, airports.
 void GameObject::DrawMap() {
-  const GapiResult result = mapView_.DrawMap(backBuffer_, mapSurface_);
-  if (!GapiFailed(result)) return;
+  ui_.map.ScrollStep();
+  ui_.map.DrawFastMark(backBuffer_);
+  const GapiResult result = ui_.map.DrawMap(backBuffer_, mapSurface_);
   for (const auto& [code, text] : kMapErrorTexts) {
-    if (code == result) status_.Set(text, kErrorMessageFrames);
+    if (code == result) ui_.status.Set(text, kErrorMessageFrames);
   }
+  ui_.map.DrawAirports(backBuffer_, game_.world);
 }
 
 // The clock and with it the flight cycle tick once every GameSpeed frames.
 void GameObject::AdvanceSimulation() {
   frameCounter_ += 1;
-  if (frameCounter_ % gameSpeed_ != 0) return;
-  timeText_ = AdvanceClock(game_);
+  if (frameCounter_ % ui_.gameSpeed != 0) return;
+  timeText_ = SimulateTick(game_);
   dateText_ = game_.clock.DateText();
-  RunFlightCycle(game_);
 }
 
 void GameObject::DrawClockAndBalance() {
-  backBuffer_.DrawTextW(203, 233, timeText_, kWhite, kTextTransparent);
-  backBuffer_.DrawTextW(230, 233, dateText_, kWhite, kTextTransparent);
-  backBuffer_.DrawTextW(6, 1, FormatMoney(game_.world.Player().balance), kWhite, kTextTransparent);
+  backBuffer_.DrawTextW(203, 233, timeText_, kWhite, kTextOutline);
+  backBuffer_.DrawTextW(230, 233, dateText_, kWhite, kTextOutline);
+  backBuffer_.DrawTextW(6, 1, FormatMoney(game_.world.Player().balance), kWhite, kTextOutline);
+}
+
+// Taps and keys that arrived since the last dispatch. A tap is tested against the window drawn last; a button
+// under it sets the command that the dispatch below executes.
+void GameObject::ApplyInput() {
+  InputEvent event;
+  while (input_.Pop(event)) {
+    if (event.kind == InputKind::ScrollKey) {
+      ui_.map.StartScroll(event.a);
+      continue;
+    }
+    HitTest(ui_.windows[ui_.currentWindow], LandscapeX(event.a, event.b), LandscapeY(event.a, event.b),
+            ui_.command);
+  }
+}
+
+void GameObject::Dispatch() {
+  const int command = ui_.command;
+  if (command < 0 || command >= kCommandSlots) return;
+  if (const auto handler = handlers_[static_cast<std::size_t>(command)]) handler(ui_);
 }
 
 void GameObject::DrawTitleAndBorders(int width, int height) {
-  backBuffer_.DrawTextW(273, 1, "Jetvale", kWhite, kTextTransparent);
+  backBuffer_.DrawTextW(273, 1, "Jetvale", kWhite, kTextOutline);
   backBuffer_.DrawLine(29, 10, 29, height - 10, kWhite, 0);  // toolbar | map
   backBuffer_.DrawLine(0, 9, width - 1, 9, kWhite, 0);       // under the title line
   backBuffer_.DrawLine(0, 230, width - 1, 230, kWhite, 0);   // above the status line

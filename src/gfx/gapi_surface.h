@@ -35,7 +35,7 @@ struct FillEffect {
 // DrawTextW flags. Text is always drawn without a background; bit 0 adds a black shadow one
 // pixel down and right, which keeps white item texts readable on light item backgrounds.
 constexpr std::uint32_t kTextPlain = 0;
-constexpr std::uint32_t kTextTransparent = 256;
+constexpr std::uint32_t kTextOutline = 256;
 constexpr std::uint32_t kTextShadow = 1;
 
 class CGapiSurface {

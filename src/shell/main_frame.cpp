@@ -1,6 +1,8 @@
 // Window events: focus pauses and resumes, two keys close at once, one saves a screenshot, clicks are taps.
 #include "shell/main_frame.h"
 
+#include "engine/bitmap_assets.h"
+
 namespace jetvale {
 namespace {
 
@@ -21,10 +23,22 @@ int DeviceKeyCode(SDL_Keycode key) {
   }
 }
 
+// On the desktop the arrow keys scroll the map like the pad's arrows.
+int ScrollDirection(SDL_Keycode key) {
+  switch (key) {
+    case SDLK_UP: return kScrollUp;
+    case SDLK_LEFT: return kScrollLeft;
+    case SDLK_RIGHT: return kScrollRight;
+    case SDLK_DOWN: return kScrollDown;
+    default: return kScrollNone;
+  }
+}
+
 }  // namespace
 
-CMainFrame::CMainFrame(Host& host, std::string assetDirectory, int scale)
-    : presenter_(scale), game_(std::make_unique<GameObject>(host, std::move(assetDirectory))) {}
+CMainFrame::CMainFrame(Host& host, const std::string& assetDirectory, int scale)
+    : presenter_(scale, assetDirectory + "/" + std::string(kSpriteBitmap.fileName)),
+      game_(std::make_unique<GameObject>(host, assetDirectory)) {}
 
 bool CMainFrame::Create() { return game_->Start(presenter_); }
 
@@ -53,33 +67,51 @@ bool CMainFrame::OnEvent(const SDL_Event& event) {
     case SDL_QUIT:
       return true;
     case SDL_KEYDOWN:
-      return OnKeyDown(event.key.keysym.sym);
+      return OnKeyDown(event.key);
     case SDL_MOUSEBUTTONDOWN:
+      // SDL hands the point over in the 320 x 240 picture's own coordinates, whatever the window's scale.
       if (event.button.button != SDL_BUTTON_LEFT) return false;
-      // The stylus reports portrait points: the landscape point (x, y) is (y, 320 - x) in portrait.
-      return OnStylusDown(event.button.y, kScreenWidth - event.button.x);
+      return OnStylusDown(event.button.x, event.button.y);
     case SDL_WINDOWEVENT:
+      // The game thread idles while the window is in the background; the window itself keeps answering.
       if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) game_->Resume();
       if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) game_->Pause();
+      if (event.window.event == SDL_WINDOWEVENT_EXPOSED) presenter_.Redraw();
       return false;
     default:
       return false;
   }
 }
 
-bool CMainFrame::OnKeyDown(SDL_Keycode key) {
-  const int code = DeviceKeyCode(key);
+bool CMainFrame::OnKeyDown(const SDL_KeyboardEvent& key) {
+  if (key.keysym.sym == SDLK_F1) {
+    ShowAbout();
+    return false;
+  }
+  if (const int direction = ScrollDirection(key.keysym.sym); direction != kScrollNone) {
+    game_->ScrollKey(direction);
+    return false;
+  }
+  const int code = DeviceKeyCode(key.keysym.sym);
   if (code == 0) return false;
   KeyList list;
   keyInput_.GetKeyList(list);
   if (code == list.keys[kKeyListCloseToo] || code == list.keys[kKeyListClose]) return true;
-  if (code == list.keys[kKeyListScreenshot]) game_->RequestScreenshot();
+  // A held key repeats; one press is one screenshot.
+  if (code == list.keys[kKeyListScreenshot] && key.repeat == 0) game_->RequestScreenshot();
   return false;
 }
 
-bool CMainFrame::OnStylusDown(int /*portraitX*/, int /*portraitY*/) {
-  // After the exit confirmation any tap closes the program.
-  return game_->ExitRequested() == 1;
+// A click is a stylus tap. The stylus reports portrait points: the landscape point (x, y) is (y, 320 - x).
+bool CMainFrame::OnStylusDown(int x, int y) {
+  // After the exit confirmation any tap closes the program, on the picture or beside it.
+  if (game_->ExitRequested() == 1) return true;
+  if (x >= 0 && y >= 0 && x < kScreenWidth && y < kScreenHeight) game_->Tap(y, kScreenWidth - x);
+  return false;
+}
+
+void CMainFrame::ShowAbout() {
+  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, "About Jetvale", "Jetvale Version 1.0", presenter_.Window());
 }
 
 }  // namespace jetvale

@@ -14,7 +14,7 @@ namespace jetvale {
 
 class CMainFrame {
  public:
-  CMainFrame(Host& host, std::string assetDirectory, int scale);
+  CMainFrame(Host& host, const std::string& assetDirectory, int scale);
 
   // Opens the window and starts the game; false with StartupError() when either fails.
   bool Create();
@@ -25,8 +25,9 @@ class CMainFrame {
  private:
   // True when the event closes the program.
   bool OnEvent(const SDL_Event& event);
-  bool OnKeyDown(SDL_Keycode key);
+  bool OnKeyDown(const SDL_KeyboardEvent& key);
   bool OnStylusDown(int x, int y);
+  void ShowAbout();
 
   CGapiInput keyInput_;
   SdlPresenter presenter_;

@@ -1,9 +1,19 @@
 // SDL window, renderer and streaming texture; SDL letterboxes and scales the 320 x 240 picture itself.
 #include "shell/sdl_presenter.h"
 
+#include "gfx/bmp_file.h"
 #include "gfx/gapi_display.h"
 
 namespace jetvale {
+namespace {
+
+// The program icon is the blue airline's plane heading east, taken from the sprite sheet.
+constexpr int kIconLeft = 0;
+constexpr int kIconTop = 34;
+constexpr int kIconSize = 16;
+constexpr int kIconScale = 2;
+
+}  // namespace
 
 SdlPresenter::~SdlPresenter() {
   if (texture_ != nullptr) SDL_DestroyTexture(texture_);
@@ -15,7 +25,11 @@ bool SdlPresenter::Open(std::string& error) {
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");  // nearest neighbour: sharp pixels
   window_ = SDL_CreateWindow("Jetvale", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kScreenWidth * scale_,
                              kScreenHeight * scale_, SDL_WINDOW_RESIZABLE);
-  if (window_ != nullptr) renderer_ = SDL_CreateRenderer(window_, -1, 0);
+  if (window_ != nullptr) {
+    SDL_SetWindowMinimumSize(window_, kScreenWidth, kScreenHeight);  // the picture is never cut
+    SetIcon();
+    renderer_ = SDL_CreateRenderer(window_, -1, 0);
+  }
   if (renderer_ != nullptr) {
     SDL_RenderSetLogicalSize(renderer_, kScreenWidth, kScreenHeight);
     SDL_RenderSetIntegerScale(renderer_, SDL_TRUE);
@@ -27,8 +41,31 @@ bool SdlPresenter::Open(std::string& error) {
     error = SDL_GetError();
     return false;
   }
-  SDL_ShowCursor(SDL_DISABLE);  // the stylus has no cursor
   return true;
+}
+
+// A window without an icon still works, so a sheet that cannot be read is passed over here; the game itself
+// reports it on its first frame.
+void SdlPresenter::SetIcon() {
+  BmpImage sheet;
+  std::string ignored;
+  if (!ReadBmpFile(iconSheetPath_, sheet, ignored) || sheet.width < kIconLeft + kIconSize ||
+      sheet.height < kIconTop + kIconSize) {
+    return;
+  }
+  const int size = kIconSize * kIconScale;
+  SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormat(0, size, size, 32, SDL_PIXELFORMAT_ABGR8888);
+  if (icon == nullptr) return;
+  auto* pixels = static_cast<Uint32*>(icon->pixels);
+  for (int y = 0; y < size; ++y) {
+    for (int x = 0; x < size; ++x) {
+      const Color c = sheet.pixels[static_cast<std::size_t>((kIconTop + y / kIconScale) * sheet.width + kIconLeft +
+                                                            x / kIconScale)];
+      pixels[y * (icon->pitch / 4) + x] = c == kMagenta ? 0 : (0xFF000000u | c);  // magenta is transparent
+    }
+  }
+  SDL_SetWindowIcon(window_, icon);
+  SDL_FreeSurface(icon);
 }
 
 GapiResult SdlPresenter::Present(const CGapiSurface& frame) {
@@ -41,6 +78,10 @@ void SdlPresenter::ShowLatestFrame() {
   const std::vector<Color>* frame = frames_.TakeLatest();
   if (frame == nullptr || frame->size() != static_cast<std::size_t>(kScreenWidth * kScreenHeight)) return;
   SDL_UpdateTexture(texture_, nullptr, frame->data(), kScreenWidth * static_cast<int>(sizeof(Color)));
+  Redraw();
+}
+
+void SdlPresenter::Redraw() {
   SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
   SDL_RenderClear(renderer_);
   SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);

@@ -12,7 +12,7 @@ namespace jetvale {
 
 class SdlPresenter final : public PresentSink {
  public:
-  explicit SdlPresenter(int scale) : scale_(scale) {}
+  SdlPresenter(int scale, std::string iconSheetPath) : scale_(scale), iconSheetPath_(std::move(iconSheetPath)) {}
   ~SdlPresenter() override;
   SdlPresenter(const SdlPresenter&) = delete;
   SdlPresenter& operator=(const SdlPresenter&) = delete;
@@ -23,9 +23,15 @@ class SdlPresenter final : public PresentSink {
   GapiResult Present(const CGapiSurface& frame) override;
   // Window thread: shows the newest frame, if a new one arrived.
   void ShowLatestFrame();
+  // Window thread: shows the last frame again, for a window uncovered while the game is paused.
+  void Redraw();
+  SDL_Window* Window() const { return window_; }
 
  private:
+  void SetIcon();
+
   int scale_;
+  std::string iconSheetPath_;
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;

@@ -11,14 +11,16 @@ namespace jetvale {
 
 struct GameState {
   // The seed stands for the machine's tick count at start-up; a fixed seed replays a game exactly.
-  explicit GameState(std::uint32_t seed) : random(seed), world(random) {}
+  explicit GameState(std::uint32_t startSeed) : seed(startSeed), random(startSeed), world(random) {}
 
-  // A fresh clock at its start date, and the generator reseeded, as before every load.
-  void ResetClock(std::uint32_t seed) {
-    clock = GameClock{};
+  // Back to the game as it was built, clock stopped: the same seed draws the same registrations and plans.
+  void Restart() {
     random.Seed(seed);
+    clock = GameClock{};
+    world = World(random);
   }
 
+  std::uint32_t seed;
   Random random;
   GameClock clock;
   World world;

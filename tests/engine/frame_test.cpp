@@ -22,8 +22,8 @@ class Frame : public ::testing::Test {
 
 TEST_F(Frame, AtStartTheToolsMenuIsCurrentOverTheMapAndNoClockIsShown) {
   h.RunFrames(3);
-  EXPECT_EQ(h.game.CurrentCommand(), 400);
-  EXPECT_EQ(h.game.CurrentWindow(), 1);
+  EXPECT_EQ(h.ui().command, 400);
+  EXPECT_EQ(h.ui().currentWindow, 1);
   EXPECT_EQ(h.sink.PresentedFrames(), 3);
   // The viewport shows the map from view (180, 100).
   EXPECT_EQ(h.Pixel(30, 10), TestMapPixel(181, 101));
@@ -66,7 +66,7 @@ TEST_F(Frame, TheClockTicksOnceEveryGameSpeedFrames) {
   EXPECT_EQ(FramesToNextTick(h), 1);
   EXPECT_EQ(FramesToNextTick(h), 1);  // FAST: every frame
   for (const int speed : {kSpeedSlow, kSpeedMedium, kSpeedFast}) {
-    h.game.SetGameSpeed(speed);
+    h.ui().gameSpeed = speed;
     FramesToNextTick(h);  // the first tick after a change may come sooner
     EXPECT_EQ(FramesToNextTick(h), speed);
     EXPECT_EQ(FramesToNextTick(h), speed);
@@ -74,10 +74,10 @@ TEST_F(Frame, TheClockTicksOnceEveryGameSpeedFrames) {
 }
 
 TEST_F(Frame, AMapThatCannotBeCopiedIsReportedOnTheStatusLineAndTheFrameGoesOn) {
-  h.game.View().viewX = 1000;  // 1000 + 291 lies beyond the 1220-pixel map
+  h.ui().map.viewX = 1000;  // 1000 + 291 lies beyond the 1220-pixel map
   h.RunFrames(1);
-  EXPECT_EQ(h.game.Status().text, "INVALIDRECT");
-  EXPECT_EQ(h.game.Status().countdown, 254);
+  EXPECT_EQ(h.ui().status.text, "INVALIDRECT");
+  EXPECT_EQ(h.ui().status.countdown, 254);
   EXPECT_TRUE(AnyPixelIs(h, 2, 233, 60, 240, kWhite));  // drawn at full white in its first frame
   EXPECT_EQ(h.Pixel(29, 120), kWhite);
   EXPECT_EQ(h.sink.PresentedFrames(), 1);

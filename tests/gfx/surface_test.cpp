@@ -77,7 +77,7 @@ TEST(Surface, BlendedFillsMixByTheirOpacity) {
 
 TEST(Surface, TextDrawsFontGlyphsCellByCellAndATabAsABlank) {
   CGapiSurface screen = Solid(20, 10, kBlack);
-  screen.DrawTextW(1, 1, "I\tI", kWhite, kTextTransparent);
+  screen.DrawTextW(1, 1, "I\tI", kWhite, kTextOutline);
   const FontGlyph& glyph = GlyphFor('I');
   int lit = 0;
   for (int row = 0; row < kGlyphHeight; ++row) {
@@ -94,7 +94,7 @@ TEST(Surface, TextDrawsFontGlyphsCellByCellAndATabAsABlank) {
 
 TEST(Surface, ShadowedTextKeepsItsInkOnTopOfItsShadow) {
   CGapiSurface screen = Solid(8, 10, kBlue);
-  screen.DrawTextW(0, 0, "#", kWhite, kTextShadow | kTextTransparent);
+  screen.DrawTextW(0, 0, "#", kWhite, kTextShadow | kTextOutline);
   int shadow = 0;
   for (const Color c : screen.Pixels()) shadow += c == kBlack ? 1 : 0;
   EXPECT_GT(shadow, 0);

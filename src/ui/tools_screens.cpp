@@ -1,0 +1,111 @@
+// Tools screen handlers. A new game starts from a fresh world; exit waits for one more tap anywhere.
+#include "ui/tools_screens.h"
+
+#include <array>
+#include <string_view>
+
+#include "world/identities.h"
+
+namespace jetvale {
+namespace {
+
+constexpr int kCommandToolsOk = 405;
+constexpr int kCommandNewGameMenu = 410;
+constexpr int kCommandNewGameOk = 415;
+constexpr int kCommandSaveConfirm = 420;
+constexpr int kCommandLoadConfirm = 425;
+constexpr int kCommandExitConfirm = 430;
+constexpr int kCommandExitYes = 431;
+constexpr int kCommandClickToExit = 432;
+constexpr int kCommandOptions = 435;
+constexpr int kCommandOptionsOk = 440;
+constexpr int kCommandSlower = 445;
+constexpr int kCommandFaster = 450;
+
+struct SpeedName {
+  int framesPerTick;
+  std::string_view text;
+};
+// From fastest to slowest.
+constexpr std::array<SpeedName, 3> kSpeeds = {{{kSpeedFast, "FAST"}, {kSpeedMedium, "MEDIUM"}, {kSpeedSlow, "SLOW"}}};
+
+std::size_t SpeedIndex(int framesPerTick) {
+  for (std::size_t i = 0; i < kSpeeds.size(); ++i) {
+    if (kSpeeds[i].framesPerTick == framesPerTick) return i;
+  }
+  return 0;
+}
+
+// "Ok" of the Tools menu: the selected choice's command; with nothing selected the menu stays.
+void ToolsOk(Ui& ui) {
+  const GameWindow& menu = ui.windows[kToolsMenuWindow];
+  ui.command = menu.selectedItem == kNoSelection ? kCommandToolsMenu : menu.Item(menu.selectedItem).command;
+}
+
+void ShowNewGameMenu(Ui& ui) { ui.Show(kNewGameWindow); }
+void ShowSaveConfirm(Ui& ui) { ui.Show(kSaveGameWindow); }
+void ShowLoadConfirm(Ui& ui) { ui.Show(kLoadGameWindow); }
+void ShowExitConfirm(Ui& ui) { ui.Show(kExitConfirmWindow); }
+void ShowClickToExit(Ui& ui) { ui.Show(kClickToExitWindow); }
+
+// A new game is a fresh world (whatever was played before), the chosen airline for the player, and the clock
+// running; it goes straight on to the purchase list.
+void StartNewGame(Ui& ui) {
+  const int selected = ui.windows[kNewGameWindow].selectedItem;
+  ui.game.Restart();
+  ui.ResetCursors();
+  if (selected != kNoSelection) {
+    const auto choice = static_cast<std::size_t>((selected - kFirstAirlineChoiceItem) / kAirlineChoiceStep);
+    AssignIdentities(ui.game.world, kAirlineIdentities[choice].code);
+  }
+  ui.game.clock.Start();
+  ui.command = kCommandPurchaseList;
+  ui.Show(kPurchaseListWindow);
+}
+
+// The next tap anywhere closes the program; nothing is drawn in this frame.
+void RequestExit(Ui& ui) {
+  ui.exitRequested.store(1);
+  ui.command = kCommandClickToExit;
+}
+
+void ShowOptions(Ui& ui) {
+  ui.windows[kOptionsWindow].Item(kSpeedTextItem).text = std::string(kSpeeds[SpeedIndex(ui.pendingGameSpeed)].text);
+  ui.Show(kOptionsWindow);
+}
+
+void StepSpeed(Ui& ui, int towardsSlow) {
+  const std::size_t index = SpeedIndex(ui.pendingGameSpeed);
+  if (towardsSlow > 0 && index + 1 < kSpeeds.size()) ui.pendingGameSpeed = kSpeeds[index + 1].framesPerTick;
+  if (towardsSlow < 0 && index > 0) ui.pendingGameSpeed = kSpeeds[index - 1].framesPerTick;
+  ui.command = kCommandOptions;
+  ShowOptions(ui);
+}
+void Slower(Ui& ui) { StepSpeed(ui, +1); }
+void Faster(Ui& ui) { StepSpeed(ui, -1); }
+
+void OptionsOk(Ui& ui) {
+  ui.gameSpeed = ui.pendingGameSpeed;
+  ui.ShowMap();
+}
+
+constexpr std::array<CommandRoute, 12> kRoutes = {{
+    {kCommandToolsOk, ToolsOk},
+    {kCommandNewGameMenu, ShowNewGameMenu},
+    {kCommandNewGameOk, StartNewGame},
+    {kCommandSaveConfirm, ShowSaveConfirm},
+    {kCommandLoadConfirm, ShowLoadConfirm},
+    {kCommandExitConfirm, ShowExitConfirm},
+    {kCommandExitYes, RequestExit},
+    {kCommandClickToExit, ShowClickToExit},
+    {kCommandOptions, ShowOptions},
+    {kCommandSlower, Slower},
+    {kCommandFaster, Faster},
+    {kCommandOptionsOk, OptionsOk},
+}};
+
+}  // namespace
+
+std::span<const CommandRoute> ToolsScreenRoutes() { return kRoutes; }
+
+}  // namespace jetvale

@@ -1,0 +1,20 @@
+// The interface state's few shared moves: show a window, return to the map, reset the cursors.
+#include "ui/ui.h"
+
+namespace jetvale {
+
+Ui::Ui(GameState& state, CGapiSurface& backBuffer) : game(state), screen(backBuffer) { BuildWindows(windows); }
+
+void Ui::Show(int window) {
+  DrawWindow(screen, windows[window]);
+  currentWindow = window;
+}
+
+void Ui::ShowMap() {
+  command = kCommandNone;
+  Show(kToolbarWindow);
+}
+
+void Ui::ResetCursors() { pendingGameSpeed = gameSpeed; }
+
+}  // namespace jetvale
