@@ -1,6 +1,7 @@
 // The game object's life: construction, the game thread, stop.
 #include "engine/game_object.h"
 
+#include "screens/planes.h"
 #include "ui/toolbar.h"
 #include "ui/tools_screens.h"
 
@@ -12,7 +13,7 @@ GameObject::GameObject(Host& host, std::string assetDirectory)
       frameTimer_(host),
       game_(host.TickCount()),
       ui_(game_, backBuffer_) {
-  for (const auto routes : {ToolbarRoutes(), ToolsScreenRoutes()}) {
+  for (const auto routes : {ToolbarRoutes(), ToolsScreenRoutes(), PlanesRoutes()}) {
     for (const CommandRoute& route : routes) handlers_[static_cast<std::size_t>(route.command)] = route.handler;
   }
 }

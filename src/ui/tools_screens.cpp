@@ -53,6 +53,7 @@ void ShowClickToExit(Ui& ui) { ui.Show(kClickToExitWindow); }
 void StartNewGame(Ui& ui) {
   const int selected = ui.windows[kNewGameWindow].selectedItem;
   ui.game.Restart();
+  ui.planes = PlanesScreenState{};
   ui.ResetCursors();
   if (selected != kNoSelection) {
     const auto choice = static_cast<std::size_t>((selected - kFirstAirlineChoiceItem) / kAirlineChoiceStep);

@@ -7,8 +7,6 @@
 
 namespace jetvale {
 
-constexpr int kCommandPurchaseList = 256;  // where a new game continues: the aircraft purchase list
-
 std::span<const CommandRoute> ToolsScreenRoutes();
 
 }  // namespace jetvale

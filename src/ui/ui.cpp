@@ -15,6 +15,9 @@ void Ui::ShowMap() {
   Show(kToolbarWindow);
 }
 
-void Ui::ResetCursors() { pendingGameSpeed = gameSpeed; }
+void Ui::ResetCursors() {
+  planes.ResetCursors();
+  pendingGameSpeed = gameSpeed;
+}
 
 }  // namespace jetvale

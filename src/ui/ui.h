@@ -2,6 +2,7 @@
 // Only the game thread reads and writes it; the window thread reaches the game through the game object's inputs.
 #pragma once
 
+#include <array>
 #include <atomic>
 #include <span>
 #include <string>
@@ -12,6 +13,7 @@
 #include "ui/map_view.h"
 #include "ui/status_message.h"
 #include "ui/window_layouts.h"
+#include "world/aircraft_types.h"
 
 namespace jetvale {
 
@@ -22,10 +24,28 @@ constexpr int kSpeedSlow = 12;
 
 // The commands every family knows; each screen family names its own next to its handlers.
 constexpr int kCommandNone = 0;
+constexpr int kCommandPurchaseList = 256;  // builds the aircraft purchase list; a new game goes on there
 constexpr int kCommandToolsMenu = 400;
 constexpr int kCommandClose = 999;
 
 constexpr int kMessageFrames = 200;  // how long the game's own messages stay on the status line
+
+// The purchase list and the fleet list: their page starts, the plane being edited, and the fleet's display order.
+struct PlanesScreenState {
+  int purchaseListStart = 0;  // type index in the first row; a multiple of 8
+  int fleetListStart = 0;     // index into the fleet order of the first row; a multiple of 8
+  int editedPlane = 0;        // slot of the plane in the route editor
+  // The player's planes in the order they joined the fleet: exactly the slots in use, each once.
+  std::array<int, kPlaneSlots> fleetOrder{};
+  int fleetCount = 0;
+  std::array<int, kAircraftTypeCount> rowType{};  // the type shown at each purchase-list position
+
+  void ResetCursors() {
+    purchaseListStart = 0;
+    fleetListStart = 0;
+    editedPlane = 0;
+  }
+};
 
 struct Ui {
   Ui(GameState& state, CGapiSurface& backBuffer);
@@ -49,6 +69,7 @@ struct Ui {
   int gameSpeed = kSpeedFast;
   int pendingGameSpeed = kSpeedFast;  // what "Options" shows until its "Ok"
   std::atomic<int> exitRequested{0};  // read by the window thread: the next tap closes the program
+  PlanesScreenState planes;
 };
 
 // A command and the handler that runs every frame while it is the current command.

@@ -1,0 +1,235 @@
+// Planes menu handlers. The lists are rebuilt from the game whenever they are opened, paged or changed; every row
+// is six items (marker, choice, four values), so row r's choice is item 6 r + 1.
+#include "screens/planes.h"
+
+#include <array>
+
+#include "screens/number_text.h"
+#include "world/trade.h"
+
+namespace jetvale {
+namespace {
+
+constexpr int kCommandPlanesMenu = 200;
+constexpr int kCommandPlanesOk = 210;
+constexpr int kCommandShowPurchaseList = 205;
+constexpr int kCommandPurchasePrev = 240;
+constexpr int kCommandPurchaseNext = 245;
+constexpr int kCommandBuy = 220;
+constexpr int kCommandTypeChoice = 230;
+constexpr int kCommandFleetPrev = 250;
+constexpr int kCommandFleetNext = 255;
+constexpr int kCommandSell = 259;
+constexpr int kCommandDetails = 257;
+constexpr int kCommandRoute = 236;
+constexpr int kCommandPlaneChoice = 258;  // carried by the fleet rows; a tap only selects
+
+constexpr int kRowsPerPage = 8;
+constexpr int kItemsPerRow = 6;
+constexpr int kButtonLine = 109;
+
+constexpr const char* kSelectAType = "Please select a Plane";
+constexpr const char* kSelectAPlane = "Please select a plane";
+constexpr const char* kNoPlanes = "No planes available";
+constexpr const char* kPurchased = "Plane Purchased";
+constexpr const char* kSold = "Plane Sold";
+constexpr const char* kFleetFull = "Maximum Planes Exceeded";
+
+Airline& Player(Ui& ui) { return ui.game.world.Player(); }
+
+int RowOfChoice(int item) { return (item - 1) / kItemsPerRow; }
+
+void AddRow(GameWindow& w, int top, std::string choice, int choiceWidth, int command,
+            const std::array<std::pair<int, std::string>, 4>& values) {
+  w.AddItem(4, top, 11, 9, kLabel, "->", 0, kOrange);
+  w.AddItem(19, top, choiceWidth, 9, kChoice, std::move(choice), command, kDarkGreen);
+  for (const auto& [x, text] : values) w.AddItem(x, top, 0, 0, kValueCell, text, 0, kDarkGreen, kWhite, 1);
+}
+
+void AddButton(GameWindow& w, int x, int width, std::string text, int command) {
+  w.AddItem(x, kButtonLine, width, 9, kButton, std::move(text), command, kOrange);
+}
+
+void BuildPurchaseList(Ui& ui) {
+  PlanesScreenState& s = ui.planes;
+  GameWindow& w = ui.windows[kPurchaseListWindow];
+  w.ResetItems();
+  for (int r = 0; r < kRowsPerPage && s.purchaseListStart + r < kAircraftTypeCount; ++r) {
+    const int position = s.purchaseListStart + r;
+    const AircraftType& type = kAircraftTypes[static_cast<std::size_t>(position)];
+    s.rowType[static_cast<std::size_t>(position)] = type.index;
+    AddRow(w, 20 + 11 * r, std::string(type.name), 200, kCommandTypeChoice,
+           {{{75, IntegerText(type.range)},
+             {105, IntegerText(type.passengers)},
+             {145, IntegerText(type.speed)},
+             {170, SignificantDigits(static_cast<double>(type.price) * 1e-6, 5) + "M"}}});
+  }
+  if (s.purchaseListStart > 0) AddButton(w, 4, 25, "Prev", kCommandPurchasePrev);
+  if (kAircraftTypeCount > s.purchaseListStart + kRowsPerPage) AddButton(w, 33, 25, "Next", kCommandPurchaseNext);
+  AddButton(w, 168, 33, "Cancel", kCommandClose);
+  AddButton(w, 205, 14, "Ok", kCommandBuy);
+  ui.command = kCommandShowPurchaseList;
+  ui.Show(kPurchaseListWindow);
+}
+
+void BuildFleetList(Ui& ui) {
+  PlanesScreenState& s = ui.planes;
+  const Airline& player = Player(ui);
+  GameWindow& w = ui.windows[kFleetListWindow];
+  w.ResetItems();
+  for (int r = 0; r < kRowsPerPage && s.fleetListStart + r < player.planeCount; ++r) {
+    const Plane& p = player.planes[static_cast<std::size_t>(s.fleetOrder[static_cast<std::size_t>(s.fleetListStart + r)])];
+    AddRow(w, 18 + 11 * r, p.tag, 208, kCommandPlaneChoice,
+           {{{63, std::string(kAircraftTypes[static_cast<std::size_t>(p.type)].name)},
+             {123, FormatAge(p.age)},
+             {152, FormatMoney(p.revenue)},
+             {188, FormatMoney(p.profit)}}});
+  }
+  if (s.fleetListStart > 0) AddButton(w, 4, 25, "Prev", kCommandFleetPrev);
+  if (player.planeCount > s.fleetListStart + kRowsPerPage) AddButton(w, 33, 25, "Next", kCommandFleetNext);
+  AddButton(w, 96, 25, "Sell", kCommandSell);
+  AddButton(w, 124, 37, "Details", kCommandDetails);
+  AddButton(w, 164, 33, "Close", kCommandClose);
+  AddButton(w, 200, 28, "Route", kCommandRoute);
+  ui.command = kCommandShowFleetList;
+  ui.Show(kFleetListWindow);
+}
+
+void ShowPurchaseList(Ui& ui) { ui.Show(kPurchaseListWindow); }
+void ShowFleetList(Ui& ui) { ui.Show(kFleetListWindow); }
+
+// "Ok" of the Planes menu: "List" or "Buy"; with nothing chosen the menu stays.
+void PlanesOk(Ui& ui) {
+  const GameWindow& menu = ui.windows[kPlanesMenuWindow];
+  ui.command = menu.selectedItem == kNoSelection ? kCommandPlanesMenu : menu.Item(menu.selectedItem).command;
+}
+
+// Paging turns the page and rebuilds it at once; at the first or last page the list stays as it is.
+void PurchasePrev(Ui& ui) {
+  if (ui.planes.purchaseListStart >= kRowsPerPage) ui.planes.purchaseListStart -= kRowsPerPage;
+  BuildPurchaseList(ui);
+}
+void PurchaseNext(Ui& ui) {
+  if (kAircraftTypeCount > ui.planes.purchaseListStart + kRowsPerPage) ui.planes.purchaseListStart += kRowsPerPage;
+  BuildPurchaseList(ui);
+}
+void FleetPrev(Ui& ui) {
+  if (ui.planes.fleetListStart >= kRowsPerPage) ui.planes.fleetListStart -= kRowsPerPage;
+  BuildFleetList(ui);
+}
+void FleetNext(Ui& ui) {
+  if (Player(ui).planeCount > ui.planes.fleetListStart + kRowsPerPage) ui.planes.fleetListStart += kRowsPerPage;
+  BuildFleetList(ui);
+}
+
+// The chosen type goes into the lowest free slot of the player's twenty; the price is paid whatever the balance.
+void Buy(Ui& ui) {
+  const GameWindow& w = ui.windows[kPurchaseListWindow];
+  if (w.selectedItem == kNoSelection) {
+    ui.Say(kSelectAType);
+    ui.command = kCommandShowPurchaseList;
+    ui.Show(kPurchaseListWindow);
+    return;
+  }
+  if (w.Item(w.selectedItem).command != kCommandTypeChoice) {
+    ui.ShowMap();
+    return;
+  }
+  const int type = ui.planes.rowType[static_cast<std::size_t>(ui.planes.purchaseListStart + RowOfChoice(w.selectedItem))];
+  Airline& player = Player(ui);
+  int slot = 0;
+  while (slot < kPlayerPlaneLimit && player.planes[static_cast<std::size_t>(slot)].inUse == 1) ++slot;
+  if (slot == kPlayerPlaneLimit) {
+    ui.Say(kFleetFull);
+    ui.ShowMap();
+    return;
+  }
+  BuyPlane(player, slot, type);
+  ui.planes.fleetOrder[static_cast<std::size_t>(ui.planes.fleetCount++)] = slot;
+  ui.Say(kPurchased);
+  ui.ShowMap();
+}
+
+// With no row chosen: why not, and the list again.
+bool ExplainMissingSelection(Ui& ui, int nextCommand) {
+  if (SelectedFleetPlane(ui) >= 0) return false;
+  ui.Say(Player(ui).planeCount == 0 ? kNoPlanes : kSelectAPlane);
+  ui.command = nextCommand;
+  ui.Show(kFleetListWindow);
+  return true;
+}
+
+void Sell(Ui& ui) {
+  if (ExplainMissingSelection(ui, kCommandFleetList)) return;
+  PlanesScreenState& s = ui.planes;
+  const int row = s.fleetListStart + RowOfChoice(ui.windows[kFleetListWindow].selectedItem);
+  SellPlane(Player(ui), s.fleetOrder[static_cast<std::size_t>(row)]);
+  for (int i = row; i + 1 < s.fleetCount; ++i) s.fleetOrder[static_cast<std::size_t>(i)] = s.fleetOrder[static_cast<std::size_t>(i + 1)];
+  s.fleetCount -= 1;
+  ui.Say(kSold);
+  ui.command = kCommandFleetList;
+  ui.Show(kFleetListWindow);
+}
+
+// Plane details: one row per leg in four sections (income, expenses, passengers, stats), refilled every frame.
+constexpr int kSectionItems = 13;
+constexpr int kLegRows = 3;
+
+std::string RouteText(const World& world, const Flight& leg) {
+  if (!IsValidAirportId(leg.origin) || !IsValidAirportId(leg.destination)) return "";
+  return std::string(world.AirportById(leg.origin).info->code) + "-" +
+         std::string(world.AirportById(leg.destination).info->code);
+}
+
+void FillDetails(Ui& ui) {
+  if (ExplainMissingSelection(ui, kCommandShowFleetList)) return;
+  const Plane& p = Player(ui).planes[static_cast<std::size_t>(SelectedFleetPlane(ui))];
+  GameWindow& w = ui.windows[kPlaneDetailsWindow];
+  for (int leg = 0; leg < kLegRows; ++leg) {
+    const Flight& f = p.legs[static_cast<std::size_t>(leg)];
+    const bool shown = p.legCount > 0 && (leg < 2 || p.legCount == 3);
+    const std::array<std::array<double, 3>, 4> sections = {{
+        {f.firstIncome, f.businessIncome, f.economyIncome},
+        {f.fuel, f.wages, f.miscellaneous},
+        {static_cast<double>(f.totalFirst), static_cast<double>(f.totalBusiness), static_cast<double>(f.totalEconomy)},
+        {f.profit, static_cast<double>(f.totalPassengers), static_cast<double>(f.timesFlown)},
+    }};
+    for (int section = 0; section < 4; ++section) {
+      const int label = section * kSectionItems + 1 + leg * 4;
+      w.Item(label).text = shown ? RouteText(ui.game.world, f) : "";
+      for (int column = 0; column < 3; ++column) {
+        const double value = sections[static_cast<std::size_t>(section)][static_cast<std::size_t>(column)];
+        w.Item(label + 1 + column).text = p.legCount == 0 ? "0" : shown ? FormatMoney(value) : "";
+      }
+    }
+  }
+  ui.Show(kPlaneDetailsWindow);
+}
+
+constexpr std::array<CommandRoute, 13> kRoutes = {{
+    {kCommandPlanesOk, PlanesOk},
+    {kCommandPurchaseList, BuildPurchaseList},
+    {kCommandShowPurchaseList, ShowPurchaseList},
+    {kCommandPurchasePrev, PurchasePrev},
+    {kCommandPurchaseNext, PurchaseNext},
+    {kCommandBuy, Buy},
+    {kCommandFleetList, BuildFleetList},
+    {kCommandShowFleetList, ShowFleetList},
+    {kCommandFleetPrev, FleetPrev},
+    {kCommandFleetNext, FleetNext},
+    {kCommandSell, Sell},
+    {kCommandDetails, FillDetails},
+    {kCommandRoute, [](Ui& ui) { ExplainMissingSelection(ui, kCommandShowFleetList); }},
+}};
+
+}  // namespace
+
+int SelectedFleetPlane(const Ui& ui) {
+  const GameWindow& w = ui.windows[kFleetListWindow];
+  if (w.selectedItem == kNoSelection) return -1;
+  return ui.planes.fleetOrder[static_cast<std::size_t>(ui.planes.fleetListStart + RowOfChoice(w.selectedItem))];
+}
+
+std::span<const CommandRoute> PlanesRoutes() { return kRoutes; }
+
+}  // namespace jetvale

@@ -1,0 +1,156 @@
+// Buying, listing and selling planes, played through taps on the Planes menu's windows.
+#include <gtest/gtest.h>
+
+#include "engine/headless_game.h"
+#include "screens/planes.h"
+
+namespace jetvale {
+namespace {
+
+class PlanesScreens : public ::testing::Test {
+ protected:
+  PlanesScreens() {
+    h.TapItem(kToolsMenuWindow, 3);  // "New Game"
+    h.TapItem(kToolsMenuWindow, 11);
+    h.RunFrames(1);
+    h.TapItem(kNewGameWindow, 1);  // "Western Airlines"
+    h.TapItem(kNewGameWindow, 9);  // "Ok": on to the purchase list
+    h.RunFrames(1);
+  }
+  GameWindow& Window(int w) { return h.ui().windows[w]; }
+  // Taps the row's choice, then the button with this text.
+  void ChooseAndPress(int window, int row, const std::string& button) {
+    if (row >= 0) h.TapItem(window, 6 * row + 1);
+    Press(window, button);
+  }
+  void Press(int window, const std::string& button) {
+    for (int i = 0; i < Window(window).itemCount; ++i) {
+      if (Window(window).Item(i).kind == kButton && Window(window).Item(i).text == button) {
+        h.TapItem(window, i);
+        h.RunFrames(1);
+        return;
+      }
+    }
+    ADD_FAILURE() << "no button " << button << " in window " << window;
+  }
+  void Buy(int row) {
+    h.TapItem(kToolbarWindow, 0);  // planes
+    h.TapItem(kPlanesMenuWindow, 3);  // "Buy"
+    h.TapItem(kPlanesMenuWindow, 5);  // "Ok"
+    h.RunFrames(1);
+    ChooseAndPress(kPurchaseListWindow, row, "Ok");
+  }
+  void OpenFleetList() {
+    h.TapItem(kToolbarWindow, 0);
+    h.TapItem(kPlanesMenuWindow, 1);  // "List"
+    h.TapItem(kPlanesMenuWindow, 5);
+    h.RunFrames(1);
+  }
+  Airline& Player() { return h.game.Game().world.Player(); }
+  HeadlessGame h{MakeTestAssets("jetvale_planes")};
+};
+
+TEST_F(PlanesScreens, TheFirstTypeIsBoughtIntoSlotZeroPaidInSinglePrecision) {
+  ASSERT_EQ(h.ui().currentWindow, kPurchaseListWindow);
+  const GameWindow& list = Window(kPurchaseListWindow);
+  EXPECT_EQ(list.Item(1).text, "B 717-200");
+  EXPECT_EQ(list.Item(2).text, "1430");
+  EXPECT_EQ(list.Item(5).text, "39.5M");
+  EXPECT_EQ(list.Item(6 * 2 + 5).text, "197.5M");  // B 747-400
+  h.TapItem(kPurchaseListWindow, 1);
+  h.TapItem(kPurchaseListWindow, list.itemCount - 1);  // "Ok"
+  EXPECT_EQ(h.ui().status.text, "Plane Purchased");
+  EXPECT_EQ(h.ui().status.countdown, 200);  // set by the dispatch, after this frame's status line was drawn
+  EXPECT_EQ(h.ui().command, 0);
+  EXPECT_EQ(Player().balance, 460500000);
+  EXPECT_EQ(Player().planes[0].inUse, 1);
+  EXPECT_EQ(Player().planes[0].value, 39500000);
+  EXPECT_EQ(Player().currentYear[LedgerEntry::ExpenseNewPlanes], 39500000.0);
+}
+
+TEST_F(PlanesScreens, TheThirteenthTypeIsOnTheSecondPageAndOkWithoutAChoiceAsksForOne) {
+  Press(kPurchaseListWindow, "Ok");
+  EXPECT_EQ(h.ui().status.text, "Please select a Plane");
+  EXPECT_EQ(h.ui().currentWindow, kPurchaseListWindow);
+  Press(kPurchaseListWindow, "Next");
+  const GameWindow& list = Window(kPurchaseListWindow);
+  EXPECT_EQ(list.itemCount, 5 * 6 + 3);  // rows 8..12, "Prev", "Cancel", "Ok"
+  EXPECT_EQ(list.Item(6 * 4 + 1).text, "ERJ145");
+  EXPECT_EQ(list.Item(6 * 3 + 5).text, "251.25M");  // A380
+  ChooseAndPress(kPurchaseListWindow, 4, "Ok");
+  EXPECT_EQ(Player().planes[0].type, 12);
+  Buy(-1);
+  Press(kPurchaseListWindow, "Prev");
+  EXPECT_EQ(Window(kPurchaseListWindow).Item(1).text, "B 717-200");
+}
+
+TEST_F(PlanesScreens, ASoldMiddlePlanesSlotIsTakenByTheNextPurchaseWhichIsListedLast) {
+  ChooseAndPress(kPurchaseListWindow, 0, "Ok");
+  for (const int row : {1, 2, 3, 4}) Buy(row);  // types 1..4 into slots 1..4
+  OpenFleetList();
+  EXPECT_EQ(Window(kFleetListWindow).Item(6 * 2 + 2).text, "B 747-400");
+  EXPECT_EQ(Window(kFleetListWindow).Item(6 * 2 + 3).text, "0d");
+  const int balance = Player().balance;
+  ChooseAndPress(kFleetListWindow, 2, "Sell");
+  EXPECT_EQ(h.ui().status.text, "Plane Sold");
+  EXPECT_EQ(Player().balance, balance + 197500000);
+  EXPECT_EQ(Player().planeCount, 4);
+  Press(kFleetListWindow, "Close");
+  Buy(5);  // B 777-300 into the freed slot 2
+  EXPECT_EQ(Player().planes[2].type, 5);
+  OpenFleetList();
+  const GameWindow& list = Window(kFleetListWindow);
+  EXPECT_EQ(list.Item(6 * 2 + 2).text, "B 757-200");  // slot 3 moved up
+  EXPECT_EQ(list.Item(6 * 4 + 2).text, "B 777-300");  // the new plane is last
+  EXPECT_EQ(list.Item(6 * 4 + 1).text, Player().planes[2].tag);
+  h.TapItem(kFleetListWindow, 6 * 4 + 1);
+  EXPECT_EQ(SelectedFleetPlane(h.ui()), 2);
+}
+
+TEST_F(PlanesScreens, AnEmptyFleetListOffersOnlyItsButtonsAndExplainsWhyNothingCanBeSold) {
+  Press(kPurchaseListWindow, "Cancel");
+  OpenFleetList();
+  EXPECT_EQ(Window(kFleetListWindow).itemCount, 4);  // "Sell", "Details", "Close", "Route"
+  Press(kFleetListWindow, "Sell");
+  EXPECT_EQ(h.ui().status.text, "No planes available");
+  Press(kFleetListWindow, "Close");
+  Buy(0);
+  OpenFleetList();
+  Press(kFleetListWindow, "Details");
+  EXPECT_EQ(h.ui().status.text, "Please select a plane");
+  EXPECT_EQ(h.ui().currentWindow, kFleetListWindow);
+}
+
+TEST_F(PlanesScreens, NineRowsMakeTwoPagesAndTheTwentyFirstPlaneIsRefused) {
+  ChooseAndPress(kPurchaseListWindow, 0, "Ok");
+  for (int i = 1; i < 20; ++i) Buy(0);
+  EXPECT_EQ(Player().planeCount, 20);
+  Buy(0);
+  EXPECT_EQ(h.ui().status.text, "Maximum Planes Exceeded");
+  EXPECT_EQ(Player().planeCount, 20);
+  OpenFleetList();
+  Press(kFleetListWindow, "Next");
+  Press(kFleetListWindow, "Next");
+  EXPECT_EQ(h.ui().planes.fleetListStart, 16);
+  EXPECT_EQ(Window(kFleetListWindow).itemCount, 4 * 6 + 5);  // four rows, "Prev" and the four buttons
+  for (int i = 0; i < 4; ++i) ChooseAndPress(kFleetListWindow, 0, "Sell");
+  EXPECT_EQ(Window(kFleetListWindow).itemCount, 5);  // an empty page keeps "Prev"
+  Press(kFleetListWindow, "Prev");
+  EXPECT_EQ(h.ui().planes.fleetListStart, 8);
+}
+
+TEST_F(PlanesScreens, DetailsOfAPlaneNeverRoutedShowEmptyRowsAndZeros) {
+  ChooseAndPress(kPurchaseListWindow, 0, "Ok");
+  OpenFleetList();
+  ChooseAndPress(kFleetListWindow, 0, "Details");
+  ASSERT_EQ(h.ui().currentWindow, kPlaneDetailsWindow);
+  const GameWindow& details = Window(kPlaneDetailsWindow);
+  EXPECT_EQ(details.Item(1).text, "");
+  EXPECT_EQ(details.Item(2).text, "0");
+  EXPECT_EQ(details.Item(51).text, "0");
+  Press(kPlaneDetailsWindow, "Ok");
+  EXPECT_EQ(h.ui().currentWindow, kFleetListWindow);
+}
+
+}  // namespace
+}  // namespace jetvale
