@@ -3,11 +3,10 @@
 
 #include <charconv>
 
-#include "sim/economy.h"
+#include "sim/fleet_operations.h"
 #include "sim/great_circle.h"
-#include "sim/schedule.h"
 #include "world/aircraft_types.h"
-#include "world/trade.h"
+#include "world/money.h"
 
 namespace jetvale {
 namespace {
@@ -56,6 +55,26 @@ bool ParseStop(std::string_view text, ScriptedStop& stop, std::string& error) {
   return true;
 }
 
+std::string_view CodeOf(int airport) { return kAirportTable[static_cast<std::size_t>(airport - 1)].code; }
+
+int LegMiles(const World& world, int from, int to) { return TruncateToInt(GreatCircleMiles(world, from, to)); }
+
+// Names the first leg beyond the type's range.
+std::string RangeRefusal(const World& world, int type, const std::vector<RouteStop>& stops) {
+  const AircraftType& aircraft = kAircraftTypes[static_cast<std::size_t>(type)];
+  for (std::size_t k = 0; k < stops.size(); ++k) {
+    const int from = stops[k].airport;
+    const int to = stops[(k + 1) % stops.size()].airport;
+    const int miles = LegMiles(world, from, to);
+    if (miles > aircraft.range) {
+      return std::string(CodeOf(from)) + "-" + std::string(CodeOf(to)) + " (" + std::to_string(miles) +
+             " miles) cannot be flown by a " + std::string(aircraft.name) + " (range " +
+             std::to_string(aircraft.range) + " miles)";
+    }
+  }
+  return std::string(ScheduleProblemText(ScheduleProblem::kOutOfRange));
+}
+
 }  // namespace
 
 bool ParseScriptedPlanes(const std::string& text, ScriptedPlanes& planes, std::string& error) {
@@ -96,40 +115,30 @@ bool ParseScriptedPlanes(const std::string& text, ScriptedPlanes& planes, std::s
 
 bool AddScriptedPlanes(GameState& game, int airlineIndex, const ScriptedPlanes& planes, int maxPlanes,
                        std::string& error) {
-  const AircraftType& type = kAircraftTypes[static_cast<std::size_t>(planes.type)];
-  const std::size_t legs = planes.stops.size();
-  for (std::size_t i = 0; i < legs; ++i) {
-    const int from = planes.stops[i].airport;
-    const int to = planes.stops[(i + 1) % legs].airport;
-    const auto miles = static_cast<int>(GreatCircleMiles(game.world, from, to));
-    if (from == to || miles > type.range) {
-      error = std::string(kAirportTable[static_cast<std::size_t>(from - 1)].code) + "-" +
-              std::string(kAirportTable[static_cast<std::size_t>(to - 1)].code) + " (" + std::to_string(miles) +
-              " miles) cannot be flown by a " + std::string(type.name) + " (range " + std::to_string(type.range) +
-              " miles)";
-      return false;
-    }
+  std::vector<RouteStop> stops;
+  std::vector<LegFares> fares;
+  std::string route;
+  for (const ScriptedStop& stop : planes.stops) {
+    stops.push_back({stop.airport, stop.departure});
+    route += (route.empty() ? "" : "-") + std::string(CodeOf(stop.airport));
+  }
+  if (const ScheduleProblem problem = CheckSchedule(game.world, planes.type, stops);
+      problem != ScheduleProblem::kNone) {
+    error = problem == ScheduleProblem::kOutOfRange ? RangeRefusal(game.world, planes.type, stops)
+                                                    : std::string(ScheduleProblemText(problem)) + " (" + route + ")";
+    return false;
+  }
+  for (std::size_t k = 0; k < stops.size(); ++k) {
+    fares.push_back(DefaultFares(LegMiles(game.world, stops[k].airport, stops[(k + 1) % stops.size()].airport)));
   }
   Airline& airline = game.world.airlines[static_cast<std::size_t>(airlineIndex)];
   for (int n = 0; n < planes.count; ++n) {
-    int slot = 0;
-    while (slot < maxPlanes && airline.planes[static_cast<std::size_t>(slot)].inUse == 1) ++slot;
-    if (slot == maxPlanes) {
+    const int slot = BuyPlaneIntoFreeSlot(airline, planes.type, maxPlanes);
+    if (slot == kNoFreeSlot) {
       error = "the fleet is full: " + std::to_string(maxPlanes) + " planes at most";
       return false;
     }
-    BuyPlane(airline, slot, planes.type);
-    Plane& plane = airline.planes[static_cast<std::size_t>(slot)];
-    plane.legCount = static_cast<int>(legs);
-    for (std::size_t i = 0; i < legs; ++i) {
-      const auto leg = static_cast<int>(i);
-      ScheduleLeg(game.world, airlineIndex, slot, leg, planes.stops[i].departure, planes.stops[i].airport,
-                  planes.stops[(i + 1) % legs].airport);
-      Flight& flight = plane.legs[i];
-      flight.firstFare = DefaultFare(flight.miles, kFirstClass);
-      flight.businessFare = DefaultFare(flight.miles, kBusinessClass);
-      flight.economyFare = DefaultFare(flight.miles, kEconomyClass);
-    }
+    RoutePlane(game.world, airlineIndex, slot, stops, fares);
   }
   return true;
 }

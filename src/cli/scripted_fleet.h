@@ -24,7 +24,7 @@ struct ScriptedPlanes {
 bool ParseScriptedPlanes(const std::string& text, ScriptedPlanes& planes, std::string& error);
 
 // Buys the planes for `airline` into its lowest free slots and schedules their round trips with default fares.
-// Refuses, with `error` set, a leg beyond the type's range or a fleet beyond `maxPlanes`.
+// Refuses, with `error` set, a round trip that the schedule editor would refuse or a fleet beyond `maxPlanes`.
 bool AddScriptedPlanes(GameState& game, int airline, const ScriptedPlanes& planes, int maxPlanes, std::string& error);
 
 }  // namespace jetvale

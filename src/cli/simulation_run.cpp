@@ -4,13 +4,13 @@
 #include <charconv>
 #include <cstdio>
 
+#include "sim/fleet_operations.h"
 #include "sim/flight_cycle.h"
 #include "world/identities.h"
 
 namespace jetvale {
 namespace {
 
-constexpr int kPlayerFleetLimit = 20;
 constexpr int kMaxDays = 365 * 1000;
 
 template <typename Number>
@@ -30,10 +30,24 @@ std::string PadLeft(const std::string& text, std::size_t width) {
   return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
 }
 
+// Each airline's loans in use and the principal they still owe.
+std::string LoanSummary(const GameState& game) {
+  std::string out = "\nloans       airline 0       airline 1       airline 2       airline 3\n";
+  std::string count = "in use  ";
+  std::string owed = "owed    ";
+  for (const Airline& airline : game.world.airlines) {
+    double left = 0;
+    for (const Loan& loan : airline.loans) left += loan.inUse == 1 ? loan.amountLeft : 0;
+    count += PadLeft(std::to_string(airline.loanCount), 16);
+    owed += PadLeft(Cents(left), 16);
+  }
+  return out + count + "\n" + owed + "\n";
+}
+
 }  // namespace
 
 const char* const kSimUsage =
-    "usage: jetvale-sim [--seed N] [--days D] [--plane ROUTE]... [--help]\n"
+    "usage: jetvale-sim [--seed N] [--days D] [--plane ROUTE]... [--no-rivals] [--help]\n"
     "Runs a new game headless, as fast as the machine allows, and prints a summary.\n"
     "  --seed N      seed of the random generator (default 1); the same seed gives the same output\n"
     "  --days D      game days to run (default 30)\n"
@@ -41,6 +55,7 @@ const char* const kSimUsage =
     "                TYPE (a name such as \"B 717-200\" or an index 0..12) flying from AAA at HHMM to BBB,\n"
     "                leaving BBB at its HHMM, and so on, back to the first stop; default fares.\n"
     "                Example: --plane 2*A320:ATL@0800-ORD@1200\n"
+    "  --no-rivals   the three program-run airlines stay idle\n"
     "The summary goes to standard output; the simulated ticks per second to standard error.\n";
 
 bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, std::string& error) {
@@ -48,6 +63,10 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
     const std::string& option = args[i];
     if (option == "--help" || option == "-h") {
       options.help = true;
+      continue;
+    }
+    if (option == "--no-rivals") {
+      options.rivals = false;
       continue;
     }
     if (option != "--seed" && option != "--days" && option != "--plane") {
@@ -78,6 +97,7 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
 
 bool StartSimulation(const SimOptions& options, GameState& game, std::string& error) {
   AssignIdentities(game.world, kWesternAirlines);
+  game.rivalsPlay = options.rivals;
   game.clock.Start();
   for (const ScriptedPlanes& planes : options.fleet) {
     if (!AddScriptedPlanes(game, 0, planes, kPlayerFleetLimit, error)) return false;
@@ -122,7 +142,7 @@ std::string Summary(const GameState& game, const SimOptions& options) {
     }
     out += row + "\n";
   }
-  return out;
+  return out + LoanSummary(game);
 }
 
 }  // namespace jetvale

@@ -13,6 +13,7 @@ struct SimOptions {
   std::uint32_t seed = 1;
   int days = 30;
   std::vector<ScriptedPlanes> fleet;  // the player's planes
+  bool rivals = true;  // airlines 1..3 play their strategies
   bool help = false;
 };
 
@@ -26,7 +27,8 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
 bool StartSimulation(const SimOptions& options, GameState& game, std::string& error);
 void RunDays(GameState& game, int days);
 
-// Date, and for every airline its balance, fleet, trips, passengers and current-year ledger. Same game, same text.
+// Date, and for every airline its balance, fleet, trips, passengers, current-year ledger and loans.
+// Same game, same text.
 std::string Summary(const GameState& game, const SimOptions& options);
 
 }  // namespace jetvale

@@ -1,6 +1,9 @@
 // The calendar's work on the world, in the order a tick crosses it.
 #include "sim/calendar.h"
 
+#include "finance/ledgers.h"
+#include "finance/loans.h"
+
 namespace jetvale {
 
 void StartNewDay(World& world) {
@@ -14,19 +17,13 @@ void StartNewDay(World& world) {
   }
 }
 
-void ClearTrafficStats(World& world) {
-  for (int id = 1; id <= kAirportCount; ++id) {
-    Airport& airport = world.AirportById(id);
-    airport.departures.fill(0);
-    airport.passengers.fill(0);
-    airport.seatsOffered.fill(0);
-  }
-}
-
 std::string AdvanceClock(GameState& game) {
   ClockTick tick = game.clock.Tick();
   if (tick.midnight) StartNewDay(game.world);
-  if (tick.yearEnded) ClearTrafficStats(game.world);
+  // The tick has already turned the calendar; the loan payments of the new month's first day belong to the
+  // year that is closing, so they come before the roll-over.
+  if (tick.monthEnded) MonthlyLoanPayments(game.world);
+  if (tick.yearEnded) YearEndRollOver(game.world);
   return std::move(tick.timeText);
 }
 

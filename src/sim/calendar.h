@@ -12,7 +12,5 @@ std::string AdvanceClock(GameState& game);
 
 // Midnight: every plane in use is a day older, and every route's demand is due for a recount.
 void StartNewDay(World& world);
-// Year end: the airports' yearly traffic statistics start again from zero.
-void ClearTrafficStats(World& world);
 
 }  // namespace jetvale

@@ -8,6 +8,7 @@
 #include "sim/calendar.h"
 #include "sim/economy.h"
 #include "sim/flight_state.h"
+#include "sim/rivals.h"
 
 namespace jetvale {
 namespace {
@@ -77,6 +78,9 @@ void RunFlightCycle(GameState& game) {
         }
       }
     }
+  }
+  if (game.clock.newDay == 1 && game.rivalsPlay) {
+    for (int airline = 1; airline < kAirlineCount; ++airline) RivalDailyStep(game.world, game.random, airline);
   }
   game.clock.newDay = 0;
 }

@@ -24,6 +24,7 @@ struct GameState {
   Random random;
   GameClock clock;
   World world;
+  bool rivalsPlay = true;  // false leaves airlines 1..3 idle, for runs that study the player's fleet alone
 };
 
 }  // namespace jetvale

@@ -2,6 +2,8 @@
 // that is free is simply used, as the airline may run several legs through it.
 #include "sim/schedule.h"
 
+#include <algorithm>
+
 #include "sim/flight_state.h"
 #include "sim/great_circle.h"
 #include "world/aircraft_types.h"
@@ -74,7 +76,10 @@ GateSearch FindGate(World& world, Airline& airline, int airportId, int firstSlot
 int ArrivalSlot(int departure, int miles, int type) {
   const double hours = miles / (kAircraftTypes[static_cast<std::size_t>(type)].speed * kBlockSpeedFactor);
   const int wholeHours = TruncateToInt(hours);
-  return departure + 4 * wholeHours + TruncateToInt((hours - wholeHours) * 60 / 15);
+  const int blockSlots = 4 * wholeHours + TruncateToInt((hours - wholeHours) * 60 / 15);
+  // A hop shorter than a quarter hour still lands in the next slot; landing in the slot it left would keep
+  // the plane in the air until that slot came round again the next day.
+  return departure + std::max(blockSlots, 1);
 }
 
 int ScheduleLeg(World& world, int airlineIndex, int planeSlot, int legIndex, int departure, int origin,

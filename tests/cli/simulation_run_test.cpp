@@ -30,7 +30,7 @@ TEST(SimOptions, BadOptionsAreRefusedWithAReason) {
 TEST(SimOptions, AFleetBeyondItsRangeOrItsSizeIsRefused) {
   SimOptions options;
   std::string error;
-  ASSERT_TRUE(ParseSimOptions({"--plane", "Fokker 70:ATL@0800-SFO@1200"}, options, error));
+  ASSERT_TRUE(ParseSimOptions({"--plane", "Fokker 70:ATL@0800-SFO@1600"}, options, error));
   GameState game(1);
   EXPECT_FALSE(StartSimulation(options, game, error));
   EXPECT_EQ(error, "ATL-SFO (1853 miles) cannot be flown by a Fokker 70 (range 1085 miles)");

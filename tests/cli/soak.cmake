@@ -2,9 +2,9 @@
 # (the sanitizer build aborts on any undefined behaviour) and keep flying to the end.
 execute_process(COMMAND ${SIM} --days 730
                         --plane "5*B 757-200:ATL@0000-ORD@0600-DFW@1800"
-                        --plane "5*A320:JFK@2330-BOS@0300"
-                        --plane "5*ERJ145:LHR@2345-CDG@1200"
-                        --plane "5*B 747-400:LAX@2200-HND@1500"
+                        --plane "5*A320:BOS@1800-JFK@2330"
+                        --plane "5*ERJ145:CDG@1200-LHR@2345"
+                        --plane "5*B 747-400:LAX@0200-HND@1600"
                 OUTPUT_VARIABLE summary RESULT_VARIABLE result)
 if(NOT result EQUAL 0 OR NOT summary MATCHES "Jan-1 Year 3")
   message(FATAL_ERROR "the long run failed (${result}):\n${summary}")

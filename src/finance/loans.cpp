@@ -1,0 +1,107 @@
+// Loans. A slot stays where it is from the loan's first day to its pay-off, so the monthly charge walks the
+// slots in use rather than the first loan-count slots: paying off a middle loan leaves the others charged.
+#include "finance/loans.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "world/booking.h"
+
+namespace jetvale {
+namespace {
+
+constexpr double kOneTwelfth = 1.0 / 12;
+
+Loan& SlotOf(Airline& airline, int slot) { return airline.loans[static_cast<std::size_t>(slot)]; }
+
+bool InUse(const Airline& airline, int slot) {
+  return slot >= 0 && slot < kLoanSlots && airline.loans[static_cast<std::size_t>(slot)].inUse == 1;
+}
+
+}  // namespace
+
+double LoanPayment(double amount, int months, double rate) {
+  const double growth = std::pow(1 + rate * kOneTwelfth, months);
+  return (growth * rate * kOneTwelfth * amount) / (growth - 1);
+}
+
+void TakeLoan(Airline& airline, int slot, double rate, int months, double amount) {
+  Loan& loan = SlotOf(airline, slot);
+  loan.monthly = LoanPayment(amount, months, rate);
+  AddToBalance(airline, amount);
+  loan.rate = rate;
+  loan.amount = amount;
+  loan.totalMonths = months;
+  loan.amountLeft = amount;
+  loan.monthsLeft = months;
+  loan.inUse = 1;
+  airline.loanCount += 1;
+}
+
+void ChargeLoanMonth(Airline& airline, int slot) {
+  Loan& loan = SlotOf(airline, slot);
+  AddToBalance(airline, -std::trunc(loan.monthly));
+  Book(airline, LedgerEntry::ExpenseLoans, loan.monthly);
+  loan.monthsLeft -= 1;
+  // The annuity's principal still owed after the payments made so far.
+  const double monthlyRate = loan.rate * kOneTwelfth;
+  const double growth = std::pow(1 + monthlyRate, loan.totalMonths - loan.monthsLeft);
+  loan.amountLeft = loan.amount * growth - (loan.monthly / monthlyRate) * (growth - 1);
+}
+
+void PayOffLoan(Airline& airline, int slot) {
+  Loan& loan = SlotOf(airline, slot);
+  AddToBalance(airline, -loan.amountLeft);
+  Book(airline, LedgerEntry::ExpenseLoans, loan.amountLeft);
+  loan = Loan{};
+  airline.loanCount -= 1;
+}
+
+void MonthlyLoanPayments(World& world) {
+  for (Airline& airline : world.airlines) {
+    for (int slot = 0; slot < kLoanSlots; ++slot) {
+      if (InUse(airline, slot) && SlotOf(airline, slot).monthsLeft > 0) ChargeLoanMonth(airline, slot);
+    }
+  }
+}
+
+int BorrowIntoFreeSlot(Airline& airline, double rate, int months, double amount) {
+  if (airline.loanCount >= kMaxLoans) return kNoLoanSelected;
+  for (int slot = 0; slot < kLoanSlots; ++slot) {
+    if (!InUse(airline, slot)) {
+      TakeLoan(airline, slot, rate, months, amount);
+      return slot;
+    }
+  }
+  return kNoLoanSelected;
+}
+
+std::string_view ApproveLoan(Airline& airline, int millions, int months, int& selected) {
+  const int slot = BorrowIntoFreeSlot(airline, kLoanRatePercent * 0.01, months, millions * 1000000.0);
+  if (slot == kNoLoanSelected) return kMaximumLoansExceeded;
+  selected = slot;
+  return kLoanApproved;
+}
+
+std::string_view PayOffSelectedLoan(Airline& airline, int& selected) {
+  if (!InUse(airline, selected)) return {};
+  PayOffLoan(airline, selected);
+  selected = NextLoanInUse(airline, kNoLoanSelected);
+  return kLoanPaidOff;
+}
+
+int PreviousLoanInUse(const Airline& airline, int selected) {
+  for (int slot = std::min(selected, kLoanSlots) - 1; slot >= 0; --slot) {
+    if (InUse(airline, slot)) return slot;
+  }
+  return selected;
+}
+
+int NextLoanInUse(const Airline& airline, int selected) {
+  for (int slot = std::max(selected, kNoLoanSelected) + 1; slot < kLoanSlots; ++slot) {
+    if (InUse(airline, slot)) return slot;
+  }
+  return selected;
+}
+
+}  // namespace jetvale

@@ -1,0 +1,110 @@
+// Buying, checking and routing: the rules behind the Buy list, the schedule editor's "Ok" and the rivals' moves.
+#include "sim/fleet_operations.h"
+
+#include <array>
+
+#include "sim/economy.h"
+#include "sim/great_circle.h"
+#include "sim/schedule.h"
+#include "world/aircraft_types.h"
+#include "world/money.h"
+#include "world/trade.h"
+
+namespace jetvale {
+namespace {
+
+constexpr int kMinTurnSlots = 5;  // a plane's next departure waits five quarter hours after its arrival
+
+constexpr std::array<std::string_view, 6> kProblemTexts = {
+    "",
+    "Please schedule an additional flight",
+    "Origin and Destination cannot be the same",
+    "Flights must be over one hour apart",
+    "Cities are out of Range",
+    "Flight is over 24 hours",
+};
+
+bool ValidType(int type) { return type >= 0 && type < kAircraftTypeCount; }
+bool ValidAirport(int id) { return id >= 1 && id <= kAirportCount; }
+
+int LegMiles(const World& world, int from, int to) { return TruncateToInt(GreatCircleMiles(world, from, to)); }
+
+}  // namespace
+
+bool BuyPlaneIntoSlot(Airline& airline, int slot, int type) {
+  if (slot < 0 || slot >= kPlaneSlots || !ValidType(type)) return false;
+  if (airline.planes[static_cast<std::size_t>(slot)].inUse == 1) return false;
+  BuyPlane(airline, slot, type);
+  return true;
+}
+
+int BuyPlaneIntoFreeSlot(Airline& airline, int type, int slotLimit) {
+  for (int slot = 0; slot < slotLimit && slot < kPlaneSlots; ++slot) {
+    if (BuyPlaneIntoSlot(airline, slot, type)) return slot;
+  }
+  return kNoFreeSlot;
+}
+
+LegFares DefaultFares(int miles) {
+  return {DefaultFare(miles, kFirstClass), DefaultFare(miles, kBusinessClass), DefaultFare(miles, kEconomyClass)};
+}
+
+std::string_view ScheduleProblemText(ScheduleProblem problem) {
+  return kProblemTexts[static_cast<std::size_t>(problem)];
+}
+
+ScheduleProblem CheckSchedule(const World& world, int type, std::span<const RouteStop> stops) {
+  const std::size_t count = stops.size();
+  if (count < 2) return ScheduleProblem::kTooFewStops;
+  // A plane of no known type, or an airport that does not exist, has no city within range.
+  if (!ValidType(type)) return ScheduleProblem::kOutOfRange;
+  for (const RouteStop& stop : stops) {
+    if (!ValidAirport(stop.airport)) return ScheduleProblem::kOutOfRange;
+  }
+  for (std::size_t i = 0; i < count; ++i) {
+    for (std::size_t j = i + 1; j < count; ++j) {
+      if (stops[i].airport == stops[j].airport) return ScheduleProblem::kSameCities;
+    }
+  }
+  // The turn from the last leg back to the first is not tested: slots are not wrapped at midnight here.
+  for (std::size_t k = 0; k + 1 < count; ++k) {
+    const int arrival = ArrivalSlot(stops[k].departure, LegMiles(world, stops[k].airport, stops[k + 1].airport), type);
+    if (stops[k + 1].departure < arrival + kMinTurnSlots) return ScheduleProblem::kTooClose;
+  }
+  const AircraftType& aircraft = kAircraftTypes[static_cast<std::size_t>(type)];
+  for (std::size_t k = 0; k < count; ++k) {
+    if (LegMiles(world, stops[k].airport, stops[(k + 1) % count].airport) > aircraft.range) {
+      return ScheduleProblem::kOutOfRange;
+    }
+  }
+  for (std::size_t k = 0; k < count; ++k) {
+    const int miles = LegMiles(world, stops[k].airport, stops[(k + 1) % count].airport);
+    if (ArrivalSlot(0, miles, type) >= kQuarterSlotsPerDay) return ScheduleProblem::kOverADay;
+  }
+  return ScheduleProblem::kNone;
+}
+
+bool RoutePlane(World& world, int airline, int planeSlot, std::span<const RouteStop> stops,
+                std::span<const LegFares> fares) {
+  const std::size_t count = stops.size();
+  if (count < 2 || count > kLegSlots || fares.size() != count) return false;
+  if (airline < 0 || airline >= kAirlineCount || planeSlot < 0 || planeSlot >= kPlaneSlots) return false;
+  for (const RouteStop& stop : stops) {
+    if (!ValidAirport(stop.airport)) return false;
+  }
+  Plane& plane = world.airlines[static_cast<std::size_t>(airline)].planes[static_cast<std::size_t>(planeSlot)];
+  plane.legCount = 0;
+  for (std::size_t k = 0; k < count; ++k) {
+    // Whether a gate was found is not examined: a leg without one still belongs to the trip.
+    ScheduleLeg(world, airline, planeSlot, static_cast<int>(k), stops[k].departure, stops[k].airport,
+                stops[(k + 1) % count].airport);
+    Flight& leg = plane.legs[k];
+    leg.firstFare = fares[k].first;
+    leg.businessFare = fares[k].business;
+    leg.economyFare = fares[k].economy;
+  }
+  plane.legCount = static_cast<int>(count);
+  return true;
+}
+
+}  // namespace jetvale

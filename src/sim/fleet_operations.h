@@ -1,0 +1,60 @@
+// The game's operations on a fleet, one way each for the player's screens, jetvale-sim and the program-run
+// airlines: buying a plane into a slot, checking a round trip as the schedule editor does, and routing a plane.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "world/world.h"
+
+namespace jetvale {
+
+constexpr int kPlayerFleetLimit = 20;  // the player's planes live in slots 0..19
+constexpr int kNoFreeSlot = -1;
+
+// Buys a plane of `type` into `slot` if that slot exists and is free. False leaves the airline unchanged.
+bool BuyPlaneIntoSlot(Airline& airline, int slot, int type);
+// Buys into the lowest free slot below `slotLimit`: the slot, or kNoFreeSlot when all are in use.
+int BuyPlaneIntoFreeSlot(Airline& airline, int type, int slotLimit);
+
+// A stop of a round trip: the airport and the quarter slot of the departure from it.
+struct RouteStop {
+  int airport = 0;
+  int departure = 0;
+};
+
+struct LegFares {
+  double first = 0;
+  double business = 0;
+  double economy = 0;
+};
+
+// The three starting fares of a leg of `miles`.
+LegFares DefaultFares(int miles);
+
+// Why a round trip cannot be flown, in the order the checks run; the first failing check is the answer.
+enum class ScheduleProblem {
+  kNone,
+  kTooFewStops,
+  kSameCities,
+  kTooClose,
+  kOutOfRange,
+  kOverADay,
+};
+
+// What the game says about a refused round trip; empty for kNone.
+std::string_view ScheduleProblemText(ScheduleProblem problem);
+
+// Checks a round trip through `stops` (leg k leaves stop k for stop k + 1, the last leg returns to the first
+// stop) for a plane of `type`: two stops at least, no city twice, every departure at least five quarter hours
+// after the previous leg's arrival, no leg longer than the type's range, and no leg of a day or more, which a
+// daily rotation cannot fly.
+ScheduleProblem CheckSchedule(const World& world, int type, std::span<const RouteStop> stops);
+
+// Gives the plane in `planeSlot` the round trip through `stops` with `fares` per leg: the old legs are dropped,
+// each leg is scheduled (gates bought as needed) and gets its fares. False, and nothing changed, when the stop
+// and fare counts differ or do not make two to four legs. The trip is not checked: that is CheckSchedule's job.
+bool RoutePlane(World& world, int airline, int planeSlot, std::span<const RouteStop> stops,
+                std::span<const LegFares> fares);
+
+}  // namespace jetvale

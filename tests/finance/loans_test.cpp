@@ -1,0 +1,82 @@
+// Annuity loans: the level payment, a loan paid down month by month, pay-offs, and slots that stay put.
+#include <gtest/gtest.h>
+
+#include "finance/loans.h"
+
+namespace jetvale {
+namespace {
+
+using enum LedgerEntry;
+
+constexpr double kMonthly = 749384.6772004307;  // 25 million over 36 months at 5.01 %
+
+TEST(Loans, ALoanIsPaidDownInLevelPaymentsToAResidueThatStaysUntilPaidOff) {
+  EXPECT_EQ(LoanPayment(25000000, 36, 0.0501), kMonthly);
+  Random random(1);
+  World world(random);
+  Airline& airline = world.airlines[1];
+  TakeLoan(airline, 0, 0.0501, 36, 25000000);
+  EXPECT_EQ(airline.balance, 525000000);
+  EXPECT_EQ(airline.overall[ExpenseLoans], 0);
+  MonthlyLoanPayments(world);
+  EXPECT_EQ(airline.balance, 525000000 - 749384);
+  EXPECT_EQ(airline.currentYear[ExpenseLoans], kMonthly);
+  EXPECT_NEAR(airline.loans[0].amountLeft, 24354990.3228, 1e-3);  // interest first: more than 25e6 - kMonthly
+  for (int month = 1; month < 37; ++month) MonthlyLoanPayments(world);  // the 37th finds nothing due
+  EXPECT_EQ(airline.balance, 525000000 - 36 * 749384);
+  EXPECT_NEAR(airline.overall[ExpenseLoans], 26977848.3792, 1e-3);
+  EXPECT_EQ(airline.loans[0].monthsLeft, 0);
+  EXPECT_NEAR(airline.loans[0].amountLeft, 0, 1e-3);
+  EXPECT_EQ(airline.loanCount, 1);
+  PayOffLoan(airline, 0);
+  EXPECT_NEAR(airline.overall[ExpenseLoans], 26977848.3792, 1e-3);
+  EXPECT_EQ(airline.loanCount, 0);
+  EXPECT_EQ(world.airlines[0].balance, 500000000);
+}
+
+TEST(Loans, PayingOffAfterAYearRepaysThePrincipalLeft) {
+  Airline airline;
+  TakeLoan(airline, 0, 0.0501, 36, 25000000);
+  for (int month = 0; month < 12; ++month) ChargeLoanMonth(airline, 0);
+  EXPECT_EQ(airline.balance, 516007392);
+  PayOffLoan(airline, 0);
+  EXPECT_EQ(airline.balance, 498927737);  // trunc(516007392 - 17079654.62)
+  EXPECT_NEAR(airline.currentYear[ExpenseLoans], 26072270.7498, 1e-3);
+  EXPECT_EQ(airline.loans[0].amount, 0);
+}
+
+TEST(Loans, PayingOffAMiddleLoanKeepsEveryOtherLoanChargedAndInItsSlot) {
+  Random random(1);
+  World world(random);
+  Airline& player = world.airlines[0];
+  int selected = kNoLoanSelected;
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(ApproveLoan(player, 25, 36, selected), kLoanApproved);
+  EXPECT_EQ(player.loans[2].monthly, kMonthly);
+  selected = 1;
+  EXPECT_EQ(PayOffSelectedLoan(player, selected), kLoanPaidOff);
+  EXPECT_EQ(selected, 0);
+  EXPECT_EQ(player.balance, 550000000);
+  MonthlyLoanPayments(world);
+  EXPECT_EQ(player.loans[2].monthsLeft, 35);  // charged though only two loans are in use
+  EXPECT_EQ(player.balance, 550000000 - 2 * 749384);
+  EXPECT_EQ(NextLoanInUse(player, 0), 2);
+  EXPECT_EQ(PreviousLoanInUse(player, 2), 0);
+  EXPECT_EQ(PreviousLoanInUse(player, 0), 0);
+  EXPECT_EQ(NextLoanInUse(player, 2), 2);
+
+  EXPECT_EQ(ApproveLoan(player, 975, 360, selected), kLoanApproved);
+  EXPECT_EQ(selected, 1);  // the freed slot
+  EXPECT_EQ(player.loans[1].amount, 975000000);
+  ApproveLoan(player, 25, 6, selected);
+  ApproveLoan(player, 25, 6, selected);
+  const std::int32_t balance = player.balance;
+  EXPECT_EQ(ApproveLoan(player, 25, 36, selected), kMaximumLoansExceeded);
+  EXPECT_EQ(player.balance, balance);
+  EXPECT_EQ(player.loanCount, 5);
+  for (selected = 4; player.loanCount > 0;) PayOffSelectedLoan(player, selected);
+  EXPECT_EQ(selected, kNoLoanSelected);
+  EXPECT_EQ(PayOffSelectedLoan(player, selected), "");
+}
+
+}  // namespace
+}  // namespace jetvale
