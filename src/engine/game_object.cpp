@@ -2,6 +2,7 @@
 #include "engine/game_object.h"
 
 #include "screens/planes.h"
+#include "screens/schedule_editor.h"
 #include "ui/toolbar.h"
 #include "ui/tools_screens.h"
 
@@ -13,7 +14,7 @@ GameObject::GameObject(Host& host, std::string assetDirectory)
       frameTimer_(host),
       game_(host.TickCount()),
       ui_(game_, backBuffer_) {
-  for (const auto routes : {ToolbarRoutes(), ToolsScreenRoutes(), PlanesRoutes()}) {
+  for (const auto routes : {ToolbarRoutes(), ToolsScreenRoutes(), PlanesRoutes(), ScheduleEditorRoutes()}) {
     for (const CommandRoute& route : routes) handlers_[static_cast<std::size_t>(route.command)] = route.handler;
   }
 }

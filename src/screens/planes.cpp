@@ -5,6 +5,7 @@
 #include <array>
 
 #include "screens/number_text.h"
+#include "sim/fleet_operations.h"
 #include "world/trade.h"
 
 namespace jetvale {
@@ -21,7 +22,7 @@ constexpr int kCommandFleetPrev = 250;
 constexpr int kCommandFleetNext = 255;
 constexpr int kCommandSell = 259;
 constexpr int kCommandDetails = 257;
-constexpr int kCommandRoute = 236;
+constexpr int kCommandRoute = 236;  // opens the route editor
 constexpr int kCommandPlaneChoice = 258;  // carried by the fleet rows; a tap only selects
 
 constexpr int kRowsPerPage = 8;
@@ -136,21 +137,19 @@ void Buy(Ui& ui) {
     return;
   }
   const int type = ui.planes.rowType[static_cast<std::size_t>(ui.planes.purchaseListStart + RowOfChoice(w.selectedItem))];
-  Airline& player = Player(ui);
-  int slot = 0;
-  while (slot < kPlayerPlaneLimit && player.planes[static_cast<std::size_t>(slot)].inUse == 1) ++slot;
-  if (slot == kPlayerPlaneLimit) {
+  const int slot = BuyPlaneIntoFreeSlot(Player(ui), type, kPlayerFleetLimit);
+  if (slot == kNoFreeSlot) {
     ui.Say(kFleetFull);
     ui.ShowMap();
     return;
   }
-  BuyPlane(player, slot, type);
   ui.planes.fleetOrder[static_cast<std::size_t>(ui.planes.fleetCount++)] = slot;
   ui.Say(kPurchased);
   ui.ShowMap();
 }
 
-// With no row chosen: why not, and the list again.
+}  // namespace
+
 bool ExplainMissingSelection(Ui& ui, int nextCommand) {
   if (SelectedFleetPlane(ui) >= 0) return false;
   ui.Say(Player(ui).planeCount == 0 ? kNoPlanes : kSelectAPlane);
@@ -158,6 +157,8 @@ bool ExplainMissingSelection(Ui& ui, int nextCommand) {
   ui.Show(kFleetListWindow);
   return true;
 }
+
+namespace {
 
 void Sell(Ui& ui) {
   if (ExplainMissingSelection(ui, kCommandFleetList)) return;
@@ -206,7 +207,7 @@ void FillDetails(Ui& ui) {
   ui.Show(kPlaneDetailsWindow);
 }
 
-constexpr std::array<CommandRoute, 13> kRoutes = {{
+constexpr std::array<CommandRoute, 12> kRoutes = {{
     {kCommandPlanesOk, PlanesOk},
     {kCommandPurchaseList, BuildPurchaseList},
     {kCommandShowPurchaseList, ShowPurchaseList},
@@ -219,7 +220,6 @@ constexpr std::array<CommandRoute, 13> kRoutes = {{
     {kCommandFleetNext, FleetNext},
     {kCommandSell, Sell},
     {kCommandDetails, FillDetails},
-    {kCommandRoute, [](Ui& ui) { ExplainMissingSelection(ui, kCommandShowFleetList); }},
 }};
 
 }  // namespace

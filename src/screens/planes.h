@@ -10,10 +10,11 @@ namespace jetvale {
 constexpr int kCommandFleetList = 225;
 constexpr int kCommandShowFleetList = 215;
 
-constexpr int kPlayerPlaneLimit = 20;  // the player buys into slots 0..19 only
-
 // The plane slot of the fleet list's selected row; -1 with no row selected.
 int SelectedFleetPlane(const Ui& ui);
+
+// With no fleet row chosen: says why not, shows the fleet list again with `nextCommand`, and returns true.
+bool ExplainMissingSelection(Ui& ui, int nextCommand);
 
 std::span<const CommandRoute> PlanesRoutes();
 

@@ -17,6 +17,7 @@ void Ui::ShowMap() {
 
 void Ui::ResetCursors() {
   planes.ResetCursors();
+  draft.city = {};
   pendingGameSpeed = gameSpeed;
 }
 

@@ -47,6 +47,17 @@ struct PlanesScreenState {
   }
 };
 
+// The route editor's working copy: everything but the seat split is edited here and written to the plane by "Ok".
+struct ScheduleDraft {
+  std::array<int, 3> percent{};                 // first, business, economy
+  std::array<std::array<double, 3>, 3> fare{};  // by class, then leg
+  int freePoints = 0;                           // taken from one class and not yet given to another
+  std::array<int, 3> city{};                    // airport ids; 0 = empty
+  int lastLeg = 0;                              // 0: no trip; 1: out and back; 2: three legs
+  std::array<int, 3> departure{};               // quarter slots
+  std::array<int, 3> arrival{};
+};
+
 struct Ui {
   Ui(GameState& state, CGapiSurface& backBuffer);
 
@@ -70,6 +81,7 @@ struct Ui {
   int pendingGameSpeed = kSpeedFast;  // what "Options" shows until its "Ok"
   std::atomic<int> exitRequested{0};  // read by the window thread: the next tap closes the program
   PlanesScreenState planes;
+  ScheduleDraft draft;
 };
 
 // A command and the handler that runs every frame while it is the current command.

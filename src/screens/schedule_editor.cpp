@@ -1,0 +1,281 @@
+// Route editor handlers. Edits go to the working copy (the seat split straight to the plane); "Ok" checks the trip
+// and routes the plane through the game's one routing operation. Arrows of one kind share a command: the tapped
+// item tells which row or leg they belong to.
+#include "screens/schedule_editor.h"
+
+#include <cmath>
+#include <string>
+
+#include "screens/number_text.h"
+#include "screens/planes.h"
+#include "sim/fleet_operations.h"
+#include "sim/great_circle.h"
+#include "sim/schedule.h"
+
+namespace jetvale {
+namespace {
+
+constexpr int kCommandOpen = 236;
+constexpr int kCommandShow = 235;
+constexpr int kCommandPercentDown = 260;
+constexpr int kCommandPercentUp = 261;
+constexpr int kCommandFareDown = 266;
+constexpr int kCommandFareUp = 267;
+constexpr int kCommandCityBackFive = 278;
+constexpr int kCommandCityBack = 279;
+constexpr int kCommandCityForward = 280;
+constexpr int kCommandCityForwardFive = 281;
+constexpr int kCommandTimeEarlier = 290;
+constexpr int kCommandTimeLater = 291;
+constexpr int kCommandCommit = 295;
+
+// Item layout of the editor window.
+constexpr int kFareHeaderItem = 1;
+constexpr int kFirstClassRowItem = 2;  // each class row: "<-", percent, "->", name, then per leg "-", fare, "+"
+constexpr int kClassRowItems = 13;
+constexpr int kPercentOffset = 1;
+constexpr int kFareOffset = 5;  // the fare of leg k sits at offset 5 + 3 k
+constexpr int kFirstCityRowItem = 41;  // each city row: name, "<<-", "<-", city, "->", "->>", miles
+constexpr int kCityRowItems = 7;
+constexpr int kCityNameOffset = 3;
+constexpr int kFinalCityItem = 63;
+constexpr int kLegMilesItems[3] = {54, 61, 64};
+constexpr int kFirstTimeRowItem = 65;  // each leg: "Dept Time", label, "<-", departure, "->", "Arrival Time", label, arrival
+constexpr int kTimeRowItems = 8;
+constexpr int kMaxPassItem = 90;
+constexpr int kMaxRangeItem = 92;
+
+constexpr int kPercentMax = 100;
+constexpr int kSlotsPerDay = 96;
+constexpr const char* kScheduled = "Flight Scheduled";
+
+Plane& EditedPlane(Ui& ui) { return ui.game.world.Player().planes[static_cast<std::size_t>(ui.planes.editedPlane)]; }
+const AircraftType& EditedType(Ui& ui) { return kAircraftTypes[static_cast<std::size_t>(EditedPlane(ui).type)]; }
+GameWindow& Editor(Ui& ui) { return ui.windows[kPlaneEditWindow]; }
+std::string& Text(Ui& ui, int item) { return Editor(ui).Item(item).text; }
+int FareItem(int cls, int leg) { return kFirstClassRowItem + cls * kClassRowItems + kFareOffset + 3 * leg; }
+
+std::string Code(const Ui& ui, int id) { return IsValidAirportId(id) ? std::string(ui.game.world.AirportById(id).info->code) : ""; }
+std::string Name(const Ui& ui, int id) { return IsValidAirportId(id) ? std::string(ui.game.world.AirportById(id).info->name) : ""; }
+
+// Leg k's ends: the trip's cities in order, the last leg back to the first city.
+int LegFrom(const ScheduleDraft& d, int k) { return d.city[static_cast<std::size_t>(k)]; }
+int LegTo(const ScheduleDraft& d, int k) { return k >= d.lastLeg ? d.city[0] : d.city[static_cast<std::size_t>(k + 1)]; }
+int Miles(const Ui& ui, int from, int to) {
+  if (!IsValidAirportId(from) || !IsValidAirportId(to)) return 0;
+  return static_cast<int>(GreatCircleMiles(ui.game.world, from, to));
+}
+
+int LastLegOf(const ScheduleDraft& d) {
+  if (d.city[0] == 0 || d.city[1] == 0) return 0;
+  return d.city[2] == 0 ? 1 : 2;
+}
+
+void ShowFare(Ui& ui, int cls, int leg) {
+  Text(ui, FareItem(cls, leg)) = FormatMoney(ui.draft.fare[static_cast<std::size_t>(cls)][static_cast<std::size_t>(leg)]);
+}
+
+void ClearLegFares(Ui& ui, int leg) {
+  for (int cls = 0; cls < 3; ++cls) {
+    ui.draft.fare[static_cast<std::size_t>(cls)][static_cast<std::size_t>(leg)] = 0;
+    Text(ui, FareItem(cls, leg)).clear();
+  }
+}
+
+// Departure and arrival texts of every leg of the trip (leg 0 alone when there is none); later legs emptied.
+void RefreshTimes(Ui& ui) {
+  ScheduleDraft& d = ui.draft;
+  const AircraftType& type = EditedType(ui);
+  for (int k = 0; k < 3; ++k) {
+    const int first = kFirstTimeRowItem + k * kTimeRowItems;
+    if (k > d.lastLeg) {
+      for (const int offset : {1, 3, 6, 7}) Text(ui, first + offset).clear();
+      continue;
+    }
+    const int departure = d.departure[static_cast<std::size_t>(k)];
+    const int miles = Miles(ui, LegFrom(d, k), LegTo(d, k));
+    const double hours = miles / (type.speed * 0.77);
+    d.arrival[static_cast<std::size_t>(k)] = ArrivalSlot(departure, miles, type.index);
+    const int depHours = departure / 4 % 24;
+    const int depMinutes = departure % 4 * 15;
+    int arrMinutes = depMinutes + static_cast<int>((hours - std::trunc(hours)) * 60);
+    int arrHours = depHours + static_cast<int>(hours) + arrMinutes / 60;
+    arrMinutes %= 60;
+    arrHours %= 24;
+    Text(ui, first + 3) = QuarterSlotText(departure);
+    Text(ui, first + 7) = ClockText(arrHours, arrMinutes);
+  }
+}
+
+// Names, fare header, leg labels, miles and default fares of the trip as its cities now stand.
+void RefreshTrip(Ui& ui) {
+  ScheduleDraft& d = ui.draft;
+  d.lastLeg = LastLegOf(d);
+  for (int row = 0; row < 3; ++row) {
+    Text(ui, kFirstCityRowItem + row * kCityRowItems + kCityNameOffset) = Name(ui, d.city[static_cast<std::size_t>(row)]);
+  }
+  Text(ui, kFinalCityItem) = d.lastLeg > 0 ? Name(ui, d.city[0]) : "";
+  std::string header = "Price:";
+  if (d.lastLeg == 0 && d.city[0] != 0) header += "  " + Code(ui, d.city[0]) + "-";
+  for (int k = 0; k < 3; ++k) {
+    const bool inTrip = d.lastLeg > 0 && k <= d.lastLeg;
+    const std::string pair = inTrip ? Code(ui, LegFrom(d, k)) + "-" + Code(ui, LegTo(d, k)) : "";
+    if (inTrip) header += (k == 0 ? "  " : "   ") + pair;
+    Text(ui, kFirstTimeRowItem + k * kTimeRowItems + 1) = pair;
+    Text(ui, kFirstTimeRowItem + k * kTimeRowItems + 6) = pair;
+    if (!inTrip) {
+      Text(ui, kLegMilesItems[k]).clear();
+      ClearLegFares(ui, k);
+      continue;
+    }
+    const int miles = Miles(ui, LegFrom(d, k), LegTo(d, k));
+    Text(ui, kLegMilesItems[k]) = IntegerText(miles);
+    const LegFares fares = DefaultFares(miles);
+    d.fare[0][static_cast<std::size_t>(k)] = fares.first;
+    d.fare[1][static_cast<std::size_t>(k)] = fares.business;
+    d.fare[2][static_cast<std::size_t>(k)] = fares.economy;
+    for (int cls = 0; cls < 3; ++cls) ShowFare(ui, cls, k);
+  }
+  Text(ui, kFareHeaderItem) = header;
+  RefreshTimes(ui);
+}
+
+void Show(Ui& ui) {
+  ui.command = kCommandShow;
+  ui.Show(kPlaneEditWindow);
+}
+
+// Opens the editor on the chosen plane: its seat split, its trip and fares, and its departure times.
+void Open(Ui& ui) {
+  if (ExplainMissingSelection(ui, kCommandShowFleetList)) return;
+  ui.planes.editedPlane = SelectedFleetPlane(ui);
+  const Plane& p = EditedPlane(ui);
+  ScheduleDraft& d = ui.draft;
+  d.percent = {p.seats.firstPercent, p.seats.businessPercent, p.seats.economyPercent};
+  for (int cls = 0; cls < 3; ++cls) {
+    Text(ui, kFirstClassRowItem + cls * kClassRowItems + kPercentOffset) = IntegerText(d.percent[static_cast<std::size_t>(cls)]);
+  }
+  Text(ui, kMaxPassItem) = IntegerText(EditedType(ui).passengers);
+  Text(ui, kMaxRangeItem) = IntegerText(EditedType(ui).range);
+  d.city = {};
+  if (p.legCount >= 1) d.city[0] = p.legs[0].origin;
+  if (p.legCount >= 2) d.city[1] = p.legs[0].destination;
+  if (p.legCount >= 3) d.city[2] = p.legs[1].destination;
+  // A routed plane shows its own times; a new one starts from the last edit's.
+  for (int k = 0; k < p.legCount && k < 3; ++k) d.departure[static_cast<std::size_t>(k)] = p.legs[static_cast<std::size_t>(k)].departure;
+  RefreshTrip(ui);
+  for (int k = 0; k <= d.lastLeg && d.lastLeg > 0; ++k) {
+    const Flight& leg = p.legs[static_cast<std::size_t>(k)];
+    d.fare[0][static_cast<std::size_t>(k)] = leg.firstFare;
+    d.fare[1][static_cast<std::size_t>(k)] = leg.businessFare;
+    d.fare[2][static_cast<std::size_t>(k)] = leg.economyFare;
+    for (int cls = 0; cls < 3; ++cls) ShowFare(ui, cls, k);
+  }
+  Show(ui);
+}
+
+int TappedItem(Ui& ui) { return Editor(ui).hitItem; }
+
+// Points move between classes: a point taken from one class can be given to another, so the sum stays.
+void StepPercent(Ui& ui, int direction) {
+  const int cls = (TappedItem(ui) - kFirstClassRowItem) / kClassRowItems;
+  ScheduleDraft& d = ui.draft;
+  int& percent = d.percent[static_cast<std::size_t>(cls)];
+  if (direction < 0 && percent > 0) {
+    percent -= 1;
+    d.freePoints += 1;
+  } else if (direction > 0 && percent < kPercentMax && d.freePoints > 0) {
+    percent += 1;
+    d.freePoints -= 1;
+  }
+  SeatPlan& seats = EditedPlane(ui).seats;
+  (cls == 0 ? seats.firstPercent : cls == 1 ? seats.businessPercent : seats.economyPercent) = percent;
+  Text(ui, kFirstClassRowItem + cls * kClassRowItems + kPercentOffset) = IntegerText(percent);
+  Show(ui);
+}
+
+// Fares move by 2 below 300, by 5 below 1000 and by 10 above; there is no floor.
+void StepFare(Ui& ui, int sign) {
+  const int offset = (TappedItem(ui) - kFirstClassRowItem) % kClassRowItems;
+  const int cls = (TappedItem(ui) - kFirstClassRowItem) / kClassRowItems;
+  const int leg = (offset - kFareOffset + 1) / 3;
+  double& fare = ui.draft.fare[static_cast<std::size_t>(cls)][static_cast<std::size_t>(leg)];
+  int step = sign;
+  if (fare > 0 && fare < 300) step *= 2;
+  if (fare > 300 && fare < 1000) step *= 5;
+  if (fare > 1000) step *= 10;
+  fare += step;
+  ShowFare(ui, cls, leg);
+  Show(ui);
+}
+
+void StepCity(Ui& ui, int command) {
+  const int row = (TappedItem(ui) - kFirstCityRowItem) / kCityRowItems;
+  int& city = ui.draft.city[static_cast<std::size_t>(row)];
+  switch (command) {
+    case kCommandCityForward: city = city >= 51 ? 0 : city + 1; break;
+    case kCommandCityForwardFive: city = city >= 51 ? 0 : city + 5 < 51 ? city + 5 : 51 - city; break;
+    case kCommandCityBack: city = city < 1 ? 0 : city - 1; break;
+    // Five back from the first four airports reaches round to the last one.
+    default: city = city < 1 ? 0 : city >= 5 ? city - 5 : kAirportCount; break;
+  }
+  RefreshTrip(ui);
+  Show(ui);
+}
+
+// Departures move a quarter hour at a time round the clock.
+void StepTime(Ui& ui, int direction) {
+  const int leg = (TappedItem(ui) - kFirstTimeRowItem) / kTimeRowItems;
+  int& departure = ui.draft.departure[static_cast<std::size_t>(leg)];
+  departure = (departure + direction + kSlotsPerDay) % kSlotsPerDay;
+  RefreshTimes(ui);
+  Show(ui);
+}
+
+void Commit(Ui& ui) {
+  ScheduleDraft& d = ui.draft;
+  const int stopCount = d.lastLeg < 1 ? 1 : d.lastLeg + 1;
+  std::array<RouteStop, 3> stops{};
+  std::array<LegFares, 3> fares{};
+  for (int k = 0; k < stopCount; ++k) {
+    stops[static_cast<std::size_t>(k)] = {d.city[static_cast<std::size_t>(k)], d.departure[static_cast<std::size_t>(k)]};
+    fares[static_cast<std::size_t>(k)] = {d.fare[0][static_cast<std::size_t>(k)], d.fare[1][static_cast<std::size_t>(k)],
+                                          d.fare[2][static_cast<std::size_t>(k)]};
+  }
+  const auto trip = std::span(stops).first(static_cast<std::size_t>(stopCount));
+  const ScheduleProblem problem = CheckSchedule(ui.game.world, EditedPlane(ui).type, trip);
+  if (problem != ScheduleProblem::kNone) {
+    ui.Say(std::string(ScheduleProblemText(problem)));
+    Show(ui);
+    return;
+  }
+  RoutePlane(ui.game.world, 0, ui.planes.editedPlane, trip, std::span(fares).first(trip.size()));
+  d.city = {};
+  d.percent = {};
+  d.fare = {};
+  ui.Say(kScheduled);
+  ui.command = kCommandShowFleetList;
+  ui.Show(kFleetListWindow);
+}
+
+constexpr std::array<CommandRoute, 13> kRoutes = {{
+    {kCommandOpen, Open},
+    {kCommandShow, [](Ui& ui) { ui.Show(kPlaneEditWindow); }},
+    {kCommandPercentDown, [](Ui& ui) { StepPercent(ui, -1); }},
+    {kCommandPercentUp, [](Ui& ui) { StepPercent(ui, +1); }},
+    {kCommandFareDown, [](Ui& ui) { StepFare(ui, -1); }},
+    {kCommandFareUp, [](Ui& ui) { StepFare(ui, +1); }},
+    {kCommandCityBackFive, [](Ui& ui) { StepCity(ui, kCommandCityBackFive); }},
+    {kCommandCityBack, [](Ui& ui) { StepCity(ui, kCommandCityBack); }},
+    {kCommandCityForward, [](Ui& ui) { StepCity(ui, kCommandCityForward); }},
+    {kCommandCityForwardFive, [](Ui& ui) { StepCity(ui, kCommandCityForwardFive); }},
+    {kCommandTimeEarlier, [](Ui& ui) { StepTime(ui, -1); }},
+    {kCommandTimeLater, [](Ui& ui) { StepTime(ui, +1); }},
+    {kCommandCommit, Commit},
+}};
+
+}  // namespace
+
+std::span<const CommandRoute> ScheduleEditorRoutes() { return kRoutes; }
+
+}  // namespace jetvale

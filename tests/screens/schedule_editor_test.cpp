@@ -1,0 +1,177 @@
+// The route editor played through taps: cities, times, fares and seats, every refusal, and a trip that earns.
+#include <gtest/gtest.h>
+
+#include "engine/headless_game.h"
+#include "screens/planes.h"
+
+namespace jetvale {
+namespace {
+
+// Editor items, as a player sees them.
+constexpr int kOriginForward = 45, kOriginForwardFive = 46, kDestForward = 52, kDestForwardFive = 53;
+constexpr int kDest2Forward = 59, kDest2Back = 57;
+constexpr int kLeg0Later = 69, kLeg1Later = 77, kLeg1Earlier = 75, kLeg2Later = 85;
+constexpr int kOk = 94;
+
+class ScheduleEditor : public ::testing::Test {
+ protected:
+  ScheduleEditor() {
+    h.TapItem(kToolsMenuWindow, 3);
+    h.TapItem(kToolsMenuWindow, 11);
+    h.RunFrames(1);
+    h.TapItem(kNewGameWindow, 1);
+    h.TapItem(kNewGameWindow, 9);
+    h.RunFrames(1);
+    h.TapItem(kPurchaseListWindow, 1);  // "B 717-200"
+    h.TapItem(kPurchaseListWindow, h.ui().windows[kPurchaseListWindow].itemCount - 1);
+    OpenEditor();
+  }
+  void OpenEditor() {
+    h.TapItem(kToolbarWindow, 0);
+    h.TapItem(kPlanesMenuWindow, 1);  // "List"
+    h.TapItem(kPlanesMenuWindow, 5);
+    h.RunFrames(1);
+    h.TapItem(kFleetListWindow, 1);  // the first plane
+    h.TapItem(kFleetListWindow, h.ui().windows[kFleetListWindow].itemCount - 1);  // "Route"
+    h.RunFrames(1);
+  }
+  void Tap(int item, int times = 1) {
+    for (int i = 0; i < times; ++i) h.TapItem(kPlaneEditWindow, item);
+  }
+  std::string Text(int item) { return h.ui().windows[kPlaneEditWindow].Item(item).text; }
+  // ATL (1) out to DFW (14), leaving at 08:00 and, by default, back at 11:00.
+  void AtlantaDallas(int returnSlot = 44) {
+    Tap(kOriginForward);
+    Tap(kDestForwardFive, 2);
+    Tap(kDestForward, 4);
+    Tap(kLeg0Later, 32);
+    Tap(kLeg1Later, returnSlot);
+  }
+  Plane& P() { return h.game.Game().world.Player().planes[0]; }
+  HeadlessGame h{MakeTestAssets("jetvale_editor")};
+};
+
+TEST_F(ScheduleEditor, ANewPlaneShowsAnEmptyTripAndOkAsksForAnotherFlight) {
+  ASSERT_EQ(h.ui().currentWindow, kPlaneEditWindow);
+  EXPECT_EQ(Text(44), "");
+  EXPECT_EQ(Text(90), "106");   // seats of a B 717-200
+  EXPECT_EQ(Text(92), "1430");  // its range
+  EXPECT_EQ(Text(3), "5");
+  Tap(kOk);
+  EXPECT_EQ(h.ui().status.text, "Please schedule an additional flight");
+  EXPECT_EQ(P().legCount, 0);
+}
+
+TEST_F(ScheduleEditor, ATwoLegTripShowsItsCitiesMilesTimesAndDefaultFares) {
+  AtlantaDallas();
+  EXPECT_EQ(Text(44), "Atlanta, US");
+  EXPECT_EQ(Text(51), "Dallas, US");
+  EXPECT_EQ(Text(58), "");
+  EXPECT_EQ(Text(63), "Atlanta, US");  // the trip ends where it began
+  EXPECT_EQ(Text(1), "Price:  ATL-DFW   DFW-ATL");
+  EXPECT_EQ(Text(54), "633");
+  EXPECT_EQ(Text(61), "633");
+  EXPECT_EQ(Text(66), "ATL-DFW");
+  // 633 miles at 438 x 0.77 mph: 1.877 hours, seven whole quarter hours, arriving 9:52.
+  EXPECT_EQ(Text(68), "8:00");
+  EXPECT_EQ(Text(72), "9:52");
+  EXPECT_EQ(Text(76), "11:00");
+  // Fares at 0.1538 a mile plus 36.88: economy 134.24, business 221.85, first 353.28.
+  EXPECT_EQ(Text(33), "134.");
+  EXPECT_EQ(Text(20), "222.");
+  EXPECT_EQ(Text(7), "353.");
+}
+
+TEST_F(ScheduleEditor, EveryRefusalLeavesThePlaneAsItWas) {
+  AtlantaDallas(43);  // back at 10:45: four quarter hours after landing at slot 39
+  Tap(kOk);
+  EXPECT_EQ(h.ui().status.text, "Flights must be over one hour apart");
+  EXPECT_EQ(h.ui().currentWindow, kPlaneEditWindow);
+  Tap(kLeg1Earlier, 43);
+  Tap(kOriginForwardFive, 2);
+  Tap(kOriginForward, 3);  // origin DFW too
+  Tap(kOk);
+  EXPECT_EQ(h.ui().status.text, "Origin and Destination cannot be the same");
+  Tap(kOriginForward, 6);  // HNL (20), 3900 miles from DFW
+  Tap(kLeg1Later, 80);
+  Tap(kOk);
+  EXPECT_EQ(h.ui().status.text, "Cities are out of Range");
+  EXPECT_EQ(P().legCount, 0);
+  EXPECT_EQ(P().legs[0].origin, 0);
+}
+
+TEST_F(ScheduleEditor, FaresStepByTwoFiveOrTenAndTheSeatSplitMovesOnlyFreedPoints) {
+  AtlantaDallas();
+  const struct {
+    double from;
+    double to;
+  } steps[] = {{299, 301}, {301, 306}, {300, 301}, {1000, 1001}, {1001, 1011}, {0, 1}, {-3, -2}};
+  for (const auto& s : steps) {
+    h.ui().draft.fare[2][1] = s.from;
+    Tap(37);  // "+" of economy, leg 1
+    EXPECT_EQ(h.ui().draft.fare[2][1], s.to) << s.from;
+  }
+  Tap(35);  // "-"
+  EXPECT_EQ(h.ui().draft.fare[2][1], -3);
+
+  Tap(4);  // "->" on first class: no free points
+  EXPECT_EQ(P().seats.firstPercent, 5);
+  Tap(28, 2);  // "<-" on economy twice
+  Tap(4);
+  EXPECT_EQ(P().seats.firstPercent, 6);  // written to the plane at once
+  EXPECT_EQ(P().seats.economyPercent, 83);
+  EXPECT_EQ(Text(29), "83");
+  EXPECT_EQ(h.ui().draft.freePoints, 1);
+}
+
+TEST_F(ScheduleEditor, AnAcceptedTripFliesWithTheEditedFaresAndOpensAgainAsItWasLeft) {
+  AtlantaDallas();
+  Tap(32 + 2, 3);  // economy fare of leg 0 up three steps of 2: 134.2354 + 6
+  Tap(kOk);
+  EXPECT_EQ(h.ui().status.text, "Flight Scheduled");
+  EXPECT_EQ(h.ui().currentWindow, kFleetListWindow);
+  ASSERT_EQ(P().legCount, 2);
+  EXPECT_EQ(P().legs[0].origin, 1);
+  EXPECT_EQ(P().legs[1].destination, 1);
+  EXPECT_EQ(P().legs[1].departure, 44);
+  EXPECT_DOUBLE_EQ(P().legs[0].economyFare, 0.1538 * 633 + 36.88 + 6);
+
+  h.TapItem(kFleetListWindow, h.ui().windows[kFleetListWindow].itemCount - 1);  // "Route" again
+  h.RunFrames(1);
+  EXPECT_EQ(Text(51), "Dallas, US");
+  EXPECT_EQ(Text(76), "11:00");  // its own times
+  EXPECT_EQ(Text(33), "140.");
+  Tap(kDest2Forward, 2);  // a third city, Bangkok: too far, but the trip shows three legs
+  EXPECT_EQ(Text(1), "Price:  ATL-DFW   DFW-BKK   BKK-ATL");
+  Tap(kDest2Back, 2);  // back to none: a two-leg trip again
+  EXPECT_EQ(Text(58), "");
+  EXPECT_EQ(Text(1), "Price:  ATL-DFW   DFW-ATL");
+}
+
+// A whole game loop: the balance, the plane and the ledger move together by what the trips booked.
+TEST_F(ScheduleEditor, ThreeDaysOfFlyingMoveBalancePlaneAndLedgerAlike) {
+  AtlantaDallas();
+  Tap(kOk);
+  h.TapItem(kFleetListWindow, h.ui().windows[kFleetListWindow].itemCount - 2);  // "Close"
+  const Airline& me = h.game.Game().world.Player();
+  const int balance = me.balance;
+  const Ledger before = me.currentYear;
+  h.RunFrames(3 * 288);
+  // Every tap took a five-minute tick at FAST: the trip was set after the first day's 08:00 departure had gone,
+  // so the plane flew out and back on days 2 and 3 and is in the air on day 4.
+  EXPECT_EQ(h.game.DateText(), "Jan-4 Year 1 Thu");
+  EXPECT_EQ(P().legs[0].timesFlown + P().legs[1].timesFlown, 4);
+  const double income = me.currentYear[LedgerEntry::IncomeFirstClass] + me.currentYear[LedgerEntry::IncomeBusinessClass] +
+                        me.currentYear[LedgerEntry::IncomeEconomyClass];
+  EXPECT_GT(income, 0);
+  EXPECT_NEAR(P().revenue, income, 3 * 6);  // truncated once per class and trip
+  double spent = 0;
+  for (int e = static_cast<int>(LedgerEntry::ExpensePilots); e < kLedgerEntryCount; ++e) {
+    spent += me.currentYear.values[static_cast<std::size_t>(e)] - before.values[static_cast<std::size_t>(e)];
+  }
+  EXPECT_NEAR(P().expenses, spent, 6);
+  EXPECT_NEAR(me.balance - balance, income - spent, 12 * 6);  // each of a trip's twelve amounts truncated
+}
+
+}  // namespace
+}  // namespace jetvale
