@@ -1,6 +1,8 @@
 // The game object's life: construction, the game thread, stop.
 #include "engine/game_object.h"
 
+#include "finance/finance_screens.h"
+#include "screens/airports.h"
 #include "screens/planes.h"
 #include "screens/schedule_editor.h"
 #include "ui/toolbar.h"
@@ -14,7 +16,8 @@ GameObject::GameObject(Host& host, std::string assetDirectory)
       frameTimer_(host),
       game_(host.TickCount()),
       ui_(game_, backBuffer_) {
-  for (const auto routes : {ToolbarRoutes(), ToolsScreenRoutes(), PlanesRoutes(), ScheduleEditorRoutes()}) {
+  for (const auto routes : {ToolbarRoutes(), ToolsScreenRoutes(), PlanesRoutes(), ScheduleEditorRoutes(),
+                             AirportScreenRoutes(), FinanceScreenRoutes()}) {
     for (const CommandRoute& route : routes) handlers_[static_cast<std::size_t>(route.command)] = route.handler;
   }
 }

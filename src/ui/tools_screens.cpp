@@ -54,6 +54,8 @@ void StartNewGame(Ui& ui) {
   const int selected = ui.windows[kNewGameWindow].selectedItem;
   ui.game.Restart();
   ui.planes = PlanesScreenState{};
+  ui.draft = ScheduleDraft{};
+  ui.finance = FinanceScreenState{};
   ui.ResetCursors();
   if (selected != kNoSelection) {
     const auto choice = static_cast<std::size_t>((selected - kFirstAirlineChoiceItem) / kAirlineChoiceStep);

@@ -18,6 +18,8 @@ void Ui::ShowMap() {
 void Ui::ResetCursors() {
   planes.ResetCursors();
   draft.city = {};
+  finance.selectedLoan = -1;
+  airports = AirportScreenState{};
   pendingGameSpeed = gameSpeed;
 }
 

@@ -58,6 +58,21 @@ struct ScheduleDraft {
   std::array<int, 3> arrival{};
 };
 
+// The statement's airline, the New Loan dialog's values and the loan shown in View Loans.
+struct FinanceScreenState {
+  int statementAirline = 0;
+  int loanMillions = 25;
+  int loanMonths = 36;
+  int selectedLoan = -1;  // -1: none
+};
+
+// The airport and gate shown on the gates screen and the airport of the overview.
+struct AirportScreenState {
+  int gateAirport = 1;
+  int gate = 0;  // 0..19, shown as 1..20
+  int overviewAirport = 1;
+};
+
 struct Ui {
   Ui(GameState& state, CGapiSurface& backBuffer);
 
@@ -82,6 +97,8 @@ struct Ui {
   std::atomic<int> exitRequested{0};  // read by the window thread: the next tap closes the program
   PlanesScreenState planes;
   ScheduleDraft draft;
+  FinanceScreenState finance;
+  AirportScreenState airports;
 };
 
 // A command and the handler that runs every frame while it is the current command.

@@ -1,0 +1,147 @@
+// Airport handlers. Both screens are refreshed every frame they are shown, so they follow the simulation.
+#include "screens/airports.h"
+
+#include <array>
+
+#include "screens/number_text.h"
+#include "world/trade.h"
+
+namespace jetvale {
+namespace {
+
+constexpr int kCommandPassengersMenu = 100;
+constexpr int kCommandGates = 105;
+constexpr int kCommandPassengersOk = 110;
+constexpr int kCommandGateAirportNext = 115;
+constexpr int kCommandGateAirportPrevious = 120;
+constexpr int kCommandGateAirportFiveOn = 125;
+constexpr int kCommandGateAirportFiveBack = 130;
+constexpr int kCommandGatePrevious = 135;
+constexpr int kCommandGateNext = 140;
+constexpr int kCommandBuyGate = 145;
+constexpr int kCommandSellGate = 150;
+constexpr int kCommandOverview = 160;
+constexpr int kCommandOverviewNext = 165;
+constexpr int kCommandOverviewPrevious = 170;
+constexpr int kCommandOverviewFiveOn = 175;
+constexpr int kCommandOverviewFiveBack = 180;
+
+// Items of both screens.
+constexpr int kCodeItem = 3;
+constexpr int kLocationItem = 7;
+constexpr int kGateNumberItem = 10;
+constexpr int kOwnerItem = 13;
+constexpr int kGatesOwnedItem = 17;
+constexpr int kDailyTrafficItem = 19;
+
+// The market-share row of each airline colour.
+struct ShareRow {
+  int identity;
+  int item;
+};
+constexpr std::array<ShareRow, 4> kShareRows = {{
+    {kWesternAirlines, 9}, {kSoutheastAir, 11}, {kOceanAirways, 13}, {kAtlanticAir, 15}}};
+
+constexpr int kPlayer = 0;
+
+// An airport step stays within 1..52; one that would leave it changes nothing.
+void StepAirport(int& id, int step) {
+  if (id + step >= 1 && id + step <= kAirportCount) id += step;
+}
+
+void ShowPlace(Ui& ui, GameWindow& w, int id) {
+  const AirportInfo& info = *ui.game.world.AirportById(id).info;
+  w.Item(kCodeItem).text = std::string(info.code);
+  w.Item(kLocationItem).text = std::string(info.name);
+}
+
+Gate& ShownGate(Ui& ui) {
+  return ui.game.world.AirportById(ui.airports.gateAirport).gates[static_cast<std::size_t>(ui.airports.gate)];
+}
+
+void RefreshGates(Ui& ui) {
+  GameWindow& w = ui.windows[kGatesWindow];
+  ShowPlace(ui, w, ui.airports.gateAirport);
+  w.Item(kGateNumberItem).text = IntegerText(ui.airports.gate + 1);
+  w.Item(kOwnerItem).text = ShownGate(ui).owner == kNoGateOwner ? "AVAILABLE" : "NOT AVAILABLE";
+  ui.command = kCommandGates;
+  ui.Show(kGatesWindow);
+}
+
+void StepGateAirport(Ui& ui, int step) {
+  const int before = ui.airports.gateAirport;
+  StepAirport(ui.airports.gateAirport, step);
+  if (ui.airports.gateAirport != before) ui.airports.gate = 0;
+  RefreshGates(ui);
+}
+
+void StepGate(Ui& ui, int step) {
+  if (ui.airports.gate + step >= 0 && ui.airports.gate + step < kGatesPerAirport) ui.airports.gate += step;
+  RefreshGates(ui);
+}
+
+// Only a free gate is bought and only the player's own is sold; anything else is ignored without a word.
+void BuyShownGate(Ui& ui) {
+  Gate& gate = ShownGate(ui);
+  if (gate.owner == kNoGateOwner) BuyGate(gate, ui.game.world.Player());
+  RefreshGates(ui);
+}
+void SellShownGate(Ui& ui) {
+  Gate& gate = ShownGate(ui);
+  if (gate.owner == kPlayer) SellGate(gate, ui.game.world.Player());
+  RefreshGates(ui);
+}
+
+void RefreshOverview(Ui& ui) {
+  GameWindow& w = ui.windows[kOverviewWindow];
+  const Airport& airport = ui.game.world.AirportById(ui.airports.overviewAirport);
+  ShowPlace(ui, w, ui.airports.overviewAirport);
+  for (const Airline& airline : ui.game.world.airlines) {
+    for (const ShareRow& row : kShareRows) {
+      if (row.identity == airline.identity) {
+        w.Item(row.item).text = PercentText(airport.marketShare[static_cast<std::size_t>(airline.index)]);
+      }
+    }
+  }
+  int owned = 0;
+  for (const Gate& gate : airport.gates) owned += gate.owner == kPlayer ? 1 : 0;
+  w.Item(kGatesOwnedItem).text = IntegerText(owned);
+  w.Item(kDailyTrafficItem).text = FormatMoney(airport.dailyPassengers);
+  ui.command = kCommandOverview;
+  ui.Show(kOverviewWindow);
+}
+
+void StepOverview(Ui& ui, int step) {
+  StepAirport(ui.airports.overviewAirport, step);
+  RefreshOverview(ui);
+}
+
+// "Ok" of the Passengers menu: the chosen screen; with nothing chosen the menu stays.
+void PassengersOk(Ui& ui) {
+  const GameWindow& menu = ui.windows[kPassengersMenuWindow];
+  ui.command = menu.selectedItem == kNoSelection ? kCommandPassengersMenu : menu.Item(menu.selectedItem).command;
+}
+
+constexpr std::array<CommandRoute, 15> kRoutes = {{
+    {kCommandPassengersOk, PassengersOk},
+    {kCommandGates, RefreshGates},
+    {kCommandGateAirportNext, [](Ui& ui) { StepGateAirport(ui, +1); }},
+    {kCommandGateAirportPrevious, [](Ui& ui) { StepGateAirport(ui, -1); }},
+    {kCommandGateAirportFiveOn, [](Ui& ui) { StepGateAirport(ui, +5); }},
+    {kCommandGateAirportFiveBack, [](Ui& ui) { StepGateAirport(ui, -5); }},
+    {kCommandGatePrevious, [](Ui& ui) { StepGate(ui, -1); }},
+    {kCommandGateNext, [](Ui& ui) { StepGate(ui, +1); }},
+    {kCommandBuyGate, BuyShownGate},
+    {kCommandSellGate, SellShownGate},
+    {kCommandOverview, RefreshOverview},
+    {kCommandOverviewNext, [](Ui& ui) { StepOverview(ui, +1); }},
+    {kCommandOverviewPrevious, [](Ui& ui) { StepOverview(ui, -1); }},
+    {kCommandOverviewFiveOn, [](Ui& ui) { StepOverview(ui, +5); }},
+    {kCommandOverviewFiveBack, [](Ui& ui) { StepOverview(ui, -5); }},
+}};
+
+}  // namespace
+
+std::span<const CommandRoute> AirportScreenRoutes() { return kRoutes; }
+
+}  // namespace jetvale

@@ -1,0 +1,12 @@
+// The Passengers menu: the airport overview and the gate market.
+#pragma once
+
+#include <span>
+
+#include "ui/ui.h"
+
+namespace jetvale {
+
+std::span<const CommandRoute> AirportScreenRoutes();
+
+}  // namespace jetvale
