@@ -94,13 +94,13 @@ void GameObject::AdvanceSimulation() {
 }
 
 void GameObject::DrawClockAndBalance() {
-  backBuffer_.DrawTextW(203, 233, timeText_, kWhite, kTextTransparent);
-  backBuffer_.DrawTextW(230, 233, dateText_, kWhite, kTextTransparent);
-  backBuffer_.DrawTextW(6, 1, FormatMoney(game_.world.Player().balance), kWhite, kTextTransparent);
+  backBuffer_.DrawTextW(203, 233, timeText_, kWhite, kTextOutline);
+  backBuffer_.DrawTextW(230, 233, dateText_, kWhite, kTextOutline);
+  backBuffer_.DrawTextW(6, 1, FormatMoney(game_.world.Player().balance), kWhite, kTextOutline);
 }
 
 void GameObject::DrawTitleAndBorders(int width, int height) {
-  backBuffer_.DrawTextW(273, 1, "Jetvale", kWhite, kTextTransparent);
+  backBuffer_.DrawTextW(273, 1, "Jetvale", kWhite, kTextOutline);
   backBuffer_.DrawLine(29, 10, 29, height - 10, kWhite, 0);  // toolbar | map
   backBuffer_.DrawLine(0, 9, width - 1, 9, kWhite, 0);       // under the title line
   backBuffer_.DrawLine(0, 230, width - 1, 230, kWhite, 0);   // above the status line
