@@ -89,7 +89,7 @@ void DrawPanel(BmpImage& image) {
   }
 }
 
-// The icon's layers, scaled by `scale` about (centreX, centreY) and moved by whole pixels, outlined and stacked.
+// The icon's layers, scaled by `scale` about `centre` and moved by `shift` (whole pixels), outlined and stacked.
 BmpImage IconPicture(const Icon& icon, const Box& b, double scale, Point centre, Point shift) {
   BmpImage picture = BlankImage(b.width, b.height, kMagenta);
   for (const IconLayer& layer : icon) {
