@@ -1,4 +1,5 @@
-// The game's single bitmap font: 5 x 8 cells converted from the public-domain X11 "misc-fixed" 5x8 font.
+// The game's single bitmap font: 5 x 8 cells converted from the public-domain X11 "misc-fixed" 5x8 font, with the
+// glyphs that reached the bottom row redrawn by hand.
 #pragma once
 
 #include <array>
@@ -8,6 +9,8 @@ namespace jetvale {
 
 constexpr int kGlyphWidth = 5;   // every character advances the pen by this many pixels
 constexpr int kGlyphHeight = 8;  // fits the game's 9-pixel text rows
+// Ink stays in the top rows of the cell: the status line is drawn at y 233, seven rows above the screen's bottom.
+constexpr int kGlyphInkRows = 7;
 
 struct FontGlyph {
   char32_t code;

@@ -17,6 +17,22 @@ Color Blend(Color over, Color under, int opacity) {
                    (BlueOf(over) * opacity + BlueOf(under) * keep) / 255);
 }
 
+// Calls visit(x, y) for every ink pixel of `text` set in the 5 x 8 font with its top left at (left, top).
+template <typename Visit>
+void ForEachInkPixel(int left, int top, std::string_view text, Visit visit) {
+  int penX = left;
+  for (const char c : text) {
+    const FontGlyph& glyph = GlyphFor(c);
+    for (int row = 0; row < kGlyphHeight; ++row) {
+      const std::uint8_t bits = glyph.rows[static_cast<std::size_t>(row)];
+      for (int column = 0; column < kGlyphWidth; ++column) {
+        if ((bits & (0x80 >> column)) != 0) visit(penX + column, top + row);
+      }
+    }
+    penX += kGlyphWidth;
+  }
+}
+
 }  // namespace
 
 GapiResult CGapiSurface::CreateSurface(int width, int height) {
@@ -96,20 +112,18 @@ GapiResult CGapiSurface::FillRect(const GapiRect& rect, Color color, std::uint32
 
 GapiResult CGapiSurface::DrawTextW(int x, int y, std::string_view text, Color color, std::uint32_t flags) {
   if (!IsInitialized()) return kGapiNotInitialized;
-  const bool shadow = (flags & kTextShadow) != 0;
-  int penX = x;
-  for (const char c : text) {
-    const FontGlyph& glyph = GlyphFor(c);
-    for (int row = 0; row < kGlyphHeight; ++row) {
-      const std::uint8_t bits = glyph.rows[static_cast<std::size_t>(row)];
-      for (int column = 0; column < kGlyphWidth; ++column) {
-        if ((bits & (0x80 >> column)) == 0) continue;
-        if (shadow) PutPixel(penX + column + 1, y + row + 1, kBlack);
-        PutPixel(penX + column, y + row, color);
+  if (flags != kTextPlain && flags != kTextOutline && flags != kTextShadow) return kGapiInvalidParams;
+  // The dark pass covers the whole line before any ink, so no letter's outline eats into its neighbour's ink.
+  if (flags == kTextOutline) {
+    ForEachInkPixel(x, y, text, [this](int inkX, int inkY) {
+      for (int dy = -1; dy <= 1; ++dy) {
+        for (int dx = -1; dx <= 1; ++dx) PutPixel(inkX + dx, inkY + dy, kBlack);
       }
-    }
-    penX += kGlyphWidth;
+    });
+  } else if (flags == kTextShadow) {
+    ForEachInkPixel(x, y, text, [this](int inkX, int inkY) { PutPixel(inkX + 1, inkY + 1, kBlack); });
   }
+  ForEachInkPixel(x, y, text, [this, color](int inkX, int inkY) { PutPixel(inkX, inkY, color); });
   return kGapiOk;
 }
 

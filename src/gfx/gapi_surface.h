@@ -32,11 +32,12 @@ struct FillEffect {
   int opacity = 255;
 };
 
-// DrawTextW flags. Text is always drawn without a background; bit 0 adds a black shadow one
-// pixel down and right, which keeps white item texts readable on light item backgrounds.
+// DrawTextW flags. Text is always drawn without a background. The outline rings every ink pixel with black
+// (its eight neighbours), so codes that sit close together on the map stay apart; the shadow puts black one
+// pixel down and right, which keeps item texts readable on coloured item backgrounds. Both go under the ink.
 constexpr std::uint32_t kTextPlain = 0;
 constexpr std::uint32_t kTextOutline = 256;
-constexpr std::uint32_t kTextShadow = 1;
+constexpr std::uint32_t kTextShadow = 257;
 
 class CGapiSurface {
  public:
@@ -55,7 +56,7 @@ class CGapiSurface {
   // Copies the source rectangle (all of `source` when null) to (x, y), clipped to this surface.
   GapiResult BltFast(int x, int y, const CGapiSurface& source, const GapiRect* sourceRect, std::uint32_t flags);
   GapiResult FillRect(const GapiRect& rect, Color color, std::uint32_t flags, const FillEffect* effect);
-  // One line of text with its top left at (x, y), in the 5 x 8 font.
+  // One line of text with its top left at (x, y), in the 5 x 8 font; flags are one of the kText values.
   GapiResult DrawTextW(int x, int y, std::string_view text, Color color, std::uint32_t flags);
   GapiResult DrawLine(int x1, int y1, int x2, int y2, Color color, std::uint32_t flags);
   GapiResult SetPixel(int x, int y, Color color);

@@ -77,7 +77,7 @@ TEST(Surface, BlendedFillsMixByTheirOpacity) {
 
 TEST(Surface, TextDrawsFontGlyphsCellByCellAndATabAsABlank) {
   CGapiSurface screen = Solid(20, 10, kBlack);
-  screen.DrawTextW(1, 1, "I\tI", kWhite, kTextOutline);
+  screen.DrawTextW(1, 1, "I\tI", kWhite, kTextPlain);
   const FontGlyph& glyph = GlyphFor('I');
   int lit = 0;
   for (int row = 0; row < kGlyphHeight; ++row) {
@@ -90,15 +90,6 @@ TEST(Surface, TextDrawsFontGlyphsCellByCellAndATabAsABlank) {
     }
   }
   EXPECT_GT(lit, 4);
-}
-
-TEST(Surface, ShadowedTextKeepsItsInkOnTopOfItsShadow) {
-  CGapiSurface screen = Solid(8, 10, kBlue);
-  screen.DrawTextW(0, 0, "#", kWhite, kTextShadow | kTextOutline);
-  int shadow = 0;
-  for (const Color c : screen.Pixels()) shadow += c == kBlack ? 1 : 0;
-  EXPECT_GT(shadow, 0);
-  EXPECT_EQ(screen.GetPixel(1, 0), kWhite);  // '#' has ink at its top left
 }
 
 TEST(Surface, LinesIncludeBothEndsAndPixelsOutsideAreIgnored) {

@@ -1,7 +1,9 @@
 // Frame layout tables; every rectangle here matches a place the game draws text into or takes taps from.
 #include "frame.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 
 #include "raster.h"
@@ -41,6 +43,9 @@ constexpr Color kButtonTop = MakeColor(150, 166, 190);
 constexpr Color kButtonBottom = MakeColor(104, 118, 144);
 constexpr Color kBevelLight = MakeColor(214, 224, 238);
 constexpr Color kBevelDark = MakeColor(40, 48, 66);
+// Clear pixels between a button's edges (bevel included) and its picture, outline included.
+constexpr int kIconInset = 2;
+constexpr double kIconShrinkStep = 0.96;
 
 enum class Direction { kUp, kLeft, kRight, kDown };
 struct Arrow {
@@ -84,22 +89,64 @@ void DrawPanel(BmpImage& image) {
   }
 }
 
+// The icon's layers, scaled by `scale` about `centre` and moved by `shift` (whole pixels), outlined and stacked.
+BmpImage IconPicture(const Icon& icon, const Box& b, double scale, Point centre, Point shift) {
+  BmpImage picture = BlankImage(b.width, b.height, kMagenta);
+  for (const IconLayer& layer : icon) {
+    const Layer atOrigin = Transformed(layer.shapes, 0, 1, {-centre.x, -centre.y});
+    const Layer placed = Transformed(atOrigin, 0, scale, {centre.x + shift.x, centre.y + shift.y});
+    Stamp(picture, OutlinedSprite(placed, b.width, b.height, layer.outline), 0, 0);
+  }
+  return picture;
+}
+
+// The smallest box holding every drawn pixel; empty pictures give an empty box.
+Box InkBox(const BmpImage& picture) {
+  int left = picture.width, top = picture.height, right = -1, bottom = -1;
+  for (int y = 0; y < picture.height; ++y) {
+    for (int x = 0; x < picture.width; ++x) {
+      if (picture.pixels[static_cast<std::size_t>(y * picture.width + x)] == kMagenta) continue;
+      left = std::min(left, x);
+      top = std::min(top, y);
+      right = std::max(right, x);
+      bottom = std::max(bottom, y);
+    }
+  }
+  return {left, top, right - left + 1, bottom - top + 1};
+}
+
+// Shrinks the icon until it clears the button's edges by kIconInset, then centres it by whole pixels so the
+// drawn shapes keep their crisp edges.
+BmpImage FittedIcon(const Icon& icon, const Box& b) {
+  const int roomX = b.width - 2 * kIconInset;
+  const int roomY = b.height - 2 * kIconInset;
+  const Point centre{b.width / 2.0, b.height / 2.0};
+  double scale = 1;
+  Box ink = InkBox(IconPicture(icon, b, scale, centre, {}));
+  while (ink.width > roomX || ink.height > roomY) {
+    scale *= kIconShrinkStep;
+    ink = InkBox(IconPicture(icon, b, scale, centre, {}));
+  }
+  const Point shift{std::floor(kIconInset + (roomX - ink.width) / 2.0) - ink.left,
+                    std::floor(kIconInset + (roomY - ink.height) / 2.0) - ink.top};
+  return IconPicture(icon, b, scale, centre, shift);
+}
+
 void DrawButton(BmpImage& image, const Box& b, const Icon& icon) {
   FillGradient(image, {b, kButtonTop, kButtonBottom});
   FillBox(image, {b.left, b.top, b.width, 1}, kBevelLight);
   FillBox(image, {b.left, b.top, 1, b.height}, kBevelLight);
   FillBox(image, {b.left, b.top + b.height - 1, b.width, 1}, kBevelDark);
   FillBox(image, {b.left + b.width - 1, b.top, 1, b.height}, kBevelDark);
-  for (const IconLayer& layer : icon) {
-    Stamp(image, OutlinedSprite(layer.shapes, b.width, b.height, layer.outline), b.left, b.top);
-  }
+  Stamp(image, FittedIcon(icon, b), b.left, b.top);
 }
 
-// The base is inset by one pixel and the tip reaches the edge: with its outline the arrow fills the tap rectangle.
+// The base is inset by one pixel and the tip reaches the edge: with its outline the arrow fills the tap rectangle,
+// except that it keeps kIconInset clear pixels at the toolbar's left edge, as the buttons do.
 Polygon ArrowTriangle(const Arrow& arrow) {
-  const double left = arrow.box.left;
+  const double left = std::max(arrow.box.left, kIconInset + 1);
   const double top = arrow.box.top;
-  const double right = left + arrow.box.width;
+  const double right = arrow.box.left + arrow.box.width;
   const double bottom = top + arrow.box.height;
   const double midX = (left + right) / 2;
   const double midY = (top + bottom) / 2;

@@ -3,8 +3,8 @@
 // Regenerate from the repo root, with the tools built in build/test/ and Debian's gmt-gshhg-low installed:
 //   build/test/tools/make_world_map/make_world_map /usr/share/gmt-gshhg/binned_GSHHS_i.nc assets/world_map.bmp
 //
-// Prints each cylindrical family's fit, the one chosen, and the largest airport error before and after the
-// warp that pins every airport to its pixel.
+// Prints each cylindrical family's fit, the one chosen, the largest airport error before and after the warp, how
+// much the warp stretches the land, and the airports that needed a patch of land under their pixel.
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -34,20 +34,31 @@ int Run(const std::string& coastlinePath, const std::string& outputPath) {
     PrintFit(std::string(family.name).c_str(), fit, jetvale::MeasureCylindricalError(fit, airports));
   }
   const jetvale::WorldMapProjection projection =
-      jetvale::FitWorldMapProjection(airports, jetvale::kWorldMapWarpRadius);
+      jetvale::FitWorldMapProjection(airports, jetvale::kWorldMapWarpRadius, jetvale::kWorldMapWarpSmoothing);
   const jetvale::FitError before = jetvale::MeasureCylindricalError(projection.base, airports);
   const jetvale::FitError after = jetvale::MeasureWorldMapError(projection, airports);
   const double areaRatio = jetvale::SmallestAreaRatio(projection.warp, 0.5);
   std::printf("chosen: %s\n", std::string(projection.base.family->name).c_str());
-  std::printf("warp radius %.0f px: largest airport error %.2f px before, %.2g px after; smallest area ratio %.3f\n",
-              jetvale::kWorldMapWarpRadius, before.max, after.max, areaRatio);
+  std::printf("warp radius %.0f px, smoothing %.2f: largest airport error %.2f px (%s) before, %.2f px (%s) after, "
+              "RMS %.2f px\n",
+              jetvale::kWorldMapWarpRadius, jetvale::kWorldMapWarpSmoothing, before.max,
+              std::string(jetvale::kAirportTable[before.worst].code).c_str(), after.max,
+              std::string(jetvale::kAirportTable[after.worst].code).c_str(), after.rms);
+  std::printf("smallest area ratio %.3f, largest stretch %.3f\n", areaRatio,
+              jetvale::LargestStretch(projection.warp, 0.5));
   if (areaRatio <= 0) {
-    std::fprintf(stderr, "make_world_map: the warp folds the map; use a larger radius\n");
+    std::fprintf(stderr, "make_world_map: the warp folds the map; use a larger radius or more smoothing\n");
     return 1;
   }
 
   const LandGrid land = FillLand(ReadBinnedCoastline(coastlinePath), kLandCellsPerDegree);
-  if (!jetvale::WriteBmpFile(outputPath, PaintWorldMap(projection, land))) {
+  const WorldMapPicture picture = PaintWorldMap(projection, land, airports);
+  for (std::size_t i = 0; i < picture.landPatchReach.size(); ++i) {
+    if (picture.landPatchReach[i] == 0) continue;
+    std::printf("land patch under %s, %.1f px from the drawn land\n",
+                std::string(jetvale::kAirportTable[i].code).c_str(), picture.landPatchReach[i]);
+  }
+  if (!jetvale::WriteBmpFile(outputPath, picture.image)) {
     std::fprintf(stderr, "make_world_map: cannot write %s\n", outputPath.c_str());
     return 1;
   }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <stdexcept>
 #include <utility>
@@ -145,7 +146,8 @@ FitError MeasureCylindricalError(const CylindricalFit& fit, std::span<const MapC
   return MeasureError(points, [&](GeoPoint geo) { return ProjectCylindrical(fit, geo); });
 }
 
-MapWarp FitWarp(const CylindricalFit& base, std::span<const MapControlPoint> points, double radius) {
+MapWarp FitWarp(const CylindricalFit& base, std::span<const MapControlPoint> points, double radius,
+                double smoothing) {
   MapWarp warp;
   warp.radius = radius;
   std::vector<MapPoint> displacements;
@@ -157,6 +159,7 @@ MapWarp FitWarp(const CylindricalFit& base, std::span<const MapControlPoint> poi
   std::vector<std::vector<double>> kernel(points.size(), std::vector<double>(points.size()));
   for (std::size_t i = 0; i < points.size(); ++i) {
     for (std::size_t j = 0; j < points.size(); ++j) kernel[i][j] = WarpKernel(warp, warp.anchors[i], warp.anchors[j]);
+    kernel[i][i] += smoothing;
   }
   SolveInPlace(kernel, displacements);
   warp.weights = std::move(displacements);
@@ -202,7 +205,25 @@ double SmallestAreaRatio(const MapWarp& warp, double step) {
   return smallest;
 }
 
-WorldMapProjection FitWorldMapProjection(std::span<const MapControlPoint> points, double warpRadius) {
+double LargestStretch(const MapWarp& warp, double step) {
+  double largest = 1;
+  for (double y = 0; y < kWorldMapHeight; y += step) {
+    for (double x = 0; x < kWorldMapPeriod; x += step) {
+      const WarpJacobian j = JacobianAt(warp, {x, y});
+      // The singular values of the 2 x 2 Jacobian from its squared norm and determinant.
+      const double squares = j.xx * j.xx + j.xy * j.xy + j.yx * j.yx + j.yy * j.yy;
+      const double det = std::abs(j.Determinant());
+      const double spread = std::sqrt(std::max(0.0, squares * squares - 4 * det * det));
+      const double small = std::sqrt((squares - spread) / 2);
+      if (small <= 0) return std::numeric_limits<double>::infinity();
+      largest = std::max(largest, std::sqrt((squares + spread) / 2) / small);
+    }
+  }
+  return largest;
+}
+
+WorldMapProjection FitWorldMapProjection(std::span<const MapControlPoint> points, double warpRadius,
+                                         double warpSmoothing) {
   WorldMapProjection best;
   double bestRms = 0;
   for (const CylindricalFamily& family : kCylindricalFamilies) {
@@ -213,7 +234,7 @@ WorldMapProjection FitWorldMapProjection(std::span<const MapControlPoint> points
       bestRms = rms;
     }
   }
-  best.warp = FitWarp(best.base, points, warpRadius);
+  best.warp = FitWarp(best.base, points, warpRadius, warpSmoothing);
   return best;
 }
 

@@ -11,9 +11,12 @@ namespace jetvale {
 constexpr int kWorldMapWidth = 1220;
 constexpr int kWorldMapHeight = 514;
 constexpr int kWorldMapPeriod = 1200;  // the game wraps x here, so 360 degrees of longitude span this many pixels
-// How far the warp that pins the airports reaches, in pixels. Below about 48 it folds the land between the
-// tightly packed, hand-placed airports of the western US; 60 keeps a margin and still fades out within 2000 km.
-constexpr double kWorldMapWarpRadius = 60;
+// The warp that draws the land towards the airports' hand-placed pixels. Pinning every airport exactly bent the
+// land around them (Italy a sliver, Taiwan a needle); a wide and smoothed warp keeps the continents' shapes and
+// leaves each airport within a few pixels of its place, and the painter puts a small patch of land under any
+// airport that still lies at sea.
+constexpr double kWorldMapWarpRadius = 200;   // pixels
+constexpr double kWorldMapWarpSmoothing = 0.3;  // residuals traded for smoothness, relative to the kernel's peak
 
 // Map coordinates are continuous pixels: pixel (x, y) covers [x, x+1) x [y, y+1), its centre is (x+0.5, y+0.5).
 struct MapPoint {
@@ -77,8 +80,9 @@ MapPoint ProjectCylindrical(const CylindricalFit& fit, GeoPoint geo);
 GeoPoint UnprojectCylindrical(const CylindricalFit& fit, MapPoint map);
 FitError MeasureCylindricalError(const CylindricalFit& fit, std::span<const MapControlPoint> points);
 
-// A warp that moves every point's cylindrical position onto its map position.
-MapWarp FitWarp(const CylindricalFit& base, std::span<const MapControlPoint> points, double radius);
+// A warp that moves every point's cylindrical position towards its map position: onto it with smoothing 0, and
+// ever more loosely, trading the points' residuals for a gentler warp, as the smoothing grows.
+MapWarp FitWarp(const CylindricalFit& base, std::span<const MapControlPoint> points, double radius, double smoothing);
 MapPoint WarpDisplacement(const MapWarp& warp, MapPoint map);
 
 // How the cylindrical position q - d(q) moves with the map pixel q; a determinant <= 0 means the warp folds.
@@ -89,10 +93,14 @@ struct WarpJacobian {
 WarpJacobian JacobianAt(const MapWarp& warp, MapPoint map);
 // The smallest Jacobian determinant over the map's period, sampled every `step` pixels.
 double SmallestAreaRatio(const MapWarp& warp, double step);
+// The largest ratio of the Jacobian's singular values over the map's period: how much more the warp stretches
+// the land one way than the other (1 keeps every shape; a thin sliver of a peninsula is a ratio of 2 or more).
+double LargestStretch(const MapWarp& warp, double step);
 
-// Fits every family, keeps the one with the smallest RMS error and pins the points with a warp that reaches
-// `warpRadius` pixels.
-WorldMapProjection FitWorldMapProjection(std::span<const MapControlPoint> points, double warpRadius);
+// Fits every family, keeps the one with the smallest RMS error and draws the points towards their pixels with a
+// warp that reaches `warpRadius` pixels.
+WorldMapProjection FitWorldMapProjection(std::span<const MapControlPoint> points, double warpRadius,
+                                         double warpSmoothing);
 GeoPoint GeoOfMapPixel(const WorldMapProjection& projection, MapPoint map);
 // The inverse of GeoOfMapPixel, found by Newton's method; exact wherever the warp does not fold the map.
 MapPoint MapPixelOfGeo(const WorldMapProjection& projection, GeoPoint geo);
