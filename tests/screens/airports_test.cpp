@@ -1,0 +1,100 @@
+// The Passengers menu played through taps: the gate market and the airport overview.
+#include <gtest/gtest.h>
+
+#include "engine/headless_game.h"
+
+namespace jetvale {
+namespace {
+
+// Gates window items.
+constexpr int kFiveBack = 1, kBack = 2, kForward = 4, kFiveOn = 5, kGateBack = 9, kGateForward = 11;
+constexpr int kBuy = 14, kSell = 15, kOk = 16;
+
+class AirportScreens : public ::testing::Test {
+ protected:
+  AirportScreens() { h.TapItem(kToolsMenuWindow, 10); }
+  void Choose(int choiceItem) {
+    h.TapItem(kToolbarWindow, 2);  // passengers
+    h.TapItem(kPassengersMenuWindow, choiceItem);
+    h.TapItem(kPassengersMenuWindow, 5);
+    h.RunFrames(1);
+  }
+  std::string Text(int window, int item) { return h.ui().windows[window].Item(item).text; }
+  void Tap(int item, int times = 1) {
+    for (int i = 0; i < times; ++i) h.TapItem(kGatesWindow, item);
+  }
+  World& W() { return h.game.Game().world; }
+  HeadlessGame h{MakeTestAssets("jetvale_airport_screens")};
+};
+
+TEST_F(AirportScreens, AFreeGateIsBoughtAndSoldBackOnlyTheOwnOne) {
+  Choose(3);  // "Gates"
+  ASSERT_EQ(h.ui().currentWindow, kGatesWindow);
+  EXPECT_EQ(Text(kGatesWindow, 3), "ATL");
+  EXPECT_EQ(Text(kGatesWindow, 7), "Atlanta, US");
+  EXPECT_EQ(Text(kGatesWindow, 10), "1");
+  EXPECT_EQ(Text(kGatesWindow, 13), "AVAILABLE");
+  Tap(kBuy);
+  EXPECT_EQ(Text(kGatesWindow, 13), "NOT AVAILABLE");
+  EXPECT_EQ(W().Player().balance, 500000000 - 425000);
+  Tap(kBuy);  // bought already: nothing happens
+  EXPECT_EQ(W().Player().balance, 500000000 - 425000);
+  Tap(kSell);
+  EXPECT_EQ(W().Player().balance, 500000000);
+  EXPECT_EQ(W().Player().currentYear[LedgerEntry::ExpenseNewGates], 425000);
+  EXPECT_EQ(W().Player().currentYear[LedgerEntry::IncomeSoldGates], 425000);
+
+  W().AirportById(1).gates[1].owner = 2;  // a rival's gate reads the same and cannot be traded
+  Tap(kGateForward);
+  EXPECT_EQ(Text(kGatesWindow, 13), "NOT AVAILABLE");
+  Tap(kSell);
+  Tap(kBuy);
+  EXPECT_EQ(W().AirportById(1).gates[1].owner, 2);
+  EXPECT_EQ(W().Player().balance, 500000000);
+}
+
+TEST_F(AirportScreens, StepsStayWithinTheAirportsAndGatesAndCloseStartsOverAtGateOne) {
+  Choose(3);
+  Tap(kBack);
+  Tap(kFiveBack);
+  EXPECT_EQ(h.ui().airports.gateAirport, 1);
+  Tap(kGateBack);
+  EXPECT_EQ(Text(kGatesWindow, 10), "1");
+  Tap(kGateForward, 25);
+  EXPECT_EQ(Text(kGatesWindow, 10), "20");
+  Tap(kFiveOn, 11);  // 1 + 45 = 46, then 51; no further
+  EXPECT_EQ(h.ui().airports.gateAirport, 51);
+  EXPECT_EQ(Text(kGatesWindow, 10), "1");  // a new airport starts at its first gate
+  Tap(kForward, 2);
+  EXPECT_EQ(Text(kGatesWindow, 3), "ZRH");
+  Tap(kFiveBack, 11);  // 52 - 45 = 7, then 2; no further
+  EXPECT_EQ(h.ui().airports.gateAirport, 2);
+  Tap(kGateForward, 4);
+  Tap(kOk);
+  Choose(3);
+  EXPECT_EQ(Text(kGatesWindow, 3), "ATL");
+  EXPECT_EQ(Text(kGatesWindow, 10), "1");
+}
+
+TEST_F(AirportScreens, TheOverviewShowsSharesByAirlineColourGatesOwnedAndDailyTraffic) {
+  for (int a = 0; a < 4; ++a) W().airlines[static_cast<std::size_t>(a)].identity = kWesternAirlines + (a + 2) % 4;
+  Airport& atl = W().AirportById(1);
+  atl.marketShare = {40, 30, 20, 9};
+  atl.gates[0].owner = 0;
+  atl.gates[7].owner = 0;
+  atl.gates[8].owner = 1;
+  Choose(1);  // "Overview"
+  ASSERT_EQ(h.ui().currentWindow, kOverviewWindow);
+  EXPECT_EQ(Text(kOverviewWindow, 13), "40 pct");  // the player is Ocean Airways: the red row
+  EXPECT_EQ(Text(kOverviewWindow, 15), "30 pct");
+  EXPECT_EQ(Text(kOverviewWindow, 9), "20 pct");
+  EXPECT_EQ(Text(kOverviewWindow, 11), "9 pct");
+  EXPECT_EQ(Text(kOverviewWindow, 17), "2");
+  EXPECT_EQ(Text(kOverviewWindow, 19), "191.59K");  // 68205769 / 356
+  h.TapItem(kOverviewWindow, 4);
+  EXPECT_EQ(Text(kOverviewWindow, 3), "BKK");
+  EXPECT_EQ(Text(kOverviewWindow, 17), "0");
+}
+
+}  // namespace
+}  // namespace jetvale
