@@ -16,9 +16,9 @@ struct BitmapAsset {
   int height;
 };
 
-constexpr BitmapAsset kFrameBitmap{133, "frame.bmp", 320, 240};
-constexpr BitmapAsset kSpriteBitmap{134, "sprites.bmp", 135, 72};
-constexpr BitmapAsset kMapBitmap{135, "world_map.bmp", 1220, 514};
+inline constexpr BitmapAsset kFrameBitmap{133, "frame.bmp", 320, 240};
+inline constexpr BitmapAsset kSpriteBitmap{134, "sprites.bmp", 135, 72};
+inline constexpr BitmapAsset kMapBitmap{135, "world_map.bmp", 1220, 514};
 
 // Loads one bitmap from the asset directory; on failure `error` names the file and what is wrong.
 bool LoadBitmapAsset(const std::string& assetDirectory, const BitmapAsset& asset, CGapiSurface& surface,
