@@ -22,9 +22,11 @@ class Frame : public ::testing::Test {
 
 TEST_F(Frame, AtStartTheToolsMenuIsCurrentOverTheMapAndNoClockIsShown) {
   h.RunFrames(3);
-  EXPECT_EQ(h.ui().command, 400);
-  EXPECT_EQ(h.ui().currentWindow, 1);
   EXPECT_EQ(h.sink.PresentedFrames(), 3);
+  // The Tools menu at 35, 125 is drawn over the map: its blue title bar, blended.
+  const Color underTitle = TestMapPixel(180 + 37 - 29, 100 + 128 - 9);
+  EXPECT_NE(h.Pixel(37, 128), underTitle);
+  EXPECT_GT(BlueOf(h.Pixel(37, 128)), BlueOf(underTitle) / 4);
   // The viewport shows the map from view (180, 100).
   EXPECT_EQ(h.Pixel(30, 10), TestMapPixel(181, 101));
   EXPECT_EQ(h.Pixel(319, 229), TestMapPixel(180 + 290, 100 + 220));
@@ -59,6 +61,22 @@ int FramesToNextTick(HeadlessGame& h) {
     ++frames;
   } while (h.game.TimeText() == before);
   return frames;
+}
+
+TEST_F(Frame, AStatusMessageStartsLightGreyAndFadesToNothingOneLevelAFrame) {
+  h.ui().command = 0;  // the plain map
+  h.RunFrames(1);
+  h.ui().Say("Plane Sold");
+  h.RunFrames(1);
+  EXPECT_TRUE(AnyPixelIs(h, 2, 233, 52, 240, MakeColor(200, 200, 200)));
+  EXPECT_EQ(h.ui().status.countdown, 199);
+  h.ui().Say("Flight Scheduled");  // a new message replaces the old one at once
+  h.ui().status.countdown = 2;
+  h.RunFrames(1);
+  EXPECT_TRUE(AnyPixelIs(h, 2, 233, 80, 240, MakeColor(2, 2, 2)));
+  h.RunFrames(2);
+  EXPECT_EQ(h.ui().status.countdown, 0);
+  EXPECT_FALSE(AnyPixelIs(h, 2, 233, 80, 240, MakeColor(1, 1, 1)));
 }
 
 TEST_F(Frame, TheClockTicksOnceEveryGameSpeedFrames) {
