@@ -60,6 +60,11 @@ TEST(Surface, ColourKeyedBlitSkipsMagentaOnlyWhenAsked) {
   EXPECT_EQ(screen.GetPixel(0, 0), kBlue);
   EXPECT_EQ(screen.GetPixel(1, 0), kYellow);
   EXPECT_EQ(screen.GetPixel(0, 1), kMagenta);
+
+  // A surface without a colour key of its own keeps its magenta pixels even in a keyed copy.
+  const CGapiSurface unkeyed = Solid(1, 1, kMagenta);
+  screen.BltFast(2, 0, unkeyed, nullptr, kBltColorKey);
+  EXPECT_EQ(screen.GetPixel(2, 0), kMagenta);
 }
 
 TEST(Surface, BlendedFillsMixByTheirOpacity) {
@@ -93,12 +98,32 @@ TEST(Surface, TextDrawsFontGlyphsCellByCellAndATabAsABlank) {
 }
 
 TEST(Surface, ShadowedTextKeepsItsInkOnTopOfItsShadow) {
-  CGapiSurface screen = Solid(8, 10, kBlue);
-  screen.DrawTextW(0, 0, "#", kWhite, kTextShadow | kTextTransparent);
+  // The ink alone, drawn plain; then the same text with flags 257, a black shadow one pixel down and right.
+  // "#", "X" and "\\" put shadow pixels onto their own ink, which must stay white.
+  const std::string text = "#X\\";
+  CGapiSurface plain = Solid(24, 12, kBlue);
+  plain.DrawTextW(1, 1, text, kWhite, 0);
+  CGapiSurface shadowed = Solid(24, 12, kBlue);
+  shadowed.DrawTextW(1, 1, text, kWhite, 257);
+  int ink = 0;
   int shadow = 0;
-  for (const Color c : screen.Pixels()) shadow += c == kBlack ? 1 : 0;
-  EXPECT_GT(shadow, 0);
-  EXPECT_EQ(screen.GetPixel(1, 0), kWhite);  // '#' has ink at its top left
+  int shadowUnderInk = 0;
+  for (int y = 0; y + 1 < 12; ++y) {
+    for (int x = 0; x + 1 < 24; ++x) {
+      if (plain.GetPixel(x, y) != kWhite) continue;
+      ++ink;
+      EXPECT_EQ(shadowed.GetPixel(x, y), kWhite) << x << "," << y;
+      if (plain.GetPixel(x + 1, y + 1) == kWhite) {
+        ++shadowUnderInk;
+      } else {
+        ++shadow;
+        EXPECT_EQ(shadowed.GetPixel(x + 1, y + 1), kBlack) << x + 1 << "," << y + 1;
+      }
+    }
+  }
+  EXPECT_GT(ink, 10);
+  EXPECT_GT(shadow, 5);
+  EXPECT_GT(shadowUnderInk, 2);
 }
 
 TEST(Surface, LinesIncludeBothEndsAndPixelsOutsideAreIgnored) {
