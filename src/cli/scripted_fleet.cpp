@@ -96,7 +96,7 @@ bool ParseScriptedPlanes(const std::string& text, ScriptedPlanes& planes, std::s
 
 bool AddScriptedPlanes(GameState& game, int airlineIndex, const ScriptedPlanes& planes, int maxPlanes,
                        std::string& error) {
-  const AircraftType& type = kAircraftTypes[static_cast<std::size_t>(planes.type)];
+  const AircraftType& type = AircraftTypeAt(planes.type);
   const std::size_t legs = planes.stops.size();
   for (std::size_t i = 0; i < legs; ++i) {
     const int from = planes.stops[i].airport;

@@ -34,6 +34,9 @@ struct GameClock {
   std::string DateText() const;
   // The quarter hour of the day, 0..95.
   int QuarterSlot() const { return hour * 4 + minute / 15; }
+  // Whether every field lies in its range (a date of the calendar, a time on the five-minute grid), as a clock
+  // read from outside the game must before it is used.
+  bool IsValid() const;
 };
 
 }  // namespace jetvale

@@ -22,4 +22,6 @@ constexpr int kAirportCount = 52;  // ids 1..52; there is no airport 0
 // Row i holds airport id i + 1; ids are alphabetical by city.
 extern const std::array<AirportInfo, kAirportCount> kAirportTable;
 
+constexpr bool IsValidAirportId(int id) { return id >= 1 && id <= kAirportCount; }
+
 }  // namespace jetvale
