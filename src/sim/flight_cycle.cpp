@@ -5,7 +5,6 @@
 
 #include <algorithm>
 
-#include "sim/calendar.h"
 #include "sim/economy.h"
 #include "sim/flight_state.h"
 
@@ -79,16 +78,6 @@ void RunFlightCycle(GameState& game) {
     }
   }
   game.clock.newDay = 0;
-}
-
-}  // namespace jetvale
-
-namespace jetvale {
-
-std::string SimulateTick(GameState& game) {
-  std::string timeText = AdvanceClock(game);
-  RunFlightCycle(game);
-  return timeText;
 }
 
 }  // namespace jetvale

@@ -2,7 +2,6 @@
 #include "sim/game_clock.h"
 
 #include <array>
-#include <cstdio>
 #include <string_view>
 
 namespace jetvale {
@@ -23,14 +22,12 @@ std::string_view DayName(int dayOfWeek) {
   return dayOfWeek >= 0 && dayOfWeek <= 6 ? kDayNames[static_cast<std::size_t>(dayOfWeek)] : "?";
 }
 
-// Written into a fixed buffer: string concatenation here trips a false -Wrestrict in GCC 12 at -O3.
-std::string TwoDigits(int value) {
-  char text[16];
-  const int length = std::snprintf(text, sizeof text, "%02d", value);
-  return std::string(text, static_cast<std::size_t>(length));
-}
-
 }  // namespace
+
+std::string TwoDigits(int value) {
+  if (value < 0 || value > 99) return std::to_string(value);
+  return {static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)};
+}
 
 ClockTick GameClock::Tick() {
   ClockTick tick;

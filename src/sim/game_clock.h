@@ -6,6 +6,9 @@
 namespace jetvale {
 
 constexpr int kMinutesPerTick = 5;
+
+// A number of the time of day with a leading zero below 10: "05", "23". Every time text of the game uses it.
+std::string TwoDigits(int value);
 constexpr int kTicksPerDay = 288;
 
 // What a tick crossed besides five minutes; the caller runs the matching world work.

@@ -13,12 +13,6 @@ struct GameState {
   // The seed stands for the machine's tick count at start-up; a fixed seed replays a game exactly.
   explicit GameState(std::uint32_t seed) : random(seed), world(random) {}
 
-  // A fresh clock at its start date, and the generator reseeded, as before every load.
-  void ResetClock(std::uint32_t seed) {
-    clock = GameClock{};
-    random.Seed(seed);
-  }
-
   Random random;
   GameClock clock;
   World world;

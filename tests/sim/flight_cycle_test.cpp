@@ -4,6 +4,7 @@
 #include "sim/flight_cycle.h"
 #include "sim/flight_state.h"
 #include "sim/schedule.h"
+#include "sim/simulate_tick.h"
 #include "world/trade.h"
 
 namespace jetvale {
