@@ -130,6 +130,12 @@ TEST(Surface, LinesIncludeBothEndsAndPixelsOutsideAreIgnored) {
   CGapiSurface screen = Solid(5, 5, kBlack);
   screen.DrawLine(4, 0, 0, 4, kRed, 0);
   for (int i = 0; i < 5; ++i) EXPECT_EQ(screen.GetPixel(4 - i, i), kRed);
+  // A shallow line takes the pixel nearest to y = x / 3 in every column: 0, 0, 1, 1, 1, 2, 2.
+  CGapiSurface wide = Solid(7, 3, kBlack);
+  wide.DrawLine(0, 0, 6, 2, kRed, 0);
+  for (int x = 0; x < 7; ++x) {
+    for (int y = 0; y < 3; ++y) EXPECT_EQ(wide.GetPixel(x, y), y == (x + 1) / 3 ? kRed : kBlack) << x << "," << y;
+  }
   EXPECT_EQ(screen.SetPixel(9, 9, kRed), kGapiOk);
   EXPECT_EQ(screen.DrawLine(0, 0, 1, 1, kRed, 3), kGapiInvalidParams);
 }

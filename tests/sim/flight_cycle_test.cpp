@@ -51,8 +51,11 @@ class Flying : public ::testing::Test {
 
 TEST_F(Flying, ARoundTripGoesThroughEveryStateAndBooksItsFirstTripToTheCent) {
   Fly({{40, kAtlanta, kCharlotte}, {60, kCharlotte, kAtlanta}});  // 10:00 out, 15:00 back; 196 miles, 30 minutes
+  Airport& charlotte = game.world.AirportById(kCharlotte);
+  charlotte.departures[1] = 1;  // a departure of airline 1 that no share reflects yet
   RunTo(9, 25);
   EXPECT_EQ(Leg(0).state, kWaitingForBoarding);
+  EXPECT_EQ(game.clock.newDay, 0);  // the first pass of the day is over
   RunTo(9, 30);
   EXPECT_EQ(Leg(0).state, kBoardingOpen);
   RunTo(9, 35);
@@ -89,11 +92,19 @@ TEST_F(Flying, ARoundTripGoesThroughEveryStateAndBooksItsFirstTripToTheCent) {
   EXPECT_DOUBLE_EQ(Leg(0).wages, 250.6 + 1274 + 1657 + 392 + 784);
   EXPECT_DOUBLE_EQ(Leg(0).miscellaneous, 111.5875 + 3104);
   EXPECT_DOUBLE_EQ(Leg(0).fuelBurn, 832.24);
+  EXPECT_DOUBLE_EQ(Leg(0).fuel, 832.24);
+  EXPECT_DOUBLE_EQ(Leg(0).economyIncome, 9022.5);
   EXPECT_EQ(Plane0().revenue, 11022);
   EXPECT_EQ(Plane0().expenses, 8405);
   EXPECT_EQ(Plane0().profit, 2617);
   EXPECT_EQ(Plane0().value, 39498353);  // 39500000 less 0.0041675 %
+  const std::pair<LedgerEntry, double> costs[] = {{LedgerEntry::ExpenseFuel, 832.24},
+                                                  {LedgerEntry::ExpenseLandingFees, 1369},
+                                                  {LedgerEntry::ExpenseGroundCrew, 1657},
+                                                  {LedgerEntry::ExpenseNavigation, 1735},
+                                                  {LedgerEntry::ExpensePilots, 1274}};
   for (const Ledger* ledger : {&Player().currentYear, &Player().overall}) {
+    for (const auto& [entry, amount] : costs) EXPECT_DOUBLE_EQ((*ledger)[entry], amount);
     EXPECT_DOUBLE_EQ((*ledger)[LedgerEntry::IncomeFirstClass], 600.5);
     EXPECT_DOUBLE_EQ((*ledger)[LedgerEntry::IncomeBusinessClass], 1400.875);
     EXPECT_DOUBLE_EQ((*ledger)[LedgerEntry::IncomeEconomyClass], 9022.5);
@@ -112,6 +123,7 @@ TEST_F(Flying, ARoundTripGoesThroughEveryStateAndBooksItsFirstTripToTheCent) {
   EXPECT_EQ(atlanta.passengersTodayAll, 99);
   EXPECT_EQ(atlanta.marketShare[0], 99);  // (1 + 1 + 1) x 33.33333333333333 = 99.99999999999999
   EXPECT_EQ(atlanta.marketShare[1], 0);
+  EXPECT_EQ(charlotte.marketShare[1], 33);  // the destination's shares are recounted too: 1 / 1 x 33.33
 
   // The return leg flies in the afternoon and hands back to the first leg.
   RunTo(15, 45);

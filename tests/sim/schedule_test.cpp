@@ -38,7 +38,7 @@ TEST_F(Scheduling, DistancesFollowTheGreatCircleAndBlockTimeDropsPartialQuarterH
 
 TEST_F(Scheduling, AFirstLegBuysAGateAtEachEndAndReservesItsSlots) {
   const std::int32_t before = world.airlines[0].balance;
-  EXPECT_EQ(ScheduleLeg(world, 0, 0, 0, 40, kAtlanta, kCharlotte), kScheduled);
+  EXPECT_EQ(ScheduleLeg(world, 0, 0, 0, 40, kAtlanta, kCharlotte), 5);  // scheduled
   const Flight& leg = Leg(0, 0);
   EXPECT_EQ(leg.miles, 196);
   EXPECT_EQ(leg.arrival, 42);
@@ -79,7 +79,7 @@ TEST_F(Scheduling, GateResultsTellWhyNoGateWasFound) {
   for (Gate& gate : world.AirportById(kAtlanta).gates) gate.owner = 2;
   Plane& plane = world.airlines[0].planes[0];
   plane.currentLeg = 1;
-  EXPECT_EQ(ScheduleLeg(world, 0, 0, 0, 40, kAtlanta, kCharlotte), kNoDepartureGate);
+  EXPECT_EQ(ScheduleLeg(world, 0, 0, 0, 40, kAtlanta, kCharlotte), 1);  // no departure gate
   EXPECT_EQ(Leg(0, 0).scheduled, 0);
   EXPECT_EQ(plane.currentLeg, 1);  // nothing further happened
   EXPECT_EQ(world.AirportById(kCharlotte).legsInto[0], 1);  // but the leg was counted before the search
@@ -88,11 +88,11 @@ TEST_F(Scheduling, GateResultsTellWhyNoGateWasFound) {
     gate.owner = 0;
     for (int slot = 40; slot < 60; ++slot) gate.reserved[static_cast<std::size_t>(slot)] = 1;  // busy all morning
   }
-  EXPECT_EQ(ScheduleLeg(world, 0, 0, 0, 40, kCharlotte, kChicago), kArrivalGatesBusy);
+  EXPECT_EQ(ScheduleLeg(world, 0, 0, 0, 40, kCharlotte, kChicago), 6);  // own arrival gates busy
   EXPECT_EQ(Leg(0, 0).scheduled, 1);
   EXPECT_EQ(plane.currentLeg, 0);
   GateAt(kChicago, 19).owner = 3;
-  EXPECT_EQ(ScheduleLeg(world, 0, 0, 0, 40, kCharlotte, kChicago), kArrivalGatesTaken);
+  EXPECT_EQ(ScheduleLeg(world, 0, 0, 0, 40, kCharlotte, kChicago), 7);  // the last arrival gate is another airline's
 }
 
 TEST_F(Scheduling, ReschedulingFreesExactlyTheSlotsTheLegReservedAndNoOtherAirlines) {

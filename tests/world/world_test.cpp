@@ -1,6 +1,7 @@
 // The world as built at start: airports, aircraft types, registrations and the airlines' empty slots.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <vector>
 
 #include "world/aircraft_types.h"
@@ -89,12 +90,21 @@ TEST(NewGame, SeedThreeDrawsTheseTagsPersonalitiesAndDecisions) {
   EXPECT_EQ(world.decisions[1][999], 7);
   EXPECT_EQ(world.decisions[2][999], 11);
   EXPECT_EQ(world.decisions[3][999], 7);
-  for (int entry : world.decisions[1]) EXPECT_NE(entry, 10);  // class 0 never draws a 10
+  // How often each state comes up in the 1000 draws: the rows of the three classes in their proportions.
+  auto count = [&world](int airline) {
+    std::map<int, int> counts;
+    for (const int entry : world.decisions[static_cast<std::size_t>(airline)]) ++counts[entry];
+    return counts;
+  };
+  EXPECT_EQ(count(1), (std::map<int, int>{{7, 207}, {11, 103}, {13, 690}}));
+  EXPECT_EQ(count(2), (std::map<int, int>{{7, 380}, {10, 107}, {11, 117}, {13, 396}}));
+  EXPECT_EQ(count(3), (std::map<int, int>{{7, 319}, {10, 104}, {11, 89}, {13, 488}}));
 }
 
 TEST(World, AFreshWorldHasRichEmptyAirlinesAndUnownedGates) {
   Random random(3);
-  const World world(random);
+  World world(random);
+  EXPECT_EQ(&world.Player(), &world.airlines[0]);  // the player runs airline 0
   for (int index = 0; index < kAirlineCount; ++index) {
     const Airline& airline = world.airlines[static_cast<std::size_t>(index)];
     EXPECT_EQ(airline.index, index);
@@ -103,6 +113,10 @@ TEST(World, AFreshWorldHasRichEmptyAirlinesAndUnownedGates) {
     EXPECT_EQ(airline.loanCount, 0);
     EXPECT_EQ(airline.planes[5].seats.economyPercent, 85);
     EXPECT_EQ(airline.planes[5].originX, 45);
+    const Flight& leg = airline.planes[5].legs[3];  // a leg slot not yet flown: no fares, active, waiting
+    EXPECT_EQ(leg.firstFare + leg.businessFare + leg.economyFare, 0);
+    EXPECT_EQ(leg.active, 1);
+    EXPECT_EQ(leg.state, 0);
   }
   for (int id = 1; id <= kAirportCount; ++id) {
     const Airport& airport = world.AirportById(id);
