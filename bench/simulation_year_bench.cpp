@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "cli/scripted_fleet.h"
-#include "sim/flight_cycle.h"
 #include "sim/great_circle.h"
+#include "sim/simulate_tick.h"
 #include "world/aircraft_types.h"
 #include "world/identities.h"
 

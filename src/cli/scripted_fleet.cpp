@@ -1,8 +1,7 @@
 // Parsing and flying a scripted fleet.
 #include "cli/scripted_fleet.h"
 
-#include <charconv>
-
+#include "cli/parse_number.h"
 #include "sim/fleet_operations.h"
 #include "sim/great_circle.h"
 #include "world/aircraft_types.h"
@@ -11,14 +10,9 @@
 namespace jetvale {
 namespace {
 
-bool ParseInt(std::string_view text, int& value) {
-  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-  return result.ec == std::errc{} && result.ptr == text.data() + text.size();
-}
-
 int TypeByNameOrIndex(std::string_view text) {
   int index = -1;
-  if (ParseInt(text, index)) return index >= 0 && index < kAircraftTypeCount ? index : -1;
+  if (ParseNumber(text, index)) return index >= 0 && index < kAircraftTypeCount ? index : -1;
   for (const AircraftType& type : kAircraftTypes) {
     if (type.name == text) return type.index;
   }
@@ -36,7 +30,7 @@ int AirportByCode(std::string_view code) {
 bool ParseStop(std::string_view text, ScriptedStop& stop, std::string& error) {
   const std::size_t at = text.find('@');
   int time = 0;
-  if (at == std::string_view::npos || text.size() - at - 1 != 4 || !ParseInt(text.substr(at + 1), time)) {
+  if (at == std::string_view::npos || text.size() - at - 1 != 4 || !ParseNumber(text.substr(at + 1), time)) {
     error = "stop '" + std::string(text) + "' is not AAA@HHMM";
     return false;
   }
@@ -81,7 +75,7 @@ bool ParseScriptedPlanes(const std::string& text, ScriptedPlanes& planes, std::s
   std::string_view rest = text;
   planes = ScriptedPlanes{};
   if (const std::size_t star = rest.find('*'); star != std::string_view::npos) {
-    if (!ParseInt(rest.substr(0, star), planes.count) || planes.count < 1) {
+    if (!ParseNumber(rest.substr(0, star), planes.count) || planes.count < 1) {
       error = "plane count in '" + text + "' is not a positive number";
       return false;
     }

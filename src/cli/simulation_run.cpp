@@ -2,22 +2,19 @@
 #include "cli/simulation_run.h"
 
 #include <charconv>
-#include <cstdio>
+#include <cstdint>
 
+#include "cli/parse_number.h"
 #include "sim/fleet_operations.h"
-#include "sim/flight_cycle.h"
+#include "sim/simulate_tick.h"
 #include "world/identities.h"
 
 namespace jetvale {
 namespace {
 
 constexpr int kMaxDays = 365 * 1000;
-
-template <typename Number>
-bool ParseNumber(const std::string& text, Number& value) {
-  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-  return result.ec == std::errc{} && result.ptr == text.data() + text.size();
-}
+constexpr std::size_t kLedgerNameWidth = 28;
+constexpr std::size_t kLedgerColumnWidth = 16;
 
 // Money with its cents; std::to_chars so no locale can change the text.
 std::string Cents(double value) {
@@ -112,12 +109,13 @@ void RunDays(GameState& game, int days) {
 std::string Summary(const GameState& game, const SimOptions& options) {
   const GameClock& clock = game.clock;
   std::string out = "Jetvale simulation, seed " + std::to_string(options.seed) + ", " + std::to_string(options.days) +
-                    " days\n" + clock.DateText() + ", " + (clock.hour < 10 ? "0" : "") + std::to_string(clock.hour) +
-                    ":" + (clock.minute < 10 ? "0" : "") + std::to_string(clock.minute) + "\n\n";
+                    " days\n" + clock.DateText() + ", " + TwoDigits(clock.hour) + ":" + TwoDigits(clock.minute) +
+                    "\n\n";
   out += "airline                balance  planes   trips  passengers\n";
   for (const Airline& airline : game.world.airlines) {
-    int trips = 0;
-    int passengers = 0;
+    // 64 bits: a long run of a full fleet carries more passengers than an int holds.
+    std::int64_t trips = 0;
+    std::int64_t passengers = 0;
     for (const Plane& plane : airline.planes) {
       if (plane.inUse != 1) continue;
       for (int leg = 0; leg < plane.legCount; ++leg) {
@@ -133,16 +131,21 @@ std::string Summary(const GameState& game, const SimOptions& options) {
     out += std::to_string(airline.index) + " " + name + PadLeft(std::to_string(airline.balance), 12) + PadLeft(std::to_string(airline.planeCount), 8) +
            PadLeft(std::to_string(trips), 8) + PadLeft(std::to_string(passengers), 12) + "\n";
   }
-  out += "\ncurrent-year ledger " + std::string(24, ' ') + "airline 0       airline 1       airline 2       airline 3\n";
+  std::string header = "current-year ledger";
+  header.resize(kLedgerNameWidth, ' ');
+  for (const Airline& airline : game.world.airlines) {
+    header += PadLeft("airline " + std::to_string(airline.index), kLedgerColumnWidth);
+  }
+  out += "\n" + header + "\n";
   for (int entry = 0; entry < kLedgerEntryCount; ++entry) {
     std::string row = std::string(kLedgerEntryNames[static_cast<std::size_t>(entry)]);
-    row.resize(28, ' ');
+    row.resize(kLedgerNameWidth, ' ');
     for (const Airline& airline : game.world.airlines) {
-      row += PadLeft(Cents(airline.currentYear.values[static_cast<std::size_t>(entry)]), 16);
+      row += PadLeft(Cents(airline.currentYear.values[static_cast<std::size_t>(entry)]), kLedgerColumnWidth);
     }
     out += row + "\n";
   }
-  return out + LoanSummary(game);
+  return out + LoanSummary(game) + "\n";  // a blank last line keeps the summary apart from what follows
 }
 
 }  // namespace jetvale

@@ -5,7 +5,7 @@
 #include "engine/bitmap_assets.h"
 #include "engine/game_object.h"
 #include "screens/number_text.h"
-#include "sim/flight_cycle.h"
+#include "sim/simulate_tick.h"
 #include "ui/plane_sprites.h"
 
 namespace jetvale {

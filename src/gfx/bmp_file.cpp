@@ -1,22 +1,31 @@
 // BMP reading and writing: BITMAPFILEHEADER + BITMAPINFOHEADER, uncompressed, rows padded to 4 bytes.
+// The reader checks the headers before it reads any pixel data and reads no more than the headers promise.
 #include "gfx/bmp_file.h"
 
+#include <algorithm>
+#include <array>
+#include <bit>
 #include <cstdint>
 #include <fstream>
-#include <iterator>
 
 namespace jetvale {
 namespace {
 
 constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::size_t kMinInfoHeaderSize = 40;
-constexpr int kMaxDimension = 16384;  // far above any bitmap of the game; guards the allocation
+constexpr std::size_t kMaskBytes = 12;  // red, green and blue masks, right after a 40-byte info header
+constexpr std::size_t kHeaderPrefix = kFileHeaderSize + kMinInfoHeaderSize + kMaskBytes;
+constexpr std::uint32_t kUncompressed = 0;  // BI_RGB
+constexpr std::uint32_t kBitFields = 3;     // BI_BITFIELDS: 32-bit pixels with channel masks
+// The largest bitmap of the game is the 1220 x 514 world map; anything beyond 4096 on a side is damage.
+constexpr int kMaxDimension = 4096;
+constexpr std::uint32_t kMaxDataOffset = 1024;
 
-std::uint32_t ReadU32(const std::vector<unsigned char>& b, std::size_t at) {
+std::uint32_t ReadU32(const unsigned char* b, std::size_t at) {
   return static_cast<std::uint32_t>(b[at]) | static_cast<std::uint32_t>(b[at + 1]) << 8 |
          static_cast<std::uint32_t>(b[at + 2]) << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
 }
-std::uint16_t ReadU16(const std::vector<unsigned char>& b, std::size_t at) {
+std::uint16_t ReadU16(const unsigned char* b, std::size_t at) {
   return static_cast<std::uint16_t>(b[at] | b[at + 1] << 8);
 }
 void PutU32(std::vector<unsigned char>& b, std::uint32_t v) {
@@ -32,14 +41,44 @@ bool Fail(std::string& error, const std::string& name, const std::string& what) 
   return false;
 }
 
-}  // namespace
+// One colour channel of a 32-bit pixel: where its bits sit and how many there are (1..8).
+struct Channel {
+  int shift = 0;
+  int bits = 8;
+  int Of(std::uint32_t pixel) const {
+    const std::uint32_t top = (1u << bits) - 1;
+    return static_cast<int>(((pixel >> shift) & top) * 255 / top);
+  }
+};
 
-bool ParseBmp(const std::vector<unsigned char>& bytes, const std::string& name, BmpImage& image, std::string& error) {
-  if (bytes.size() < kFileHeaderSize + kMinInfoHeaderSize) return Fail(error, name, "too short to be a BMP file");
+// A mask is usable when its bits form one run of 1 to 8 bits.
+bool MakeChannel(std::uint32_t mask, Channel& channel) {
+  if (mask == 0) return false;
+  channel.shift = std::countr_zero(mask);
+  channel.bits = std::popcount(mask);
+  return channel.bits <= 8 && (mask >> channel.shift) == (1u << channel.bits) - 1;
+}
+
+// What the headers say: enough to know how many bytes the file must have before any pixel is read.
+struct BmpLayout {
+  int width = 0;
+  int height = 0;
+  bool bottomUp = true;
+  std::size_t bytesPerPixel = 3;
+  std::size_t rowSize = 0;
+  std::size_t dataOffset = 0;
+  std::array<Channel, 3> channels = {Channel{16, 8}, Channel{8, 8}, Channel{0, 8}};  // red, green, blue
+  std::size_t FileSize() const { return dataOffset + rowSize * static_cast<std::size_t>(height); }
+};
+
+// `bytes` holds at least the first `available` bytes of the file (all of them when the file is shorter).
+bool ReadLayout(const unsigned char* bytes, std::size_t available, const std::string& name, BmpLayout& layout,
+                std::string& error) {
+  if (available < kFileHeaderSize + kMinInfoHeaderSize) return Fail(error, name, "too short to be a BMP file");
   if (bytes[0] != 'B' || bytes[1] != 'M') return Fail(error, name, "not a BMP file (no 'BM' signature)");
   const std::uint32_t dataOffset = ReadU32(bytes, 10);
   const std::uint32_t infoSize = ReadU32(bytes, 14);
-  if (infoSize < kMinInfoHeaderSize) return Fail(error, name, "unsupported BMP header");
+  if (infoSize < kMinInfoHeaderSize || infoSize > kMaxDataOffset) return Fail(error, name, "unsupported BMP header");
   const auto width = static_cast<std::int32_t>(ReadU32(bytes, 18));
   const auto rawHeight = static_cast<std::int32_t>(ReadU32(bytes, 22));
   const int bitsPerPixel = ReadU16(bytes, 28);
@@ -51,36 +90,81 @@ bool ParseBmp(const std::vector<unsigned char>& bytes, const std::string& name, 
   if (bitsPerPixel != 24 && bitsPerPixel != 32) {
     return Fail(error, name, std::to_string(bitsPerPixel) + "-bit pixels are not supported (24 or 32 needed)");
   }
-  // 32-bit files may say BI_BITFIELDS (3); we read them as B, G, R, unused like every common writer.
-  if (compression != 0 && !(compression == 3 && bitsPerPixel == 32)) {
+  if (compression != kUncompressed && !(compression == kBitFields && bitsPerPixel == 32)) {
     return Fail(error, name, "compressed BMP files are not supported");
   }
-  const bool bottomUp = rawHeight > 0;
-  const int height = bottomUp ? rawHeight : -rawHeight;
-  const std::size_t bytesPerPixel = static_cast<std::size_t>(bitsPerPixel / 8);
-  const std::size_t rowSize = (static_cast<std::size_t>(width) * bytesPerPixel + 3) / 4 * 4;
-  const std::size_t needed = static_cast<std::size_t>(dataOffset) + rowSize * static_cast<std::size_t>(height);
-  if (dataOffset < kFileHeaderSize + infoSize || needed > bytes.size()) {
-    return Fail(error, name, "truncated: the pixel data ends before the file says");
-  }
-  image.width = width;
-  image.height = height;
-  image.pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), kBlack);
-  for (int row = 0; row < height; ++row) {
-    const int fileRow = bottomUp ? height - 1 - row : row;
-    std::size_t at = dataOffset + rowSize * static_cast<std::size_t>(fileRow);
-    for (int x = 0; x < width; ++x, at += bytesPerPixel) {
-      image.pixels[static_cast<std::size_t>(row * width + x)] = MakeColor(bytes[at + 2], bytes[at + 1], bytes[at]);
+  const std::size_t masksEnd = kFileHeaderSize + kMinInfoHeaderSize + kMaskBytes;
+  if (compression == kBitFields) {
+    if (available < masksEnd) return Fail(error, name, "too short for its channel masks");
+    for (std::size_t c = 0; c < 3; ++c) {
+      const std::uint32_t mask = ReadU32(bytes, kFileHeaderSize + kMinInfoHeaderSize + 4 * c);
+      if (!MakeChannel(mask, layout.channels[c])) {
+        return Fail(error, name, "channel mask " + std::to_string(mask) + " is not one run of 1 to 8 bits");
+      }
     }
   }
+  const std::size_t headersEnd =
+      kFileHeaderSize + std::max<std::size_t>(infoSize, compression == kBitFields ? masksEnd - kFileHeaderSize : 0);
+  if (dataOffset < headersEnd || dataOffset > kMaxDataOffset) {
+    return Fail(error, name, "pixel data offset " + std::to_string(dataOffset) + " is impossible");
+  }
+  layout.width = width;
+  layout.bottomUp = rawHeight > 0;
+  layout.height = layout.bottomUp ? rawHeight : -rawHeight;
+  layout.bytesPerPixel = static_cast<std::size_t>(bitsPerPixel / 8);
+  layout.rowSize = (static_cast<std::size_t>(width) * layout.bytesPerPixel + 3) / 4 * 4;
+  layout.dataOffset = dataOffset;
+  return true;
+}
+
+// `bytes` holds at least layout.FileSize() bytes.
+void Decode(const unsigned char* bytes, const BmpLayout& layout, BmpImage& image) {
+  image.width = layout.width;
+  image.height = layout.height;
+  image.pixels.assign(static_cast<std::size_t>(layout.width) * static_cast<std::size_t>(layout.height), kBlack);
+  for (int row = 0; row < layout.height; ++row) {
+    const int fileRow = layout.bottomUp ? layout.height - 1 - row : row;
+    std::size_t at = layout.dataOffset + layout.rowSize * static_cast<std::size_t>(fileRow);
+    Color* out = &image.pixels[static_cast<std::size_t>(row) * static_cast<std::size_t>(layout.width)];
+    for (int x = 0; x < layout.width; ++x, at += layout.bytesPerPixel) {
+      // Blue, green, red (and a fourth byte in 32-bit files) from the low byte up.
+      std::uint32_t pixel = static_cast<std::uint32_t>(bytes[at]) | static_cast<std::uint32_t>(bytes[at + 1]) << 8 |
+                            static_cast<std::uint32_t>(bytes[at + 2]) << 16;
+      if (layout.bytesPerPixel == 4) pixel |= static_cast<std::uint32_t>(bytes[at + 3]) << 24;
+      out[x] = MakeColor(layout.channels[0].Of(pixel), layout.channels[1].Of(pixel), layout.channels[2].Of(pixel));
+    }
+  }
+}
+
+}  // namespace
+
+bool ParseBmp(const std::vector<unsigned char>& bytes, const std::string& name, BmpImage& image, std::string& error) {
+  BmpLayout layout;
+  if (!ReadLayout(bytes.data(), bytes.size(), name, layout, error)) return false;
+  if (layout.FileSize() > bytes.size()) return Fail(error, name, "truncated: the pixel data ends before the file says");
+  Decode(bytes.data(), layout, image);
   return true;
 }
 
 bool ReadBmpFile(const std::string& path, BmpImage& image, std::string& error) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return Fail(error, path, "cannot be opened (missing or unreadable)");
-  const std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  return ParseBmp(bytes, path, image, error);
+  std::vector<unsigned char> bytes(kHeaderPrefix);
+  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  BmpLayout layout;
+  if (!ReadLayout(bytes.data(), static_cast<std::size_t>(in.gcount()), path, layout, error)) return false;
+  // Only as many bytes as the headers promise are read, so an endless or huge file costs nothing more.
+  const std::size_t size = layout.FileSize();
+  if (size > bytes.size()) {
+    const std::size_t have = bytes.size();
+    bytes.resize(size);
+    in.read(reinterpret_cast<char*>(bytes.data() + have), static_cast<std::streamsize>(size - have));
+    if (static_cast<std::size_t>(in.gcount()) != size - have) {
+      return Fail(error, path, "truncated: the pixel data ends before the file says");
+    }
+  }
+  Decode(bytes.data(), layout, image);
+  return true;
 }
 
 bool WriteBmpFile(const std::string& path, const BmpImage& image) {
@@ -102,7 +186,7 @@ bool WriteBmpFile(const std::string& path, const BmpImage& image) {
   PutU32(out, static_cast<std::uint32_t>(image.height));
   PutU16(out, 1);   // planes
   PutU16(out, 24);  // bits per pixel
-  PutU32(out, 0);   // BI_RGB
+  PutU32(out, kUncompressed);
   PutU32(out, static_cast<std::uint32_t>(dataSize));
   PutU32(out, 2835);  // 72 dpi, in pixels per metre
   PutU32(out, 2835);

@@ -94,7 +94,7 @@ GapiResult CGapiSurface::BltFast(int x, int y, const CGapiSurface& source, const
   const int columns = std::min(src.Width(), width_ - x) - skipLeft;
   const int rows = std::min(src.Height(), height_ - y) - skipTop;
   if (columns <= 0 || rows <= 0) return kGapiOk;
-  const bool keyed = flags == kBltColorKey;
+  const bool keyed = flags == kBltColorKey && source.colorKey_.has_value();
   for (int row = 0; row < rows; ++row) {
     const Color* from = &source.pixels_[static_cast<std::size_t>((src.top + skipTop + row) * source.width_ +
                                                                  src.left + skipLeft)];
@@ -104,7 +104,7 @@ GapiResult CGapiSurface::BltFast(int x, int y, const CGapiSurface& source, const
       continue;
     }
     for (int column = 0; column < columns; ++column) {
-      if (from[column] != source.colorKey_) to[column] = from[column];
+      if (from[column] != *source.colorKey_) to[column] = from[column];
     }
   }
   return kGapiOk;

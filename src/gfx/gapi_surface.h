@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -52,6 +53,7 @@ class CGapiSurface {
   int GetWidth() const { return width_; }
   int GetHeight() const { return height_; }
 
+  // A surface has no colour key until one is set; a keyed copy from a surface without one copies every pixel.
   GapiResult SetColorKey(Color key);
   // Copies the source rectangle (all of `source` when null) to (x, y), clipped to this surface.
   GapiResult BltFast(int x, int y, const CGapiSurface& source, const GapiRect* sourceRect, std::uint32_t flags);
@@ -73,7 +75,7 @@ class CGapiSurface {
 
   int width_ = 0;
   int height_ = 0;
-  Color colorKey_ = kMagenta;
+  std::optional<Color> colorKey_;
   std::vector<Color> pixels_;
 };
 

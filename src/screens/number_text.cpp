@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "sim/game_clock.h"
+
 namespace jetvale {
 namespace {
 
@@ -137,11 +139,11 @@ std::string QuarterSlotText(int slot) {
   int hours = slot / 4;
   if (hours >= 24) hours -= 24;
   const int minutes = (slot % 4) * 15;
-  return IntText(hours) + (minutes == 0 ? ":0" : ":") + IntText(minutes);
+  return IntText(hours) + ":" + TwoDigits(minutes);
 }
 
 std::string ClockText(int hours, int minutes) {
-  return IntText(hours) + (minutes < 10 ? ":0" : ":") + IntText(minutes);
+  return IntText(hours) + ":" + TwoDigits(minutes);
 }
 
 std::string IntegerText(int value) { return IntText(value); }

@@ -69,7 +69,7 @@ int BoardPassengers(World& world, int airline, int planeSlot, int legIndex) {
   Airport& origin = world.AirportById(leg.origin);
   RefreshRouteDemand(world, origin, leg.destination, airline);
 
-  const int cabin = kAircraftTypes[static_cast<std::size_t>(plane.type)].passengers;
+  const int cabin = AircraftTypeAt(plane.type).passengers;
   const int firstSeats = TruncateToInt(plane.seats.firstPercent * 0.01 * cabin * kFirstSeatFactor);
   const int businessSeats = TruncateToInt(plane.seats.businessPercent * 0.01 * cabin * kBusinessSeatFactor);
   const int economySeats = TruncateToInt(plane.seats.economyPercent * 0.01 * cabin);
@@ -88,7 +88,7 @@ void SettleArrival(World& world, int airlineIndex, int planeSlot, int legIndex) 
   Airline& airline = world.airlines[static_cast<std::size_t>(airlineIndex)];
   Plane& plane = airline.planes[static_cast<std::size_t>(planeSlot)];
   Flight& leg = plane.legs[static_cast<std::size_t>(legIndex)];
-  const AircraftType& type = kAircraftTypes[static_cast<std::size_t>(plane.type)];
+  const AircraftType& type = AircraftTypeAt(plane.type);
   const int m = leg.miles;
   const double firstIncome = leg.firstPassengers * leg.firstFare;
   const double businessIncome = leg.businessPassengers * leg.businessFare;

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 
-#include "sim/calendar.h"
 #include "sim/economy.h"
 #include "sim/flight_state.h"
 #include "sim/rivals.h"
@@ -83,16 +82,6 @@ void RunFlightCycle(GameState& game) {
     for (int airline = 1; airline < kAirlineCount; ++airline) RivalDailyStep(game.world, game.random, airline);
   }
   game.clock.newDay = 0;
-}
-
-}  // namespace jetvale
-
-namespace jetvale {
-
-std::string SimulateTick(GameState& game) {
-  std::string timeText = AdvanceClock(game);
-  RunFlightCycle(game);
-  return timeText;
 }
 
 }  // namespace jetvale

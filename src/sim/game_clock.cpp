@@ -2,7 +2,6 @@
 #include "sim/game_clock.h"
 
 #include <array>
-#include <cstdio>
 #include <string_view>
 
 namespace jetvale {
@@ -13,14 +12,22 @@ constexpr std::array<std::string_view, 12> kMonthNames = {"Jan", "Feb", "Mar", "
 constexpr std::array<std::string_view, 7> kDayNames = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
 constexpr std::array<int, 12> kDaysInMonth = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
-// Written into a fixed buffer: string concatenation here trips a false -Wrestrict in GCC 12 at -O3.
-std::string TwoDigits(int value) {
-  char text[16];
-  const int length = std::snprintf(text, sizeof text, "%02d", value);
-  return std::string(text, static_cast<std::size_t>(length));
+// Table lookups that cannot read outside their table: a month outside 1..12 has no days and no name, so a
+// damaged clock rolls on into the next valid month instead of reading stray memory.
+int DaysInMonth(int month) { return month >= 1 && month <= 12 ? kDaysInMonth[static_cast<std::size_t>(month - 1)] : 0; }
+std::string_view MonthName(int month) {
+  return month >= 1 && month <= 12 ? kMonthNames[static_cast<std::size_t>(month - 1)] : "?";
+}
+std::string_view DayName(int dayOfWeek) {
+  return dayOfWeek >= 0 && dayOfWeek <= 6 ? kDayNames[static_cast<std::size_t>(dayOfWeek)] : "?";
 }
 
 }  // namespace
+
+std::string TwoDigits(int value) {
+  if (value < 0 || value > 99) return std::to_string(value);
+  return {static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)};
+}
 
 ClockTick GameClock::Tick() {
   ClockTick tick;
@@ -35,7 +42,7 @@ ClockTick GameClock::Tick() {
     ticksToday = 0;
     hour = 0;
     dayOfWeek += 1;
-    if (day > kDaysInMonth[static_cast<std::size_t>(month - 1)]) {
+    if (day > DaysInMonth(month)) {
       tick.monthEnded = true;
       day = 1;
       month += 1;
@@ -53,8 +60,15 @@ ClockTick GameClock::Tick() {
 }
 
 std::string GameClock::DateText() const {
-  return std::string(kMonthNames[static_cast<std::size_t>(month - 1)]) + "-" + std::to_string(day) + " Year " +
-         std::to_string(year) + " " + std::string(kDayNames[static_cast<std::size_t>(dayOfWeek)]);
+  return std::string(MonthName(month)) + "-" + std::to_string(day) + " Year " + std::to_string(year) + " " +
+         std::string(DayName(dayOfWeek));
+}
+
+bool GameClock::IsValid() const {
+  return (running == 0 || running == 1) && month >= 1 && month <= 12 && day >= 1 && day <= DaysInMonth(month) &&
+         year >= 1 && minute >= 0 && minute <= 55 && minute % kMinutesPerTick == 0 && hour >= 0 && hour <= 23 &&
+         dayOfWeek >= 0 && dayOfWeek <= 6 && (newDay == 0 || newDay == 1) && ticksToday >= 0 &&
+         ticksToday <= kTicksPerDay;
 }
 
 }  // namespace jetvale

@@ -6,6 +6,9 @@
 namespace jetvale {
 
 constexpr int kMinutesPerTick = 5;
+
+// A number of the time of day with a leading zero below 10: "05", "23". Every time text of the game uses it.
+std::string TwoDigits(int value);
 constexpr int kTicksPerDay = 288;
 
 // What a tick crossed besides five minutes; the caller runs the matching world work.
@@ -34,6 +37,9 @@ struct GameClock {
   std::string DateText() const;
   // The quarter hour of the day, 0..95.
   int QuarterSlot() const { return hour * 4 + minute / 15; }
+  // Whether every field lies in its range (a date of the calendar, a time on the five-minute grid), as a clock
+  // read from outside the game must before it is used.
+  bool IsValid() const;
 };
 
 }  // namespace jetvale

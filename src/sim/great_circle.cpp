@@ -13,6 +13,7 @@ constexpr double kMilesPerRadian = 3437.7467708831973;
 }  // namespace
 
 double GreatCircleMiles(const World& world, int fromAirport, int toAirport) {
+  if (!IsValidAirportId(fromAirport) || !IsValidAirportId(toAirport)) return 0;
   const AirportInfo& a = *world.AirportById(fromAirport).info;
   const AirportInfo& b = *world.AirportById(toAirport).info;
   const double latA = a.latitude * kRadiansPerDegree;

@@ -5,6 +5,7 @@
 
 namespace jetvale {
 
+// Miles between two airports; 0 when either id lies outside 1..52.
 double GreatCircleMiles(const World& world, int fromAirport, int toAirport);
 
 }  // namespace jetvale

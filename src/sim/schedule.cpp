@@ -74,7 +74,7 @@ GateSearch FindGate(World& world, Airline& airline, int airportId, int firstSlot
 }  // namespace
 
 int ArrivalSlot(int departure, int miles, int type) {
-  const double hours = miles / (kAircraftTypes[static_cast<std::size_t>(type)].speed * kBlockSpeedFactor);
+  const double hours = miles / (AircraftTypeAt(type).speed * kBlockSpeedFactor);
   const int wholeHours = TruncateToInt(hours);
   const int blockSlots = 4 * wholeHours + TruncateToInt((hours - wholeHours) * 60 / 15);
   // A hop shorter than a quarter hour still lands in the next slot; landing in the slot it left would keep
@@ -84,6 +84,10 @@ int ArrivalSlot(int departure, int miles, int type) {
 
 int ScheduleLeg(World& world, int airlineIndex, int planeSlot, int legIndex, int departure, int origin,
                 int destination) {
+  if (airlineIndex < 0 || airlineIndex >= kAirlineCount || planeSlot < 0 || planeSlot >= kPlaneSlots ||
+      legIndex < 0 || legIndex >= kLegSlots || !IsValidAirportId(origin) || !IsValidAirportId(destination)) {
+    return kNoDepartureGate;
+  }
   Airline& airline = world.airlines[static_cast<std::size_t>(airlineIndex)];
   Plane& plane = airline.planes[static_cast<std::size_t>(planeSlot)];
   Flight& leg = plane.legs[static_cast<std::size_t>(legIndex)];

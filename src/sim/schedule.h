@@ -18,6 +18,7 @@ int ArrivalSlot(int departure, int miles, int type);
 // Schedules leg `leg` of the plane in `planeSlot` of `airline`. Frees what the leg reserved before, then
 // finds a departure gate (three slots up to the departure) and an arrival gate (the arrival slot and the
 // one before), buying a free gate for 425000 when the airline owns none that is free. Fares are left alone.
+// A slot or airport id outside its table is refused as kNoDepartureGate with nothing changed.
 int ScheduleLeg(World& world, int airline, int planeSlot, int leg, int departure, int origin, int destination);
 
 }  // namespace jetvale

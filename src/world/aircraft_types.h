@@ -24,4 +24,11 @@ constexpr int kPilotsPerPlane = 2;
 
 extern const std::array<AircraftType, kAircraftTypeCount> kAircraftTypes;
 
+constexpr bool IsValidAircraftType(int index) { return index >= 0 && index < kAircraftTypeCount; }
+// The type of a plane. An index outside 0..12 reads as type 0 instead of outside the table; whoever takes an
+// index from outside the game (a saved game, a command line) refuses it first with IsValidAircraftType.
+inline const AircraftType& AircraftTypeAt(int index) {
+  return kAircraftTypes[static_cast<std::size_t>(IsValidAircraftType(index) ? index : 0)];
+}
+
 }  // namespace jetvale

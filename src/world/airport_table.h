@@ -19,9 +19,9 @@ struct AirportInfo {
 
 constexpr int kAirportCount = 52;  // ids 1..52; there is no airport 0
 
-constexpr bool IsValidAirportId(int id) { return id >= 1 && id <= kAirportCount; }
-
 // Row i holds airport id i + 1; ids are alphabetical by city.
 extern const std::array<AirportInfo, kAirportCount> kAirportTable;
+
+constexpr bool IsValidAirportId(int id) { return id >= 1 && id <= kAirportCount; }
 
 }  // namespace jetvale

@@ -7,7 +7,7 @@
 namespace jetvale {
 
 void BuyPlane(Airline& airline, int slot, int type) {
-  const float price = kAircraftTypes[static_cast<std::size_t>(type)].price;
+  const float price = AircraftTypeAt(type).price;
   Plane& plane = airline.planes[static_cast<std::size_t>(slot)];
   plane.type = type;
   Book(airline, LedgerEntry::ExpenseNewPlanes, price);

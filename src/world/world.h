@@ -14,8 +14,11 @@ struct World {
   // Builds the airports, the registration pool and the airlines in that order, drawing from `random`.
   explicit World(Random& random);
 
-  Airport& AirportById(int id) { return airports[static_cast<std::size_t>(id)]; }
-  const Airport& AirportById(int id) const { return airports[static_cast<std::size_t>(id)]; }
+  // An id outside 1..52 reads the empty slot 0 (no constants, info null) instead of outside the table.
+  Airport& AirportById(int id) { return airports[static_cast<std::size_t>(IsValidAirportId(id) ? id : 0)]; }
+  const Airport& AirportById(int id) const {
+    return airports[static_cast<std::size_t>(IsValidAirportId(id) ? id : 0)];
+  }
   Airline& Player() { return airlines[0]; }
 
   std::array<Airport, kAirportCount + 1> airports;  // indexed by id; slot 0 stays empty

@@ -11,6 +11,7 @@ TEST(FrameTimer, WaitsOutTheRestOfTheFrameAndRestartsAfterALateOne) {
   VirtualHost host;
   CGapiTimer timer(host);
   EXPECT_EQ(timer.WaitForNextFrame(), kGapiNotInitialized);
+  EXPECT_EQ(timer.StartTimer(0), kGapiInvalidParams);
   ASSERT_EQ(timer.StartTimer(30), kGapiOk);
   host.SleepMicroseconds(10000);  // a 10 ms frame
   EXPECT_EQ(timer.WaitForNextFrame(), kGapiOk);

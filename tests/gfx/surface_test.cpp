@@ -60,6 +60,11 @@ TEST(Surface, ColourKeyedBlitSkipsMagentaOnlyWhenAsked) {
   EXPECT_EQ(screen.GetPixel(0, 0), kBlue);
   EXPECT_EQ(screen.GetPixel(1, 0), kYellow);
   EXPECT_EQ(screen.GetPixel(0, 1), kMagenta);
+
+  // A surface without a colour key of its own keeps its magenta pixels even in a keyed copy.
+  const CGapiSurface unkeyed = Solid(1, 1, kMagenta);
+  screen.BltFast(2, 0, unkeyed, nullptr, kBltColorKey);
+  EXPECT_EQ(screen.GetPixel(2, 0), kMagenta);
 }
 
 TEST(Surface, BlendedFillsMixByTheirOpacity) {
@@ -92,10 +97,45 @@ TEST(Surface, TextDrawsFontGlyphsCellByCellAndATabAsABlank) {
   EXPECT_GT(lit, 4);
 }
 
+TEST(Surface, ShadowedTextKeepsItsInkOnTopOfItsShadow) {
+  // The ink alone, drawn plain; then the same text with flags 257, a black shadow one pixel down and right.
+  // "#", "X" and "\\" put shadow pixels onto their own ink, which must stay white.
+  const std::string text = "#X\\";
+  CGapiSurface plain = Solid(24, 12, kBlue);
+  plain.DrawTextW(1, 1, text, kWhite, 0);
+  CGapiSurface shadowed = Solid(24, 12, kBlue);
+  shadowed.DrawTextW(1, 1, text, kWhite, 257);
+  int ink = 0;
+  int shadow = 0;
+  int shadowUnderInk = 0;
+  for (int y = 0; y + 1 < 12; ++y) {
+    for (int x = 0; x + 1 < 24; ++x) {
+      if (plain.GetPixel(x, y) != kWhite) continue;
+      ++ink;
+      EXPECT_EQ(shadowed.GetPixel(x, y), kWhite) << x << "," << y;
+      if (plain.GetPixel(x + 1, y + 1) == kWhite) {
+        ++shadowUnderInk;
+      } else {
+        ++shadow;
+        EXPECT_EQ(shadowed.GetPixel(x + 1, y + 1), kBlack) << x + 1 << "," << y + 1;
+      }
+    }
+  }
+  EXPECT_GT(ink, 10);
+  EXPECT_GT(shadow, 5);
+  EXPECT_GT(shadowUnderInk, 2);
+}
+
 TEST(Surface, LinesIncludeBothEndsAndPixelsOutsideAreIgnored) {
   CGapiSurface screen = Solid(5, 5, kBlack);
   screen.DrawLine(4, 0, 0, 4, kRed, 0);
   for (int i = 0; i < 5; ++i) EXPECT_EQ(screen.GetPixel(4 - i, i), kRed);
+  // A shallow line takes the pixel nearest to y = x / 3 in every column: 0, 0, 1, 1, 1, 2, 2.
+  CGapiSurface wide = Solid(7, 3, kBlack);
+  wide.DrawLine(0, 0, 6, 2, kRed, 0);
+  for (int x = 0; x < 7; ++x) {
+    for (int y = 0; y < 3; ++y) EXPECT_EQ(wide.GetPixel(x, y), y == (x + 1) / 3 ? kRed : kBlack) << x << "," << y;
+  }
   EXPECT_EQ(screen.SetPixel(9, 9, kRed), kGapiOk);
   EXPECT_EQ(screen.DrawLine(0, 0, 1, 1, kRed, 3), kGapiInvalidParams);
 }

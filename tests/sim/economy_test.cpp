@@ -30,9 +30,13 @@ class Economy : public ::testing::Test {
 
 TEST_F(Economy, TwoLegsOnOneRouteShareTheDaysPoolTheFirstTakingMore) {
   Atlanta().marketShare[0] = 40;  // 40 % of 191589 = 76635.6, times 0.016057347 over two legs: 615
+  Atlanta().passengersToday[0] = 5;  // yesterday's count, cleared when the day's demand is counted
+  Atlanta().passengersTodayAll = 9;
   Flight& first = PlaneOnRoute(0, 0);
   Flight& second = PlaneOnRoute(1, 0);
   BoardPassengers(world, 0, 0, 0);
+  EXPECT_EQ(Atlanta().passengersToday[0], 0);
+  EXPECT_EQ(Atlanta().passengersTodayAll, 0);
   EXPECT_EQ(first.economyPassengers, 90);
   EXPECT_EQ(Atlanta().routeDemand[kCharlotte][0], 615 - 2 - 7 - 90);
   BoardPassengers(world, 0, 1, 0);  // the pool is not counted again the same day

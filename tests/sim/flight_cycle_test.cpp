@@ -4,6 +4,7 @@
 #include "sim/flight_cycle.h"
 #include "sim/flight_state.h"
 #include "sim/schedule.h"
+#include "sim/simulate_tick.h"
 #include "world/trade.h"
 
 namespace jetvale {
@@ -19,7 +20,8 @@ struct Trip {
   int destination;
 };
 
-// A game whose player flies one B 717-200 on the given legs, each fare 300 / 200 / 100.
+// A game whose player flies one B 717-200 on the given legs, each fare 300.25 / 200.125 / 100.25: fractions
+// that binary doubles hold exactly, so every cent of the hand-worked sums below is certain.
 class Flying : public ::testing::Test {
  protected:
   void Fly(std::initializer_list<Trip> trips) {
@@ -29,9 +31,9 @@ class Flying : public ::testing::Test {
       const int leg = Plane0().legCount++;
       ScheduleLeg(game.world, 0, 0, leg, trip.departure, trip.origin, trip.destination);
       Flight& flight = Plane0().legs[static_cast<std::size_t>(leg)];
-      flight.firstFare = 300;
-      flight.businessFare = 200;
-      flight.economyFare = 100;
+      flight.firstFare = 300.25;
+      flight.businessFare = 200.125;
+      flight.economyFare = 100.25;
     }
   }
   // Ticks until the clock shows hh:mm.
@@ -49,8 +51,11 @@ class Flying : public ::testing::Test {
 
 TEST_F(Flying, ARoundTripGoesThroughEveryStateAndBooksItsFirstTripToTheCent) {
   Fly({{40, kAtlanta, kCharlotte}, {60, kCharlotte, kAtlanta}});  // 10:00 out, 15:00 back; 196 miles, 30 minutes
+  Airport& charlotte = game.world.AirportById(kCharlotte);
+  charlotte.departures[1] = 1;  // a departure of airline 1 that no share reflects yet
   RunTo(9, 25);
   EXPECT_EQ(Leg(0).state, kWaitingForBoarding);
+  EXPECT_EQ(game.clock.newDay, 0);  // the first pass of the day is over
   RunTo(9, 30);
   EXPECT_EQ(Leg(0).state, kBoardingOpen);
   RunTo(9, 35);
@@ -73,23 +78,36 @@ TEST_F(Flying, ARoundTripGoesThroughEveryStateAndBooksItsFirstTripToTheCent) {
   EXPECT_EQ(Leg(0).state, kWaitingForBoarding);
   EXPECT_EQ(Plane0().currentLeg, 1);
 
-  // Revenue 2 x 300 + 7 x 200 + 90 x 100 = 11000. Costs: 404 fuel units (196 / (1430 / 2949)) x 2.06 = 832.24,
+  // Revenue 2 x 300.25 + 7 x 200.125 + 90 x 100.25 = 600.5 + 1400.875 + 9022.5 = 11023.875; the plane and the
+  // balance drop the cents of each class on its own: 600 + 1400 + 9022 = 11022. Costs: 404 fuel units (196 / (1430 / 2949)) x 2.06 = 832.24,
   // landing 1369, ground 1657, maintenance 784 + 392, navigation 1735, pilots 1274, attendants 250.6,
   // insurance 39500000 x 0.000002825 = 111.5875; 8405.4275 in all. The balance loses each cost without
   // its cents: 8404.
-  EXPECT_EQ(Player().balance, 459650000 + 11000 - 8404);
-  EXPECT_DOUBLE_EQ(Leg(0).revenue, 11000);
+  EXPECT_EQ(Player().balance, 459650000 + 11022 - 8404);
+  EXPECT_DOUBLE_EQ(Leg(0).revenue, 11023.875);
   EXPECT_DOUBLE_EQ(Leg(0).expenses, 8405.4275);
-  EXPECT_DOUBLE_EQ(Leg(0).profit, 11000 - 8405.4275);
+  EXPECT_DOUBLE_EQ(Leg(0).profit, 11023.875 - 8405.4275);
+  EXPECT_DOUBLE_EQ(Leg(0).firstIncome, 600.5);
+  EXPECT_DOUBLE_EQ(Leg(0).businessIncome, 1400.875);
   EXPECT_DOUBLE_EQ(Leg(0).wages, 250.6 + 1274 + 1657 + 392 + 784);
   EXPECT_DOUBLE_EQ(Leg(0).miscellaneous, 111.5875 + 3104);
   EXPECT_DOUBLE_EQ(Leg(0).fuelBurn, 832.24);
-  EXPECT_EQ(Plane0().revenue, 11000);
+  EXPECT_DOUBLE_EQ(Leg(0).fuel, 832.24);
+  EXPECT_DOUBLE_EQ(Leg(0).economyIncome, 9022.5);
+  EXPECT_EQ(Plane0().revenue, 11022);
   EXPECT_EQ(Plane0().expenses, 8405);
-  EXPECT_EQ(Plane0().profit, 2595);
+  EXPECT_EQ(Plane0().profit, 2617);
   EXPECT_EQ(Plane0().value, 39498353);  // 39500000 less 0.0041675 %
+  const std::pair<LedgerEntry, double> costs[] = {{LedgerEntry::ExpenseFuel, 832.24},
+                                                  {LedgerEntry::ExpenseLandingFees, 1369},
+                                                  {LedgerEntry::ExpenseGroundCrew, 1657},
+                                                  {LedgerEntry::ExpenseNavigation, 1735},
+                                                  {LedgerEntry::ExpensePilots, 1274}};
   for (const Ledger* ledger : {&Player().currentYear, &Player().overall}) {
-    EXPECT_DOUBLE_EQ((*ledger)[LedgerEntry::IncomeEconomyClass], 9000);
+    for (const auto& [entry, amount] : costs) EXPECT_DOUBLE_EQ((*ledger)[entry], amount);
+    EXPECT_DOUBLE_EQ((*ledger)[LedgerEntry::IncomeFirstClass], 600.5);
+    EXPECT_DOUBLE_EQ((*ledger)[LedgerEntry::IncomeBusinessClass], 1400.875);
+    EXPECT_DOUBLE_EQ((*ledger)[LedgerEntry::IncomeEconomyClass], 9022.5);
     EXPECT_DOUBLE_EQ((*ledger)[LedgerEntry::ExpenseMaintenance], 1176);
     EXPECT_DOUBLE_EQ((*ledger)[LedgerEntry::ExpenseAttendants], 250.6);
     EXPECT_DOUBLE_EQ((*ledger)[LedgerEntry::ExpenseInsurance], 111.5875);
@@ -105,6 +123,7 @@ TEST_F(Flying, ARoundTripGoesThroughEveryStateAndBooksItsFirstTripToTheCent) {
   EXPECT_EQ(atlanta.passengersTodayAll, 99);
   EXPECT_EQ(atlanta.marketShare[0], 99);  // (1 + 1 + 1) x 33.33333333333333 = 99.99999999999999
   EXPECT_EQ(atlanta.marketShare[1], 0);
+  EXPECT_EQ(charlotte.marketShare[1], 33);  // the destination's shares are recounted too: 1 / 1 x 33.33
 
   // The return leg flies in the afternoon and hands back to the first leg.
   RunTo(15, 45);

@@ -94,6 +94,31 @@ TEST(GameClock, TheYearEndsAfterDecember31AndClearsTheTrafficStatistics) {
   EXPECT_EQ(airport.legsInto[1], 2);  // never lowered
 }
 
+TEST(GameClock, AClockFromOutsideIsCheckedFieldByFieldAndNeverReadsOutsideItsTables) {
+  EXPECT_TRUE(GameClock{}.IsValid());
+  auto with = [](auto change) {
+    GameClock clock;
+    change(clock);
+    return clock;
+  };
+  EXPECT_TRUE(with([](GameClock& c) { c.month = 2, c.day = 28, c.hour = 23, c.minute = 55, c.dayOfWeek = 0; }).IsValid());
+  EXPECT_FALSE(with([](GameClock& c) { c.month = 2, c.day = 29; }).IsValid());
+  EXPECT_FALSE(with([](GameClock& c) { c.month = 13; }).IsValid());
+  EXPECT_FALSE(with([](GameClock& c) { c.day = 0; }).IsValid());
+  EXPECT_FALSE(with([](GameClock& c) { c.minute = 7; }).IsValid());
+  EXPECT_FALSE(with([](GameClock& c) { c.hour = 24; }).IsValid());
+  EXPECT_FALSE(with([](GameClock& c) { c.dayOfWeek = 7; }).IsValid());
+  EXPECT_FALSE(with([](GameClock& c) { c.year = 0; }).IsValid());
+  EXPECT_FALSE(with([](GameClock& c) { c.ticksToday = 289; }).IsValid());
+
+  GameClock damaged = with([](GameClock& c) { c.month = 13, c.dayOfWeek = 9; });
+  EXPECT_EQ(damaged.DateText(), "?-1 Year 1 ?");
+  damaged.hour = 23;
+  damaged.minute = 55;
+  damaged.Tick();  // month 13 has no days: the clock rolls into January of the next year
+  EXPECT_EQ(damaged.DateText(), "Jan-1 Year 2 Sun");
+}
+
 TEST(GameClock, AYearIs365DaysOf288Ticks) {
   GameState game(1);
   for (int i = 0; i < 365 * kTicksPerDay; ++i) AdvanceClock(game);

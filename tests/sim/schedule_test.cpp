@@ -28,6 +28,8 @@ class Scheduling : public ::testing::Test {
 TEST_F(Scheduling, DistancesFollowTheGreatCircleAndBlockTimeDropsPartialQuarterHours) {
   EXPECT_NEAR(GreatCircleMiles(world, kAtlanta, kChicago), 526.185, 1e-3);
   EXPECT_EQ(GreatCircleMiles(world, kAtlanta, kAtlanta), 0.0);  // not NaN
+  EXPECT_EQ(GreatCircleMiles(world, 0, kAtlanta), 0.0);  // there is no airport 0
+  EXPECT_EQ(GreatCircleMiles(world, kAtlanta, 53), 0.0);
   // 1000 miles at 438 x 0.77 mph: 2.965 hours, 8 + 3 quarter hours.
   EXPECT_EQ(ArrivalSlot(40, 1000, 0), 51);
   EXPECT_EQ(ArrivalSlot(88, 674, 0), 95);  // 1.998 hours: 4 + 3 quarter hours
@@ -36,7 +38,7 @@ TEST_F(Scheduling, DistancesFollowTheGreatCircleAndBlockTimeDropsPartialQuarterH
 
 TEST_F(Scheduling, AFirstLegBuysAGateAtEachEndAndReservesItsSlots) {
   const std::int32_t before = world.airlines[0].balance;
-  EXPECT_EQ(ScheduleLeg(world, 0, 0, 0, 40, kAtlanta, kCharlotte), kScheduled);
+  EXPECT_EQ(ScheduleLeg(world, 0, 0, 0, 40, kAtlanta, kCharlotte), 5);  // scheduled
   const Flight& leg = Leg(0, 0);
   EXPECT_EQ(leg.miles, 196);
   EXPECT_EQ(leg.arrival, 42);
@@ -61,23 +63,36 @@ TEST_F(Scheduling, AFirstLegBuysAGateAtEachEndAndReservesItsSlots) {
   EXPECT_EQ(GateAt(kAtlanta, 0).reserved[60], 0);
 }
 
+TEST_F(Scheduling, ALegBetweenAirportsOrSlotsThatDoNotExistIsRefusedUntouched) {
+  const std::int32_t before = world.airlines[0].balance;
+  EXPECT_EQ(ScheduleLeg(world, 0, 0, 0, 40, 0, kCharlotte), kNoDepartureGate);
+  EXPECT_EQ(ScheduleLeg(world, 0, 0, 0, 40, kAtlanta, 53), kNoDepartureGate);
+  EXPECT_EQ(ScheduleLeg(world, 4, 0, 0, 40, kAtlanta, kCharlotte), kNoDepartureGate);
+  EXPECT_EQ(ScheduleLeg(world, 0, 99, 0, 40, kAtlanta, kCharlotte), kNoDepartureGate);
+  EXPECT_EQ(ScheduleLeg(world, 0, 0, 4, 40, kAtlanta, kCharlotte), kNoDepartureGate);
+  EXPECT_EQ(world.airlines[0].balance, before);
+  EXPECT_EQ(Leg(0, 0).origin, 0);
+  EXPECT_EQ(world.AirportById(kCharlotte).legsInto[0], 0);
+}
+
 TEST_F(Scheduling, GateResultsTellWhyNoGateWasFound) {
   for (Gate& gate : world.AirportById(kAtlanta).gates) gate.owner = 2;
   Plane& plane = world.airlines[0].planes[0];
   plane.currentLeg = 1;
-  EXPECT_EQ(ScheduleLeg(world, 0, 0, 0, 40, kAtlanta, kCharlotte), kNoDepartureGate);
+  EXPECT_EQ(ScheduleLeg(world, 0, 0, 0, 40, kAtlanta, kCharlotte), 1);  // no departure gate
   EXPECT_EQ(Leg(0, 0).scheduled, 0);
   EXPECT_EQ(plane.currentLeg, 1);  // nothing further happened
+  EXPECT_EQ(world.AirportById(kCharlotte).legsInto[0], 1);  // but the leg was counted before the search
 
   for (Gate& gate : world.AirportById(kChicago).gates) {
     gate.owner = 0;
     for (int slot = 40; slot < 60; ++slot) gate.reserved[static_cast<std::size_t>(slot)] = 1;  // busy all morning
   }
-  EXPECT_EQ(ScheduleLeg(world, 0, 0, 0, 40, kCharlotte, kChicago), kArrivalGatesBusy);
+  EXPECT_EQ(ScheduleLeg(world, 0, 0, 0, 40, kCharlotte, kChicago), 6);  // own arrival gates busy
   EXPECT_EQ(Leg(0, 0).scheduled, 1);
   EXPECT_EQ(plane.currentLeg, 0);
   GateAt(kChicago, 19).owner = 3;
-  EXPECT_EQ(ScheduleLeg(world, 0, 0, 0, 40, kCharlotte, kChicago), kArrivalGatesTaken);
+  EXPECT_EQ(ScheduleLeg(world, 0, 0, 0, 40, kCharlotte, kChicago), 7);  // the last arrival gate is another airline's
 }
 
 TEST_F(Scheduling, ReschedulingFreesExactlyTheSlotsTheLegReservedAndNoOtherAirlines) {
@@ -110,6 +125,12 @@ TEST_F(Scheduling, SlotsAroundMidnightWrapIntoTheDay) {
   for (int slot : {3, 4}) EXPECT_NE(GateAt(kChicago, 0).reserved[static_cast<std::size_t>(slot)], 0);
   ASSERT_EQ(ScheduleLeg(world, 0, 0, 0, 1, kCharlotte, kChicago), kScheduled);
   for (int slot : {95, 0, 1}) EXPECT_NE(GateAt(kCharlotte, 0).reserved[static_cast<std::size_t>(slot)], 0);
+  // Atlanta to Charlotte takes 2 quarter hours: from 23:30 it lands at slot 96, midnight, not yet overnight.
+  ASSERT_EQ(ScheduleLeg(world, 0, 1, 1, 94, kAtlanta, kCharlotte), kScheduled);
+  EXPECT_EQ(Leg(1, 1).arrival, 96);
+  EXPECT_EQ(Leg(1, 1).overnight, 0);
+  ASSERT_EQ(ScheduleLeg(world, 0, 1, 1, 95, kAtlanta, kCharlotte), kScheduled);
+  EXPECT_EQ(Leg(1, 1).overnight, 1);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "world/booking.h"
+#include "world/identities.h"
 #include "world/trade.h"
 #include "world/world.h"
 
@@ -53,6 +54,19 @@ TEST(Trade, GatesCost425000BothWaysAndSellingKeepsReservations) {
   EXPECT_EQ(airline.balance, 500000000);
   EXPECT_EQ(airline.currentYear[LedgerEntry::IncomeSoldGates], 425000.0);
   EXPECT_EQ(gate.reserved[40], 1);
+}
+
+TEST(Identities, ThePlayerTakesTheChosenAirlineAndItsOwnerBecomesWesternAirlines) {
+  Random random(1);
+  World world(random);
+  const std::array<std::array<int, 4>, 4> expected = {{{1000, 1001, 1002, 1003},
+                                                        {1001, 1000, 1002, 1003},
+                                                        {1002, 1001, 1000, 1003},
+                                                        {1003, 1001, 1002, 1000}}};
+  for (const auto& row : expected) {
+    AssignIdentities(world, row[0]);
+    for (std::size_t a = 0; a < 4; ++a) EXPECT_EQ(world.airlines[a].identity, row[a]) << row[0];
+  }
 }
 
 TEST(Money, ABalanceDrivenPastTheInt32RangeSaturatesInsteadOfWrapping) {
