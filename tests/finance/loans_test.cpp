@@ -86,7 +86,10 @@ TEST(Loans, PayingOffAMiddleLoanKeepsEveryOtherLoanChargedAndInItsSlot) {
   EXPECT_EQ(ApproveLoan(player, 25, 36, selected), kMaximumLoansExceeded);
   EXPECT_EQ(player.balance, balance);
   EXPECT_EQ(player.loanCount, 5);
-  for (selected = 4; player.loanCount > 0;) PayOffSelectedLoan(player, selected);
+  selected = 0;
+  PayOffSelectedLoan(player, selected);
+  EXPECT_EQ(PreviousLoanInUse(player, selected), 1);  // nothing in use below slot 1 now
+  while (player.loanCount > 0) PayOffSelectedLoan(player, selected);
   EXPECT_EQ(selected, kNoLoanSelected);
   EXPECT_EQ(PayOffSelectedLoan(player, selected), "");
 }
