@@ -29,16 +29,17 @@ std::string PadLeft(const std::string& text, std::size_t width) {
 
 // Each airline's loans in use and the principal they still owe.
 std::string LoanSummary(const GameState& game) {
-  std::string out = "\nloans       airline 0       airline 1       airline 2       airline 3\n";
+  std::string header = "\nloans   ";
   std::string count = "in use  ";
   std::string owed = "owed    ";
   for (const Airline& airline : game.world.airlines) {
+    header += PadLeft("airline " + std::to_string(airline.index), 16);
     double left = 0;
     for (const Loan& loan : airline.loans) left += loan.inUse == 1 ? loan.amountLeft : 0;
     count += PadLeft(std::to_string(airline.loanCount), 16);
     owed += PadLeft(Cents(left), 16);
   }
-  return out + count + "\n" + owed + "\n";
+  return header + "\n" + count + "\n" + owed + "\n";
 }
 
 }  // namespace

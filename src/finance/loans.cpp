@@ -18,6 +18,12 @@ bool InUse(const Airline& airline, int slot) {
   return slot >= 0 && slot < kLoanSlots && airline.loans[static_cast<std::size_t>(slot)].inUse == 1;
 }
 
+int Step(int value, int direction, int step, int lowest, int highest) {
+  if (direction < 0 && value > lowest) return value - step;
+  if (direction > 0 && value < highest) return value + step;
+  return value;
+}
+
 }  // namespace
 
 double LoanPayment(double amount, int months, double rate) {
@@ -74,6 +80,14 @@ int BorrowIntoFreeSlot(Airline& airline, double rate, int months, double amount)
     }
   }
   return kNoLoanSelected;
+}
+
+int StepLoanMillions(int millions, int direction) {
+  return Step(millions, direction, kLoanMillionsStep, kLoanMillionsMin, kLoanMillionsMax);
+}
+
+int StepLoanMonths(int months, int direction) {
+  return Step(months, direction, kLoanMonthsStep, kLoanMonthsMin, kLoanMonthsMax);
 }
 
 std::string_view ApproveLoan(Airline& airline, int millions, int months, int& selected) {

@@ -40,6 +40,9 @@ void MonthlyLoanPayments(World& world);
 // A loan into the lowest free slot: the slot, or kNoLoanSelected when all slots are in use.
 int BorrowIntoFreeSlot(Airline& airline, double rate, int months, double amount);
 
+// The New Loan window's arrows: one step down (direction -1) or up (+1); at the end of the range nothing changes.
+int StepLoanMillions(int millions, int direction);
+int StepLoanMonths(int months, int direction);
 // The player's New Loan "Ok": borrows the millions over the months at the fixed rate. Returns the message to
 // show; on approval `selected` becomes the new loan's slot.
 std::string_view ApproveLoan(Airline& airline, int millions, int months, int& selected);

@@ -13,6 +13,8 @@ using enum LedgerEntry;
 TEST(Statement, RowsSumLeftToRightAndProfitCountsPurchasesButNoLoanMoney) {
   ASSERT_EQ(kStatementRows[5].title, "Expenses");
   EXPECT_FALSE(kStatementRows[5].HasValues());
+  EXPECT_TRUE(kStatementRows[0].HasValues());
+  EXPECT_EQ(kStatementRows.back().title, "Profit");
   const StatementRow& wages = kStatementRows[7];
   const StatementRow& misc = kStatementRows[11];
   const StatementRow& profit = kStatementRows[12];

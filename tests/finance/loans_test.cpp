@@ -34,6 +34,19 @@ TEST(Loans, ALoanIsPaidDownInLevelPaymentsToAResidueThatStaysUntilPaidOff) {
   EXPECT_EQ(world.airlines[0].balance, 500000000);
 }
 
+TEST(Loans, TheNewLoanArrowsStepByTwentyFiveMillionsAndSixMonthsWithinTheirRanges) {
+  EXPECT_EQ(kLoanMillionsDefault, 25);
+  EXPECT_EQ(kLoanMonthsDefault, 36);
+  EXPECT_EQ(StepLoanMillions(25, -1), 25);
+  EXPECT_EQ(StepLoanMillions(25, +1), 50);
+  EXPECT_EQ(StepLoanMillions(975, +1), 975);
+  EXPECT_EQ(StepLoanMillions(975, -1), 950);
+  EXPECT_EQ(StepLoanMonths(6, -1), 6);
+  EXPECT_EQ(StepLoanMonths(36, +1), 42);
+  EXPECT_EQ(StepLoanMonths(360, +1), 360);
+  EXPECT_EQ(StepLoanMonths(360, -1), 354);
+}
+
 TEST(Loans, PayingOffAfterAYearRepaysThePrincipalLeft) {
   Airline airline;
   TakeLoan(airline, 0, 0.0501, 36, 25000000);
@@ -73,7 +86,10 @@ TEST(Loans, PayingOffAMiddleLoanKeepsEveryOtherLoanChargedAndInItsSlot) {
   EXPECT_EQ(ApproveLoan(player, 25, 36, selected), kMaximumLoansExceeded);
   EXPECT_EQ(player.balance, balance);
   EXPECT_EQ(player.loanCount, 5);
-  for (selected = 4; player.loanCount > 0;) PayOffSelectedLoan(player, selected);
+  selected = 0;
+  PayOffSelectedLoan(player, selected);
+  EXPECT_EQ(PreviousLoanInUse(player, selected), 1);  // nothing in use below slot 1 now
+  while (player.loanCount > 0) PayOffSelectedLoan(player, selected);
   EXPECT_EQ(selected, kNoLoanSelected);
   EXPECT_EQ(PayOffSelectedLoan(player, selected), "");
 }

@@ -11,7 +11,7 @@ namespace jetvale {
 namespace {
 
 constexpr int kAtlanta = 1, kCaracas = 9, kCharlotte = 10, kChicago = 11, kJakarta = 22, kNewYork = 33,
-              kPhiladelphia = 36, kSanFrancisco = 41;
+              kPhiladelphia = 36, kSanFrancisco = 41, kFrankfurt = 18, kZurich = 52;
 constexpr int kB717 = 0, kB777 = 5, kFokker70 = 7, kErj145 = 12;
 
 class FleetOperations : public ::testing::Test {
@@ -41,6 +41,7 @@ TEST_F(FleetOperations, TheEditorsChecksRunInOrderAndTheFirstFailureSpeaks) {
   // Atlanta-Charlotte, 196 miles on a B 717-200: arrival 32 + 2; the next departure waits until 39.
   EXPECT_EQ(Check(kB717, {{kAtlanta, 32}, {kCharlotte, 38}}), "Flights must be over one hour apart");
   EXPECT_EQ(Check(kB717, {{kAtlanta, 32}, {kCharlotte, 39}}), "");
+  EXPECT_EQ(Check(kB717, {{kFrankfurt, 32}, {kZurich, 40}}), "");  // 180 miles; the last airport id counts
   // Atlanta-San Francisco, 1853 miles, is beyond a Fokker 70's 1085 both ways.
   EXPECT_EQ(Check(kFokker70, {{kSanFrancisco, 32}, {kAtlanta, 64}}), "Cities are out of Range");
   EXPECT_EQ(Check(kB717, {{kCharlotte, 20}, {kChicago, 40}, {kSanFrancisco, 70}}), "Cities are out of Range");
@@ -69,6 +70,7 @@ TEST_F(FleetOperations, RoutingReplacesTheTripAndGivesEveryLegItsFares) {
   EXPECT_EQ(plane.legCount, 2);
   EXPECT_EQ(plane.legs[1].businessFare, defaults.business);
   EXPECT_FALSE(RoutePlane(world, 0, 0, two, fares));  // one fare set per leg
+  EXPECT_FALSE(RoutePlane(world, 0, kPlaneSlots, two, std::array{defaults, defaults}));
   EXPECT_EQ(plane.legCount, 2);
 }
 

@@ -31,6 +31,11 @@ TEST_F(Rivals, ARivalShortOfCashBorrowsThePriceAndBuysTheNextDayUnlessItHasFiveL
   EXPECT_EQ(rival.balance, 10000000);
   EXPECT_EQ(rival.strategy.state, kRouteNewPlane);
 
+  rival.balance = 30000000;  // just the price of a Fokker 100
+  rival.strategy.state = kBuyFokker100;
+  RivalDailyStep(world, random, 3);
+  EXPECT_EQ(rival.balance, 0);
+
   Airline& poor = Rival(2);
   for (int i = 0; i < kMaxLoans; ++i) TakeLoan(poor, i, 0.0583, 150, 1000);
   poor.balance = 1000;
@@ -70,6 +75,13 @@ TEST_F(Rivals, AFailedUpwardScanWaitsForNewDrawsTomorrowAndReturnLegsLeaveByAirl
     EXPECT_EQ(plane.legs[1].departure, 10 + index + 23);
     EXPECT_NEAR(plane.legs[1].economyFare, 172.8392, 1e-9);  // 0.1538 x 884 + 36.88
   }
+  // Seed 1 first draws 0, which stands for Atlanta; a B 757-200 then reaches Mexico City (29), 1157 miles.
+  Random draws(1);
+  BuyPlaneIntoSlot(Rival(3), 0, 3);
+  Rival(3).strategy.state = kRouteNewPlane;
+  RivalDailyStep(world, draws, 3);
+  EXPECT_EQ(Rival(3).planes[0].legs[0].origin, 1);
+  EXPECT_EQ(Rival(3).planes[0].legs[0].destination, 29);
 }
 
 }  // namespace
