@@ -98,9 +98,8 @@ void FillNewLoan(Ui& ui) {
 
 // The arrows stop at the ends of their ranges.
 void StepLoanTerms(Ui& ui, int millions, int months) {
-  FinanceScreenState& f = ui.finance;
-  if (f.loanMillions + millions >= kLoanMillionsMin && f.loanMillions + millions <= kLoanMillionsMax) f.loanMillions += millions;
-  if (f.loanMonths + months >= kLoanMonthsMin && f.loanMonths + months <= kLoanMonthsMax) f.loanMonths += months;
+  ui.finance.loanMillions = StepLoanMillions(ui.finance.loanMillions, millions);
+  ui.finance.loanMonths = StepLoanMonths(ui.finance.loanMonths, months);
   FillNewLoan(ui);
 }
 
@@ -153,10 +152,10 @@ constexpr std::array<CommandRoute, 14> kRoutes = {{
     {kCommandNextAirline, [](Ui& ui) { StepAirline(ui, +1); }},
     {kCommandFinanceOk, FinanceOk},
     {kCommandNewLoan, FillNewLoan},
-    {kCommandLessMoney, [](Ui& ui) { StepLoanTerms(ui, -kLoanMillionsStep, 0); }},
-    {kCommandMoreMoney, [](Ui& ui) { StepLoanTerms(ui, kLoanMillionsStep, 0); }},
-    {kCommandFewerMonths, [](Ui& ui) { StepLoanTerms(ui, 0, -kLoanMonthsStep); }},
-    {kCommandMoreMonths, [](Ui& ui) { StepLoanTerms(ui, 0, kLoanMonthsStep); }},
+    {kCommandLessMoney, [](Ui& ui) { StepLoanTerms(ui, -1, 0); }},
+    {kCommandMoreMoney, [](Ui& ui) { StepLoanTerms(ui, +1, 0); }},
+    {kCommandFewerMonths, [](Ui& ui) { StepLoanTerms(ui, 0, -1); }},
+    {kCommandMoreMonths, [](Ui& ui) { StepLoanTerms(ui, 0, +1); }},
     {kCommandTakeLoan, TakeTheLoan},
     {kCommandViewLoans, FillViewLoans},
     {kCommandPreviousLoan, PreviousLoan},
