@@ -5,9 +5,9 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <string_view>
 
 #include "sim/game_clock.h"
+#include "text/double_text.h"
 
 namespace jetvale {
 namespace {
@@ -15,25 +15,17 @@ namespace {
 // No finite double needs more significant digits than this to be written out exactly.
 constexpr int kExactDigits = 767;
 
-// value = digits[0].digits[1..] * 10^exponent, with every digit of the double exact.
+// value = digits[0].digits[1..] * 10^exponent, every digit of the double, padded with zeros so rounding to
+// kExactDigits still has a digit to look at.
 struct Decimal {
   std::string digits;
   int exponent = 0;
 };
 
-Decimal ExactDecimal(double magnitude) {
-  // One digit beyond kExactDigits so rounding to kExactDigits still has a digit to look at.
-  char buffer[kExactDigits + 16];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific,
-                                    kExactDigits);
-  const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
-  const std::size_t e = text.find('e');
-  Decimal decimal;
-  for (char c : text.substr(0, e)) {
-    if (c != '.') decimal.digits += c;
-  }
-  const std::string_view power = text.substr(e + 1);
-  std::from_chars(power.data() + (power[0] == '+' ? 1 : 0), power.data() + power.size(), decimal.exponent);
+Decimal PaddedDecimal(double magnitude) {
+  const ExactDigits exact = ExactDecimal(magnitude);
+  Decimal decimal{exact.digits, exact.exponent};
+  decimal.digits.resize(kExactDigits + 1, '0');
   return decimal;
 }
 
@@ -109,7 +101,7 @@ std::string SignificantDigits(double value, int digits) {
   if (std::isnan(value)) return "nan";
   if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
   const int count = std::clamp(digits, 1, kExactDigits);
-  Decimal decimal = ExactDecimal(std::fabs(value));
+  Decimal decimal = PaddedDecimal(std::fabs(value));
   RoundTo(decimal, count);
   const std::size_t last = decimal.digits.find_last_not_of('0');
   decimal.digits.resize(last == std::string::npos ? 1 : last + 1);

@@ -1,7 +1,7 @@
 // World construction: every slot of the game is made here, once, in a fixed order of random draws.
 #include "world/world.h"
 
-#include <charconv>
+#include "text/double_text.h"
 
 namespace jetvale {
 namespace {
@@ -11,11 +11,8 @@ constexpr int kDailyPassengersDivisor = 356;  // the game's divisor, not the day
 
 // The airport's share of all traffic, rounded to nine decimals like a stored constant.
 double TrafficWeight(int annualPassengers) {
-  char text[32];
-  const auto written = std::to_chars(std::begin(text), std::end(text),
-                                     annualPassengers / kAllAirportsAnnualPassengers, std::chars_format::fixed, 9);
   double weight = 0;
-  std::from_chars(std::begin(text), written.ptr, weight);
+  ParseDouble(FixedText(annualPassengers / kAllAirportsAnnualPassengers, 9), weight);
   return weight;
 }
 

@@ -1,0 +1,22 @@
+// Finished frames onto the page's canvas.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "gfx/present_sink.h"
+
+namespace jetvale {
+
+class CanvasSink final : public PresentSink {
+ public:
+  bool Open(std::string& /*error*/) override { return true; }
+  GapiResult Present(const CGapiSurface& frame) override;
+  int PresentedFrames() const { return presentedFrames_; }
+
+ private:
+  std::vector<std::uint8_t> rgba_;
+  int presentedFrames_ = 0;
+};
+
+}  // namespace jetvale

@@ -1,0 +1,47 @@
+// jetvale.js: the game in a browser page. The page's script calls the exported functions below.
+#include <emscripten.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "web/web_game.h"
+
+namespace {
+
+constexpr int kFramesPerSecond = 30;
+constexpr const char* kAssetDirectory = "/assets";  // where the build packs the three bitmaps
+
+std::unique_ptr<jetvale::WebGame> game;
+std::string state;
+
+void RunOneFrame() {
+  if (game->Frame()) return;
+  emscripten_cancel_main_loop();
+  if (!game->StartupError().empty()) std::fprintf(stderr, "jetvale: %s\n", game->StartupError().c_str());
+}
+
+}  // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void jetvale_tap(int x, int y) { game->Tap(x, y); }
+EMSCRIPTEN_KEEPALIVE int jetvale_key(const char* name) { return game->Key(name) ? 1 : 0; }
+EMSCRIPTEN_KEEPALIVE void jetvale_set_hidden(int hidden) { game->SetHidden(hidden != 0); }
+EMSCRIPTEN_KEEPALIVE const char* jetvale_state() {
+  state = game->StateText();
+  return state.c_str();
+}
+
+}  // extern "C"
+
+int main() {
+  game = std::make_unique<jetvale::WebGame>(kAssetDirectory);
+  if (!game->Open()) {
+    std::fprintf(stderr, "jetvale: %s\n", game->StartupError().c_str());
+    return 1;
+  }
+  // The browser calls the frame; main returns at once and the game lives on in `game`.
+  emscripten_set_main_loop(RunOneFrame, kFramesPerSecond, 0);
+  return 0;
+}

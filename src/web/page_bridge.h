@@ -1,0 +1,11 @@
+// What the game asks of the page: the functions of page_library.js, the only code that touches the document.
+#pragma once
+
+#include <cstdint>
+
+extern "C" {
+// Puts a picture of RGBA bytes on the canvas.
+void jetvale_show_picture(const std::uint8_t* rgba, int width, int height);
+// Offers a file of the in-memory file system as a download.
+void jetvale_offer_download(const char* path, const char* downloadName);
+}

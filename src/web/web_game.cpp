@@ -1,0 +1,120 @@
+// The browser shell's frame, input and closing picture.
+#include "web/web_game.h"
+
+#include <string_view>
+#include <utility>
+
+#include "gfx/font.h"
+#include "screens/number_text.h"
+#include "ui/map_view.h"
+#include "web/page_bridge.h"
+
+namespace jetvale {
+namespace {
+
+// The arrow keys scroll the map like the pad's arrows.
+constexpr std::pair<std::string_view, int> kScrollKeys[] = {
+    {"ArrowUp", kScrollUp},
+    {"ArrowLeft", kScrollLeft},
+    {"ArrowRight", kScrollRight},
+    {"ArrowDown", kScrollDown},
+};
+constexpr std::string_view kScreenshotKey = "F12";
+
+// A string as a JSON value; the game's texts are plain ASCII.
+std::string JsonText(std::string_view text) {
+  std::string quoted = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') quoted += '\\';
+    if (static_cast<unsigned char>(c) >= 0x20) quoted += c;
+  }
+  return quoted + "\"";
+}
+
+constexpr const char* kClosingLines[] = {
+    "Jetvale has closed.",
+    "",
+    "Reload the page to play again.",
+};
+
+}  // namespace
+
+WebGame::WebGame(const std::string& assetDirectory) : game_(host_, assetDirectory) {}
+
+bool WebGame::Open() { return game_.OpenDisplay(sink_); }
+
+bool WebGame::Frame() {
+  if (closed_) return false;
+  if (hidden_) return true;
+  game_.RunFrame();
+  if (!game_.StartupError().empty()) return false;
+  if (screenshotDue_) {
+    screenshotDue_ = false;
+    jetvale_offer_download(kScreenshotFile, kScreenshotFile);
+  }
+  return true;
+}
+
+void WebGame::Tap(int x, int y) {
+  if (closed_) return;
+  // After the exit confirmation the next tap closes the game; a page cannot close its own tab, so it says so.
+  if (game_.ExitRequested() == 1) {
+    closed_ = true;
+    ShowClosingPicture();
+    return;
+  }
+  // The stylus reports portrait points: the landscape point (x, y) is (y, 320 - x).
+  if (x >= 0 && y >= 0 && x < kScreenWidth && y < kScreenHeight) game_.Tap(y, kScreenWidth - x);
+}
+
+bool WebGame::Key(std::string_view name) {
+  for (const auto& [key, direction] : kScrollKeys) {
+    if (key == name) {
+      game_.ScrollKey(direction);
+      return true;
+    }
+  }
+  if (name != kScreenshotKey) return false;
+  game_.RequestScreenshot();
+  screenshotDue_ = true;
+  return true;
+}
+
+// A hidden page runs no frames, so the game's clock stands still; the frame timer starts afresh on return.
+void WebGame::SetHidden(bool hidden) { hidden_ = hidden; }
+
+void WebGame::ShowClosingPicture() {
+  CGapiSurface picture;
+  picture.CreateSurface(kScreenWidth, kScreenHeight);
+  int y = 100;
+  for (const char* line : kClosingLines) {
+    const int width = static_cast<int>(std::string_view(line).size()) * kGlyphWidth;
+    picture.DrawTextW((kScreenWidth - width) / 2, y, line, kWhite, kTextOutline);
+    y += 10;
+  }
+  sink_.Present(picture);
+}
+
+std::string WebGame::StateText() {
+  const Airline& player = game_.Game().world.Player();
+  const Ui& ui = game_.Interface();
+  std::string text = "{\"balance\":" + JsonText(FormatMoney(player.balance)) +
+                     ",\"fleet\":" + std::to_string(player.planeCount) + ",\"date\":" + JsonText(game_.DateText()) +
+                     ",\"window\":" + std::to_string(ui.currentWindow) +
+                     ",\"frames\":" + std::to_string(sink_.PresentedFrames()) +
+                     ",\"closed\":" + (closed_ ? "true" : "false") + ",\"items\":[";
+  // The open window's visible items with their centres in landscape pixels, so a test can tap them by text.
+  const GameWindow& window = ui.windows[static_cast<std::size_t>(ui.currentWindow)];
+  const char* separator = "";
+  for (int index = 0; index < window.itemCount; ++index) {
+    const WindowItem& item = window.Item(index);
+    if (item.visibility != kVisible) continue;
+    text += separator;
+    text += "{\"text\":" + JsonText(item.text) + ",\"x\":" + std::to_string(window.x + item.x + item.width / 2) +
+            ",\"y\":" + std::to_string(window.y + item.y + item.height / 2) + "}";
+    separator = ",";
+  }
+  return text + "]}";
+}
+
+}  // namespace jetvale

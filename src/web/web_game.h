@@ -1,0 +1,43 @@
+// The game in a browser page: the page calls Frame at 30 frames a second and hands over taps, keys and its
+// visibility; there is no game thread, so the frame runs right here.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "engine/game_object.h"
+#include "web/canvas_sink.h"
+#include "web/web_host.h"
+
+namespace jetvale {
+
+class WebGame {
+ public:
+  explicit WebGame(const std::string& assetDirectory);
+
+  // False with StartupError() when the display cannot open.
+  bool Open();
+  // One frame, unless the page is hidden or the game has closed; false once it has closed.
+  bool Frame();
+  // A tap on the 320 x 240 picture, in its own landscape pixels.
+  void Tap(int x, int y);
+  // A key by the page's name for it ("ArrowUp", "F12"); false when the game has no use for it.
+  bool Key(std::string_view name);
+  void SetHidden(bool hidden);
+
+  const std::string& StartupError() const { return game_.StartupError(); }
+  // The state tests read: balance text, fleet size, date, the open window, frames shown, closed or not.
+  std::string StateText();
+
+ private:
+  void ShowClosingPicture();
+
+  WebHost host_;
+  CanvasSink sink_;
+  GameObject game_;
+  bool hidden_ = false;
+  bool closed_ = false;
+  bool screenshotDue_ = false;
+};
+
+}  // namespace jetvale

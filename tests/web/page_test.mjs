@@ -1,0 +1,157 @@
+// The page in headless chromium: a player's first minutes, tapped and typed through real input events.
+// Usage: node page_test.mjs FOLDER (the built page). Prints the measured numbers and "N passed, N failed".
+import { mkdtemp, readdir, readFile, rm } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+
+import { Browser, evaluate, serveFolder, waitFor } from './devtools.mjs';
+
+const folder = process.argv[2];
+const scratch = await mkdtemp(join(tmpdir(), 'jetvale-page-'));
+const server = await serveFolder(folder);
+const url = `http://127.0.0.1:${server.address().port}/`;
+const browser = new Browser(join(scratch, 'profile'));
+let passed = 0;
+let failed = 0;
+
+function check(condition, what) {
+  if (condition) {
+    passed += 1;
+  } else {
+    failed += 1;
+    console.log(`FAILED: ${what}`);
+  }
+}
+
+const state = (page) => evaluate(page, 'jetvaleState()');
+const sleep = (seconds) => new Promise((resolve) => setTimeout(resolve, seconds * 1000));
+
+// A press and release of the mouse on a landscape pixel of the picture, wherever the page has put it.
+async function tapPixel(page, x, y) {
+  const box = await evaluate(page, 'JSON.parse(JSON.stringify(document.getElementById("screen").getBoundingClientRect()))');
+  const at = { x: box.left + (x + 0.5) * box.width / 320, y: box.top + (y + 0.5) * box.height / 240 };
+  for (const type of ['mousePressed', 'mouseReleased']) {
+    await page('Input.dispatchMouseEvent', { type, ...at, button: 'left', clickCount: 1 });
+  }
+  await sleep(0.1);  // a few frames, so the tap is dispatched
+}
+
+// Taps the open window's item with this text; false when the window has none.
+async function tapItem(page, text) {
+  const item = (await state(page)).items.find((candidate) => candidate.text === text);
+  if (item === undefined) return false;
+  await tapPixel(page, item.x, item.y);
+  return true;
+}
+
+async function pressKey(page, key, code) {
+  for (const type of ['keyDown', 'keyUp']) {
+    await page('Input.dispatchKeyEvent', { type, key, code, windowsVirtualKeyCode: code });
+  }
+}
+
+// The canvas's RGBA bytes as a plain array.
+const canvasPixels = (page) => evaluate(page,
+  'Array.from(document.getElementById("screen").getContext("2d").getImageData(0, 0, 320, 240).data)');
+
+function differingPixels(a, b) {
+  let count = 0;
+  for (let i = 0; i < a.length; i += 4) {
+    if (a[i] !== b[i] || a[i + 1] !== b[i + 1] || a[i + 2] !== b[i + 2]) count += 1;
+  }
+  return count;
+}
+
+try {
+  const page = await browser.openPage();
+  await browser.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: scratch });
+
+  await page('Page.navigate', { url });
+  await waitFor(page, 'window.jetvaleFirstPicture !== undefined', 30);
+  const firstPicture = await evaluate(page, 'window.jetvaleFirstPicture');
+  console.log(`page load to first picture: ${firstPicture.toFixed(0)} ms`);
+
+  const scale = await evaluate(page, 'document.getElementById("screen").getBoundingClientRect().width / 320');
+  check(Number.isInteger(scale) && scale >= 2, `the picture is scaled by a whole factor (${scale})`);
+  const rendering = await evaluate(page, 'getComputedStyle(document.getElementById("screen")).imageRendering');
+  check(rendering === 'pixelated', 'pixels stay sharp');
+
+  // The game opens on the Tools menu; the title line reads "Jetvale" in white at the top right.
+  const opening = await canvasPixels(page);
+  check((await state(page)).items.some((item) => item.text === 'New Game'), 'the Tools menu is open');
+  let white = 0;
+  for (let y = 1; y < 9; ++y) {
+    for (let x = 273; x < 310; ++x) if (opening[(y * 320 + x) * 4] === 255 && opening[(y * 320 + x) * 4 + 2] === 255) white += 1;
+  }
+  check(white > 20, `the title is drawn (${white} white pixels)`);
+
+  // New Game, Western Airlines, Ok: the clock starts and the purchase list opens.
+  check(await tapItem(page, 'New Game') && await tapItem(page, 'Ok'), 'New Game is chosen');
+  check(await tapItem(page, 'Western Airlines') && await tapItem(page, 'Ok'), 'an airline is chosen');
+  const started = await state(page);
+  check(started.items.some((item) => item.text === 'B 717-200'), 'the purchase list opens');
+  check(started.fleet === 0, 'a new airline has no planes');
+  const startingBalance = started.balance;
+
+  // The 717 in the first row, then Ok: one plane, paid for.
+  check(await tapItem(page, 'B 717-200') && await tapItem(page, 'Ok'), 'a plane is bought');
+  await sleep(0.2);
+  const bought = await state(page);
+  check(bought.fleet === 1, `the fleet has one plane (${bought.fleet})`);
+  check(bought.balance !== startingBalance, `the balance drops (${startingBalance} to ${bought.balance})`);
+
+  // The clock runs at 30 frames a second while the page is visible.
+  const before = await state(page);
+  await sleep(3);
+  const after = await state(page);
+  const framesPerSecond = (after.frames - before.frames) / 3;
+  console.log(`frames per second in headless chromium: ${framesPerSecond.toFixed(1)}`);
+  check(framesPerSecond > 20 && framesPerSecond < 32, `about 30 frames a second (${framesPerSecond})`);
+  check(after.date !== '' && after.date !== undefined, `the date is shown (${after.date})`);
+
+  // An arrow key scrolls the map.
+  const unscrolled = await canvasPixels(page);
+  await pressKey(page, 'ArrowRight', 39);
+  await sleep(0.5);
+  check(differingPixels(unscrolled, await canvasPixels(page)) > 2000, 'the right arrow scrolls the map');
+
+  // A hidden page runs no frames; shown again, it goes on.
+  await evaluate(page, `Object.defineProperty(document, 'hidden', { configurable: true, get: () => true });
+    document.dispatchEvent(new Event('visibilitychange'))`);
+  const hidden = (await state(page)).frames;
+  await sleep(0.5);
+  check((await state(page)).frames === hidden, 'a hidden page is paused');
+  await evaluate(page, `Object.defineProperty(document, 'hidden', { configurable: true, get: () => false });
+    document.dispatchEvent(new Event('visibilitychange'))`);
+  await sleep(0.5);
+  check((await state(page)).frames > hidden + 5, 'a page shown again resumes');
+
+  // F12 downloads the back buffer as a 24-bit BMP of 320 x 240.
+  await pressKey(page, 'F12', 123);
+  const screenshot = join(scratch, 'backbuffer.bmp');
+  for (let tries = 0; tries < 50 && !(await readdir(scratch)).includes('backbuffer.bmp'); ++tries) await sleep(0.1);
+  await sleep(0.2);
+  const bmp = await readFile(screenshot).catch(() => Buffer.alloc(0));
+  check(bmp.length === 54 + 320 * 240 * 3 && bmp.toString('latin1', 0, 2) === 'BM', `F12 downloads backbuffer.bmp (${bmp.length} bytes)`);
+
+  // Exit Game, Ok, Ok, then a tap: the closing picture instead of a closed tab.
+  await tapPixel(page, 15, 135);  // the toolbar's Tools button
+  check(await tapItem(page, 'Exit Game') && await tapItem(page, 'Ok'), 'Exit Game is chosen');
+  await tapItem(page, 'Ok');
+  await tapPixel(page, 160, 120);
+  const closed = await state(page);
+  check(closed.closed === true, 'the game has closed');
+  const closing = await canvasPixels(page);
+  let lit = 0;
+  for (let i = 0; i < closing.length; i += 4) if (closing[i] === 255 && closing[i + 1] === 255) lit += 1;
+  check(lit > 100 && lit < 3000, `the closing picture shows its lines (${lit} white pixels)`);
+} catch (error) {
+  failed += 1;
+  console.log(`FAILED: ${error.message}`);
+} finally {
+  browser.close();
+  server.close();
+  await rm(scratch, { recursive: true, force: true });
+}
+console.log(`page: ${passed} passed, ${failed} failed`);
+process.exit(failed === 0 ? 0 : 1);
