@@ -10,9 +10,10 @@ const kTypes = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'appli
 // Serves `folder` on a free port of the loopback address; resolves to the server once it listens.
 export function serveFolder(folder) {
   const server = createServer(async (request, response) => {
-    const path = new URL(request.url, 'http://localhost').pathname;
+    const requested = new URL(request.url, 'http://localhost').pathname;
+    const path = requested === '/' ? '/index.html' : requested;
     try {
-      const body = await readFile(join(folder, path === '/' ? 'index.html' : path));
+      const body = await readFile(join(folder, path));
       response.writeHead(200, { 'Content-Type': kTypes[extname(path)] || 'application/octet-stream' });
       response.end(body);
     } catch {
@@ -67,8 +68,11 @@ export class Browser {
     return (method, params = {}) => this.send(method, params, sessionId);
   }
 
+  // Ends the browser; resolves once it has exited, so its profile folder can be removed.
   close() {
+    const exited = new Promise((resolve) => this.child.once('exit', resolve));
     this.child.kill();
+    return exited;
   }
 }
 
