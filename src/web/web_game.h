@@ -2,6 +2,7 @@
 // visibility; there is no game thread, so the frame runs right here.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -26,7 +27,8 @@ class WebGame {
   void SetHidden(bool hidden);
 
   const std::string& StartupError() const { return game_.StartupError(); }
-  // The state tests read: balance text, fleet size, date, the open window, frames shown, closed or not.
+  // The state tests read: balance text, fleet size, date, the open window, frames shown and their mean time,
+  // closed or not, and the open window's items.
   std::string StateText();
 
  private:
@@ -38,6 +40,7 @@ class WebGame {
   bool hidden_ = false;
   bool closed_ = false;
   bool screenshotDue_ = false;
+  std::int64_t frameMicroseconds_ = 0;  // spent in RunFrame, all frames together
 };
 
 }  // namespace jetvale
