@@ -1,7 +1,6 @@
 // The browser shell's frame, input and closing picture.
 #include "web/web_game.h"
 
-#include <algorithm>
 #include <string_view>
 #include <utility>
 
@@ -106,7 +105,7 @@ std::string WebGame::StateText() {
                      ",\"fleet\":" + std::to_string(player.planeCount) + ",\"date\":" + JsonText(game_.DateText()) +
                      ",\"window\":" + std::to_string(ui.currentWindow) +
                      ",\"frames\":" + std::to_string(sink_.PresentedFrames()) +
-                     ",\"frameMicroseconds\":" + std::to_string(frameMicroseconds_ / std::max(sink_.PresentedFrames(), 1)) +
+                     ",\"runFrameMicroseconds\":" + std::to_string(frameMicroseconds_) +
                      ",\"closed\":" + (closed_ ? "true" : "false") + ",\"items\":[";
   // The open window's visible items with their centres in landscape pixels, so a test can tap them by text.
   const GameWindow& window = ui.windows[static_cast<std::size_t>(ui.currentWindow)];

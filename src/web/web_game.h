@@ -27,8 +27,8 @@ class WebGame {
   void SetHidden(bool hidden);
 
   const std::string& StartupError() const { return game_.StartupError(); }
-  // The state tests read: balance text, fleet size, date, the open window, frames shown and their mean time,
-  // closed or not, and the open window's items.
+  // The state tests read: balance text, fleet size, date, the open window, frames shown and the time spent in
+  // them, closed or not, and the open window's items.
   std::string StateText();
 
  private:

@@ -106,7 +106,8 @@ try {
   const after = await state(page);
   const framesPerSecond = (after.frames - before.frames) / 3;
   console.log(`frames per second in headless chromium: ${framesPerSecond.toFixed(1)}`);
-  console.log(`mean time of one RunFrame in WebAssembly: ${after.frameMicroseconds} microseconds`);
+  const runFrame = (after.runFrameMicroseconds - before.runFrameMicroseconds) / (after.frames - before.frames);
+  console.log(`mean time of one RunFrame in WebAssembly: ${runFrame.toFixed(0)} microseconds`);
   check(framesPerSecond > 20 && framesPerSecond < 32, `about 30 frames a second (${framesPerSecond})`);
   check(after.date !== '' && after.date !== undefined, `the date is shown (${after.date})`);
 
