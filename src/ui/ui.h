@@ -82,6 +82,8 @@ struct Ui {
   void Say(std::string text) { status.Set(std::move(text), kMessageFrames); }
   // Back to the plain map: nothing to do, the toolbar current.
   void ShowMap();
+  // "Ok" of a menu: the chosen choice's command becomes current; with nothing chosen the menu stays.
+  void TakeMenuChoice(int window, int menuCommand);
   // The cursors of every screen back to their start values, as the close command leaves them.
   void ResetCursors();
 
