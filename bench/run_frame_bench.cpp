@@ -1,6 +1,8 @@
 // How long one whole frame takes headless: frame picture, map, clock tick, texts, title, borders and flip.
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
+
 #include "engine/game_object.h"
 
 namespace jetvale {
@@ -9,7 +11,7 @@ namespace {
 void BM_RunFrameWithTheClockRunning(benchmark::State& state) {
   VirtualHost host;
   HeadlessSink sink;
-  GameObject game(host, JETVALE_ASSET_DIR);
+  GameObject game(host, JETVALE_ASSET_DIR, std::filesystem::temp_directory_path().string());  // never saves
   game.OpenDisplay(sink);
   game.RunFrame();  // the first frame loads the bitmaps
   if (!game.StartupError().empty()) {
