@@ -22,10 +22,10 @@ void SaveGame(Ui& ui) {
 void RefillFleetOrder(Ui& ui) {
   PlanesScreenState& planes = ui.planes;
   planes.fleetCount = 0;
-  for (int slot = 0; slot < kPlaneSlots; ++slot) {
-    if (ui.game.world.Player().planes[static_cast<std::size_t>(slot)].inUse == 1) {
-      planes.fleetOrder[static_cast<std::size_t>(planes.fleetCount++)] = slot;
-    }
+  int slot = 0;
+  for (const Plane& plane : ui.game.world.Player().planes) {
+    if (plane.inUse == 1) planes.fleetOrder[static_cast<std::size_t>(planes.fleetCount++)] = slot;
+    slot += 1;
   }
 }
 

@@ -120,8 +120,8 @@ TEST(SavedGameText, CarriageReturnsLongerKeyLinesAndAMissingClockAreAccepted) {
   const std::size_t clockStart = 5096;
   ASSERT_EQ(lines[clockStart], "GAME_DAY");
   lines.erase(lines.begin() + clockStart, lines.begin() + clockStart + 14);
+  lines[clockStart].resize(49, '_');  // the key is what begins the line, up to 49 characters
   for (std::string& line : lines) line += "\r";
-  lines[clockStart] += "_AND_MORE";  // the key is what begins the line
   GameClock clock;
   clock.day = 9;
   Random random(5);
@@ -159,10 +159,13 @@ TEST(SavedGameText, DamagedFilesAreRefused) {
       {"cut before the last leg", Joined({lines.begin(), lines.end() - 60})},
       {"a line missing", Joined([&] { auto c = lines; c.erase(c.begin() + 7); return c; }())},
       {"an overlong line", replaced("PLANE_TAG", std::string(50, 'X'))},
+      {"a 50-character key line", Joined([&] { auto c = lines; c[0].resize(50, '_'); return c; }())},
       {"a huge plane slot", replaced("PLANE_ID", "2147483648")},
       {"plane slot 99", replaced("PLANE_ID", "99")},
       {"a negative loan slot", replaced("LOAN_ID", "-1")},
       {"airline 4", replaced("COMPANY_ID", "4")},
+      {"market column 4", replaced("AIRPORT_COMP", "4")},
+      {"a loan of negative months", replaced("LOAN_TOTAL_MONTHS", "-6")},
       {"airport 53", replaced("AIRPORT_CITY", "53")},
       {"gate 20", replaced("GATE_NO", "20")},
       {"leg 4", replaced("FLIGHT_IDENT", "4")},
