@@ -8,6 +8,7 @@
 #include <string>
 
 #include "gfx/gapi_surface.h"
+#include "gfx/host.h"
 #include "sim/game_state.h"
 #include "ui/game_window.h"
 #include "ui/map_view.h"
@@ -89,6 +90,8 @@ struct Ui {
 
   GameState& game;
   CGapiSurface& screen;
+  Host* host = nullptr;    // the machine; its tick count seeds the random generator of a new clock
+  std::string saveFolder;  // where the saved game lies; the shell chooses it
   WindowTable windows;
   StatusMessage status;
   int command = kCommandToolsMenu;  // the program starts with the Tools menu open
