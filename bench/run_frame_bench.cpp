@@ -1,6 +1,8 @@
 // How long one whole frame takes headless: frame picture, map, clock tick, texts, sprites, a window, flip.
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
+
 #include "engine/game_object.h"
 #include "sim/flight_state.h"
 
@@ -23,7 +25,7 @@ bool StartGame(benchmark::State& state, GameObject& game, HeadlessSink& sink) {
 void BM_RunFrameWithTheClockRunning(benchmark::State& state) {
   VirtualHost host;
   HeadlessSink sink;
-  GameObject game(host, JETVALE_ASSET_DIR);
+  GameObject game(host, JETVALE_ASSET_DIR, std::filesystem::temp_directory_path().string());  // never saves
   if (!StartGame(state, game, sink)) return;
   game.Interface().command = kCommandNone;
   for (auto _ : state) game.RunFrame();
@@ -57,7 +59,7 @@ void LaunchEightyPlanes(World& world) {
 void BM_RunFrameWithAWindowAndEightyPlanesInTheAir(benchmark::State& state) {
   VirtualHost host;
   HeadlessSink sink;
-  GameObject game(host, JETVALE_ASSET_DIR);
+  GameObject game(host, JETVALE_ASSET_DIR, std::filesystem::temp_directory_path().string());  // never saves
   if (!StartGame(state, game, sink)) return;
   game.Interface().command = kCommandShowPlaneEdit;
   game.Interface().gameSpeed = 12;  // SLOW: the trips last 3240 frames

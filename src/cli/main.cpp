@@ -28,6 +28,10 @@ int main(int argc, char** argv) {
   const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
   std::fputs(jetvale::Summary(game, options).c_str(), stdout);
   std::fflush(stdout);
+  if (!jetvale::FinishSimulation(options, game, error)) {
+    std::fprintf(stderr, "jetvale-sim: %s\n", error.c_str());
+    return 1;
+  }
   const double ticks = static_cast<double>(options.days) * jetvale::kTicksPerDay;
   std::fprintf(stderr, "%.0f ticks in %.3f s: %.0f ticks per second\n", ticks, seconds.count(),
                seconds.count() > 0 ? ticks / seconds.count() : 0.0);

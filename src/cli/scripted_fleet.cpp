@@ -114,8 +114,8 @@ bool AddScriptedPlanes(GameState& game, int airlineIndex, const ScriptedPlanes& 
   std::string route;
   for (const ScriptedStop& stop : planes.stops) {
     stops.push_back({stop.airport, stop.departure});
-    if (!route.empty()) route += '-';
-    route += CodeOf(stop.airport);
+    if (!route.empty()) route.push_back('-');  // appended piece by piece: GCC 12 -O3 warns on the concatenation
+    route.append(CodeOf(stop.airport));
   }
   if (const ScheduleProblem problem = CheckSchedule(game.world, planes.type, stops);
       problem != ScheduleProblem::kNone) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "cli/parse_number.h"
+#include "save/save_file.h"
 #include "sim/fleet_operations.h"
 #include "sim/simulate_tick.h"
 #include "world/identities.h"
@@ -45,7 +46,7 @@ std::string LoanSummary(const GameState& game) {
 }  // namespace
 
 const char* const kSimUsage =
-    "usage: jetvale-sim [--seed N] [--days D] [--plane ROUTE]... [--no-rivals] [--help]\n"
+    "usage: jetvale-sim [--seed N] [--days D] [--plane ROUTE]... [--no-rivals] [--load FILE] [--save FILE]\n"
     "Runs a new game headless, as fast as the machine allows, and prints a summary.\n"
     "  --seed N      seed of the random generator (default 1); the same seed gives the same output\n"
     "  --days D      game days to run (default 30)\n"
@@ -54,6 +55,8 @@ const char* const kSimUsage =
     "                leaving BBB at its HHMM, and so on, back to the first stop; default fares.\n"
     "                Example: --plane 2*A320:ATL@0800-ORD@1200\n"
     "  --no-rivals   the three program-run airlines stay idle\n"
+    "  --load FILE   start from this saved game instead of a new game (its registrations come from --seed)\n"
+    "  --save FILE   save the game to this file when the run ends, in the game's saved-game format\n"
     "The summary goes to standard output; the simulated ticks per second to standard error.\n";
 
 bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, std::string& error) {
@@ -67,7 +70,7 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
       options.rivals = false;
       continue;
     }
-    if (option != "--seed" && option != "--days" && option != "--plane") {
+    if (option != "--seed" && option != "--days" && option != "--plane" && option != "--load" && option != "--save") {
       error = "unknown option '" + option + "'";
       return false;
     }
@@ -84,6 +87,8 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
       error = "--days takes a whole number from 0 to " + std::to_string(kMaxDays) + ", not '" + value + "'";
       return false;
     }
+    if (option == "--load") options.loadFile = value;
+    if (option == "--save") options.saveFile = value;
     if (option == "--plane") {
       ScriptedPlanes planes;
       if (!ParseScriptedPlanes(value, planes, error)) return false;
@@ -94,7 +99,12 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
 }
 
 bool StartSimulation(const SimOptions& options, GameState& game, std::string& error) {
-  AssignIdentities(game.world, kWesternAirlines);
+  if (options.loadFile.empty()) {
+    AssignIdentities(game.world, kWesternAirlines);
+  } else if (!LoadGameFrom(options.loadFile, game)) {
+    error = "cannot load the saved game '" + options.loadFile + "'";
+    return false;
+  }
   game.rivalsPlay = options.rivals;
   game.clock.Start();
   for (const ScriptedPlanes& planes : options.fleet) {
@@ -105,6 +115,12 @@ bool StartSimulation(const SimOptions& options, GameState& game, std::string& er
 
 void RunDays(GameState& game, int days) {
   for (long long tick = 0; tick < static_cast<long long>(days) * kTicksPerDay; ++tick) SimulateTick(game);
+}
+
+bool FinishSimulation(const SimOptions& options, const GameState& game, std::string& error) {
+  if (options.saveFile.empty() || SaveGameTo(options.saveFile, game)) return true;
+  error = "cannot save the game to '" + options.saveFile + "'";
+  return false;
 }
 
 std::string Summary(const GameState& game, const SimOptions& options) {

@@ -14,6 +14,8 @@ struct SimOptions {
   int days = 30;
   std::vector<ScriptedPlanes> fleet;  // the player's planes
   bool rivals = true;  // airlines 1..3 play their strategies
+  std::string loadFile;  // a saved game to start from instead of a new game
+  std::string saveFile;  // where to save the game when the run ends
   bool help = false;
 };
 
@@ -22,10 +24,12 @@ extern const char* const kSimUsage;
 // False with `error` set on an unknown option or a bad value.
 bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, std::string& error);
 
-// Starts a new game as "Western Airlines", gives the player the scripted fleet and runs the days.
-// False with `error` set when the fleet cannot be flown.
+// Starts a new game as "Western Airlines", or the saved game of --load, gives the player the scripted fleet.
+// False with `error` set when the saved game cannot be loaded or the fleet cannot be flown.
 bool StartSimulation(const SimOptions& options, GameState& game, std::string& error);
 void RunDays(GameState& game, int days);
+// Saves the game to --save's file when one was given; false with `error` set when that fails.
+bool FinishSimulation(const SimOptions& options, const GameState& game, std::string& error);
 
 // Date, and for every airline its balance, fleet, trips, passengers, current-year ledger and loans.
 // Same game, same text.

@@ -2,6 +2,7 @@
 #include "engine/game_object.h"
 
 #include "finance/finance_screens.h"
+#include "save/save_screens.h"
 #include "screens/airports.h"
 #include "screens/planes.h"
 #include "screens/schedule_editor.h"
@@ -10,14 +11,16 @@
 
 namespace jetvale {
 
-GameObject::GameObject(Host& host, std::string assetDirectory)
+GameObject::GameObject(Host& host, std::string assetDirectory, std::string saveFolder)
     : host_(host),
       assetDirectory_(std::move(assetDirectory)),
       frameTimer_(host),
       game_(host.TickCount()),
       ui_(game_, backBuffer_) {
+  ui_.host = &host;
+  ui_.saveFolder = std::move(saveFolder);
   for (const auto routes : {ToolbarRoutes(), ToolsScreenRoutes(), PlanesRoutes(), ScheduleEditorRoutes(),
-                             AirportScreenRoutes(), FinanceScreenRoutes()}) {
+                             AirportScreenRoutes(), FinanceScreenRoutes(), SaveScreenRoutes()}) {
     for (const CommandRoute& route : routes) handlers_[static_cast<std::size_t>(route.command)] = route.handler;
   }
 }

@@ -22,8 +22,9 @@ constexpr int kCommandSlots = 1000;  // command ids are 0..999
 
 class GameObject {
  public:
-  // Builds the whole game; nothing runs until Start. `assetDirectory` holds the three bitmaps.
-  GameObject(Host& host, std::string assetDirectory);
+  // Builds the whole game; nothing runs until Start. `assetDirectory` holds the three bitmaps, `saveFolder`
+  // the saved game.
+  GameObject(Host& host, std::string assetDirectory, std::string saveFolder);
   ~GameObject();
   GameObject(const GameObject&) = delete;
   GameObject& operator=(const GameObject&) = delete;

@@ -6,12 +6,12 @@
 #include "finance/ledgers.h"
 #include "finance/loans.h"
 #include "screens/number_text.h"
+#include "ui/toolbar.h"
 #include "world/identities.h"
 
 namespace jetvale {
 namespace {
 
-constexpr int kCommandFinanceMenu = 300;
 constexpr int kCommandStatement = 305;
 constexpr int kCommandPreviousAirline = 307;
 constexpr int kCommandNextAirline = 308;
@@ -80,11 +80,7 @@ void StepAirline(Ui& ui, int step) {
   FillStatement(ui);
 }
 
-// "Ok" of the Finance menu: the chosen screen; with nothing chosen the menu stays.
-void FinanceOk(Ui& ui) {
-  const GameWindow& menu = ui.windows[kFinanceMenuWindow];
-  ui.command = menu.selectedItem == kNoSelection ? kCommandFinanceMenu : menu.Item(menu.selectedItem).command;
-}
+void FinanceOk(Ui& ui) { ui.TakeMenuChoice(kFinanceMenuWindow, kCommandFinanceMenu); }
 
 void FillNewLoan(Ui& ui) {
   const FinanceScreenState& f = ui.finance;

@@ -4,12 +4,12 @@
 #include <array>
 
 #include "screens/number_text.h"
+#include "ui/toolbar.h"
 #include "world/trade.h"
 
 namespace jetvale {
 namespace {
 
-constexpr int kCommandPassengersMenu = 100;
 constexpr int kCommandGates = 105;
 constexpr int kCommandPassengersOk = 110;
 constexpr int kCommandGateAirportNext = 115;
@@ -116,11 +116,7 @@ void StepOverview(Ui& ui, int step) {
   RefreshOverview(ui);
 }
 
-// "Ok" of the Passengers menu: the chosen screen; with nothing chosen the menu stays.
-void PassengersOk(Ui& ui) {
-  const GameWindow& menu = ui.windows[kPassengersMenuWindow];
-  ui.command = menu.selectedItem == kNoSelection ? kCommandPassengersMenu : menu.Item(menu.selectedItem).command;
-}
+void PassengersOk(Ui& ui) { ui.TakeMenuChoice(kPassengersMenuWindow, kCommandPassengersMenu); }
 
 constexpr std::array<CommandRoute, 15> kRoutes = {{
     {kCommandPassengersOk, PassengersOk},

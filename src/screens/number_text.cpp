@@ -95,9 +95,9 @@ constexpr MoneyRange kMoneyRanges[] = {
     {-9999999999.99, -999999999.99, 1e-9, 3, "B"},
 };
 
-}  // namespace
+enum class Notation { Classic, Fixed };
 
-std::string SignificantDigits(double value, int digits) {
+std::string Digits(double value, int digits, Notation notation) {
   if (std::isnan(value)) return "nan";
   if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
   const int count = std::clamp(digits, 1, kExactDigits);
@@ -106,16 +106,22 @@ std::string SignificantDigits(double value, int digits) {
   const std::size_t last = decimal.digits.find_last_not_of('0');
   decimal.digits.resize(last == std::string::npos ? 1 : last + 1);
   // The %g rule, judged on the exponent after rounding.
-  const bool exponent_form = decimal.exponent >= count || decimal.exponent < -4;
-  const std::string text = exponent_form ? ExponentForm(decimal.digits, decimal.exponent)
-                                         : FixedForm(decimal.digits, decimal.exponent);
+  const bool exponentForm =
+      notation == Notation::Classic && (decimal.exponent >= count || decimal.exponent < -4);
+  const std::string text = exponentForm ? ExponentForm(decimal.digits, decimal.exponent)
+                                        : FixedForm(decimal.digits, decimal.exponent);
   return value < 0 ? "-" + text : text;
 }
+
+}  // namespace
+
+std::string SignificantDigits(double value, int digits) { return Digits(value, digits, Notation::Classic); }
 
 std::string FormatMoney(double x) {
   for (const MoneyRange& range : kMoneyRanges) {
     // x * scale, not x / 1000: the two can differ in the last bit and so in the rounding.
-    if (range.lower < x && x < range.upper) return SignificantDigits(x * range.scale, range.digits) + range.suffix;
+    // Always fixed notation: 999.98 rounds to a fourth digit and reads "1000.", never "1.e+03".
+    if (range.lower < x && x < range.upper) return Digits(x * range.scale, range.digits, Notation::Fixed) + range.suffix;
   }
   return "";
 }

@@ -12,7 +12,8 @@ namespace jetvale {
 // Negative zero reads "0."; NaN and infinities read "nan", "inf" and "-inf".
 std::string SignificantDigits(double value, int digits);
 
-// A money amount shortened with a K, M or B suffix ("45.68K", "-2.5K", "500.M"); "" when the amount
+// A money amount shortened with a K, M or B suffix ("45.68K", "-2.5K", "500.M"), always in fixed notation (999.98
+// reads "1000."); "" when the amount
 // sits exactly on a range bound, beyond the shown ranges, or is NaN.
 std::string FormatMoney(double x);
 

@@ -5,13 +5,13 @@
 #include <array>
 
 #include "screens/number_text.h"
+#include "ui/toolbar.h"
 #include "sim/fleet_operations.h"
 #include "world/trade.h"
 
 namespace jetvale {
 namespace {
 
-constexpr int kCommandPlanesMenu = 200;
 constexpr int kCommandPlanesOk = 210;
 constexpr int kCommandShowPurchaseList = 205;
 constexpr int kCommandPurchasePrev = 240;
@@ -99,11 +99,7 @@ void BuildFleetList(Ui& ui) {
 void ShowPurchaseList(Ui& ui) { ui.Show(kPurchaseListWindow); }
 void ShowFleetList(Ui& ui) { ui.Show(kFleetListWindow); }
 
-// "Ok" of the Planes menu: "List" or "Buy"; with nothing chosen the menu stays.
-void PlanesOk(Ui& ui) {
-  const GameWindow& menu = ui.windows[kPlanesMenuWindow];
-  ui.command = menu.selectedItem == kNoSelection ? kCommandPlanesMenu : menu.Item(menu.selectedItem).command;
-}
+void PlanesOk(Ui& ui) { ui.TakeMenuChoice(kPlanesMenuWindow, kCommandPlanesMenu); }
 
 // Paging turns the page and rebuilds it at once; at the first or last page the list stays as it is.
 void PurchasePrev(Ui& ui) {

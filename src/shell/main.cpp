@@ -2,9 +2,11 @@
 #include <SDL.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string_view>
 
 #include "gfx/host.h"
+#include "save/save_file.h"
 #include "shell/asset_directory.h"
 #include "shell/main_frame.h"
 
@@ -35,7 +37,8 @@ int main() {
   jetvale::SystemHost host;
   int exitCode = 0;
   {
-    jetvale::CMainFrame frame(host, jetvale::FindAssetDirectory(), kDefaultScale);
+    const std::string saveFolder = jetvale::PlayerDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    jetvale::CMainFrame frame(host, jetvale::FindAssetDirectory(), saveFolder, kDefaultScale);
     exitCode = frame.Create() ? frame.Run() : 1;
     if (exitCode != 0) std::fprintf(stderr, "jetvale: %s\n", frame.StartupError().c_str());
   }

@@ -36,9 +36,9 @@ int ScrollDirection(SDL_Keycode key) {
 
 }  // namespace
 
-CMainFrame::CMainFrame(Host& host, const std::string& assetDirectory, int scale)
+CMainFrame::CMainFrame(Host& host, const std::string& assetDirectory, const std::string& saveFolder, int scale)
     : presenter_(scale, assetDirectory + "/" + std::string(kSpriteBitmap.fileName)),
-      game_(std::make_unique<GameObject>(host, assetDirectory)) {}
+      game_(std::make_unique<GameObject>(host, assetDirectory, saveFolder)) {}
 
 bool CMainFrame::Create() { return game_->Start(presenter_); }
 

@@ -14,7 +14,7 @@ namespace jetvale {
 
 class CMainFrame {
  public:
-  CMainFrame(Host& host, const std::string& assetDirectory, int scale);
+  CMainFrame(Host& host, const std::string& assetDirectory, const std::string& saveFolder, int scale);
 
   // Opens the window and starts the game; false with StartupError() when either fails.
   bool Create();

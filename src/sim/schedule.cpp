@@ -71,6 +71,18 @@ GateSearch FindGate(World& world, Airline& airline, int airportId, int firstSlot
   return last;
 }
 
+// Moves one end of the leg to `wanted` when that gate is the airline's and free for the slots.
+void TakeBackGate(World& world, int airlineIndex, int airportId, int firstSlot, int count, int holder, int wanted,
+                  int& gateNumber, GateHold& hold) {
+  if (wanted == gateNumber || wanted < 0 || wanted >= kGatesPerAirport) return;
+  const Gate& gate = world.AirportById(airportId).gates[static_cast<std::size_t>(wanted)];
+  if (gate.owner != airlineIndex || !SlotsFree(gate, firstSlot, count)) return;
+  Release(world, hold);
+  hold = GateHold{airportId, wanted, firstSlot, count, holder};
+  Reserve(world, hold);
+  gateNumber = wanted;
+}
+
 }  // namespace
 
 int ArrivalSlot(int departure, int miles, int type) {
@@ -121,6 +133,18 @@ int ScheduleLeg(World& world, int airlineIndex, int planeSlot, int legIndex, int
     case GateSearch::OthersGates: return kArrivalGatesTaken;
   }
   return kArrivalGatesTaken;
+}
+
+void RestoreLegGates(World& world, int airlineIndex, int planeSlot, int legIndex, int departureGate,
+                     int arrivalGate) {
+  Flight& leg = world.airlines[static_cast<std::size_t>(airlineIndex)]
+                    .planes[static_cast<std::size_t>(planeSlot)]
+                    .legs[static_cast<std::size_t>(legIndex)];
+  const int holder = LegKey(airlineIndex, planeSlot, legIndex);
+  TakeBackGate(world, airlineIndex, leg.origin, leg.departure - 2, kDepartureSlots, holder, departureGate,
+               leg.departureGate, leg.departureHold);
+  TakeBackGate(world, airlineIndex, leg.destination, leg.arrival - 1, kArrivalSlots, holder, arrivalGate,
+               leg.arrivalGate, leg.arrivalHold);
 }
 
 }  // namespace jetvale

@@ -21,4 +21,9 @@ int ArrivalSlot(int departure, int miles, int type);
 // A slot or airport id outside its table is refused as kNoDepartureGate with nothing changed.
 int ScheduleLeg(World& world, int airline, int planeSlot, int leg, int departure, int origin, int destination);
 
+// A leg of a loaded game takes back the gates the saved game names. The reservations made while playing are not
+// saved, so ScheduleLeg alone may find a lower gate free that was taken then; each named gate that the airline
+// owns and that is free for the leg's slots becomes the leg's again, reserved for it.
+void RestoreLegGates(World& world, int airline, int planeSlot, int leg, int departureGate, int arrivalGate);
+
 }  // namespace jetvale

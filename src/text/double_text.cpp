@@ -114,6 +114,21 @@ void IncrementDigits(std::string& digits) {
   digits.insert(digits.begin(), '1');
 }
 
+// Whether digits[0..kept) is rounded up on the digits after it: above half, or exactly half and odd.
+bool RoundsUp(const std::string& digits, int kept) {
+  const int size = static_cast<int>(digits.size());
+  if (kept < 0 || kept >= size) return false;
+  const char first = digits[static_cast<std::size_t>(kept)];
+  const bool lastKeptOdd = kept > 0 && (digits[static_cast<std::size_t>(kept - 1)] - '0') % 2 == 1;
+  // No trailing zeros: any digit after the first dropped one makes it more than half.
+  return first > '5' || (first == '5' && (size > kept + 1 || lastKeptOdd));
+}
+
+std::string WithoutTrailingZeros(std::string digits) {
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  return digits;
+}
+
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The decimal number written in `text`: its significant digits (at most kMaxParsedDigits, then a 1 standing
@@ -202,15 +217,39 @@ std::string FixedText(double value, int fractionDigits) {
   const int kept = exact.exponent + fractionDigits + 1;
   std::string whole = exact.digits.substr(0, static_cast<std::size_t>(std::clamp(kept, 0, size)));
   if (kept > size) whole += std::string(static_cast<std::size_t>(kept - size), '0');
-  if (kept >= 0 && kept < size) {
-    const char first = exact.digits[static_cast<std::size_t>(kept)];
-    const bool lastKeptOdd = !whole.empty() && (whole.back() - '0') % 2 == 1;
-    if (first > '5' || (first == '5' && (size > kept + 1 || lastKeptOdd))) IncrementDigits(whole);
-  }
+  if (RoundsUp(exact.digits, kept)) IncrementDigits(whole);
   const std::size_t fraction = static_cast<std::size_t>(fractionDigits);
   if (whole.size() <= fraction) whole.insert(0, fraction + 1 - whole.size(), '0');
   const std::size_t point = whole.size() - fraction;
   return sign + whole.substr(0, point) + (fraction > 0 ? "." + whole.substr(point) : "");
+}
+
+std::string GeneralText(double value, int significantDigits) {
+  if (std::isnan(value)) return "nan";
+  const std::string sign = std::signbit(value) ? "-" : "";
+  if (std::isinf(value)) return sign + "inf";
+  const ExactDigits exact = ExactDecimal(std::fabs(value));
+  const int count = std::clamp(significantDigits, 1, 767);
+  std::string digits = exact.digits.substr(0, static_cast<std::size_t>(count));
+  int exponent = exact.exponent;
+  if (RoundsUp(exact.digits, count)) {
+    IncrementDigits(digits);
+    // 9.99 -> 10.0: one digit too many, one power of ten higher.
+    if (static_cast<int>(digits.size()) > count) {
+      digits.pop_back();
+      ++exponent;
+    }
+  }
+  digits = WithoutTrailingZeros(digits);
+  if (exponent < -4 || exponent >= count) {
+    const std::string power = std::to_string(std::abs(exponent));
+    const std::string mantissa = digits.substr(0, 1) + (digits.size() > 1 ? "." + digits.substr(1) : "");
+    return sign + mantissa + (exponent < 0 ? "e-" : "e+") + (power.size() < 2 ? "0" : "") + power;
+  }
+  if (exponent < 0) return sign + "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+  const std::size_t whole = static_cast<std::size_t>(exponent) + 1;
+  if (digits.size() <= whole) return sign + digits + std::string(whole - digits.size(), '0');
+  return sign + digits.substr(0, whole) + "." + digits.substr(whole);
 }
 
 bool ParseDouble(std::string_view text, double& value) {

@@ -20,6 +20,11 @@ ExactDigits ExactDecimal(double magnitude);
 // infinities read "nan", "inf" and "-inf".
 std::string FixedText(double value, int fractionDigits);
 
+// `value` with `significantDigits` significant digits (1..767), exact ties to even, in printf's "%.*g" form: fixed
+// notation unless the exponent is below -4 or not below the digits, trailing zeros dropped ("0.1", "1e+22",
+// "-2.5e-07", "0"). With 17 digits every double reads back exactly. NaN and infinities as in FixedText.
+std::string GeneralText(double value, int significantDigits);
+
 // The whole text as a decimal number ("-12.5", "3e-7", ".5", "1."), correctly rounded to the nearest double,
 // ties to even; false when the text is anything else or the number is too large for a double. A number too
 // small for one reads as zero of its sign.

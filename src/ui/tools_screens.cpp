@@ -36,11 +36,7 @@ std::size_t SpeedIndex(int framesPerTick) {
   return 0;
 }
 
-// "Ok" of the Tools menu: the selected choice's command; with nothing selected the menu stays.
-void ToolsOk(Ui& ui) {
-  const GameWindow& menu = ui.windows[kToolsMenuWindow];
-  ui.command = menu.selectedItem == kNoSelection ? kCommandToolsMenu : menu.Item(menu.selectedItem).command;
-}
+void ToolsOk(Ui& ui) { ui.TakeMenuChoice(kToolsMenuWindow, kCommandToolsMenu); }
 
 void ShowNewGameMenu(Ui& ui) { ui.Show(kNewGameWindow); }
 void ShowSaveConfirm(Ui& ui) { ui.Show(kSaveGameWindow); }

@@ -15,6 +15,11 @@ void Ui::ShowMap() {
   Show(kToolbarWindow);
 }
 
+void Ui::TakeMenuChoice(int window, int menuCommand) {
+  const GameWindow& menu = windows[window];
+  command = menu.selectedItem == kNoSelection ? menuCommand : menu.Item(menu.selectedItem).command;
+}
+
 void Ui::ResetCursors() {
   planes.ResetCursors();
   draft.city = {};

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "gfx/gapi_surface.h"
+#include "gfx/host.h"
 #include "sim/game_state.h"
 #include "ui/game_window.h"
 #include "ui/map_view.h"
@@ -82,11 +83,15 @@ struct Ui {
   void Say(std::string text) { status.Set(std::move(text), kMessageFrames); }
   // Back to the plain map: nothing to do, the toolbar current.
   void ShowMap();
+  // "Ok" of a menu: the chosen choice's command becomes current; with nothing chosen the menu stays.
+  void TakeMenuChoice(int window, int menuCommand);
   // The cursors of every screen back to their start values, as the close command leaves them.
   void ResetCursors();
 
   GameState& game;
   CGapiSurface& screen;
+  Host* host = nullptr;    // the machine; its tick count seeds the random generator of a new clock
+  std::string saveFolder;  // where the saved game lies; the shell chooses it
   WindowTable windows;
   StatusMessage status;
   int command = kCommandToolsMenu;  // the program starts with the Tools menu open

@@ -11,6 +11,7 @@ namespace {
 
 constexpr int kFramesPerSecond = 30;
 constexpr const char* kAssetDirectory = "/assets";  // where the build packs the three bitmaps
+constexpr const char* kSaveFolder = "/save";        // mounted on IndexedDB by saved_game.js
 
 std::unique_ptr<jetvale::WebGame> game;
 std::string state;
@@ -36,7 +37,7 @@ EMSCRIPTEN_KEEPALIVE const char* jetvale_state() {
 }  // extern "C"
 
 int main() {
-  game = std::make_unique<jetvale::WebGame>(kAssetDirectory);
+  game = std::make_unique<jetvale::WebGame>(kAssetDirectory, kSaveFolder);
   if (!game->Open()) {
     std::fprintf(stderr, "jetvale: %s\n", game->StartupError().c_str());
     return 1;

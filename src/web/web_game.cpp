@@ -39,7 +39,8 @@ constexpr const char* kClosingLines[] = {
 
 }  // namespace
 
-WebGame::WebGame(const std::string& assetDirectory) : game_(host_, assetDirectory) {}
+WebGame::WebGame(const std::string& assetDirectory, const std::string& saveFolder)
+    : game_(host_, assetDirectory, saveFolder) {}
 
 bool WebGame::Open() { return game_.OpenDisplay(sink_); }
 

@@ -14,7 +14,8 @@ namespace jetvale {
 
 class WebGame {
  public:
-  explicit WebGame(const std::string& assetDirectory);
+  // `saveFolder` is where the page keeps am.txt in the browser's lasting storage.
+  WebGame(const std::string& assetDirectory, const std::string& saveFolder);
 
   // False with StartupError() when the display cannot open.
   bool Open();

@@ -24,7 +24,8 @@ class NoScreen final : public PresentSink {
 
 TEST(GameObject, ADisplayThatCannotOpenStartsNoThread) {
   VirtualHost host;
-  GameObject game(host, MakeTestAssets("jetvale_no_display"));
+  const std::string assets = MakeTestAssets("jetvale_no_display");
+  GameObject game(host, assets, assets);
   NoScreen screen;
   EXPECT_FALSE(game.Start(screen));
   EXPECT_EQ(game.IsRunning(), 0);
@@ -33,7 +34,8 @@ TEST(GameObject, ADisplayThatCannotOpenStartsNoThread) {
 
 TEST(GameObject, AMissingOrWrongBitmapEndsTheGameBeforeAnythingIsShown) {
   VirtualHost host;
-  GameObject missing(host, MakeTestAssets("jetvale_missing_map", &kMapBitmap));
+  const std::string missingMap = MakeTestAssets("jetvale_missing_map", &kMapBitmap);
+  GameObject missing(host, missingMap, missingMap);
   HeadlessSink sink;
   ASSERT_TRUE(missing.Start(sink));
   while (missing.IsRunning() == 1) std::this_thread::yield();
@@ -52,7 +54,8 @@ TEST(GameObject, AMissingOrWrongBitmapEndsTheGameBeforeAnythingIsShown) {
 
 TEST(GameObject, PauseHoldsTheFramesResumeGoesOnAndStopEndsAPausedThread) {
   VirtualHost host;
-  GameObject game(host, MakeTestAssets("jetvale_pause"));
+  const std::string assets = MakeTestAssets("jetvale_pause");
+  GameObject game(host, assets, assets);
   HeadlessSink sink;
   ASSERT_TRUE(game.Start(sink));
   WaitForFrames(sink, 3);

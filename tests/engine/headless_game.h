@@ -40,7 +40,10 @@ inline std::string MakeTestAssets(const std::string& name, const BitmapAsset* sk
 }
 
 struct HeadlessGame {
-  explicit HeadlessGame(const std::string& assetDirectory) : game(host, assetDirectory) { game.OpenDisplay(sink); }
+  // The saved game goes into the test's own folder, beside its bitmaps.
+  explicit HeadlessGame(const std::string& assetDirectory) : game(host, assetDirectory, assetDirectory) {
+    game.OpenDisplay(sink);
+  }
 
   void RunFrames(int count) {
     for (int i = 0; i < count; ++i) game.RunFrame();

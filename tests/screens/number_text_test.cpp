@@ -52,7 +52,7 @@ TEST(FormatMoney, EveryBoundItselfAndEverythingBeyondTheRangesReadsEmpty) {
 
 TEST(FormatMoney, MoneyJustAboveABoundRoundsUpIntoTheNextSuffix) {
   // Five digits leave room for a carry to 1000; three digits do not.
-  ExpectMoney({{999.995, "1.K"}, {9999.991, "10.K"}, {999999.98, "1000.K"}, {999.98, "1.e+03"}, {-999.98, "-1.e+03"}});
+  ExpectMoney({{999.995, "1.K"}, {9999.991, "10.K"}, {999999.98, "1000.K"}, {999.98, "1000."}, {999.5, "1000."}, {-999.98, "-1000."}, {999.49, "999."}});
 }
 
 TEST(FormatMoney, ScalesByMultiplyingSoTheLastBitDecidesTies) {

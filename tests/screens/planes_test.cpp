@@ -3,6 +3,7 @@
 
 #include "engine/headless_game.h"
 #include "screens/planes.h"
+#include "sim/fleet_operations.h"
 
 namespace jetvale {
 namespace {
@@ -150,6 +151,35 @@ TEST_F(PlanesScreens, DetailsOfAPlaneNeverRoutedShowEmptyRowsAndZeros) {
   EXPECT_EQ(details.Item(51).text, "0");
   Press(kPlaneDetailsWindow, "Ok");
   EXPECT_EQ(h.ui().currentWindow, kFleetListWindow);
+}
+
+// Atlanta-Charlotte, 196 miles, on a B 717-200 at default fares: each way 2 first, 7 business and 90 economy
+// passengers board (5 % of the origin's daily passengers, weighted by the destination). Fares at 0.2017 a mile plus
+// 36.88: 165.3629, 111.99308 and 76.4132. A trip burns 404 fuel units (2.06 each: 832.24), pays wages of
+// 2 x 125.3 + 2 x 637 + 1657 + 2 x 196 + 4 x 196 = 4357.6 and misc of 3104 + 0.000002825 x the plane's value.
+TEST_F(PlanesScreens, DetailsAfterADayShowEveryLegsMoneyPassengersAndTrips) {
+  h.game.Game().rivalsPlay = false;
+  ChooseAndPress(kPurchaseListWindow, 0, "Ok");
+  const std::array<RouteStop, 2> stops = {{{1, 40}, {10, 60}}};  // ATL at 10:00, CLT at 15:00
+  const std::array<LegFares, 2> fares = {DefaultFares(196), DefaultFares(196)};
+  ASSERT_TRUE(RoutePlane(h.game.Game().world, 0, 0, stops, fares));
+  h.RunFrames(288);
+  OpenFleetList();
+  ChooseAndPress(kFleetListWindow, 0, "Details");
+  const GameWindow& d = Window(kPlaneDetailsWindow);
+  const auto row = [&](int section, int leg) {
+    const int label = section * 13 + 1 + leg * 4;
+    return std::vector<std::string>{d.Item(label).text, d.Item(label + 1).text, d.Item(label + 2).text,
+                                    d.Item(label + 3).text};
+  };
+  using Row = std::vector<std::string>;
+  EXPECT_EQ(row(0, 0), (Row{"ATL-CLT", "331.", "784.", "6.88K"}));  // 330.7258, 783.95156, 6877.188
+  EXPECT_EQ(row(0, 1), (Row{"CLT-ATL", "331.", "784.", "6.88K"}));
+  EXPECT_EQ(row(1, 0), (Row{"ATL-CLT", "832.", "4.36K", "3.22K"}));
+  EXPECT_EQ(row(2, 0), (Row{"ATL-CLT", "2.", "7.", "90."}));
+  // 7991.87 earned against 8405.43 spent.
+  EXPECT_EQ(row(3, 0), (Row{"ATL-CLT", "-414.", "99.", "1."}));
+  EXPECT_EQ(row(3, 2), (Row{"", "", "", ""}));  // no third leg
 }
 
 }  // namespace

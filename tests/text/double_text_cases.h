@@ -31,6 +31,28 @@ inline constexpr FixedCase kFixedCases[] = {
     {std::numeric_limits<double>::quiet_NaN(), 2, "nan"},
 };
 
+struct GeneralCase {
+  double value;
+  int significantDigits;
+  const char* text;
+};
+
+// printf's %g: fixed from 1e-4 up to the digits, else an exponent of at least two digits.
+inline constexpr GeneralCase kGeneralCases[] = {
+    {0.1, 17, "0.10000000000000001"},
+    {0.1, 3, "0.1"},
+    {1e22, 17, "1e+22"},
+    {-2.5e-7, 17, "-2.4999999999999999e-07"},
+    {123456.0, 17, "123456"},
+    {0.0001, 1, "0.0001"},
+    {0.00001, 2, "1e-05"},
+    {99.95, 3, "100"},  // stored as 99.9500000000000028...
+    {999.5, 3, "1e+03"},  // an exact tie, to the even 1000
+    {0.0, 17, "0"},
+    {-0.0, 17, "-0"},
+    {1.0 / 3.0, 17, "0.33333333333333331"},
+};
+
 struct ParseCase {
   const char* text;
   bool accepted;

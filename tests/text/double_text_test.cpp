@@ -35,6 +35,17 @@ TEST(DoubleText, FixedTextsMatchTheSharedTable) {
   }
 }
 
+TEST(DoubleText, GeneralTextsMatchTheSharedTableAndReadBackExactly) {
+  for (const auto& entry : double_text_cases::kGeneralCases) {
+    EXPECT_EQ(GeneralText(entry.value, entry.significantDigits), entry.text) << entry.text;
+  }
+  for (const double value : {0.1, 1.0 / 3.0, 2.2250738585072014e-308, 5e-324, 1.7976931348623157e308, -460.5e6}) {
+    double back = 0;
+    ASSERT_TRUE(ParseDouble(GeneralText(value, 17), back));
+    EXPECT_EQ(back, value);
+  }
+}
+
 TEST(DoubleText, ParsedNumbersMatchTheSharedTable) {
   for (const auto& entry : double_text_cases::kParseCases) {
     double value = -1;

@@ -18,6 +18,15 @@ int main() {
       std::printf("FixedText gave \"%s\", expected \"%s\"\n", text.c_str(), entry.text);
     }
   }
+  for (const auto& entry : double_text_cases::kGeneralCases) {
+    const std::string text = GeneralText(entry.value, entry.significantDigits);
+    if (text == entry.text) {
+      ++passed;
+    } else {
+      ++failed;
+      std::printf("GeneralText gave \"%s\", expected \"%s\"\n", text.c_str(), entry.text);
+    }
+  }
   for (const auto& entry : double_text_cases::kParseCases) {
     double value = -1;
     const bool accepted = ParseDouble(entry.text, value);

@@ -50,6 +50,13 @@ async function pressKey(page, key, keyCode) {
   }
 }
 
+async function reload(page) {
+  await evaluate(page, 'location.reload()');
+  await sleep(0.2);
+  await waitFor(page, 'window.jetvaleFirstPicture !== undefined', 30);
+  await sleep(0.2);
+}
+
 // The canvas's RGBA bytes as a plain array.
 const canvasPixels = (page) => evaluate(page,
   'Array.from(document.getElementById("screen").getContext("2d").getImageData(0, 0, 320, 240).data)');
@@ -136,8 +143,41 @@ try {
   const bmp = await readFile(screenshot).catch(() => Buffer.alloc(0));
   check(bmp.length === 54 + 320 * 240 * 3 && bmp.toString('latin1', 0, 2) === 'BM', `F12 downloads backbuffer.bmp (${bmp.length} bytes)`);
 
+  // Save Game keeps the game in the browser: a reloaded page starts afresh and Load Game brings the plane back.
+  const toolsButton = [15, 135];  // the toolbar's Tools button
+  await tapPixel(page, ...toolsButton);
+  check(await tapItem(page, 'Save Game') && await tapItem(page, 'Ok') && await tapItem(page, 'Yes'), 'the game is saved');
+  const saved = await state(page);
+  await sleep(1);  // the page copies a new save to lasting storage within a second
+  await reload(page);
+  check((await state(page)).fleet === 0, 'a reloaded page starts a fresh game');
+  check(await tapItem(page, 'Load Game') && await tapItem(page, 'Ok') && await tapItem(page, 'Yes'), 'Load Game is chosen');
+  const loaded = await state(page);
+  check(loaded.fleet === 1 && loaded.balance === saved.balance,
+    `the saved game is back after a reload (fleet ${loaded.fleet}, ${loaded.balance} against ${saved.balance})`);
+
+  // The page's download button gives am.txt; loaded from a file it replaces whatever the browser kept.
+  await evaluate(page, 'document.getElementById("download-save").click()');
+  const download = join(scratch, 'am.txt');
+  for (let tries = 0; tries < 50 && !(await readdir(scratch)).includes('am.txt'); ++tries) await sleep(0.1);
+  await sleep(0.2);
+  const savedText = await readFile(download, 'latin1').catch(() => '');
+  check(savedText.length > 1000, `the download button gives am.txt (${savedText.length} bytes)`);
+  await reload(page);
+  check(await tapItem(page, 'New Game') && await tapItem(page, 'Ok'), 'a second new game');
+  check(await tapItem(page, 'Western Airlines') && await tapItem(page, 'Ok') && await tapItem(page, 'Cancel'), 'no plane is bought');
+  await tapPixel(page, ...toolsButton);
+  check(await tapItem(page, 'Save Game') && await tapItem(page, 'Ok') && await tapItem(page, 'Yes'), 'the empty game is saved');
+  const { root } = await page('DOM.getDocument');
+  const { nodeId } = await page('DOM.querySelector', { nodeId: root.nodeId, selector: '#upload-save' });
+  await page('DOM.setFileInputFiles', { nodeId, files: [download] });
+  await waitFor(page, 'document.getElementById("save-note").textContent.startsWith("Loaded")', 10);
+  await tapPixel(page, ...toolsButton);
+  check(await tapItem(page, 'Load Game') && await tapItem(page, 'Ok') && await tapItem(page, 'Yes'), 'the file is loaded');
+  check((await state(page)).fleet === 1, 'the game from the file has its plane');
+
   // Exit Game, Ok, Yes, then a tap: the closing picture instead of a closed tab.
-  await tapPixel(page, 15, 135);  // the toolbar's Tools button
+  await tapPixel(page, ...toolsButton);
   check(await tapItem(page, 'Exit Game') && await tapItem(page, 'Ok'), 'Exit Game is chosen');
   check(await tapItem(page, 'Yes'), 'the exit is confirmed');
   await tapPixel(page, 160, 120);

@@ -1,0 +1,94 @@
+// File access of the saved game. Writing uses the POSIX calls that make a replacement safe: a temporary file in
+// the same folder, fsync, rename.
+#include "save/save_file.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "save/game_reader.h"
+#include "save/game_writer.h"
+
+namespace jetvale {
+namespace {
+
+// Writes all of `text`, going on after short writes and interruptions.
+bool WriteAll(int descriptor, std::string_view text) {
+  while (!text.empty()) {
+    const ssize_t written = ::write(descriptor, text.data(), text.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    text.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return true;
+}
+
+// The folder's entry of the renamed file reaches the disk too; a failure here cannot undo the rename, and the
+// file is whole either way.
+void SyncFolder(const std::filesystem::path& folder) {
+  const int descriptor = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (descriptor < 0) return;
+  ::fsync(descriptor);
+  ::close(descriptor);
+}
+
+bool ReplaceFile(const std::filesystem::path& path, std::string_view text) {
+  std::string temporary = path.string();
+  temporary.append(".XXXXXX");
+  const int descriptor = ::mkstemp(temporary.data());
+  if (descriptor < 0) return false;
+  const bool written = WriteAll(descriptor, text) && ::fsync(descriptor) == 0;
+  const bool closed = ::close(descriptor) == 0;
+  if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
+    ::unlink(temporary.c_str());
+    return false;
+  }
+  SyncFolder(path.parent_path());
+  return true;
+}
+
+}  // namespace
+
+std::string PlayerDataFolder(const char* xdgDataHome, const char* home) {
+  if (xdgDataHome != nullptr && xdgDataHome[0] == '/') return (std::filesystem::path(xdgDataHome) / "jetvale").string();
+  if (home != nullptr && home[0] != '\0') {
+    return (std::filesystem::path(home) / ".local" / "share" / "jetvale").string();
+  }
+  return ".";
+}
+
+std::string SaveFilePath(const std::string& folder) { return (std::filesystem::path(folder) / kSaveFileName).string(); }
+
+bool SaveGameTo(const std::string& path, const GameState& game) {
+  const std::filesystem::path file(path);
+  std::error_code error;
+  if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), error);
+  if (error) return false;
+  return ReplaceFile(file, WriteSavedGame(game.world, game.clock));
+}
+
+bool LoadGameFrom(const std::string& path, GameState& game) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::ostringstream text;
+  text << in.rdbuf();
+  if (in.bad()) return false;
+
+  Random random(game.seed);
+  auto world = std::make_unique<World>(random);
+  GameClock clock = game.clock;
+  // str(), not view(): the browser build's C++ library has no view().
+  if (!ReadSavedGame(text.str(), *world, clock)) return false;
+  game.world = std::move(*world);
+  game.clock = clock;
+  return true;
+}
+
+}  // namespace jetvale

@@ -1,0 +1,27 @@
+// The saved game on disk: where "am.txt" lies, writing it without ever losing the last good save, reading it.
+#pragma once
+
+#include <string>
+
+#include "sim/game_state.h"
+
+namespace jetvale {
+
+constexpr const char* kSaveFileName = "am.txt";
+
+// The player's data folder: $XDG_DATA_HOME/jetvale, else $HOME/.local/share/jetvale; the current folder when
+// neither is set. Null or empty values count as unset; XDG_DATA_HOME must be an absolute path to count.
+std::string PlayerDataFolder(const char* xdgDataHome, const char* home);
+// The saved game's path inside `folder`.
+std::string SaveFilePath(const std::string& folder);
+
+// Writes the game to `path`, creating its folder when missing. The text goes to a new file beside it, is
+// flushed to the disk and then renamed over `path`, so a failure at any step leaves the old file as it was.
+bool SaveGameTo(const std::string& path, const GameState& game);
+
+// Replaces the world and clock of `game` by those of the file at `path`. The file is read into a world as
+// constructed from the game's seed, so nothing of the game before comes through, and is put in place only
+// when all of it is sound: on false `game` is exactly as it was.
+bool LoadGameFrom(const std::string& path, GameState& game);
+
+}  // namespace jetvale

@@ -1,0 +1,21 @@
+// Numbers as the saved game writes them and reads them back: one conversion each way, locale-free.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "text/double_text.h"
+
+namespace jetvale {
+
+// Appends the int in decimal, with a minus sign when negative.
+void AppendInt(std::string& out, int value);
+// Appends the double with 17 significant digits, which read back to the same double (at most 24 characters).
+void AppendDouble(std::string& out, double value);
+
+// The whole text as a decimal int; false for anything else (a sign, digits and nothing after them).
+bool ParseInt(std::string_view text, int& value);
+// Doubles are read back by ParseDouble of text/double_text.h: the whole text, correctly rounded, never NaN or
+// infinite.
+
+}  // namespace jetvale

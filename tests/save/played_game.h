@@ -1,0 +1,38 @@
+// A game played for a while: rivals flying, the player with planes on two- and three-leg trips, a sold middle
+// plane, loans with a free slot between them, and figures with fractions.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "cli/scripted_fleet.h"
+#include "cli/simulation_run.h"
+#include "finance/loans.h"
+#include "world/identities.h"
+#include "world/trade.h"
+
+namespace jetvale {
+
+inline void AddPlanes(GameState& game, const std::string& text) {
+  ScriptedPlanes planes;
+  std::string error;
+  ASSERT_TRUE(ParseScriptedPlanes(text, planes, error)) << error;
+  ASSERT_TRUE(AddScriptedPlanes(game, 0, planes, kPlaneSlots, error)) << error;
+}
+
+inline void PlayAWhile(GameState& game) {
+  AssignIdentities(game.world, kOceanAirways);
+  game.clock.Start();
+  AddPlanes(game, "3*A320:ATL@0800-ORD@1200");
+  AddPlanes(game, "B 757-200:JFK@0600-LAX@1400-ORD@2000");
+  Airline& player = game.world.Player();
+  TakeLoan(player, 0, 0.0501, 36, 25000000);
+  TakeLoan(player, 2, 0.0501, 120, 975000000);
+  RunDays(game, 45);
+  SellPlane(player, 1);
+  PayOffLoan(player, 0);
+  RunDays(game, 3);
+}
+
+}  // namespace jetvale

@@ -1,0 +1,98 @@
+// The saved game on disk: the player's folder, a save that fails without harm, a load that takes all or nothing.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "save/game_writer.h"
+#include "save/save_file.h"
+#include "save/played_game.h"
+
+namespace jetvale {
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path FreshFolder(const std::string& name) {
+  const fs::path folder = fs::temp_directory_path() / ("jetvale_save_" + name);
+  fs::remove_all(folder);
+  return folder;
+}
+
+std::string FileText(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+TEST(SaveFolder, TheGameKeepsItsSaveInThePlayersDataFolder) {
+  EXPECT_EQ(PlayerDataFolder("/data", "/home/pat"), "/data/jetvale");
+  EXPECT_EQ(PlayerDataFolder("", "/home/pat"), "/home/pat/.local/share/jetvale");
+  EXPECT_EQ(PlayerDataFolder("relative/path", "/home/pat"), "/home/pat/.local/share/jetvale");
+  EXPECT_EQ(PlayerDataFolder(nullptr, nullptr), ".");
+  EXPECT_EQ(SaveFilePath("/data/jetvale"), "/data/jetvale/am.txt");
+}
+
+TEST(SaveFile, SavingCreatesTheFolderAndReplacesTheOldSaveWhole) {
+  const fs::path folder = FreshFolder("replace") / "deeper";
+  GameState game(3);
+  ASSERT_TRUE(SaveGameTo(SaveFilePath(folder), game));
+  PlayAWhile(game);
+  ASSERT_TRUE(SaveGameTo(SaveFilePath(folder), game));
+  EXPECT_EQ(FileText(folder / "am.txt"), WriteSavedGame(game.world, game.clock));
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);  // no temporary left
+}
+
+TEST(SaveFile, ASaveThatCannotBeWrittenKeepsTheOldSave) {
+  const fs::path folder = FreshFolder("full");
+  GameState game(3);
+  ASSERT_TRUE(SaveGameTo(SaveFilePath(folder), game));
+  const std::string old = FileText(folder / "am.txt");
+  PlayAWhile(game);
+
+  // A disk that takes only 4 KiB more: the write fails half way, as on a full disk (even for root).
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit limit{};
+  getrlimit(RLIMIT_FSIZE, &limit);
+  const rlimit small{4096, limit.rlim_max};
+  setrlimit(RLIMIT_FSIZE, &small);
+  const bool saved = SaveGameTo(SaveFilePath(folder), game);
+  setrlimit(RLIMIT_FSIZE, &limit);
+  EXPECT_FALSE(saved);
+  EXPECT_EQ(FileText(folder / "am.txt"), old);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+
+  // A folder that cannot be made: a file stands where it would be.
+  std::ofstream(folder / "taken") << "x";
+  EXPECT_FALSE(SaveGameTo(SaveFilePath(folder / "taken"), game));
+}
+
+TEST(SaveFile, ALoadTakesTheWholeFileOrLeavesTheGameAsItWas) {
+  const fs::path folder = FreshFolder("load");
+  GameState saved(3);
+  PlayAWhile(saved);
+  ASSERT_TRUE(SaveGameTo(SaveFilePath(folder), saved));
+
+  GameState game(3);
+  game.world.airlines[2].planes[40].inUse = 1;  // left over from an earlier game; the file does not list it
+  game.world.AirportById(1).legsInto[0] = 7;
+  ASSERT_TRUE(LoadGameFrom(SaveFilePath(folder), game));
+  EXPECT_EQ(WriteSavedGame(game.world, game.clock), WriteSavedGame(saved.world, saved.clock));
+  EXPECT_EQ(game.world.airlines[2].planes[40].inUse, 0);
+  EXPECT_EQ(game.world.AirportById(1).legsInto[0], 2);  // ATL-ORD and back, flown by two planes
+
+  const std::string before = WriteSavedGame(game.world, game.clock);
+  std::string damaged = FileText(folder / "am.txt");
+  damaged.resize(damaged.size() / 2 + 3);
+  std::ofstream(folder / "am.txt", std::ios::binary) << damaged;
+  EXPECT_FALSE(LoadGameFrom(SaveFilePath(folder), game));
+  EXPECT_FALSE(LoadGameFrom(SaveFilePath(folder / "missing"), game));
+  EXPECT_EQ(WriteSavedGame(game.world, game.clock), before);
+}
+
+}  // namespace
+}  // namespace jetvale

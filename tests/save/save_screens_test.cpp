@@ -1,0 +1,107 @@
+// Save Game and Load Game played through taps: the messages, the restarted clock and screens, the fleet list.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "engine/headless_game.h"
+#include "save/save_file.h"
+#include "save/played_game.h"
+
+namespace jetvale {
+namespace {
+
+constexpr int kSaveChoice = 1;
+constexpr int kLoadChoice = 5;
+constexpr int kMenuOk = 11;
+constexpr int kYes = 1;
+
+class SaveScreens : public ::testing::Test {
+ protected:
+  void Confirm(int choice, int window) {
+    h.TapItem(kToolbarWindow, 3);  // the tools button
+    h.TapItem(kToolsMenuWindow, choice);
+    h.TapItem(kToolsMenuWindow, kMenuOk);
+    h.RunFrames(1);
+    ASSERT_EQ(h.ui().currentWindow, window);
+    h.TapItem(window, kYes);
+  }
+  std::string SaveFile() { return SaveFilePath(folder); }
+
+  const std::string folder = MakeTestAssets("jetvale_save_screens");
+  HeadlessGame h{folder};
+  GameState& game = h.game.Game();
+};
+
+TEST_F(SaveScreens, SavingAndLoadingBringBackThePlayersGameWithTheScreensAtTheirStart) {
+  h.TapItem(kToolsMenuWindow, 10);  // "Cancel": the toolbar is current again
+  h.RunFrames(1);
+  PlayAWhile(game);
+  const std::string tag = game.world.Player().planes[3].tag;
+  Confirm(kSaveChoice, kSaveGameWindow);
+  EXPECT_EQ(h.ui().status.text, "Game saved");
+  EXPECT_EQ(h.ui().command, 0);
+  EXPECT_EQ(h.ui().currentWindow, kToolbarWindow);
+
+  SellPlane(game.world.Player(), 0);
+  game.world.Player().balance = 1;
+  game.clock.day = 28;
+  h.ui().map.viewX = 400;
+  h.ui().finance.statementAirline = 2;
+  h.ui().finance.loanMillions = 500;
+  h.ui().planes.fleetListStart = 8;
+  h.ui().draft.city = {1, 2, 3};
+  h.ui().airports.gate = 7;
+  Confirm(kLoadChoice, kLoadGameWindow);
+  EXPECT_EQ(h.ui().status.text, "Game Loaded");
+  EXPECT_EQ(h.ui().command, 0);
+  EXPECT_EQ(h.ui().currentWindow, kToolbarWindow);
+  EXPECT_EQ(game.world.Player().planes[0].inUse, 1);
+  EXPECT_EQ(game.world.Player().planes[3].tag, tag);
+  EXPECT_NE(game.world.Player().balance, 1);
+  EXPECT_EQ(game.clock.day, 18);  // the saved date
+  EXPECT_EQ(game.clock.running, 1);
+  // The fleet list in slot order, the sold slot 1 left out; View Loans on the remaining loan in slot 2.
+  EXPECT_EQ(h.ui().planes.fleetCount, 3);
+  EXPECT_EQ(h.ui().planes.fleetOrder[0], 0);
+  EXPECT_EQ(h.ui().planes.fleetOrder[1], 2);
+  EXPECT_EQ(h.ui().planes.fleetOrder[2], 3);
+  EXPECT_EQ(h.ui().finance.selectedLoan, 2);
+  EXPECT_EQ(h.ui().planes.fleetListStart, 0);
+  EXPECT_EQ(h.ui().map.viewX, 180);
+  EXPECT_EQ(h.ui().finance.statementAirline, 0);
+  EXPECT_EQ(h.ui().finance.loanMillions, 25);
+  EXPECT_EQ(h.ui().draft.city[0], 0);
+  EXPECT_EQ(h.ui().airports.gate, 0);
+}
+
+TEST_F(SaveScreens, ABadOrMissingFileKeepsTheGameButRestartsTheClock) {
+  h.TapItem(kToolsMenuWindow, 10);
+  h.RunFrames(1);
+  PlayAWhile(game);
+  h.ui().planes.fleetOrder[0] = 3;  // bought in another order than the slots'
+  h.ui().planes.fleetOrder[1] = 0;
+  h.ui().planes.fleetOrder[2] = 2;
+  h.ui().planes.fleetCount = 3;
+  const std::int32_t balance = game.world.Player().balance;
+  std::ofstream(SaveFile(), std::ios::binary) << "AIRPORT_CITY\n1\nBALANCE\n";
+  Confirm(kLoadChoice, kLoadGameWindow);
+  EXPECT_EQ(h.ui().status.text, "Error during load");
+  EXPECT_EQ(game.world.Player().balance, balance);
+  EXPECT_EQ(game.world.Player().planes[3].inUse, 1);
+  EXPECT_EQ(h.ui().planes.fleetOrder[0], 3);
+  EXPECT_EQ(h.ui().planes.fleetCount, 3);
+  EXPECT_EQ(game.clock.day, 1);
+  EXPECT_EQ(game.clock.hour, 1);
+  EXPECT_EQ(game.clock.running, 1);
+
+  std::filesystem::remove(SaveFile());
+  Confirm(kLoadChoice, kLoadGameWindow);
+  EXPECT_EQ(h.ui().status.text, "Error during load");
+  EXPECT_EQ(game.world.Player().balance, balance);
+  h.RunFrames(1);
+  EXPECT_EQ(h.game.DateText(), "Jan-1 Year 1 Mon");
+}
+
+}  // namespace
+}  // namespace jetvale
