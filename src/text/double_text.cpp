@@ -16,6 +16,7 @@ constexpr std::uint64_t kDecimalBase = 1000000000;  // nine digits a limb, for p
 constexpr std::uint64_t kBinaryBase = std::uint64_t{1} << 32;
 constexpr std::uint32_t kFivePower13 = 1220703125;  // the largest power of five below 2^32
 constexpr int kMaxParsedDigits = 800;               // more than any halfway point between two doubles needs
+constexpr int kMaxSignificantDigits = 767;  // every finite double is exact within this many
 constexpr int kMantissaBits = 53;
 constexpr int kLowestBinaryPlace = -1074;  // the weight of the smallest subnormal's bit
 
@@ -229,7 +230,7 @@ std::string GeneralText(double value, int significantDigits) {
   const std::string sign = std::signbit(value) ? "-" : "";
   if (std::isinf(value)) return sign + "inf";
   const ExactDigits exact = ExactDecimal(std::fabs(value));
-  const int count = std::clamp(significantDigits, 1, 767);
+  const int count = std::clamp(significantDigits, 1, kMaxSignificantDigits);
   std::string digits = exact.digits.substr(0, static_cast<std::size_t>(count));
   int exponent = exact.exponent;
   if (RoundsUp(exact.digits, count)) {
