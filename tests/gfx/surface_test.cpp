@@ -95,6 +95,9 @@ TEST(Surface, TextDrawsFontGlyphsCellByCellAndATabAsABlank) {
     }
   }
   EXPECT_GT(lit, 4);
+  CGapiSurface blank = Solid(8, 10, kBlack);
+  blank.DrawTextW(0, 0, " ", kWhite, 0);
+  for (const Color c : blank.Pixels()) EXPECT_EQ(c, kBlack);  // a blank has no ink
 }
 
 TEST(Surface, ShadowedTextKeepsItsInkOnTopOfItsShadow) {
