@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "gfx/gapi_display.h"
+#include "gfx/gapi_input.h"
 
 namespace jetvale {
 namespace {
@@ -49,6 +50,14 @@ TEST(Display, OpensInLandscapeAndFlipShowsTheBackBuffer) {
   RefusingSink none;
   EXPECT_TRUE(GapiFailed(refused.OpenDisplay(none, 18)));
   EXPECT_EQ(refused.OpenError(), "no screen here");
+}
+
+TEST(Input, TheKeyListPutsTheTwoCloseKeysAndTheScreenshotKeyWhereTheWindowLooks) {
+  KeyList list;
+  ASSERT_EQ(CGapiInput{}.GetKeyList(list), kGapiOk);
+  EXPECT_EQ(list.keys[0], 0x1B);  // Escape closes
+  EXPECT_EQ(list.keys[5], 0x51);  // so does Q
+  EXPECT_EQ(list.keys[7], 0x7B);  // F12 saves a screenshot
 }
 
 TEST(Display, ResultCodesAreTheLibrarysNumbers) {

@@ -21,6 +21,8 @@ TEST(FrameTimer, WaitsOutTheRestOfTheFrameAndRestartsAfterALateOne) {
   EXPECT_EQ(host.NowMicroseconds(), 83333);  // no wait
   EXPECT_EQ(timer.WaitForNextFrame(), kGapiOk);
   EXPECT_EQ(host.NowMicroseconds(), 83333 + 33333);  // one period after the late frame, no rush
+  host.Sleep(2);  // milliseconds
+  EXPECT_EQ(host.NowMicroseconds(), 83333 + 33333 + 2000);
 }
 
 TEST(FrameExchange, TheWindowGetsTheNewestFrameOnceAndBuffersAreNeverShared) {

@@ -36,6 +36,7 @@ TEST(Surface, BlitCopiesOnlyTheSourceRectangle) {
   EXPECT_EQ(screen.GetPixel(5, 5), kGreen);
   EXPECT_EQ(screen.GetPixel(6, 6), kBlue);
   EXPECT_EQ(screen.GetPixel(7, 7), kBlack);
+  EXPECT_EQ(screen.GetPixel(5, 7), kBlack);  // two rows only, although the rectangle starts at row 3
 }
 
 TEST(Surface, BadSourceRectanglesAndSurfacesAreRefusedWithTheirCodes) {
@@ -51,6 +52,9 @@ TEST(Surface, BadSourceRectanglesAndSurfacesAreRefusedWithTheirCodes) {
 }
 
 TEST(Surface, ColourKeyedBlitSkipsMagentaOnlyWhenAsked) {
+  // The game's colours: red in the low byte, blue in the high; magenta is red and blue at full.
+  EXPECT_EQ(kMagenta, 0xFF00FFu);
+  EXPECT_EQ(MakeColor(255, 0, 255), kMagenta);
   CGapiSurface sprite = Solid(3, 1, kMagenta);
   sprite.SetPixel(1, 0, kYellow);
   sprite.SetColorKey(kMagenta);
@@ -95,6 +99,9 @@ TEST(Surface, TextDrawsFontGlyphsCellByCellAndATabAsABlank) {
     }
   }
   EXPECT_GT(lit, 4);
+  CGapiSurface blank = Solid(8, 10, kBlack);
+  blank.DrawTextW(0, 0, " ", kWhite, 0);
+  for (const Color c : blank.Pixels()) EXPECT_EQ(c, kBlack);  // a blank has no ink
 }
 
 TEST(Surface, ShadowedTextKeepsItsInkOnTopOfItsShadow) {
@@ -138,6 +145,9 @@ TEST(Surface, LinesIncludeBothEndsAndPixelsOutsideAreIgnored) {
   }
   EXPECT_EQ(screen.SetPixel(9, 9, kRed), kGapiOk);
   EXPECT_EQ(screen.DrawLine(0, 0, 1, 1, kRed, 3), kGapiInvalidParams);
+  CGapiSurface empty;
+  EXPECT_EQ(empty.DrawLine(0, 0, 1, 1, kRed, 0), kGapiNotInitialized);
+  EXPECT_EQ(empty.SetPixel(0, 0, kRed), kGapiNotInitialized);
 }
 
 }  // namespace

@@ -35,6 +35,7 @@ TEST(Airports, DailyPassengersAndTrafficWeightsComeFromTheYearlyFigures) {
   EXPECT_EQ(world.AirportById(0).info, nullptr);
   // Ids from outside the game: only 1..52 are airports; anything else reads the empty slot 0.
   EXPECT_FALSE(IsValidAirportId(0));
+  EXPECT_TRUE(IsValidAirportId(1));
   EXPECT_TRUE(IsValidAirportId(52));
   EXPECT_FALSE(IsValidAirportId(53));
   EXPECT_EQ(world.AirportById(53).info, nullptr);
@@ -51,6 +52,7 @@ TEST(Airports, DailyPassengersAndTrafficWeightsComeFromTheYearlyFigures) {
 TEST(AircraftTypes, TheRegionalJetGoesFurthestOnAFuelUnitAndTheA380Least) {
   EXPECT_NEAR(kAircraftTypes[12].MilesPerFuelUnit(), 1.1978, 1e-4);  // 1320 / 1102
   EXPECT_NEAR(kAircraftTypes[11].MilesPerFuelUnit(), 0.0977, 1e-4);  // 8000 / 81900
+  EXPECT_TRUE(IsValidAircraftType(0));
   EXPECT_TRUE(IsValidAircraftType(12));
   EXPECT_FALSE(IsValidAircraftType(13));
   EXPECT_FALSE(IsValidAircraftType(-1));
