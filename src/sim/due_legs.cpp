@@ -2,6 +2,7 @@
 #include "sim/due_legs.h"
 
 #include <algorithm>
+#include <bit>
 
 #include "sim/flight_state.h"
 
@@ -24,21 +25,24 @@ int NextTimeTest(const Plane& plane) {
   }
 }
 
+namespace {
+
+int KeyBit(PlaneKey key) { return key.airline * kPlaneSlots + key.slot; }
+
+}  // namespace
+
 void DueLegs::Rebuild(const World& world) {
-  for (auto& planes : due_) planes.clear();
+  due_ = {};
   for (int airline = 0; airline < kAirlineCount; ++airline) {
-    for (int slot = 0; slot < kPlaneSlots; ++slot) {
-      const int next = NextTimeTest(world.airlines[static_cast<std::size_t>(airline)].planes[static_cast<std::size_t>(slot)]);
-      // Keys come in increasing order, so appending keeps every list sorted.
-      if (next != kNeverDue) due_[static_cast<std::size_t>(next)].push_back({airline, slot});
-    }
+    for (int slot = 0; slot < kPlaneSlots; ++slot) File(world, {airline, slot});
   }
 }
 
 const std::vector<PlaneKey>& DueLegs::Take(int slot) {
   taken_.clear();
-  // Swapping hands the lists' storage back and forth, so a running game stops allocating.
-  if (slot >= 0 && slot < kQuarterSlotsPerDay) std::swap(taken_, due_[static_cast<std::size_t>(slot)]);
+  if (slot < 0 || slot >= kQuarterSlotsPerDay) return taken_;
+  AppendKeys(due_[static_cast<std::size_t>(slot)], taken_);
+  due_[static_cast<std::size_t>(slot)] = {};
   return taken_;
 }
 
@@ -46,9 +50,24 @@ void DueLegs::File(const World& world, PlaneKey key) {
   const int next =
       NextTimeTest(world.airlines[static_cast<std::size_t>(key.airline)].planes[static_cast<std::size_t>(key.slot)]);
   if (next == kNeverDue) return;
-  std::vector<PlaneKey>& planes = due_[static_cast<std::size_t>(next)];
-  const auto place = std::lower_bound(planes.begin(), planes.end(), key);
-  if (place == planes.end() || *place != key) planes.insert(place, key);
+  const int bit = KeyBit(key);
+  due_[static_cast<std::size_t>(next)][static_cast<std::size_t>(bit / kWordBits)] |= std::uint64_t{1} << (bit % kWordBits);
+}
+
+std::vector<PlaneKey> DueLegs::At(int slot) const {
+  std::vector<PlaneKey> keys;
+  if (slot >= 0 && slot < kQuarterSlotsPerDay) AppendKeys(due_[static_cast<std::size_t>(slot)], keys);
+  return keys;
+}
+
+void DueLegs::AppendKeys(const PlaneBits& planes, std::vector<PlaneKey>& keys) {
+  for (std::size_t word = 0; word < planes.size(); ++word) {
+    // Lowest bit first: keys in increasing order.
+    for (std::uint64_t bits = planes[word]; bits != 0; bits &= bits - 1) {
+      const int bit = static_cast<int>(word) * kWordBits + std::countr_zero(bits);
+      keys.push_back({bit / kPlaneSlots, bit % kPlaneSlots});
+    }
+  }
 }
 
 }  // namespace jetvale

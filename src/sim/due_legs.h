@@ -4,6 +4,7 @@
 
 #include <array>
 #include <compare>
+#include <cstdint>
 #include <vector>
 
 #include "world/world.h"
@@ -24,7 +25,8 @@ struct PlaneKey {
   auto operator<=>(const PlaneKey&) const = default;
 };
 
-// The planes due at each quarter hour, each list in key order without repeats. An entry that no longer matches
+// The planes due at each quarter hour, as one bit per plane slot, so a plane is filed once and read in key
+// order. An entry that no longer matches
 // its plane (a plane sold or rescheduled since) costs one look and is dropped when the plane is filed again; a
 // plane missing from its list would not fly, so whatever changes a leg's times outside the flight cycle sets
 // World::schedulesChanged and the index is rebuilt from the world before the next pass.
@@ -36,11 +38,16 @@ class DueLegs {
   const std::vector<PlaneKey>& Take(int slot);
   // Files the plane under its next time test, unless it is there already or never due.
   void File(const World& world, PlaneKey key);
-  // The planes filed under `slot` (0..95), in key order.
-  const std::vector<PlaneKey>& At(int slot) const { return due_[static_cast<std::size_t>(slot)]; }
+  // The planes filed under `slot`, in key order.
+  std::vector<PlaneKey> At(int slot) const;
 
  private:
-  std::array<std::vector<PlaneKey>, kQuarterSlotsPerDay> due_{};
+  static constexpr int kWordBits = 64;
+  using PlaneBits = std::array<std::uint64_t, (kAirlineCount * kPlaneSlots + kWordBits - 1) / kWordBits>;
+  // Appends the planes of `planes` to `keys`, in key order.
+  static void AppendKeys(const PlaneBits& planes, std::vector<PlaneKey>& keys);
+
+  std::array<PlaneBits, kQuarterSlotsPerDay> due_{};
   std::vector<PlaneKey> taken_;
 };
 
