@@ -94,7 +94,8 @@ void GameObject::DrawMap() {
 void GameObject::AdvanceSimulation() {
   frameCounter_ += 1;
   if (frameCounter_ % ui_.gameSpeed != 0) return;
-  timeText_ = SimulateTick(game_);
+  SimulateTick(game_);
+  timeText_ = game_.clock.TimeText();
   dateText_ = game_.clock.DateText();
 }
 

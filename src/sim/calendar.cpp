@@ -17,14 +17,13 @@ void StartNewDay(World& world) {
   }
 }
 
-std::string AdvanceClock(GameState& game) {
-  ClockTick tick = game.clock.Tick();
+void AdvanceClock(GameState& game) {
+  const ClockTick tick = game.clock.Tick();
   if (tick.midnight) StartNewDay(game.world);
   // The tick has already turned the calendar; the loan payments of the new month's first day belong to the
   // year that is closing, so they come before the roll-over.
   if (tick.monthEnded) MonthlyLoanPayments(game.world);
   if (tick.yearEnded) YearEndRollOver(game.world);
-  return std::move(tick.timeText);
 }
 
 }  // namespace jetvale

@@ -29,6 +29,18 @@ void FinishTrip(World& world, int airline, Plane& plane, int planeSlot, int legI
   plane.currentLeg = legIndex + 1 > plane.legCount - 1 ? 0 : legIndex + 1;
 }
 
+// Steps the plane's current leg. Legs in index order: a leg that finishes hands over to the next, which may
+// step in the same pass.
+void StepPlane(World& world, int slotNow, int airline, int slot) {
+  const Plane& plane = world.airlines[static_cast<std::size_t>(airline)].planes[static_cast<std::size_t>(slot)];
+  if (plane.inUse != 1) return;
+  for (int leg = 0; leg < std::min(plane.legCount, kLegSlots); ++leg) {
+    if (plane.legs[static_cast<std::size_t>(leg)].active == 1 && leg == plane.currentLeg) {
+      StepLeg(world, slotNow, airline, slot, leg);
+    }
+  }
+}
+
 }  // namespace
 
 void StepLeg(World& world, int slotNow, int airline, int planeSlot, int legIndex) {
@@ -66,17 +78,14 @@ void RunFlightCycle(GameState& game) {
   if (game.clock.running != 1) return;
   game.clock.ticksToday += 1;
   const int slotNow = game.clock.QuarterSlot();
-  for (int airline = 0; airline < kAirlineCount; ++airline) {
-    for (int slot = 0; slot < kPlaneSlots; ++slot) {
-      Plane& plane = game.world.airlines[static_cast<std::size_t>(airline)].planes[static_cast<std::size_t>(slot)];
-      if (plane.inUse != 1) continue;
-      // Legs in index order: a leg that finishes hands over to the next, which may step in the same pass.
-      for (int leg = 0; leg < std::min(plane.legCount, kLegSlots); ++leg) {
-        if (plane.legs[static_cast<std::size_t>(leg)].active == 1 && leg == plane.currentLeg) {
-          StepLeg(game.world, slotNow, airline, slot, leg);
-        }
-      }
-    }
+  if (game.world.schedulesChanged) {
+    game.dueLegs.Rebuild(game.world);
+    game.world.schedulesChanged = false;
+  }
+  // Only the planes due now can change; they come in airline and slot order, as the rotation steps them.
+  for (const PlaneKey& key : game.dueLegs.Take(slotNow)) {
+    StepPlane(game.world, slotNow, key.airline, key.slot);
+    game.dueLegs.File(game.world, key);
   }
   if (game.clock.newDay == 1 && game.rivalsPlay) {
     for (int airline = 1; airline < kAirlineCount; ++airline) RivalDailyStep(game.world, game.random, airline);

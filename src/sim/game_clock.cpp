@@ -55,8 +55,13 @@ ClockTick GameClock::Tick() {
     newDay = 1;
   }
   if (dayOfWeek > 6) dayOfWeek = 0;
-  tick.timeText = TwoDigits(hour).substr(0, 2) + ":" + TwoDigits(minute) + " ";
   return tick;
+}
+
+std::string GameClock::TimeText() const {
+  std::string text = TwoDigits(hour).substr(0, 2);
+  text.append(":").append(TwoDigits(minute)).append(" ");
+  return text;
 }
 
 std::string GameClock::DateText() const {

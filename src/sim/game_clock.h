@@ -13,7 +13,6 @@ constexpr int kTicksPerDay = 288;
 
 // What a tick crossed besides five minutes; the caller runs the matching world work.
 struct ClockTick {
-  std::string timeText;     // "HH:MM " as the status line shows it
   bool midnight = false;    // a new day began
   bool monthEnded = false;  // and with it a new month
   bool yearEnded = false;   // and with it a new year
@@ -31,8 +30,10 @@ struct GameClock {
   int ticksToday = 0;
 
   void Start() { running = 1; }
-  // Advances five minutes and returns the time text with what the tick crossed.
+  // Advances five minutes and tells what the tick crossed.
   ClockTick Tick();
+  // "01:05 " as the status line shows it; built only when read, as a headless run never reads it.
+  std::string TimeText() const;
   // "Jan-1 Year 1 Mon"
   std::string DateText() const;
   // The quarter hour of the day, 0..95.

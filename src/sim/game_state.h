@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "sim/due_legs.h"
 #include "sim/game_clock.h"
 #include "world/random.h"
 #include "world/world.h"
@@ -24,6 +25,7 @@ struct GameState {
   Random random;
   GameClock clock;
   World world;
+  DueLegs dueLegs;  // rebuilt from the world whenever world.schedulesChanged is set
   bool rivalsPlay = true;  // false leaves airlines 1..3 idle, for runs that study the player's fleet alone
 };
 

@@ -103,6 +103,7 @@ int ScheduleLeg(World& world, int airlineIndex, int planeSlot, int legIndex, int
   Airline& airline = world.airlines[static_cast<std::size_t>(airlineIndex)];
   Plane& plane = airline.planes[static_cast<std::size_t>(planeSlot)];
   Flight& leg = plane.legs[static_cast<std::size_t>(legIndex)];
+  world.schedulesChanged = true;
 
   // What the leg held under its old times and airports is freed first, whatever the new search finds.
   Release(world, leg.departureHold);

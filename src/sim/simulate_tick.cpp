@@ -6,10 +6,9 @@
 
 namespace jetvale {
 
-std::string SimulateTick(GameState& game) {
-  std::string timeText = AdvanceClock(game);
+void SimulateTick(GameState& game) {
+  AdvanceClock(game);
   RunFlightCycle(game);
-  return timeText;
 }
 
 }  // namespace jetvale

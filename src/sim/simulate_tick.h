@@ -1,14 +1,11 @@
 // One step of the game clock as the frame loop and the headless simulator both take it.
 #pragma once
 
-#include <string>
-
 #include "sim/game_state.h"
 
 namespace jetvale {
 
 // The clock's tick with its midnight, month-end and year-end work, then one pass of the flight cycle.
-// Returns the time text for the status line.
-std::string SimulateTick(GameState& game);
+void SimulateTick(GameState& game);
 
 }  // namespace jetvale

@@ -25,6 +25,9 @@ struct World {
   RegistrationPool registrations;
   std::array<Airline, kAirlineCount> airlines;
   std::array<DecisionSequence, kAirlineCount> decisions{};  // rows of the program-run airlines
+  // Set when a leg's times change outside the flight cycle (scheduling) and by building a world; the flight
+  // cycle then re-reads every plane before its next pass.
+  bool schedulesChanged = true;
 };
 
 }  // namespace jetvale

@@ -150,6 +150,36 @@ TEST_F(Flying, LegsAroundMidnightBoardTheEveningBeforeAndLandAfterIt) {
   EXPECT_EQ(Leg(1).state, kInTheAir);  // the second return left at 23:30
 }
 
+TEST_F(Flying, ALandingHandsOverToABoardingInTheSamePass) {
+  // Back to Charlotte 10:00 -> 10:30, settled at 10:45, the slot in which boarding opens for 11:15.
+  Fly({{40, kAtlanta, kCharlotte}, {45, kCharlotte, kAtlanta}});
+  RunTo(10, 45);
+  EXPECT_EQ(Leg(0).timesFlown, 1);
+  EXPECT_EQ(Leg(1).state, kBoardingOpen);
+  RunTo(10, 50);
+  EXPECT_EQ(Leg(1).state, kBoarded);
+}
+
+TEST_F(Flying, PlanesRescheduledSoldOrRestartedBetweenTicksFlyByTheirNewState) {
+  Fly({{40, kAtlanta, kCharlotte}});
+  RunTo(9, 0);
+  ScheduleLeg(game.world, 0, 0, 0, 38, kAtlanta, kCharlotte);  // now 09:30: boarding opens at 09:00
+  RunTo(9, 10);
+  EXPECT_EQ(Leg(0).state, kBoarded);
+  RunTo(9, 30);
+  EXPECT_EQ(Leg(0).state, kInTheAir);
+  SellPlane(Player(), 0);  // in the air: a sold plane steps no more, nor does a new one with no legs yet
+  BuyPlane(Player(), 0, 0);
+  RunTo(11, 0);
+  EXPECT_EQ(Leg(0).state, kInTheAir);
+  EXPECT_EQ(Leg(0).timesFlown, 0);
+
+  game.Restart();  // a new world, and with it new planes to fly
+  Fly({{44, kAtlanta, kChicago}});  // 11:00: boarding at 10:30 and 10:35
+  RunTo(10, 35);
+  EXPECT_EQ(Leg(0).state, kBoarded);
+}
+
 TEST_F(Flying, AStoppedClockMovesNothing) {
   Fly({{40, kAtlanta, kChicago}});
   Plane0().legCount = 1;

@@ -20,11 +20,12 @@ TEST(GameClock, ANewGameStartsAt0100OnMondayTheFirstOfJanuary) {
   EXPECT_EQ(clock.DateText(), "Jan-1 Year 1 Mon");
   EXPECT_EQ(clock.QuarterSlot(), 4);
   const ClockTick tick = clock.Tick();
-  EXPECT_EQ(tick.timeText, "01:05 ");
+  EXPECT_EQ(clock.TimeText(), "01:05 ");
   EXPECT_FALSE(tick.midnight);
   EXPECT_EQ(clock.newDay, 1);  // the program-run airlines act on the very first tick
   for (int i = 0; i < 11; ++i) clock.Tick();
-  EXPECT_EQ(clock.Tick().timeText, "02:05 ");
+  clock.Tick();
+  EXPECT_EQ(clock.TimeText(), "02:05 ");
   EXPECT_EQ(clock.QuarterSlot(), 8);
 }
 
@@ -35,7 +36,8 @@ TEST(GameClock, MidnightStartsTheNextDayAndAgesOnlyPlanesInUse) {
   game.clock.newDay = 0;
   game.clock.ticksToday = 287;
   RunToLastTickOf(game, 1, 1);
-  EXPECT_EQ(AdvanceClock(game), "00:00 ");
+  AdvanceClock(game);
+  EXPECT_EQ(game.clock.TimeText(), "00:00 ");
   EXPECT_EQ(game.clock.DateText(), "Jan-2 Year 1 Tue");
   EXPECT_EQ(game.clock.ticksToday, 0);
   EXPECT_EQ(game.clock.newDay, 1);

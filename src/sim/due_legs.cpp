@@ -1,0 +1,73 @@
+// Which planes are due when: a leg's state names the time it waits for, and only the current leg steps.
+#include "sim/due_legs.h"
+
+#include <algorithm>
+#include <bit>
+
+#include "sim/flight_state.h"
+
+namespace jetvale {
+
+int NextTimeTest(const Plane& plane) {
+  if (plane.inUse != 1 || plane.currentLeg < 0 || plane.currentLeg >= std::min(plane.legCount, kLegSlots)) {
+    return kNeverDue;
+  }
+  const Flight& leg = plane.legs[static_cast<std::size_t>(plane.currentLeg)];
+  if (leg.active != 1) return kNeverDue;
+  switch (leg.state) {
+    case kWaitingForBoarding:
+    case kBoardingOpen: return SlotOfDay(leg.departure - 2);
+    case kBoarded: return SlotOfDay(leg.departure);
+    case kInTheAir: return SlotOfDay(leg.arrival - 1);
+    case kApproaching: return SlotOfDay(leg.arrival);
+    case kLanded: return SlotOfDay(leg.arrival + 1);
+    default: return kNeverDue;
+  }
+}
+
+namespace {
+
+int KeyBit(PlaneKey key) { return key.airline * kPlaneSlots + key.slot; }
+
+}  // namespace
+
+void DueLegs::Rebuild(const World& world) {
+  due_ = {};
+  for (int airline = 0; airline < kAirlineCount; ++airline) {
+    for (int slot = 0; slot < kPlaneSlots; ++slot) File(world, {airline, slot});
+  }
+}
+
+const std::vector<PlaneKey>& DueLegs::Take(int slot) {
+  taken_.clear();
+  if (slot < 0 || slot >= kQuarterSlotsPerDay) return taken_;
+  AppendKeys(due_[static_cast<std::size_t>(slot)], taken_);
+  due_[static_cast<std::size_t>(slot)] = {};
+  return taken_;
+}
+
+void DueLegs::File(const World& world, PlaneKey key) {
+  const int next =
+      NextTimeTest(world.airlines[static_cast<std::size_t>(key.airline)].planes[static_cast<std::size_t>(key.slot)]);
+  if (next == kNeverDue) return;
+  const int bit = KeyBit(key);
+  due_[static_cast<std::size_t>(next)][static_cast<std::size_t>(bit / kWordBits)] |= std::uint64_t{1} << (bit % kWordBits);
+}
+
+std::vector<PlaneKey> DueLegs::At(int slot) const {
+  std::vector<PlaneKey> keys;
+  if (slot >= 0 && slot < kQuarterSlotsPerDay) AppendKeys(due_[static_cast<std::size_t>(slot)], keys);
+  return keys;
+}
+
+void DueLegs::AppendKeys(const PlaneBits& planes, std::vector<PlaneKey>& keys) {
+  for (std::size_t word = 0; word < planes.size(); ++word) {
+    // Lowest bit first: keys in increasing order.
+    for (std::uint64_t bits = planes[word]; bits != 0; bits &= bits - 1) {
+      const int bit = static_cast<int>(word) * kWordBits + std::countr_zero(bits);
+      keys.push_back({bit / kPlaneSlots, bit % kPlaneSlots});
+    }
+  }
+}
+
+}  // namespace jetvale

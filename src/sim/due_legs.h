@@ -1,0 +1,54 @@
+// An index of planes by the quarter hour of their current leg's next time test, so a tick visits only the
+// planes that can change on it.
+#pragma once
+
+#include <array>
+#include <compare>
+#include <cstdint>
+#include <vector>
+
+#include "world/world.h"
+
+namespace jetvale {
+
+constexpr int kNeverDue = -1;
+
+// The quarter hour of the day (0..95) at which the plane's current leg can next change state, or kNeverDue when
+// no leg of the plane can step: a slot not in use, a current leg outside its legs, an inactive leg, an unknown
+// state.
+int NextTimeTest(const Plane& plane);
+
+// A plane slot of the world; keys in increasing order are the order the flight cycle steps planes in.
+struct PlaneKey {
+  int airline = 0;
+  int slot = 0;
+  auto operator<=>(const PlaneKey&) const = default;
+};
+
+// The planes due at each quarter hour, as one bit per plane slot, so a plane is filed once and read in key
+// order. An entry that no longer matches
+// its plane (a plane sold or rescheduled since) costs one look and is dropped when the plane is filed again; a
+// plane missing from its list would not fly, so whatever changes a leg's times outside the flight cycle sets
+// World::schedulesChanged and the index is rebuilt from the world before the next pass.
+class DueLegs {
+ public:
+  // Files every plane of the world under its next time test.
+  void Rebuild(const World& world);
+  // Takes the planes filed under `slot` out of the index. The list stays valid until the next Take.
+  const std::vector<PlaneKey>& Take(int slot);
+  // Files the plane under its next time test, unless it is there already or never due.
+  void File(const World& world, PlaneKey key);
+  // The planes filed under `slot`, in key order.
+  std::vector<PlaneKey> At(int slot) const;
+
+ private:
+  static constexpr int kWordBits = 64;
+  using PlaneBits = std::array<std::uint64_t, (kAirlineCount * kPlaneSlots + kWordBits - 1) / kWordBits>;
+  // Appends the planes of `planes` to `keys`, in key order.
+  static void AppendKeys(const PlaneBits& planes, std::vector<PlaneKey>& keys);
+
+  std::array<PlaneBits, kQuarterSlotsPerDay> due_{};
+  std::vector<PlaneKey> taken_;
+};
+
+}  // namespace jetvale

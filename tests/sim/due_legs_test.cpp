@@ -1,0 +1,101 @@
+// The index of due planes: which quarter hour each leg state waits for, and how planes are filed and taken.
+#include <gtest/gtest.h>
+
+#include "sim/due_legs.h"
+#include "sim/flight_cycle.h"
+#include "sim/flight_state.h"
+#include "sim/schedule.h"
+#include "world/trade.h"
+
+namespace jetvale {
+namespace {
+
+constexpr int kAtlanta = 1;
+constexpr int kCharlotte = 10;
+
+class DuePlanes : public ::testing::Test {
+ protected:
+  DuePlanes() {
+    for (int slot : {0, 4}) {
+      BuyPlane(Player(), slot, 0);  // B 717-200; Atlanta to Charlotte is 196 miles, two quarter hours
+      ScheduleLeg(game.world, 0, slot, 0, 40, kAtlanta, kCharlotte);
+      Plane(slot).legCount = 1;
+    }
+  }
+  Airline& Player() { return game.world.airlines[0]; }
+  jetvale::Plane& Plane(int slot) { return Player().planes[static_cast<std::size_t>(slot)]; }
+  Flight& Leg0() { return Plane(0).legs[0]; }
+
+  GameState game{3};
+};
+
+TEST_F(DuePlanes, EachStateWaitsForItsOwnQuarterHourFoldedIntoTheDay) {
+  ASSERT_EQ(Leg0().arrival, 42);
+  const std::pair<int, int> expected[] = {{kWaitingForBoarding, 38}, {kBoardingOpen, 38}, {kBoarded, 40},
+                                          {kInTheAir, 41},           {kApproaching, 42},  {kLanded, 43}};
+  for (const auto& [state, slot] : expected) {
+    Leg0().state = state;
+    EXPECT_EQ(NextTimeTest(Plane(0)), slot) << "state " << state;
+    // The leg step moves on at that quarter hour and at no other.
+    for (int now = 0; now < kQuarterSlotsPerDay; ++now) {
+      GameState copy = game;
+      StepLeg(copy.world, now, 0, 0, 0);
+      EXPECT_EQ(copy.world.airlines[0].planes[0].legs[0].state != state, now == slot) << state << " at " << now;
+    }
+  }
+  Leg0().departure = 1;  // boards at 23:45 the day before
+  Leg0().state = kWaitingForBoarding;
+  EXPECT_EQ(NextTimeTest(Plane(0)), 95);
+  Leg0().arrival = 100;  // lands at 01:00 the next day, settled at 01:15
+  Leg0().state = kLanded;
+  EXPECT_EQ(NextTimeTest(Plane(0)), 5);
+}
+
+TEST_F(DuePlanes, APlaneThatCannotStepIsNeverDue) {
+  Leg0().state = 5;  // not a state of the leg step
+  EXPECT_EQ(NextTimeTest(Plane(0)), kNeverDue);
+  Leg0().state = kBoarded;
+  Leg0().active = 0;
+  EXPECT_EQ(NextTimeTest(Plane(0)), kNeverDue);
+  Leg0().active = 1;
+  Plane(0).currentLeg = 1;  // past its single leg
+  EXPECT_EQ(NextTimeTest(Plane(0)), kNeverDue);
+  Plane(0).currentLeg = -1;
+  EXPECT_EQ(NextTimeTest(Plane(0)), kNeverDue);
+  Plane(0).currentLeg = 0;
+  Plane(0).legCount = 0;
+  EXPECT_EQ(NextTimeTest(Plane(0)), kNeverDue);
+  Plane(0).legCount = 1;
+  EXPECT_EQ(NextTimeTest(Plane(0)), 40);
+  SellPlane(Player(), 0);
+  EXPECT_EQ(NextTimeTest(Plane(0)), kNeverDue);
+}
+
+TEST_F(DuePlanes, PlanesAreFiledInSlotOrderOnceAndTakenOut) {
+  DueLegs due;
+  due.Rebuild(game.world);
+  const std::vector<PlaneKey> both = {{0, 0}, {0, 4}};
+  const std::vector<PlaneKey> firstOnly = {{0, 0}};
+  const std::vector<PlaneKey> secondOnly = {{0, 4}};
+  EXPECT_EQ(due.At(38), both);
+  EXPECT_TRUE(due.At(40).empty());
+  due.File(game.world, {0, 4});  // already there: not twice
+  due.File(game.world, {0, 0});
+  EXPECT_EQ(due.At(38), both);
+  EXPECT_EQ(due.Take(38), both);
+  EXPECT_TRUE(due.At(38).empty());
+  EXPECT_TRUE(due.Take(96).empty());
+  EXPECT_TRUE(due.Take(-1).empty());
+  Plane(4).legs[0].state = kBoarded;
+  due.File(game.world, {0, 4});
+  due.File(game.world, {0, 0});  // filed after a plane with a higher slot, listed before it
+  EXPECT_EQ(due.At(40), secondOnly);
+  EXPECT_EQ(due.At(38), firstOnly);
+  SellPlane(Player(), 0);
+  due.Rebuild(game.world);
+  EXPECT_TRUE(due.At(38).empty());
+  EXPECT_EQ(due.At(40), secondOnly);
+}
+
+}  // namespace
+}  // namespace jetvale
