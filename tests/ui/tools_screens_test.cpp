@@ -97,7 +97,8 @@ TEST_F(ToolsScreens, TheSpeedChangesOnlyWithOkAndTheOptionsShowItsName) {
   h.TapItem(kOptionsWindow, 2);
   EXPECT_EQ(speedText(), "MEDIUM");
   h.TapItem(kOptionsWindow, 4);  // "->", faster
-  h.TapItem(kOptionsWindow, 4);
+  EXPECT_EQ(speedText(), "FAST");
+  h.TapItem(kOptionsWindow, 4);  // "FAST" stays
   EXPECT_EQ(speedText(), "FAST");
   h.TapItem(kOptionsWindow, 2);
   h.TapItem(kOptionsWindow, 6);  // "Ok"
@@ -126,8 +127,13 @@ TEST_F(ToolsScreens, ThePadAndTheArrowKeysScrollTheMapAndTheCentreSwitchesFastMo
   Open(kPadCentreItem);
   EXPECT_EQ(h.ui().map.fast, 1);
   h.RunFrames(1);  // the mark is drawn with the map, before the tap's command is dispatched
-  EXPECT_EQ(h.Pixel(13, 212), kRed);  // the mark on the pad's centre
+  // The mark on the pad's centre: a red square of 2 x 3 with darker edges.
+  for (const auto& [x, y] : {std::pair{13, 212}, {14, 212}, {13, 213}, {14, 213}, {13, 214}, {14, 214}}) {
+    EXPECT_EQ(h.Pixel(x, y), kRed) << x << "," << y;
+  }
+  for (const auto& [x, y] : {std::pair{12, 213}, {12, 214}, {13, 215}, {14, 215}}) EXPECT_EQ(h.Pixel(x, y), 65u);
   EXPECT_EQ(h.Pixel(15, 213), 150u);
+  EXPECT_EQ(h.Pixel(15, 214), 150u);
   h.game.ScrollKey(kScrollUp);
   h.RunFrames(90);
   EXPECT_EQ(h.ui().map.viewY, 100 - 100);  // 50 steps of two, then the top edge
