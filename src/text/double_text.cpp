@@ -221,8 +221,9 @@ std::string FixedText(double value, int fractionDigits) {
   if (RoundsUp(exact.digits, kept)) IncrementDigits(whole);
   const std::size_t fraction = static_cast<std::size_t>(fractionDigits);
   if (whole.size() <= fraction) whole.insert(0, fraction + 1 - whole.size(), '0');
-  const std::size_t point = whole.size() - fraction;
-  return sign + whole.substr(0, point) + (fraction > 0 ? "." + whole.substr(point) : "");
+  // Appended piece by piece: GCC 12 at -O3 misreads `"." + string` as an overlapping copy (-Wrestrict).
+  if (fraction > 0) whole.insert(whole.size() - fraction, 1, '.');
+  return sign + whole;
 }
 
 std::string GeneralText(double value, int significantDigits) {
@@ -244,7 +245,8 @@ std::string GeneralText(double value, int significantDigits) {
   digits = WithoutTrailingZeros(digits);
   if (exponent < -4 || exponent >= count) {
     const std::string power = std::to_string(std::abs(exponent));
-    const std::string mantissa = digits.substr(0, 1) + (digits.size() > 1 ? "." + digits.substr(1) : "");
+    std::string mantissa = digits;
+    if (mantissa.size() > 1) mantissa.insert(1, 1, '.');
     return sign + mantissa + (exponent < 0 ? "e-" : "e+") + (power.size() < 2 ? "0" : "") + power;
   }
   if (exponent < 0) return sign + "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
