@@ -25,11 +25,11 @@ struct PlaneKey {
   auto operator<=>(const PlaneKey&) const = default;
 };
 
-// The planes due at each quarter hour, as one bit per plane slot, so a plane is filed once and read in key
-// order. An entry that no longer matches
-// its plane (a plane sold or rescheduled since) costs one look and is dropped when the plane is filed again; a
-// plane missing from its list would not fly, so whatever changes a leg's times outside the flight cycle sets
-// World::schedulesChanged and the index is rebuilt from the world before the next pass.
+// The planes due at each quarter hour, one bit per plane slot, so a plane is filed once and read in key order.
+// An entry that no longer matches its plane (a plane sold or rescheduled since) costs one look and is dropped
+// when the plane is filed again; a plane missing from its list would not fly, so whatever changes a leg's times
+// outside the flight cycle sets World::schedulesChanged and the index is rebuilt from the world before the next
+// pass.
 class DueLegs {
  public:
   // Files every plane of the world under its next time test.

@@ -16,7 +16,7 @@ constexpr int kCharlotte = 10;
 class DuePlanes : public ::testing::Test {
  protected:
   DuePlanes() {
-    for (int slot : {0, 4}) {
+    for (int slot : {0, 64}) {
       BuyPlane(Player(), slot, 0);  // B 717-200; Atlanta to Charlotte is 196 miles, two quarter hours
       ScheduleLeg(game.world, 0, slot, 0, 40, kAtlanta, kCharlotte);
       Plane(slot).legCount = 1;
@@ -74,27 +74,38 @@ TEST_F(DuePlanes, APlaneThatCannotStepIsNeverDue) {
 TEST_F(DuePlanes, PlanesAreFiledInSlotOrderOnceAndTakenOut) {
   DueLegs due;
   due.Rebuild(game.world);
-  const std::vector<PlaneKey> both = {{0, 0}, {0, 4}};
+  const std::vector<PlaneKey> both = {{0, 0}, {0, 64}};
   const std::vector<PlaneKey> firstOnly = {{0, 0}};
-  const std::vector<PlaneKey> secondOnly = {{0, 4}};
+  const std::vector<PlaneKey> secondOnly = {{0, 64}};
   EXPECT_EQ(due.At(38), both);
   EXPECT_TRUE(due.At(40).empty());
-  due.File(game.world, {0, 4});  // already there: not twice
+  due.File(game.world, {0, 64});  // already there: not twice
   due.File(game.world, {0, 0});
   EXPECT_EQ(due.At(38), both);
   EXPECT_EQ(due.Take(38), both);
   EXPECT_TRUE(due.At(38).empty());
   EXPECT_TRUE(due.Take(96).empty());
   EXPECT_TRUE(due.Take(-1).empty());
-  Plane(4).legs[0].state = kBoarded;
-  due.File(game.world, {0, 4});
+  Plane(64).legs[0].state = kBoarded;
+  due.File(game.world, {0, 64});
   due.File(game.world, {0, 0});  // filed after a plane with a higher slot, listed before it
   EXPECT_EQ(due.At(40), secondOnly);
   EXPECT_EQ(due.At(38), firstOnly);
   SellPlane(Player(), 0);
+  Plane(64).legs[0].state = kWaitingForBoarding;
+  ScheduleLeg(game.world, 0, 64, 0, 2, kAtlanta, kCharlotte);  // leaves at 00:30, boards at midnight
   due.Rebuild(game.world);
   EXPECT_TRUE(due.At(38).empty());
-  EXPECT_EQ(due.At(40), secondOnly);
+  EXPECT_TRUE(due.At(40).empty());
+  EXPECT_EQ(due.At(0), secondOnly);
+  EXPECT_TRUE(due.At(-1).empty());
+  EXPECT_TRUE(due.At(96).empty());
+  BuyPlane(game.world.airlines[3], 98, 0);  // the last plane slot of the world
+  ScheduleLeg(game.world, 3, 98, 0, 2, kAtlanta, kCharlotte);
+  game.world.airlines[3].planes[98].legCount = 1;
+  due.Rebuild(game.world);
+  const std::vector<PlaneKey> withTheLast = {{0, 64}, {3, 98}};
+  EXPECT_EQ(due.At(0), withTheLast);
 }
 
 }  // namespace
