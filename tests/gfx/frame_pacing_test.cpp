@@ -44,3 +44,18 @@ TEST(FrameExchange, TheWindowGetsTheNewestFrameOnceAndBuffersAreNeverShared) {
 
 }  // namespace
 }  // namespace jetvale
+
+namespace jetvale {
+namespace {
+
+// The real machine's clock counts from the host's start, so frame times are small numbers that cannot overflow.
+TEST(SystemHost, ItsClockStartsNearZeroAndNeverGoesBack) {
+  SystemHost host;
+  const std::int64_t first = host.NowMicroseconds();
+  EXPECT_GE(first, 0);
+  EXPECT_LT(first, 60'000'000);  // a minute: far more than constructing it takes, far less than a machine's uptime
+  EXPECT_GE(host.NowMicroseconds(), first);
+}
+
+}  // namespace
+}  // namespace jetvale
