@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/replay_run.h"
 #include "cli/simulation_run.h"
 
 int main(int argc, char** argv) {
@@ -17,6 +18,13 @@ int main(int argc, char** argv) {
   if (options.help) {
     std::fputs(jetvale::kSimUsage, stdout);
     return 0;
+  }
+  if (!options.replayFile.empty()) {
+    std::string report;
+    const bool played = jetvale::PlayReplayFile(options, report, error);
+    std::fputs(report.c_str(), stdout);
+    if (!played) std::fprintf(stderr, "jetvale-sim: %s\n", error.c_str());
+    return played ? 0 : 1;
   }
   jetvale::GameState game(options.seed);
   if (!jetvale::StartSimulation(options, game, error)) {

@@ -47,6 +47,7 @@ std::string LoanSummary(const GameState& game) {
 
 const char* const kSimUsage =
     "usage: jetvale-sim [--seed N] [--days D] [--plane ROUTE]... [--no-rivals] [--load FILE] [--save FILE]\n"
+    "       jetvale-sim --replay FILE [--shot FRAME]... [--shots FOLDER]\n"
     "Runs a new game headless, as fast as the machine allows, and prints a summary.\n"
     "  --seed N      seed of the random generator (default 1); the same seed gives the same output\n"
     "  --days D      game days to run (default 30)\n"
@@ -57,9 +58,15 @@ const char* const kSimUsage =
     "  --no-rivals   the three program-run airlines stay idle\n"
     "  --load FILE   start from this saved game instead of a new game (its registrations come from --seed)\n"
     "  --save FILE   save the game to this file when the run ends, in the game's saved-game format\n"
+    "  --replay FILE play a replay the desktop game recorded (F9 writes replay.txt beside the saved game),\n"
+    "                frame by frame with the game's bitmaps, and print the summary of the game it ends in\n"
+    "  --shot FRAME  replay: also keep the picture after this frame (the recorded F12 presses are kept anyway)\n"
+    "  --shots DIR   replay: the folder for the pictures, frame-NNNNNN.bmp (default: the current folder)\n"
     "The summary goes to standard output; the simulated ticks per second to standard error.\n";
 
 bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, std::string& error) {
+  bool usesReplay = false;
+  bool usesScript = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& option = args[i];
     if (option == "--help" || option == "-h") {
@@ -70,7 +77,8 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
       options.rivals = false;
       continue;
     }
-    if (option != "--seed" && option != "--days" && option != "--plane" && option != "--load" && option != "--save") {
+    if (option != "--seed" && option != "--days" && option != "--plane" && option != "--load" && option != "--save" &&
+        option != "--replay" && option != "--shot" && option != "--shots") {
       error = "unknown option '" + option + "'";
       return false;
     }
@@ -87,6 +95,14 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
       error = "--days takes a whole number from 0 to " + std::to_string(kMaxDays) + ", not '" + value + "'";
       return false;
     }
+    std::int64_t frame = 0;
+    if (option == "--shot" && (!ParseNumber(value, frame) || frame < 1)) {
+      error = "--shot takes a frame number from 1, not '" + value + "'";
+      return false;
+    }
+    if (option == "--shot") options.shotFrames.push_back(frame);
+    if (option == "--shots") options.shotFolder = value;
+    if (option == "--replay") options.replayFile = value;
     if (option == "--load") options.loadFile = value;
     if (option == "--save") options.saveFile = value;
     if (option == "--plane") {
@@ -94,6 +110,13 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
       if (!ParseScriptedPlanes(value, planes, error)) return false;
       options.fleet.push_back(planes);
     }
+    // A replay is the whole game: nothing of a scripted run goes with it, and pictures need a replay.
+    const bool replayOption = option == "--replay" || option == "--shot" || option == "--shots";
+    (replayOption ? usesReplay : usesScript) = true;
+  }
+  if (usesReplay && (usesScript || !options.rivals || options.replayFile.empty())) {
+    error = "--shot and --shots go with --replay, which takes no other option";
+    return false;
   }
   return true;
 }
@@ -124,10 +147,13 @@ bool FinishSimulation(const SimOptions& options, const GameState& game, std::str
 }
 
 std::string Summary(const GameState& game, const SimOptions& options) {
+  return "Jetvale simulation, seed " + std::to_string(options.seed) + ", " + std::to_string(options.days) +
+         " days\n" + GameSummary(game);
+}
+
+std::string GameSummary(const GameState& game) {
   const GameClock& clock = game.clock;
-  std::string out = "Jetvale simulation, seed " + std::to_string(options.seed) + ", " + std::to_string(options.days) +
-                    " days\n" + clock.DateText() + ", " + TwoDigits(clock.hour) + ":" + TwoDigits(clock.minute) +
-                    "\n\n";
+  std::string out = clock.DateText() + ", " + TwoDigits(clock.hour) + ":" + TwoDigits(clock.minute) + "\n\n";
   out += "airline                balance  planes   trips  passengers\n";
   for (const Airline& airline : game.world.airlines) {
     // 64 bits: a long run of a full fleet carries more passengers than an int holds.

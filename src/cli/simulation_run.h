@@ -16,6 +16,9 @@ struct SimOptions {
   bool rivals = true;  // airlines 1..3 play their strategies
   std::string loadFile;  // a saved game to start from instead of a new game
   std::string saveFile;  // where to save the game when the run ends
+  std::string replayFile;               // a recorded replay to play instead of a new game
+  std::vector<std::int64_t> shotFrames;  // replay: frames whose picture is kept besides the recorded shots
+  std::string shotFolder = ".";         // replay: where the pictures go
   bool help = false;
 };
 
@@ -34,5 +37,7 @@ bool FinishSimulation(const SimOptions& options, const GameState& game, std::str
 // Date, and for every airline its balance, fleet, trips, passengers, current-year ledger and loans.
 // Same game, same text.
 std::string Summary(const GameState& game, const SimOptions& options);
+// The same without the headline.
+std::string GameSummary(const GameState& game);
 
 }  // namespace jetvale

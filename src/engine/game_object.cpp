@@ -2,6 +2,7 @@
 #include "engine/game_object.h"
 
 #include "finance/finance_screens.h"
+#include "save/save_file.h"
 #include "save/save_screens.h"
 #include "screens/airports.h"
 #include "screens/planes.h"
@@ -12,12 +13,14 @@
 namespace jetvale {
 
 GameObject::GameObject(Host& host, std::string assetDirectory, std::string saveFolder)
-    : host_(host),
+    : host_(host, record_.tickCounts),
       assetDirectory_(std::move(assetDirectory)),
-      frameTimer_(host),
-      game_(host.TickCount()),
+      frameTimer_(host_),
+      game_(host_.TickCount()),
       ui_(game_, backBuffer_) {
-  ui_.host = &host;
+  ui_.host = &host_;
+  // A replay starts from the saved game that lies on disk now; "Load Game" may read it.
+  if (std::string saved; ReadWholeFile(SaveFilePath(saveFolder), saved)) record_.savedGame = std::move(saved);
   ui_.saveFolder = std::move(saveFolder);
   for (const auto routes : {ToolbarRoutes(), ToolsScreenRoutes(), PlanesRoutes(), ScheduleEditorRoutes(),
                              AirportScreenRoutes(), FinanceScreenRoutes(), SaveScreenRoutes()}) {
@@ -26,6 +29,12 @@ GameObject::GameObject(Host& host, std::string assetDirectory, std::string saveF
 }
 
 GameObject::~GameObject() { Stop(); }
+
+void GameObject::SetStartSpeed(int framesPerTick) {
+  ui_.gameSpeed = framesPerTick;
+  ui_.pendingGameSpeed = framesPerTick;
+  record_.gameSpeed = framesPerTick;
+}
 
 bool GameObject::OpenDisplay(PresentSink& window) {
   display_.SetDisplayMode(displayMode_);

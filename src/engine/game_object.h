@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "engine/input_queue.h"
+#include "engine/replay.h"
 #include "gfx/gapi_display.h"
 #include "gfx/gapi_surface.h"
 #include "gfx/gapi_timer.h"
@@ -18,6 +19,7 @@
 namespace jetvale {
 
 constexpr const char* kScreenshotFile = "backbuffer.bmp";
+constexpr const char* kReplayFile = "replay.txt";  // in the save folder
 constexpr int kCommandSlots = 1000;  // command ids are 0..999
 
 class GameObject {
@@ -29,6 +31,8 @@ class GameObject {
   GameObject(const GameObject&) = delete;
   GameObject& operator=(const GameObject&) = delete;
 
+  // Before Start: the game speed the program starts with (the player's last choice).
+  void SetStartSpeed(int framesPerTick);
   // Window thread. Opens the display on `window` and starts the game thread; false if either fails.
   bool Start(PresentSink& window);
   // Opens the display without a game thread, for whoever drives RunFrame itself (tests, tools).
@@ -40,6 +44,8 @@ class GameObject {
   void Stop();
   int IsRunning() const { return running_.load(); }
   void RequestScreenshot() { screenshotRequested_.store(1); }
+  // Any thread: the next frame writes everything played so far to kReplayFile in the save folder.
+  void RequestReplay() { replayRequested_.store(1); }
   // Window thread: a stylus tap in portrait screen coordinates, tested against the current window by the next
   // frame's dispatch step (or this frame's, if it has not run yet).
   void Tap(int portraitX, int portraitY) { input_.Push({InputKind::Tap, portraitX, portraitY}); }
@@ -60,6 +66,10 @@ class GameObject {
   const CGapiSurface& BackBuffer() const { return backBuffer_; }
   const std::string& TimeText() const { return timeText_; }
   const std::string& DateText() const { return dateText_; }
+  // Frames begun since the program started; the first frame is frame 1.
+  std::int64_t FramesRun() const { return framesRun_; }
+  // What a replay of this game holds so far (its frame count is set when it is written).
+  const Replay& Recording() const { return record_; }
 
  private:
   void GameThreadMain();
@@ -67,17 +77,20 @@ class GameObject {
   void DrawMap();
   void AdvanceSimulation();
   void DrawClockAndBalance();
+  void TakeRequests();
   void ApplyInput();
   void Dispatch();
   void DrawTitleAndBorders(int width, int height);
 
-  Host& host_;
+  Replay record_;        // game thread, once started
+  RecordingHost host_;   // the machine, its tick counts recorded
   std::string assetDirectory_;
 
   // Shared with the window thread.
   std::atomic<int> running_{0};
   std::atomic<int> paused_{0};
   std::atomic<int> screenshotRequested_{0};
+  std::atomic<int> replayRequested_{0};
   InputQueue input_;
 
   std::thread thread_;
@@ -89,6 +102,7 @@ class GameObject {
   std::string startupError_;
 
   // Kept by the frame function.
+  std::int64_t framesRun_ = 0;
   std::int64_t frameCounter_ = 0;  // frames drawn while the clock runs; never reset, never overflows
   std::string timeText_;
   std::string dateText_;

@@ -1,9 +1,11 @@
 // One frame, top to bottom: picture, map, clock, status line, the current screen, title and borders, flip, wait.
 #include <array>
+#include <filesystem>
 #include <utility>
 
 #include "engine/bitmap_assets.h"
 #include "engine/game_object.h"
+#include "save/save_file.h"
 #include "screens/number_text.h"
 #include "sim/simulate_tick.h"
 #include "ui/plane_sprites.h"
@@ -28,8 +30,8 @@ void GameObject::RunFrame() {
   int width = display_.GetWidth();
   int height = display_.GetHeight();
 
-  // Taken and cleared in one step, so a key pressed during the save is not lost; a failed save is not retried.
-  if (screenshotRequested_.exchange(0) == 1) backBuffer_.SaveSurface(kScreenshotFile);
+  framesRun_ += 1;
+  TakeRequests();
 
   if (setupNeeded_ == 1) {
     if (!SetUpDisplay()) return;
@@ -54,6 +56,19 @@ void GameObject::RunFrame() {
 
   if (display_.Flip() == kGapiBackBufferLost) display_.GetBackBuffer(backBuffer_);
   if (frameTimer_.WaitForNextFrame() == kGapiFrameLate) host_.Sleep(1);
+}
+
+// Requests are taken and cleared in one step, so a key pressed during a save is not lost; a failed save is not
+// retried. The screenshot holds the last frame's picture, and the replay says so.
+void GameObject::TakeRequests() {
+  if (screenshotRequested_.exchange(0) == 1) {
+    backBuffer_.SaveSurface(kScreenshotFile);
+    if (framesRun_ > 1) record_.steps.push_back({framesRun_ - 1, ReplayAction::Screenshot, 0, 0});
+  }
+  if (replayRequested_.exchange(0) == 1) {
+    record_.frames = framesRun_ - 1;
+    WriteFileSafely((std::filesystem::path(ui_.saveFolder) / kReplayFile).string(), FormatReplay(record_));
+  }
 }
 
 // The first frame opens the back buffer and loads the bitmaps. A bitmap that cannot be used ends the
@@ -111,11 +126,14 @@ void GameObject::ApplyInput() {
   InputEvent event;
   while (input_.Pop(event)) {
     if (event.kind == InputKind::ScrollKey) {
+      record_.steps.push_back({framesRun_, ReplayAction::Scroll, event.a, 0});
       ui_.map.StartScroll(event.a);
       continue;
     }
-    HitTest(ui_.windows[ui_.currentWindow], LandscapeX(event.a, event.b), LandscapeY(event.a, event.b),
-            ui_.command);
+    const int x = LandscapeX(event.a, event.b);
+    const int y = LandscapeY(event.a, event.b);
+    record_.steps.push_back({framesRun_, ReplayAction::Tap, x, y});
+    HitTest(ui_.windows[ui_.currentWindow], x, y, ui_.command);
   }
 }
 

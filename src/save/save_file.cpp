@@ -66,26 +66,37 @@ std::string PlayerDataFolder(const char* xdgDataHome, const char* home) {
 
 std::string SaveFilePath(const std::string& folder) { return (std::filesystem::path(folder) / kSaveFileName).string(); }
 
-bool SaveGameTo(const std::string& path, const GameState& game) {
+bool WriteFileSafely(const std::string& path, std::string_view text) {
   const std::filesystem::path file(path);
   std::error_code error;
   if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), error);
   if (error) return false;
-  return ReplaceFile(file, WriteSavedGame(game.world, game.clock));
+  return ReplaceFile(file, text);
+}
+
+bool ReadWholeFile(const std::string& path, std::string& text) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::ostringstream read;
+  read << in.rdbuf();
+  if (in.bad()) return false;
+  // str(), not view(): the browser build's C++ library has no view().
+  text = read.str();
+  return true;
+}
+
+bool SaveGameTo(const std::string& path, const GameState& game) {
+  return WriteFileSafely(path, WriteSavedGame(game.world, game.clock));
 }
 
 bool LoadGameFrom(const std::string& path, GameState& game) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream text;
-  text << in.rdbuf();
-  if (in.bad()) return false;
+  std::string text;
+  if (!ReadWholeFile(path, text)) return false;
 
   Random random(game.seed);
   auto world = std::make_unique<World>(random);
   GameClock clock = game.clock;
-  // str(), not view(): the browser build's C++ library has no view().
-  if (!ReadSavedGame(text.str(), *world, clock)) return false;
+  if (!ReadSavedGame(text, *world, clock)) return false;
   game.world = std::move(*world);
   game.clock = clock;
   return true;

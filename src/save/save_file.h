@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "sim/game_state.h"
 
@@ -15,8 +16,13 @@ std::string PlayerDataFolder(const char* xdgDataHome, const char* home);
 // The saved game's path inside `folder`.
 std::string SaveFilePath(const std::string& folder);
 
-// Writes the game to `path`, creating its folder when missing. The text goes to a new file beside it, is
-// flushed to the disk and then renamed over `path`, so a failure at any step leaves the old file as it was.
+// Writes `text` to `path`, creating its folder when missing. The text goes to a new file beside it, is flushed to
+// the disk and then renamed over `path`, so a failure at any step leaves the old file as it was.
+bool WriteFileSafely(const std::string& path, std::string_view text);
+// The whole file, byte for byte; false when it cannot be read.
+bool ReadWholeFile(const std::string& path, std::string& text);
+
+// Writes the game to `path` as WriteFileSafely writes.
 bool SaveGameTo(const std::string& path, const GameState& game);
 
 // Replaces the world and clock of `game` by those of the file at `path`. The file is read into a world as

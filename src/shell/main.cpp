@@ -7,7 +7,7 @@
 
 #include "gfx/host.h"
 #include "save/save_file.h"
-#include "shell/asset_directory.h"
+#include "gfx/asset_directory.h"
 #include "shell/main_frame.h"
 
 namespace {

@@ -1,6 +1,8 @@
 // Window events: focus pauses and resumes, two keys close at once, one saves a screenshot, clicks are taps.
 #include "shell/main_frame.h"
 
+#include <cstdio>
+
 #include "engine/bitmap_assets.h"
 
 namespace jetvale {
@@ -38,7 +40,8 @@ int ScrollDirection(SDL_Keycode key) {
 
 CMainFrame::CMainFrame(Host& host, const std::string& assetDirectory, const std::string& saveFolder, int scale)
     : presenter_(scale, assetDirectory + "/" + std::string(kSpriteBitmap.fileName)),
-      game_(std::make_unique<GameObject>(host, assetDirectory, saveFolder)) {}
+      game_(std::make_unique<GameObject>(host, assetDirectory, saveFolder)),
+      replayPath_(saveFolder + "/" + kReplayFile) {}
 
 bool CMainFrame::Create() { return game_->Start(presenter_); }
 
@@ -86,6 +89,12 @@ bool CMainFrame::OnEvent(const SDL_Event& event) {
 bool CMainFrame::OnKeyDown(const SDL_KeyboardEvent& key) {
   if (key.keysym.sym == SDLK_F1) {
     ShowAbout();
+    return false;
+  }
+  if (key.keysym.sym == SDLK_F9 && key.repeat == 0) {
+    // Everything played since the start, for a bug report: jetvale-sim --replay plays it back.
+    game_->RequestReplay();
+    std::fprintf(stderr, "jetvale: the replay goes to %s\n", replayPath_.c_str());
     return false;
   }
   if (const int direction = ScrollDirection(key.keysym.sym); direction != kScrollNone) {

@@ -32,6 +32,7 @@ class CMainFrame {
   CGapiInput keyInput_;
   SdlPresenter presenter_;
   std::unique_ptr<GameObject> game_;
+  std::string replayPath_;
 };
 
 }  // namespace jetvale

@@ -25,6 +25,11 @@ TEST(SimOptions, BadOptionsAreRefusedWithAReason) {
   EXPECT_EQ(Refusal({"--plane", "A320:XXX@0800-ORD@1200"}), "no airport has the code 'XXX'");
   EXPECT_EQ(Refusal({"--plane", "0*A320:ATL@0800-ORD@1200"}),
             "plane count in '0*A320:ATL@0800-ORD@1200' is not a positive number");
+  EXPECT_EQ(Refusal({"--replay", "r.txt", "--shot", "0"}), "--shot takes a frame number from 1, not '0'");
+  const std::string alone = "--shot and --shots go with --replay, which takes no other option";
+  EXPECT_EQ(Refusal({"--shots", "pictures"}), alone);
+  EXPECT_EQ(Refusal({"--replay", "r.txt", "--days", "3"}), alone);
+  EXPECT_EQ(Refusal({"--no-rivals", "--replay", "r.txt"}), alone);
 }
 
 TEST(SimOptions, AFleetBeyondItsRangeOrItsSizeIsRefused) {

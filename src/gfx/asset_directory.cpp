@@ -1,5 +1,5 @@
 // Asset lookup for the desktop game.
-#include "shell/asset_directory.h"
+#include "gfx/asset_directory.h"
 
 #include <filesystem>
 #include <system_error>

@@ -1,4 +1,4 @@
-// Where the desktop game finds its bitmaps: next to the program, else in the source tree it was built from.
+// Where the games find its bitmaps: next to the program, else in the source tree it was built from.
 #pragma once
 
 #include <string>

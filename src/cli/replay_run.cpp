@@ -1,0 +1,114 @@
+// Headless replay: the recorded steps go into the game's input exactly where the window thread put them.
+#include "cli/replay_run.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+#include "gfx/asset_directory.h"
+#include "save/save_file.h"
+#include "gfx/gapi_display.h"
+
+namespace jetvale {
+namespace {
+
+// Puts the recorded saved game where "Load Game" looks, so the replay loads what the player loaded.
+std::string PrepareSaveFolder(const Replay& replay, const std::string& saveFolder) {
+  const std::string path = SaveFilePath(saveFolder);
+  std::error_code ignored;
+  std::filesystem::remove(path, ignored);
+  if (replay.savedGame) WriteFileSafely(path, *replay.savedGame);
+  return saveFolder;
+}
+
+// A new empty folder of our own under the system's temporary folder; empty text when none can be made.
+std::string MakeScratchFolder() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "jetvale-replay-XXXXXX").string();
+  return ::mkdtemp(pattern.data()) == nullptr ? std::string() : pattern;
+}
+
+}  // namespace
+
+bool PlayReplayFile(const SimOptions& options, std::string& report, std::string& error) {
+  std::string text;
+  Replay replay;
+  if (!ReadWholeFile(options.replayFile, text)) {
+    error = "cannot read the replay '" + options.replayFile + "'";
+    return false;
+  }
+  if (!ParseReplay(text, replay, error)) {
+    error = options.replayFile + ": " + error;
+    return false;
+  }
+  const std::string scratch = MakeScratchFolder();
+  if (scratch.empty()) {
+    error = "cannot make a scratch folder for the replay's saves";
+    return false;
+  }
+  std::vector<std::string> pictures;
+  bool played = false;
+  {
+    ReplayRun run(replay, FindAssetDirectory(), scratch);
+    played = run.Play(options.shotFrames, options.shotFolder, pictures, error);
+    report = "Jetvale replay, " + std::to_string(run.Game().FramesRun()) + " frames\n" + GameSummary(run.Game().Game());
+  }
+  std::error_code ignored;
+  std::filesystem::remove_all(scratch, ignored);
+  for (const std::string& picture : pictures) report.append("picture ").append(picture).append("\n");
+  return played;
+}
+
+std::string ShotFileName(std::int64_t frame) {
+  char name[32];
+  std::snprintf(name, sizeof name, "frame-%06lld.bmp", static_cast<long long>(frame));
+  return name;
+}
+
+ReplayRun::ReplayRun(const Replay& replay, const std::string& assetDirectory, const std::string& saveFolder)
+    : replay_(replay),
+      host_(replay.tickCounts),
+      game_(std::make_unique<GameObject>(host_, assetDirectory, PrepareSaveFolder(replay, saveFolder))) {
+  game_->SetStartSpeed(replay.gameSpeed);
+}
+
+bool ReplayRun::Play(const std::vector<std::int64_t>& extraShots, const std::string& shotFolder,
+                     std::vector<std::string>& written, std::string& error) {
+  if (!game_->OpenDisplay(sink_)) {
+    error = game_->StartupError();
+    return false;
+  }
+  std::vector<std::int64_t> shots = extraShots;
+  for (const ReplayStep& step : replay_.steps) {
+    if (step.action == ReplayAction::Screenshot) shots.push_back(step.frame);
+  }
+  std::sort(shots.begin(), shots.end());
+  shots.erase(std::unique(shots.begin(), shots.end()), shots.end());
+
+  const std::int64_t lastStep = replay_.steps.empty() ? 0 : replay_.steps.back().frame;
+  const std::int64_t frames = std::max({replay_.frames, lastStep, shots.empty() ? 0 : shots.back()});
+  auto step = replay_.steps.begin();
+  auto shot = shots.begin();
+  for (std::int64_t frame = 1; frame <= frames; ++frame) {
+    for (; step != replay_.steps.end() && step->frame == frame; ++step) {
+      if (step->action == ReplayAction::Tap) game_->Tap(step->y, kScreenWidth - step->x);
+      if (step->action == ReplayAction::Scroll) game_->ScrollKey(step->x);
+    }
+    game_->RunFrame();
+    if (!game_->StartupError().empty()) {
+      error = game_->StartupError();
+      return false;
+    }
+    for (; shot != shots.end() && *shot == frame; ++shot) {
+      const std::string path = (std::filesystem::path(shotFolder) / ShotFileName(frame)).string();
+      if (GapiFailed(game_->BackBuffer().SaveSurface(path))) {
+        error = "cannot write " + path;
+        return false;
+      }
+      written.push_back(path);
+    }
+  }
+  return true;
+}
+
+}  // namespace jetvale

@@ -1,0 +1,43 @@
+// Plays a recorded replay on a headless game, frame by frame, and keeps the pictures it asks for.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/game_object.h"
+#include "cli/simulation_run.h"
+#include "engine/replay.h"
+
+namespace jetvale {
+
+class ReplayRun {
+ public:
+  // The game starts as the recorded one did: same tick counts, same speed, and the recorded saved game in
+  // `saveFolder` (any other saved game there is removed), which also takes the game's own saves.
+  ReplayRun(const Replay& replay, const std::string& assetDirectory, const std::string& saveFolder);
+
+  // Runs every recorded frame, feeding each step to the frame it was taken in, and writes the picture after each
+  // recorded shot and each frame of `extraShots` to "frame-<n>.bmp" in `shotFolder`. False with `error` set
+  // when the display, the bitmaps or a picture file fail. `written` lists the files in frame order.
+  bool Play(const std::vector<std::int64_t>& extraShots, const std::string& shotFolder,
+            std::vector<std::string>& written, std::string& error);
+
+  GameObject& Game() { return *game_; }
+
+ private:
+  Replay replay_;
+  PlaybackHost host_;
+  HeadlessSink sink_;
+  std::unique_ptr<GameObject> game_;
+};
+
+// jetvale-sim --replay: plays options.replayFile with the game's own bitmaps, saves going to a scratch folder
+// that is removed afterwards, and returns in `report` the summary of the game it ends in and the pictures kept.
+bool PlayReplayFile(const SimOptions& options, std::string& report, std::string& error);
+
+// The picture file of frame `frame`: "frame-000450.bmp".
+std::string ShotFileName(std::int64_t frame);
+
+}  // namespace jetvale

@@ -1,0 +1,156 @@
+// The replay's text: written by the recording game, read by the headless player.
+#include "engine/replay.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <string>
+
+#include "ui/map_view.h"
+
+namespace jetvale {
+namespace {
+
+constexpr std::string_view kFirstLine = "jetvale replay 1";
+constexpr std::array<std::string_view, 5> kDirectionNames = {"none", "up", "left", "right", "down"};
+
+// Cuts the next line (without its line feed) off the front of `text`; false at the end.
+bool NextLine(std::string_view& text, std::string_view& line) {
+  if (text.empty()) return false;
+  const std::size_t end = text.find('\n');
+  line = text.substr(0, end);
+  text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+  return true;
+}
+
+// Cuts the next space-separated word off the front of `line`.
+std::string_view NextWord(std::string_view& line) {
+  const std::size_t start = line.find_first_not_of(' ');
+  if (start == std::string_view::npos) return {};
+  line.remove_prefix(start);
+  const std::size_t end = line.find(' ');
+  const std::string_view word = line.substr(0, end);
+  line.remove_prefix(end == std::string_view::npos ? line.size() : end);
+  return word;
+}
+
+template <typename Number>
+bool ReadNumber(std::string_view& line, Number& value) {
+  const std::string_view word = NextWord(line);
+  const auto [end, failure] = std::from_chars(word.data(), word.data() + word.size(), value);
+  return !word.empty() && failure == std::errc{} && end == word.data() + word.size();
+}
+
+bool ReadDirection(std::string_view& line, int& direction) {
+  const std::string_view word = NextWord(line);
+  for (int d = kScrollUp; d <= kScrollDown; ++d) {
+    if (word == kDirectionNames[static_cast<std::size_t>(d)]) {
+      direction = d;
+      return true;
+    }
+  }
+  return false;
+}
+
+bool ReadStep(std::string_view line, std::int64_t lastFrame, ReplayStep& step) {
+  if (!ReadNumber(line, step.frame) || step.frame < 1 || step.frame < lastFrame) return false;
+  const std::string_view action = NextWord(line);
+  bool read = false;
+  if (action == "tap") {
+    step.action = ReplayAction::Tap;
+    read = ReadNumber(line, step.x) && ReadNumber(line, step.y);
+  } else if (action == "scroll") {
+    step.action = ReplayAction::Scroll;
+    read = ReadDirection(line, step.x);
+  } else if (action == "shot") {
+    step.action = ReplayAction::Screenshot;
+    read = true;
+  }
+  return read && NextWord(line).empty();
+}
+
+}  // namespace
+
+std::string FormatReplay(const Replay& replay) {
+  std::string text(kFirstLine);
+  text.append("\nspeed ").append(std::to_string(replay.gameSpeed)).append("\nticks");
+  for (const std::uint32_t tick : replay.tickCounts) text.append(" ").append(std::to_string(tick));
+  text.append("\nframes ").append(std::to_string(replay.frames)).append("\n");
+  if (replay.savedGame) {
+    text.append("saved-game ").append(std::to_string(replay.savedGame->size())).append("\n");
+    text.append(*replay.savedGame).append("\n");
+  }
+  text.append("steps\n");
+  for (const ReplayStep& step : replay.steps) {
+    text.append(std::to_string(step.frame));
+    switch (step.action) {
+      case ReplayAction::Tap:
+        text.append(" tap ").append(std::to_string(step.x)).append(" ").append(std::to_string(step.y));
+        break;
+      case ReplayAction::Scroll:
+        text.append(" scroll ").append(kDirectionNames[static_cast<std::size_t>(step.x)]);
+        break;
+      case ReplayAction::Screenshot:
+        text.append(" shot");
+        break;
+    }
+    text.append("\n");
+  }
+  return text;
+}
+
+bool ParseReplay(std::string_view text, Replay& replay, std::string& error) {
+  Replay read;
+  std::string_view line;
+  int lineNumber = 1;
+  const auto fail = [&](const char* what) {
+    error = std::string("line ").append(std::to_string(lineNumber)).append(": ").append(what);
+    return false;
+  };
+  if (!NextLine(text, line) || line != kFirstLine) return fail("not a Jetvale replay");
+  ++lineNumber;
+  if (!NextLine(text, line) || NextWord(line) != "speed" || !ReadNumber(line, read.gameSpeed) ||
+      read.gameSpeed < 1) {
+    return fail("expected \"speed\" and a number of frames per tick");
+  }
+  ++lineNumber;
+  if (!NextLine(text, line) || NextWord(line) != "ticks") return fail("expected \"ticks\"");
+  while (line.find_first_not_of(' ') != std::string_view::npos) {
+    std::uint32_t tick = 0;
+    if (!ReadNumber(line, tick)) return fail("a tick count is not a whole number");
+    read.tickCounts.push_back(tick);
+  }
+  ++lineNumber;
+  if (!NextLine(text, line) || NextWord(line) != "frames" || !ReadNumber(line, read.frames) || read.frames < 0) {
+    return fail("expected \"frames\" and a count");
+  }
+  ++lineNumber;
+  if (!NextLine(text, line)) return fail("expected \"steps\"");
+  if (std::string_view header = line; NextWord(header) == "saved-game") {
+    std::size_t size = 0;
+    if (!ReadNumber(header, size) || size >= text.size()) return fail("the saved game is cut short");
+    read.savedGame = std::string(text.substr(0, size));
+    lineNumber += 1 + static_cast<int>(std::count(read.savedGame->begin(), read.savedGame->end(), '\n'));
+    text.remove_prefix(size);
+    if (!NextLine(text, line) || !line.empty() || !NextLine(text, line)) return fail("expected \"steps\"");
+    ++lineNumber;
+  }
+  if (line != "steps") return fail("expected \"steps\"");
+  while (NextLine(text, line)) {
+    ++lineNumber;
+    ReplayStep step;
+    if (!ReadStep(line, read.steps.empty() ? 1 : read.steps.back().frame, step)) return fail("not a step");
+    read.steps.push_back(step);
+  }
+  replay = std::move(read);
+  return true;
+}
+
+std::uint32_t PlaybackHost::TickCount() {
+  if (tickCounts_.empty()) return 1;
+  const std::uint32_t tick = tickCounts_[next_];
+  if (next_ + 1 < tickCounts_.size()) ++next_;
+  return tick;
+}
+
+}  // namespace jetvale
