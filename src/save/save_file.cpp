@@ -56,11 +56,9 @@ bool ReplaceFile(const std::filesystem::path& path, std::string_view text) {
 
 }  // namespace
 
-std::string PlayerDataFolder(const char* xdgDataHome, const char* home) {
-  if (xdgDataHome != nullptr && xdgDataHome[0] == '/') return (std::filesystem::path(xdgDataHome) / "jetvale").string();
-  if (home != nullptr && home[0] != '\0') {
-    return (std::filesystem::path(home) / ".local" / "share" / "jetvale").string();
-  }
+std::string PlayerFolder(const char* xdgFolder, const char* home, const char* homeSubfolder) {
+  if (xdgFolder != nullptr && xdgFolder[0] == '/') return (std::filesystem::path(xdgFolder) / "jetvale").string();
+  if (home != nullptr && home[0] != '\0') return (std::filesystem::path(home) / homeSubfolder / "jetvale").string();
   return ".";
 }
 

@@ -10,9 +10,14 @@ namespace jetvale {
 
 constexpr const char* kSaveFileName = "am.txt";
 
-// The player's data folder: $XDG_DATA_HOME/jetvale, else $HOME/.local/share/jetvale; the current folder when
-// neither is set. Null or empty values count as unset; XDG_DATA_HOME must be an absolute path to count.
-std::string PlayerDataFolder(const char* xdgDataHome, const char* home);
+// A folder of the player's for Jetvale: `xdgFolder`/jetvale (the value of an XDG variable), else
+// $HOME/`homeSubfolder`/jetvale; the current folder when neither is set. Null or empty values count as unset; the
+// XDG value must be an absolute path to count.
+std::string PlayerFolder(const char* xdgFolder, const char* home, const char* homeSubfolder);
+// The player's data folder: $XDG_DATA_HOME/jetvale, else $HOME/.local/share/jetvale.
+inline std::string PlayerDataFolder(const char* xdgDataHome, const char* home) {
+  return PlayerFolder(xdgDataHome, home, ".local/share");
+}
 // The saved game's path inside `folder`.
 std::string SaveFilePath(const std::string& folder);
 

@@ -5,14 +5,18 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "gfx/asset_directory.h"
 #include "gfx/host.h"
 #include "save/save_file.h"
-#include "gfx/asset_directory.h"
+#include "save/save_folder_lock.h"
 #include "shell/main_frame.h"
+#include "shell/settings.h"
 
 namespace {
 
-constexpr int kDefaultScale = 3;
+constexpr const char* kUsage =
+    "usage: jetvale [--frame-stats]\n"
+    "  --frame-stats  report the time to the first picture and the frames shown a second when the game ends\n";
 
 // Without a screen SDL falls back to drivers that draw nowhere; the game would run unseen. Those drivers
 // count only when asked for by name (SDL_VIDEODRIVER), as a headless check of the window code does.
@@ -24,7 +28,13 @@ bool HasRealScreen() {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+  const std::string_view option = argc > 1 ? argv[1] : "";
+  const bool frameStats = option == "--frame-stats";
+  if (argc > 2 || (argc == 2 && !frameStats)) {
+    std::fputs(kUsage, option == "--help" ? stdout : stderr);
+    return option == "--help" ? 0 : 2;
+  }
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
     std::fprintf(stderr, "jetvale: cannot open the display: %s\n", SDL_GetError());
     return 1;
@@ -35,12 +45,24 @@ int main() {
     return 1;
   }
   jetvale::SystemHost host;
+  const std::string saveFolder = jetvale::PlayerDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+  const std::string settingsFile = jetvale::SettingsFilePath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+  jetvale::SaveFolderLock lock;
+  std::string error;
+  if (!lock.Acquire(saveFolder, error)) {
+    std::fprintf(stderr, "jetvale: %s\n", error.c_str());
+    SDL_Quit();
+    return 1;
+  }
   int exitCode = 0;
   {
-    const std::string saveFolder = jetvale::PlayerDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
-    jetvale::CMainFrame frame(host, jetvale::FindAssetDirectory(), saveFolder, kDefaultScale);
+    jetvale::CMainFrame frame(host, jetvale::FindAssetDirectory(), saveFolder, jetvale::ReadSettings(settingsFile),
+                              frameStats);
     exitCode = frame.Create() ? frame.Run() : 1;
     if (exitCode != 0) std::fprintf(stderr, "jetvale: %s\n", frame.StartupError().c_str());
+    if (exitCode == 0 && !jetvale::WriteSettings(settingsFile, frame.FinalSettings())) {
+      std::fprintf(stderr, "jetvale: cannot remember the settings in %s\n", settingsFile.c_str());
+    }
   }
   SDL_Quit();
   return exitCode;

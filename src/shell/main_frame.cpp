@@ -38,10 +38,16 @@ int ScrollDirection(SDL_Keycode key) {
 
 }  // namespace
 
-CMainFrame::CMainFrame(Host& host, const std::string& assetDirectory, const std::string& saveFolder, int scale)
-    : presenter_(scale, assetDirectory + "/" + std::string(kSpriteBitmap.fileName)),
+CMainFrame::CMainFrame(Host& host, const std::string& assetDirectory, const std::string& saveFolder,
+                       const Settings& settings, bool frameStats)
+    : host_(host),
+      presenter_(settings.windowWidth, settings.windowHeight, settings.fullScreen,
+                 assetDirectory + "/" + std::string(kSpriteBitmap.fileName)),
       game_(std::make_unique<GameObject>(host, assetDirectory, saveFolder)),
-      replayPath_(saveFolder + "/" + kReplayFile) {}
+      replayPath_(saveFolder + "/" + kReplayFile),
+      frameStats_(frameStats) {
+  game_->SetStartSpeed(settings.gameSpeed);
+}
 
 bool CMainFrame::Create() { return game_->Start(presenter_); }
 
@@ -52,6 +58,7 @@ int CMainFrame::Run() {
       do {
         if (OnEvent(event)) {
           game_->Stop();
+          ReportFrameStats();
           return 0;
         }
       } while (SDL_PollEvent(&event) == 1);
@@ -61,8 +68,31 @@ int CMainFrame::Run() {
       game_->Stop();
       return StartupError().empty() ? 0 : 1;
     }
-    presenter_.ShowLatestFrame();
+    ShowLatestFrame();
   }
+}
+
+void CMainFrame::ShowLatestFrame() {
+  if (!presenter_.ShowLatestFrame()) return;
+  if (framesShown_++ == 0) firstPictureMicroseconds_ = host_.NowMicroseconds();
+}
+
+// Frames a second are counted from the first picture on, so the start-up does not weigh on them.
+void CMainFrame::ReportFrameStats() const {
+  if (!frameStats_ || framesShown_ == 0) return;
+  const double seconds = static_cast<double>(host_.NowMicroseconds() - firstPictureMicroseconds_) / 1e6;
+  std::fprintf(stderr, "jetvale: first picture after %.0f ms; %lld frames shown in %.1f s: %.1f frames a second\n",
+               static_cast<double>(firstPictureMicroseconds_) / 1e3, static_cast<long long>(framesShown_), seconds,
+               seconds > 0 ? static_cast<double>(framesShown_ - 1) / seconds : 0.0);
+}
+
+// Read after Run, when the game thread has ended: its speed is no longer written by anyone.
+Settings CMainFrame::FinalSettings() const {
+  Settings settings;
+  settings.gameSpeed = game_->Interface().gameSpeed;
+  presenter_.WindowedSize(settings.windowWidth, settings.windowHeight);
+  settings.fullScreen = presenter_.FullScreen();
+  return settings;
 }
 
 bool CMainFrame::OnEvent(const SDL_Event& event) {
@@ -89,6 +119,10 @@ bool CMainFrame::OnEvent(const SDL_Event& event) {
 bool CMainFrame::OnKeyDown(const SDL_KeyboardEvent& key) {
   if (key.keysym.sym == SDLK_F1) {
     ShowAbout();
+    return false;
+  }
+  if (key.keysym.sym == SDLK_F11 && key.repeat == 0) {
+    presenter_.ToggleFullScreen();
     return false;
   }
   if (key.keysym.sym == SDLK_F9 && key.repeat == 0) {

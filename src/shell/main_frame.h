@@ -9,18 +9,25 @@
 #include "gfx/gapi_input.h"
 #include "gfx/host.h"
 #include "shell/sdl_presenter.h"
+#include "shell/settings.h"
 
 namespace jetvale {
 
 class CMainFrame {
  public:
-  CMainFrame(Host& host, const std::string& assetDirectory, const std::string& saveFolder, int scale);
+  // The window and game start as `settings` say; with `frameStats` the window reports on standard error how
+  // long the first picture took and how many frames a second it showed.
+  CMainFrame(Host& host, const std::string& assetDirectory, const std::string& saveFolder, const Settings& settings,
+             bool frameStats = false);
 
   // Opens the window and starts the game; false with StartupError() when either fails.
   bool Create();
   // Runs the window's event loop until the program closes. Returns the process exit code.
   int Run();
   const std::string& StartupError() const { return game_->StartupError(); }
+  // After Run: the game speed and the window as the player left them, to remember for the next run.
+  Settings FinalSettings() const;
+  GameObject& Game() { return *game_; }
 
  private:
   // True when the event closes the program.
@@ -28,11 +35,17 @@ class CMainFrame {
   bool OnKeyDown(const SDL_KeyboardEvent& key);
   bool OnStylusDown(int x, int y);
   void ShowAbout();
+  void ShowLatestFrame();
+  void ReportFrameStats() const;
 
+  Host& host_;
   CGapiInput keyInput_;
   SdlPresenter presenter_;
   std::unique_ptr<GameObject> game_;
   std::string replayPath_;
+  bool frameStats_;
+  std::int64_t framesShown_ = 0;
+  std::int64_t firstPictureMicroseconds_ = -1;
 };
 
 }  // namespace jetvale

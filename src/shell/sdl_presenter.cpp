@@ -1,6 +1,8 @@
 // SDL window, renderer and streaming texture; SDL letterboxes and scales the 320 x 240 picture itself.
 #include "shell/sdl_presenter.h"
 
+#include <algorithm>
+
 #include "gfx/bmp_file.h"
 #include "gfx/gapi_display.h"
 
@@ -23,8 +25,9 @@ SdlPresenter::~SdlPresenter() {
 
 bool SdlPresenter::Open(std::string& error) {
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");  // nearest neighbour: sharp pixels
-  window_ = SDL_CreateWindow("Jetvale", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kScreenWidth * scale_,
-                             kScreenHeight * scale_, SDL_WINDOW_RESIZABLE);
+  const Uint32 flags = SDL_WINDOW_RESIZABLE | (fullScreen_ ? Uint32{SDL_WINDOW_FULLSCREEN_DESKTOP} : 0u);
+  window_ = SDL_CreateWindow("Jetvale", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                             std::max(windowedWidth_, kScreenWidth), std::max(windowedHeight_, kScreenHeight), flags);
   if (window_ != nullptr) {
     SDL_SetWindowMinimumSize(window_, kScreenWidth, kScreenHeight);  // the picture is never cut
     SetIcon();
@@ -42,6 +45,21 @@ bool SdlPresenter::Open(std::string& error) {
     return false;
   }
   return true;
+}
+
+// Back from the whole screen the window takes its size from before again (without a window manager X leaves
+// it at the screen's size).
+void SdlPresenter::ToggleFullScreen() {
+  if (!fullScreen_) WindowedSize(windowedWidth_, windowedHeight_);
+  if (SDL_SetWindowFullscreen(window_, fullScreen_ ? 0u : Uint32{SDL_WINDOW_FULLSCREEN_DESKTOP}) != 0) return;
+  fullScreen_ = !fullScreen_;
+  if (!fullScreen_) SDL_SetWindowSize(window_, windowedWidth_, windowedHeight_);
+}
+
+void SdlPresenter::WindowedSize(int& width, int& height) const {
+  width = windowedWidth_;
+  height = windowedHeight_;
+  if (!fullScreen_ && window_ != nullptr) SDL_GetWindowSize(window_, &width, &height);
 }
 
 // A window without an icon still works, so a sheet that cannot be read is passed over here; the game itself
@@ -74,11 +92,12 @@ GapiResult SdlPresenter::Present(const CGapiSurface& frame) {
   return kGapiOk;
 }
 
-void SdlPresenter::ShowLatestFrame() {
+bool SdlPresenter::ShowLatestFrame() {
   const std::vector<Color>* frame = frames_.TakeLatest();
-  if (frame == nullptr || frame->size() != static_cast<std::size_t>(kScreenWidth * kScreenHeight)) return;
+  if (frame == nullptr || frame->size() != static_cast<std::size_t>(kScreenWidth * kScreenHeight)) return false;
   SDL_UpdateTexture(texture_, nullptr, frame->data(), kScreenWidth * static_cast<int>(sizeof(Color)));
   Redraw();
+  return true;
 }
 
 void SdlPresenter::Redraw() {

@@ -9,6 +9,7 @@
 
 #include "save/game_writer.h"
 #include "save/save_file.h"
+#include "save/save_folder_lock.h"
 #include "save/played_game.h"
 
 namespace jetvale {
@@ -35,6 +36,24 @@ TEST(SaveFolder, TheGameKeepsItsSaveInThePlayersDataFolder) {
   EXPECT_EQ(PlayerDataFolder("relative/path", "/home/pat"), "/home/pat/.local/share/jetvale");
   EXPECT_EQ(PlayerDataFolder(nullptr, nullptr), ".");
   EXPECT_EQ(SaveFilePath("/data/jetvale"), "/data/jetvale/am.txt");
+}
+
+TEST(SaveFolder, OneProgramAtATimeHoldsTheFolderAndItsLockEndsWithIt) {
+  const fs::path folder = FreshFolder("lock") / "new";
+  std::string error;
+  {
+    SaveFolderLock first;
+    ASSERT_TRUE(first.Acquire(folder, error)) << error;  // the folder is made
+    SaveFolderLock second;
+    EXPECT_FALSE(second.Acquire(folder, error));
+    EXPECT_EQ(error, "another Jetvale is running with the save folder " + folder.string());
+  }
+  SaveFolderLock after;
+  EXPECT_TRUE(after.Acquire(folder, error)) << error;
+  const fs::path notAFolder = FreshFolder("lock_file");
+  std::ofstream(notAFolder) << "x";  // a file where the folder should be
+  EXPECT_FALSE(SaveFolderLock().Acquire(notAFolder, error));
+  EXPECT_EQ(error.rfind("cannot use the save folder", 0), 0u) << error;
 }
 
 TEST(SaveFile, SavingCreatesTheFolderAndReplacesTheOldSaveWhole) {

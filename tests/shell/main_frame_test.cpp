@@ -1,0 +1,177 @@
+// The desktop window on SDL's dummy driver, driven as a player drives it while the game thread runs its
+// frames: clicks, keys, focus changes and the close. Run under ThreadSanitizer too (scripts/test --thread).
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include "engine/replay.h"
+#include "save/save_file.h"
+#include "shell/main_frame.h"
+#include "shell/settings.h"
+#include "ui/window_layouts.h"
+
+namespace jetvale {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kScale = 3;  // the default window: 960 x 720
+constexpr Uint32 kWindowId = 1;  // the program's one window
+
+fs::path FreshFolder(const std::string& name) {
+  const fs::path folder = fs::temp_directory_path() / ("jetvale_shell_" + name);
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  return folder;
+}
+
+void Push(SDL_Event event) { ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError(); }
+
+void PushKey(SDL_Keycode key) {
+  SDL_Event event{};
+  event.type = SDL_KEYDOWN;
+  event.key.keysym.sym = key;
+  Push(event);
+}
+
+void PushWindowEvent(SDL_WindowEventID id) {
+  SDL_Event event{};
+  event.type = SDL_WINDOWEVENT;
+  event.window.event = static_cast<Uint8>(id);
+  Push(event);
+}
+
+// The middle of an item, in the window's pixels: where a player clicks.
+void PushClick(const GameWindow& window, int item) {
+  const WindowItem& i = window.Item(item);
+  SDL_Event event{};
+  event.type = SDL_MOUSEBUTTONDOWN;
+  event.button.button = SDL_BUTTON_LEFT;
+  event.button.windowID = kWindowId;  // SDL turns the window's pixels into the picture's for its own window
+  event.button.x = (window.x + i.x + i.width / 2) * kScale;
+  event.button.y = (window.y + i.y + i.height / 2) * kScale;
+  Push(event);
+}
+
+void Wait() { std::this_thread::sleep_for(std::chrono::milliseconds(400)); }
+
+TEST(Settings, TheyAreReadBackLenientlyAndLiveInTheConfigFolder) {
+  EXPECT_EQ(SettingsFilePath("/cfg", "/home/pat"), "/cfg/jetvale/settings.txt");
+  EXPECT_EQ(SettingsFilePath(nullptr, "/home/pat"), "/home/pat/.config/jetvale/settings.txt");
+  const std::string path = (FreshFolder("settings") / "more" / "settings.txt").string();
+  EXPECT_EQ(ReadSettings(path).gameSpeed, 1);  // no file: the defaults
+  ASSERT_TRUE(WriteSettings(path, Settings{12, 1280, 960, true}));
+  const Settings read = ReadSettings(path);
+  EXPECT_EQ(read.gameSpeed, 12);
+  EXPECT_EQ(read.windowWidth, 1280);
+  EXPECT_EQ(read.windowHeight, 960);
+  EXPECT_TRUE(read.fullScreen);
+
+  ASSERT_TRUE(WriteFileSafely(path, "speed=5\r\nwindow=319x240\nfullscreen=yes\nvolume=3\nspeed\nwindow=640x480\r\n"));
+  const Settings lenient = ReadSettings(path);
+  EXPECT_EQ(lenient.gameSpeed, 1);  // 5 frames a tick is no game speed
+  EXPECT_EQ(lenient.windowWidth, 640);
+  EXPECT_EQ(lenient.windowHeight, 480);
+  EXPECT_FALSE(lenient.fullScreen);
+}
+
+// A new game through clicks, the speed set to SLOW in Options, a scroll key, focus lost and back, a screenshot,
+// a replay, full screen; then Save Game confirmed and the window closed straight after it. Every click reaches
+// the game as a tap, the save is whole, and the speed and the window are what the next run starts with.
+TEST(MainFrame, ClicksKeysAndFocusReachTheGameWhileFramesRunAndClosingKeepsTheSaveWhole) {
+  const fs::path folder = FreshFolder("play");
+  const fs::path previous = fs::current_path();
+  fs::current_path(folder);  // the screenshot goes to the current folder
+  // A window in memory, drawn by SDL's software renderer: no GL driver threads to put their own races in the
+  // ThreadSanitizer's report.
+  ASSERT_EQ(SDL_setenv("SDL_VIDEODRIVER", "dummy", 1), 0);
+  ASSERT_EQ(SDL_setenv("SDL_RENDER_DRIVER", "software", 1), 0);
+  ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS), 0) << SDL_GetError();
+
+  SystemHost host;
+  CMainFrame frame(host, JETVALE_ASSET_DIR, folder.string(), Settings{});
+  const WindowTable& windows = frame.Game().Interface().windows;  // a fixed layout; read before the thread starts
+  ASSERT_TRUE(frame.Create()) << frame.StartupError();
+
+  // One thing at a time, each given a few frames, as a player's hand does.
+  std::thread player([&] {
+    const auto click = [&](int window, int item) {
+      Wait();
+      PushClick(windows[window], item);
+    };
+    click(kToolsMenuWindow, 7);  // "Options"
+    click(kToolsMenuWindow, 11);
+    click(kOptionsWindow, 2);  // "<-": MEDIUM
+    click(kOptionsWindow, 2);  // SLOW
+    click(kOptionsWindow, 6);  // "Ok"
+    click(kToolbarWindow, 3);  // the Tools menu again
+    click(kToolsMenuWindow, 3);  // "New Game"
+    click(kToolsMenuWindow, 11);
+    click(kNewGameWindow, 3);  // "Southeast Air"
+    click(kNewGameWindow, 9);  // "Ok"
+    Wait();
+    PushKey(SDLK_RIGHT);
+    PushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
+    Wait();
+    PushWindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED);
+    PushKey(SDLK_F12);
+    PushKey(SDLK_F11);
+    Wait();
+    PushKey(SDLK_F9);
+    click(kToolbarWindow, 3);
+    click(kToolsMenuWindow, 1);  // "Save Game"
+    click(kToolsMenuWindow, 11);
+    click(kSaveGameWindow, 1);  // "Yes", and the window closes at once
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    Push(quit);
+  });
+  const int exitCode = frame.Run();
+  player.join();
+  EXPECT_EQ(exitCode, 0);
+
+  GameState& game = frame.Game().Game();
+  EXPECT_EQ(game.clock.running, 1);
+  EXPECT_EQ(game.world.Player().identity, kSoutheastAir);
+  const Settings kept = frame.FinalSettings();
+  EXPECT_EQ(kept.gameSpeed, 12);
+  EXPECT_TRUE(kept.fullScreen);
+  EXPECT_EQ(kept.windowWidth, 960);
+
+  // Every click became a tap at its landscape point, the scroll key and the screenshot are in the replay.
+  std::string text;
+  Replay replay;
+  std::string error;
+  ASSERT_TRUE(ReadWholeFile((folder / kReplayFile).string(), text));
+  ASSERT_TRUE(ParseReplay(text, replay, error)) << error;
+  ASSERT_GE(replay.steps.size(), 11u);
+  EXPECT_EQ(replay.steps[0].action, ReplayAction::Tap);
+  const WindowItem& options = windows[kToolsMenuWindow].Item(7);
+  EXPECT_EQ(replay.steps[0].x, windows[kToolsMenuWindow].x + options.x + options.width / 2);
+  EXPECT_EQ(replay.steps[0].y, windows[kToolsMenuWindow].y + options.y + options.height / 2);
+  const auto recorded = [&](ReplayAction action) {
+    return std::count_if(replay.steps.begin(), replay.steps.end(), [&](const ReplayStep& s) { return s.action == action; });
+  };
+  EXPECT_EQ(recorded(ReplayAction::Tap), 10);
+  EXPECT_EQ(recorded(ReplayAction::Scroll), 1);
+  EXPECT_EQ(recorded(ReplayAction::Screenshot), 1);
+  EXPECT_TRUE(fs::exists(folder / kScreenshotFile));
+
+  // The save that the last tap started either ran whole before the window closed or never began.
+  GameState loaded(1);
+  if (fs::exists(SaveFilePath(folder.string()))) {
+    EXPECT_TRUE(LoadGameFrom(SaveFilePath(folder.string()), loaded));
+  }
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+    EXPECT_EQ(entry.path().filename().string().find("am.txt."), std::string::npos) << "a temporary file is left";
+  }
+  SDL_Quit();
+  fs::current_path(previous);
+}
+
+}  // namespace
+}  // namespace jetvale
