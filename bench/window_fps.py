@@ -1,0 +1,87 @@
+#!/usr/bin/env python3
+"""Measures the real window under Xvfb: start to first picture, frames a second at FAST with 80 planes flying,
+and the CPU time of the window thread and the game thread while idle on the map (before a game is started, the
+Tools menu closed) and while the 80 planes fly.
+
+usage: window_fps.py GAME BUSY_SAVE SCREEN_TOOL SIM [--seconds N]
+(build/release/src/shell/jetvale build/test/bench/jetvale-busy-save build/test/tests/play/jetvale-screen
+build/test/src/cli/jetvale-sim)
+"""
+
+import argparse
+import os
+import subprocess
+import sys
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "play"))
+import real_window_play  # noqa: E402  (the play test's window driver)
+
+TICKS_PER_SECOND = os.sysconf("SC_CLK_TCK")
+
+
+def thread_times(pid):
+    """CPU seconds of each thread of the program: {tid: (name, seconds)}."""
+    times = {}
+    for tid in os.listdir(f"/proc/{pid}/task"):
+        with open(f"/proc/{pid}/task/{tid}/stat") as stat:
+            fields = stat.read().rsplit(")", 1)[1].split()
+        with open(f"/proc/{pid}/task/{tid}/comm") as comm:
+            name = comm.read().strip()
+        times[int(tid)] = (name, (int(fields[11]) + int(fields[12])) / TICKS_PER_SECOND)
+    return times
+
+
+def cpu_use(pid, seconds):
+    """Per cent of one core used by the window thread (the program's first) and the game thread (the other
+    thread of the program's own name; GL driver threads have names of their own) over `seconds`."""
+    before = thread_times(pid)
+    time.sleep(seconds)
+    after = thread_times(pid)
+    use = {}
+    for tid, (name, spent) in after.items():
+        role = "window" if tid == pid else "game" if name == after[pid][0] else name
+        use[role] = use.get(role, 0) + 100 * (spent - before.get(tid, (name, 0))[1]) / seconds
+    return use
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("game")
+    parser.add_argument("busy_save")
+    parser.add_argument("screen_tool")
+    parser.add_argument("sim")
+    parser.add_argument("--seconds", type=float, default=20)
+    args = parser.parse_args()
+    args.keep = None
+    play = real_window_play.Play(args)
+    os.makedirs(play.save_folder)
+    subprocess.run([os.path.abspath(args.busy_save), os.path.join(play.save_folder, "am.txt")], check=True)
+    display = ":%d" % (90 + os.getpid() % 100)
+    server = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    play.env["DISPLAY"] = display
+    try:
+        time.sleep(1)
+        game = real_window_play.GameWindow(play, "measure")
+        game.click_text("Cancel")
+        idle = cpu_use(game.process.pid, args.seconds)
+        game.click_item(real_window_play.TOOLBAR, real_window_play.TOOLS_BUTTON)
+        game.click_text("Load Game")
+        game.click_text("Ok")
+        game.click_text("Yes")
+        game.wait_for("Game Loaded")
+        flying = cpu_use(game.process.pid, args.seconds)
+        game.key("Escape")
+        said = game.close()
+        print(said.strip())
+        for label, use in (("idle on the map", idle), ("80 planes at FAST", flying)):
+            print(f"CPU, {label}: " + ", ".join(f"{role} thread {share:.1f} %" for role, share in sorted(use.items())))
+        return 0
+    finally:
+        server.terminate()
+        subprocess.run(["rm", "-rf", play.root])
+
+
+if __name__ == "__main__":
+    sys.exit(main())
