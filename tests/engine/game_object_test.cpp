@@ -50,6 +50,13 @@ TEST(GameObject, AMissingOrWrongBitmapEndsTheGameBeforeAnythingIsShown) {
   EXPECT_NE(wrong.game.StartupError().find("frame.bmp: is 2 x 2 pixels, the game needs 320 x 240"),
             std::string::npos);
   EXPECT_EQ(wrong.sink.PresentedFrames(), 0);
+
+  // One row short is as wrong as any other size.
+  const std::string shortDir = MakeTestAssets("jetvale_short_frame");
+  WriteBmpFile(shortDir + "/frame.bmp", BmpImage{320, 239, std::vector<Color>(320 * 239, kRed)});
+  HeadlessGame shortFrame(shortDir);
+  shortFrame.RunFrames(1);
+  EXPECT_NE(shortFrame.game.StartupError().find("frame.bmp: is 320 x 239 pixels"), std::string::npos);
 }
 
 TEST(GameObject, PauseHoldsTheFramesResumeGoesOnAndStopEndsAPausedThread) {
