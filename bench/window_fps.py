@@ -57,18 +57,12 @@ def main():
     play = real_window_play.Play(args)
     os.makedirs(play.save_folder)
     subprocess.run([os.path.abspath(args.busy_save), os.path.join(play.save_folder, "am.txt")], check=True)
-    display = ":%d" % (90 + os.getpid() % 100)
-    server = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    play.env["DISPLAY"] = display
+    server = real_window_play.start_x_server(play.env)
     try:
-        time.sleep(1)
         game = real_window_play.GameWindow(play, "measure")
         game.click_text("Cancel")
         idle = cpu_use(game.process.pid, args.seconds)
-        game.click_item(real_window_play.TOOLBAR, real_window_play.TOOLS_BUTTON)
-        game.click_text("Load Game")
-        game.click_text("Ok")
+        game.menu("Load Game", real_window_play.TOOLS_BUTTON)
         game.click_text("Yes")
         game.wait_for("Game Loaded")
         flying = cpu_use(game.process.pid, args.seconds)

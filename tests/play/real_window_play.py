@@ -134,6 +134,13 @@ class GameWindow:
         self.click(x + 20, y + 4)
 
 
+    def menu(self, choice, button=None):
+        """A menu choice and its "Ok"; the menu opened first from its toolbar button unless it is up already."""
+        if button is not None:
+            self.click_item(TOOLBAR, button)
+        self.click_text(choice)
+        self.click_text("Ok")
+
     def click_item(self, window, item, times=1):
         """A click on an item of a window's fixed layout, for buttons whose text repeats on the screen."""
         where = subprocess.run([self.play.screen_tool, "item", str(window), str(item)], capture_output=True,
@@ -189,18 +196,13 @@ class Play:
     def first_game(self):
         game = GameWindow(self, "first")
         game.wait_for("Tools Menu")
-        game.click_text("New Game")
-        game.click_text("Ok")
-        game.click_text("Western Airlines")
-        game.click_text("Ok")
+        game.menu("New Game")
+        game.menu("Western Airlines")
         game.wait_for("Plane Type")
         before = game.balance()
 
-        game.click_text("B 717-200")
-        game.click_text("Ok")
-        game.click_item(TOOLBAR, PLANES_BUTTON)
-        game.click_text("List")
-        game.click_text("Ok")
+        game.menu("B 717-200")
+        game.menu("List", PLANES_BUTTON)
         fleet = game.wait_for("B 717-200")
         after = game.balance()
         if after == before:
@@ -230,39 +232,29 @@ class Play:
                 raise PlayFailure("two game days took more than 90 s at FAST")
             time.sleep(1)
 
-        game.click_item(TOOLBAR, FINANCE_BUTTON)
-        game.click_text("Statement")
-        game.click_text("Ok")
+        game.menu("Statement", FINANCE_BUTTON)
         statement = game.wait_for("Financial Statement")
         figures = re.findall(r"\d[\d.]*", " ".join(statement.row_after("Economy")))
         if not figures or float(figures[0]) <= 0:
             raise PlayFailure(f"no economy revenue this year:\n{statement}")
         game.click_text("Ok")
 
-        game.click_item(TOOLBAR, FINANCE_BUTTON)
-        game.click_text("New Loan")
-        game.click_text("Ok")
+        game.menu("New Loan", FINANCE_BUTTON)
         game.wait_for("Loan Amount")  # the first offer: 25M over 36 months
         game.click_text("Ok")
         game.wait_for("Loan Approved")
-        game.click_item(TOOLBAR, FINANCE_BUTTON)
-        game.click_text("View Loans")
-        game.click_text("Ok")
+        game.menu("View Loans", FINANCE_BUTTON)
         loans = game.wait_for("No. Loans")
         if loans.row_after("Loan Amt")[:1] != ["25.M"] or loans.row_after("Months Left")[:1] != ["36"]:
             raise PlayFailure(f"View Loans does not show the loan:\n{loans}")
         game.click_text("Ok")
 
-        game.click_item(TOOLBAR, TOOLS_BUTTON)
-        game.click_text("Save Game")
-        game.click_text("Ok")
+        game.menu("Save Game", TOOLS_BUTTON)
         game.click_text("Yes")
         game.wait_for("Game saved")
         saved_balance = game.balance()
         game.key("F9")  # the replay of everything so far
-        game.click_item(TOOLBAR, TOOLS_BUTTON)
-        game.click_text("Exit Game")
-        game.click_text("Ok")
+        game.menu("Exit Game", TOOLS_BUTTON)
         game.click_text("Yes")
         game.wait_for("Click to Exit")
         game.click(160, 120)
@@ -271,15 +263,12 @@ class Play:
 
     def second_game(self, saved_balance):
         game = GameWindow(self, "second")
-        game.click_text("Load Game")
-        game.click_text("Ok")
+        game.menu("Load Game")
         game.click_text("Yes")
         game.wait_for("Game Loaded")
         if game.balance() != saved_balance:
             raise PlayFailure(f"the loaded game shows {game.balance()}, the saved one {saved_balance}")
-        game.click_item(TOOLBAR, PLANES_BUTTON)
-        game.click_text("List")
-        game.click_text("Ok")
+        game.menu("List", PLANES_BUTTON)
         game.wait_for("B 717-200")
         game.key("Escape")
         game.close()
@@ -301,6 +290,16 @@ class Play:
         return len(headless)
 
 
+def start_x_server(env):
+    """An X server of the test's own (Xvfb) on a free display, which `env` then names."""
+    display = ":%d" % (90 + os.getpid() % 100)
+    server = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    env["DISPLAY"] = display
+    time.sleep(1)
+    return server
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("game")
@@ -309,12 +308,8 @@ def main():
     parser.add_argument("--keep", help="play in this folder and keep it (default: a temporary folder, removed)")
     args = parser.parse_args()
     play = Play(args)
-    display = ":%d" % (90 + os.getpid() % 100)
-    server = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    play.env["DISPLAY"] = display
+    server = start_x_server(play.env)
     try:
-        time.sleep(1)
         fleet, saved_balance, said = play.first_game()
         play.second_game(saved_balance)
         pictures = play.replay_gives_the_same_pictures()
