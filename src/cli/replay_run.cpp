@@ -47,13 +47,14 @@ bool PlayReplayFile(const SimOptions& options, std::string& report, std::string&
     return false;
   }
   std::vector<std::string> pictures;
+  std::error_code ignored;
+  std::filesystem::create_directories(options.shotFolder, ignored);
   bool played = false;
   {
     ReplayRun run(replay, FindAssetDirectory(), scratch);
     played = run.Play(options.shotFrames, options.shotFolder, pictures, error);
     report = "Jetvale replay, " + std::to_string(run.Game().FramesRun()) + " frames\n" + GameSummary(run.Game().Game());
   }
-  std::error_code ignored;
   std::filesystem::remove_all(scratch, ignored);
   for (const std::string& picture : pictures) report.append("picture ").append(picture).append("\n");
   return played;

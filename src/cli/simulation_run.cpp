@@ -61,7 +61,7 @@ const char* const kSimUsage =
     "  --replay FILE play a replay the desktop game recorded (F9 writes replay.txt beside the saved game),\n"
     "                frame by frame with the game's bitmaps, and print the summary of the game it ends in\n"
     "  --shot FRAME  replay: also keep the picture after this frame (the recorded F12 presses are kept anyway)\n"
-    "  --shots DIR   replay: the folder for the pictures, frame-NNNNNN.bmp (default: the current folder)\n"
+    "  --shots DIR   replay: the folder for the pictures, frame-NNNNNN.bmp, made when missing (default: .)\n"
     "The summary goes to standard output; the simulated ticks per second to standard error.\n";
 
 bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, std::string& error) {
