@@ -45,6 +45,9 @@ TEST(Display, OpensInLandscapeAndFlipShowsTheBackBuffer) {
   EXPECT_EQ(display.Flip(), kGapiOk);
   ASSERT_EQ(sink.frames.size(), 1u);
   EXPECT_EQ(sink.frames[0].back(), kRed);
+  // Fetched again (after a lost back buffer) it keeps the last frame, so a screenshot still shows it.
+  ASSERT_EQ(display.GetBackBuffer(backBuffer), kGapiOk);
+  EXPECT_EQ(backBuffer.GetPixel(319, 239), kRed);
 
   CGapiDisplay refused;
   RefusingSink none;
