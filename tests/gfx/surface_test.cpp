@@ -49,6 +49,10 @@ TEST(Surface, BadSourceRectanglesAndSurfacesAreRefusedWithTheirCodes) {
   EXPECT_EQ(screen.BltFast(0, 0, screen, nullptr, kBltOpaque), kGapiInPrimary);
   EXPECT_EQ(screen.BltFast(0, 0, source, nullptr, 7), kGapiInvalidParams);
   EXPECT_EQ(screen.GetPixel(0, 0), kBlack);  // nothing was drawn by a refused blit
+  // Saving needs a surface and a file name; a save that cannot be written says so.
+  EXPECT_EQ(CGapiSurface{}.SaveSurface("never.bmp"), kGapiNotInitialized);
+  EXPECT_EQ(screen.SaveSurface(""), kGapiInvalidParams);
+  EXPECT_TRUE(GapiFailed(screen.SaveSurface("/nonexistent-folder/screen.bmp")));
 }
 
 TEST(Surface, ColourKeyedBlitSkipsMagentaOnlyWhenAsked) {
