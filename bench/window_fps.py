@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""Measures the real window under Xvfb: start to first picture, frames a second at FAST with 80 planes flying,
-and the CPU time of the window thread and the game thread while idle on the map (before a game is started, the
-Tools menu closed) and while the 80 planes fly.
+"""Measures the real window under Xvfb: start to first picture, frames a second and the CPU time of the window
+thread and the game thread, while idle on the map (before a game is started, the Tools menu closed) and while 80
+planes fly at FAST.
 
 usage: window_fps.py GAME BUSY_SAVE SCREEN_TOOL SIM [--seconds N]
 (build/release/src/shell/jetvale build/test/bench/jetvale-busy-save build/test/tests/play/jetvale-screen
@@ -10,6 +10,7 @@ build/test/src/cli/jetvale-sim)
 
 import argparse
 import os
+import re
 import subprocess
 import sys
 import time
@@ -45,6 +46,24 @@ def cpu_use(pid, seconds):
     return use
 
 
+SPAN = re.compile(r"jetvale: ([\d.]+) frames a second over the last")
+
+
+def frame_rates(log_path, start, end):
+    """The frames a second of the window's spans reported between two offsets of its log; the first span began
+    before `start`, so it is left out."""
+    with open(log_path) as log:
+        said = log.read()[start:end]
+    return [float(rate) for rate in SPAN.findall(said)][1:]
+
+
+def measure(game, seconds):
+    """CPU per thread and the frame rates of the spans over `seconds`."""
+    start = os.path.getsize(game.log.name)
+    use = cpu_use(game.process.pid, seconds)
+    return use, frame_rates(game.log.name, start, os.path.getsize(game.log.name))
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("game")
@@ -61,16 +80,19 @@ def main():
     try:
         game = real_window_play.GameWindow(play, "measure")
         game.click_text("Cancel")
-        idle = cpu_use(game.process.pid, args.seconds)
+        idle = measure(game, args.seconds)
         game.menu("Load Game", real_window_play.TOOLS_BUTTON)
         game.click_text("Yes")
         game.wait_for("Game Loaded")
-        flying = cpu_use(game.process.pid, args.seconds)
+        flying = measure(game, args.seconds)
         game.key("Escape")
         said = game.close()
         print(said.strip())
-        for label, use in (("idle on the map", idle), ("80 planes at FAST", flying)):
+        for label, (use, rates) in (("idle on the map", idle), ("80 planes at FAST", flying)):
             print(f"CPU, {label}: " + ", ".join(f"{role} thread {share:.1f} %" for role, share in sorted(use.items())))
+            if rates:
+                print(f"frames a second, {label}: lowest {min(rates):.1f}, mean {sum(rates) / len(rates):.1f} "
+                      f"over {len(rates)} spans")
         return 0
     finally:
         server.terminate()

@@ -74,7 +74,24 @@ int CMainFrame::Run() {
 
 void CMainFrame::ShowLatestFrame() {
   if (!presenter_.ShowLatestFrame()) return;
-  if (framesShown_++ == 0) firstPictureMicroseconds_ = host_.NowMicroseconds();
+  if (framesShown_++ == 0) {
+    firstPictureMicroseconds_ = host_.NowMicroseconds();
+    spanStartMicroseconds_ = firstPictureMicroseconds_;
+    spanStartFrames_ = 1;
+  }
+  if (frameStats_) ReportFrameSpan();
+}
+
+// A span's rate tells what the player saw at that time (a busy sky, a window open), which the whole run's
+// average hides.
+void CMainFrame::ReportFrameSpan() {
+  const std::int64_t now = host_.NowMicroseconds();
+  if (now - spanStartMicroseconds_ < std::int64_t{kFrameStatsSpanSeconds} * 1'000'000) return;
+  const double seconds = static_cast<double>(now - spanStartMicroseconds_) / 1e6;
+  std::fprintf(stderr, "jetvale: %.1f frames a second over the last %.1f s\n",
+               static_cast<double>(framesShown_ - spanStartFrames_) / seconds, seconds);
+  spanStartMicroseconds_ = now;
+  spanStartFrames_ = framesShown_;
 }
 
 // Frames a second are counted from the first picture on, so the start-up does not weigh on them.

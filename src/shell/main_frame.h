@@ -13,10 +13,13 @@
 
 namespace jetvale {
 
+constexpr int kFrameStatsSpanSeconds = 5;
+
 class CMainFrame {
  public:
   // The window and game start as `settings` say; with `frameStats` the window reports on standard error how
-  // long the first picture took and how many frames a second it showed.
+  // long the first picture took, the frames a second it showed over every span of kFrameStatsSpanSeconds, and
+  // over the whole run.
   CMainFrame(Host& host, const std::string& assetDirectory, const std::string& saveFolder, const Settings& settings,
              bool frameStats = false);
 
@@ -37,6 +40,7 @@ class CMainFrame {
   void ShowAbout();
   void ShowLatestFrame();
   void ReportFrameStats() const;
+  void ReportFrameSpan();
 
   Host& host_;
   CGapiInput keyInput_;
@@ -46,6 +50,8 @@ class CMainFrame {
   bool frameStats_;
   std::int64_t framesShown_ = 0;
   std::int64_t firstPictureMicroseconds_ = -1;
+  std::int64_t spanStartMicroseconds_ = 0;
+  std::int64_t spanStartFrames_ = 0;
 };
 
 }  // namespace jetvale
