@@ -16,7 +16,8 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: jetvale [--frame-stats]\n"
-    "  --frame-stats  report the time to the first picture and the frames shown a second when the game ends\n";
+    "  --frame-stats  report the time to the first picture, the frames shown a second every 5 s and over the\n"
+    "                 whole run\n";
 
 // Without a screen SDL falls back to drivers that draw nowhere; the game would run unseen. Those drivers
 // count only when asked for by name (SDL_VIDEODRIVER), as a headless check of the window code does.
