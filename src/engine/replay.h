@@ -53,17 +53,14 @@ class RecordingHost final : public Host {
 };
 
 // Virtual time that answers the recorded tick counts in their order (the last one again when they run out).
-class PlaybackHost final : public Host {
+class PlaybackHost final : public VirtualHost {
  public:
   explicit PlaybackHost(std::vector<std::uint32_t> tickCounts) : tickCounts_(std::move(tickCounts)) {}
   std::uint32_t TickCount() override;
-  std::int64_t NowMicroseconds() override { return time_.NowMicroseconds(); }
-  void SleepMicroseconds(std::int64_t microseconds) override { time_.SleepMicroseconds(microseconds); }
 
  private:
   std::vector<std::uint32_t> tickCounts_;
   std::size_t next_ = 0;
-  VirtualHost time_;
 };
 
 }  // namespace jetvale

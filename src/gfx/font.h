@@ -9,8 +9,6 @@ namespace jetvale {
 
 constexpr int kGlyphWidth = 5;   // every character advances the pen by this many pixels
 constexpr int kGlyphHeight = 8;  // fits the game's 9-pixel text rows
-// Ink stays in the top rows of the cell: the status line is drawn at y 233, seven rows above the screen's bottom.
-constexpr int kGlyphInkRows = 7;
 
 struct FontGlyph {
   char32_t code;

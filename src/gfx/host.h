@@ -32,7 +32,7 @@ class SystemHost final : public Host {
 
 // A machine whose time passes only when somebody sleeps: tests and headless runs go as fast as the CPU allows
 // and replay exactly. Sleeps from several threads add up; the clock is shared through an atomic.
-class VirtualHost final : public Host {
+class VirtualHost : public Host {
  public:
   explicit VirtualHost(std::uint32_t tickCount = 1) : tickCount_(tickCount) {}
   std::uint32_t TickCount() override { return tickCount_; }

@@ -10,17 +10,12 @@ namespace {
 
 constexpr int kEventWaitMilliseconds = 5;
 
-// The desktop keys that stand for the device's keys.
+// The desktop keys that stand for the device keys the key list gives the window a use for.
 int DeviceKeyCode(SDL_Keycode key) {
   switch (key) {
     case SDLK_ESCAPE: return kKeyEscape;
     case SDLK_q: return kKeyQ;
     case SDLK_F12: return kKeyF12;
-    case SDLK_UP: return kKeyUp;
-    case SDLK_DOWN: return kKeyDown;
-    case SDLK_LEFT: return kKeyLeft;
-    case SDLK_RIGHT: return kKeyRight;
-    case SDLK_RETURN: return kKeyEnter;
     default: return 0;
   }
 }

@@ -98,6 +98,9 @@ TEST(BmpFile, DamagedFilesAreRefusedWithTheFileNameAndTheFault) {
   bad = good;
   bad[28] = 8;
   EXPECT_EQ(refusal(bad), "x.bmp: 8-bit pixels are not supported (24 or 32 needed)");
+  bad[28] = 24;
+  bad[29] = 1;  // the high byte of the pixel size: 24 + 256
+  EXPECT_EQ(refusal(bad), "x.bmp: 280-bit pixels are not supported (24 or 32 needed)");
   bad = good;
   bad[21] = 0x7F;  // width beyond two billion
   EXPECT_NE(refusal(bad).find("impossible size"), std::string::npos);

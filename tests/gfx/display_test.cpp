@@ -34,8 +34,9 @@ TEST(Display, OpensInLandscapeAndFlipShowsTheBackBuffer) {
   EXPECT_EQ(display.SetDisplayMode(1), kGapiInvalidParams);
   EXPECT_EQ(display.GetBackBuffer(backBuffer), kGapiNotInitialized);  // nothing is open yet
   EXPECT_EQ(display.Flip(), kGapiNotInitialized);
-  ASSERT_EQ(display.SetDisplayMode(2), kGapiOk);
   ASSERT_EQ(display.OpenDisplay(sink, 18), kGapiOk);
+  EXPECT_EQ(display.GetBackBuffer(backBuffer), kGapiNotInitialized);  // open, but no mode set: no size yet
+  ASSERT_EQ(display.SetDisplayMode(2), kGapiOk);
   ASSERT_EQ(display.GetBackBuffer(backBuffer), kGapiOk);
   EXPECT_EQ(display.GetWidth(), 320);
   EXPECT_EQ(display.GetHeight(), 240);
@@ -64,7 +65,9 @@ TEST(Input, TheKeyListPutsTheTwoCloseKeysAndTheScreenshotKeyWhereTheWindowLooks)
 }
 
 TEST(Display, ResultCodesAreTheLibrarysNumbers) {
-  // The frame loop shows a status text for each of these codes, so their values are part of the game.
+  // The frame loop shows a status text for each of these codes, so their values are part of the game; success
+  // is the library's 0.
+  EXPECT_EQ(kGapiOk, 0u);
   EXPECT_EQ(kGapiInvalidRect, 0xC86600E0u);
   EXPECT_EQ(kGapiInPrimary, 0xC86600A0u);
   EXPECT_EQ(kGapiInvalidParams, 0x80070057u);

@@ -42,12 +42,6 @@ TEST(FrameExchange, TheWindowGetsTheNewestFrameOnceAndBuffersAreNeverShared) {
   EXPECT_EQ(exchange.TakeLatest()->front(), kBlue);
 }
 
-}  // namespace
-}  // namespace jetvale
-
-namespace jetvale {
-namespace {
-
 // The real machine's clock counts from the host's start, so frame times are small numbers that cannot overflow.
 TEST(SystemHost, ItsClockStartsNearZeroAndNeverGoesBack) {
   SystemHost host;

@@ -25,6 +25,8 @@ namespace {
 
 static_assert(jetvale::kGlyphWidth <= 8, "a glyph row is one byte");
 
+// Ink stays in the top rows of the cell: the status line is drawn at y 233, seven rows above the screen's bottom.
+constexpr int kGlyphInkRows = 7;
 constexpr char32_t kFirstCode = 0x20;  // the game's table holds printable ASCII, in order
 constexpr char32_t kLastCode = 0x7E;
 
@@ -43,7 +45,7 @@ using CellRows = std::array<std::uint8_t, jetvale::kGlyphHeight>;
 // shape within the ink rows. The font's full stop is a five-pixel plus that reads as '+' in "500.M"; ours is a dot.
 struct HandDrawnGlyph {
   char code;
-  std::array<std::string_view, jetvale::kGlyphInkRows> rows;
+  std::array<std::string_view, kGlyphInkRows> rows;
 };
 constexpr std::array kHandDrawn{
     HandDrawnGlyph{'.', {".....", ".....", ".....", ".....", ".....", ".....", "..#.."}},
@@ -127,7 +129,7 @@ std::string MakeTable(const PcfFont& font) {
     for (const HandDrawnGlyph& drawn : kHandDrawn) {
       if (static_cast<char32_t>(drawn.code) == code) rows = HandDrawnRows(drawn);
     }
-    for (std::size_t row = jetvale::kGlyphInkRows; row < rows.size(); ++row) {
+    for (std::size_t row = kGlyphInkRows; row < rows.size(); ++row) {
       if (rows[row] != 0) throw std::runtime_error(CodeName(code) + " has ink below the top rows; draw it by hand");
     }
     table += TableEntryLine(code, rows);
