@@ -40,6 +40,7 @@ TEST(GameObject, AMissingOrWrongBitmapEndsTheGameBeforeAnythingIsShown) {
   ASSERT_TRUE(missing.Start(sink));
   while (missing.IsRunning() == 1) std::this_thread::yield();
   missing.Stop();
+  EXPECT_EQ(missing.StartupError().rfind("bitmap 135: ", 0), 0u) << missing.StartupError();  // the map's number
   EXPECT_NE(missing.StartupError().find("world_map.bmp: cannot be opened"), std::string::npos);
   EXPECT_EQ(sink.PresentedFrames(), 0);
 
@@ -47,16 +48,19 @@ TEST(GameObject, AMissingOrWrongBitmapEndsTheGameBeforeAnythingIsShown) {
   WriteBmpFile(dir + "/frame.bmp", BmpImage{2, 2, {kRed, kRed, kRed, kRed}});
   HeadlessGame wrong(dir);
   wrong.RunFrames(1);
+  EXPECT_EQ(wrong.game.StartupError().rfind("bitmap 133: ", 0), 0u);
   EXPECT_NE(wrong.game.StartupError().find("frame.bmp: is 2 x 2 pixels, the game needs 320 x 240"),
             std::string::npos);
   EXPECT_EQ(wrong.sink.PresentedFrames(), 0);
 
   // One row short is as wrong as any other size.
-  const std::string shortDir = MakeTestAssets("jetvale_short_frame");
-  WriteBmpFile(shortDir + "/frame.bmp", BmpImage{320, 239, std::vector<Color>(320 * 239, kRed)});
-  HeadlessGame shortFrame(shortDir);
-  shortFrame.RunFrames(1);
-  EXPECT_NE(shortFrame.game.StartupError().find("frame.bmp: is 320 x 239 pixels"), std::string::npos);
+  const std::string shortDir = MakeTestAssets("jetvale_short_sprites");
+  WriteBmpFile(shortDir + "/sprites.bmp", BmpImage{135, 71, std::vector<Color>(135 * 71, kRed)});
+  HeadlessGame shortSheet(shortDir);
+  shortSheet.RunFrames(1);
+  EXPECT_EQ(shortSheet.game.StartupError().rfind("bitmap 134: ", 0), 0u);
+  EXPECT_NE(shortSheet.game.StartupError().find("sprites.bmp: is 135 x 71 pixels, the game needs 135 x 72"),
+            std::string::npos);
 }
 
 TEST(GameObject, PauseHoldsTheFramesResumeGoesOnAndStopEndsAPausedThread) {

@@ -38,6 +38,11 @@ TEST(Replay, TheTextKeepsEveryStepAndTheSavedGameByteForByteAndRefusesWhatItDidN
   EXPECT_EQ(read.steps[2].frame, 450);
   EXPECT_EQ(read.steps[2].action, ReplayAction::Screenshot);
 
+  // A game that took nothing in, at the start speed FAST, is a replay too.
+  Replay empty;
+  ASSERT_TRUE(ParseReplay(FormatReplay(Replay{}), empty, error)) << error;
+  EXPECT_EQ(empty.gameSpeed, 1);
+
   const std::string head = "jetvale replay 1\nspeed 1\nticks 7\nframes 9\nsteps\n";
   for (const auto& [bad, line] : std::vector<std::pair<std::string, std::string>>{
            {"jetvale replay 2\n", "line 1"},

@@ -36,19 +36,28 @@ TEST(FrameExchange, TheWindowGetsTheNewestFrameOnceAndBuffersAreNeverShared) {
   ASSERT_NE(shown, nullptr);
   EXPECT_EQ(shown->front(), kGreen);
   EXPECT_EQ(exchange.TakeLatest(), nullptr);  // nothing new since
-  EXPECT_NE(&exchange.WriteBuffer(), shown);
-  exchange.WriteBuffer().assign(1, kBlue);
-  exchange.Publish();
-  EXPECT_EQ(exchange.TakeLatest()->front(), kBlue);
+  // Round after round, the frame being drawn is never the one on show.
+  for (const Color color : {kBlue, kWhite, kYellow, kBlack}) {
+    EXPECT_NE(&exchange.WriteBuffer(), shown);
+    exchange.WriteBuffer().assign(1, color);
+    exchange.Publish();
+    shown = exchange.TakeLatest();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->front(), color);
+  }
 }
 
 // The real machine's clock counts from the host's start, so frame times are small numbers that cannot overflow.
-TEST(SystemHost, ItsClockStartsNearZeroAndNeverGoesBack) {
+TEST(SystemHost, ItsClockStartsNearZeroAndNeverGoesBackAndItsTickCountIsInMilliseconds) {
   SystemHost host;
   const std::int64_t first = host.NowMicroseconds();
   EXPECT_GE(first, 0);
   EXPECT_LT(first, 60'000'000);  // a minute: far more than constructing it takes, far less than a machine's uptime
   EXPECT_GE(host.NowMicroseconds(), first);
+  // The tick count that seeds a new game counts milliseconds.
+  const std::uint32_t ticks = host.TickCount();
+  host.Sleep(20);
+  EXPECT_GE(host.TickCount() - ticks, 20u);
 }
 
 }  // namespace

@@ -106,6 +106,14 @@ TEST_F(ToolsScreens, TheSpeedChangesOnlyWithOkAndTheOptionsShowItsName) {
   EXPECT_EQ(h.ui().command, 0);
 }
 
+TEST_F(ToolsScreens, TheOptionsFirstShowTheSpeedTheProgramStartedWith) {
+  h.game.SetStartSpeed(kSpeedSlow);  // the player's last choice, remembered
+  h.TapItem(kToolsMenuWindow, 7);  // "Options", straight from the Tools menu shown at start
+  h.TapItem(kToolsMenuWindow, 11);
+  h.RunFrames(1);
+  EXPECT_EQ(h.ui().windows[kOptionsWindow].Item(kSpeedTextItem).text, "SLOW");
+}
+
 TEST_F(ToolsScreens, AfterExitYesOnlyTheClickToExitWindowRemains) {
   h.TapItem(kToolsMenuWindow, 9);
   h.TapItem(kToolsMenuWindow, 11);
