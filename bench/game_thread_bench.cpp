@@ -15,6 +15,7 @@ namespace {
 void BM_StopWhilePaused(benchmark::State& state) {
   SystemHost host;
   double longest = 0;
+  int round = 0;
   for (auto _ : state) {
     HeadlessSink sink;
     GameObject game(host, JETVALE_ASSET_DIR, std::filesystem::temp_directory_path().string());  // never saves
@@ -24,8 +25,9 @@ void BM_StopWhilePaused(benchmark::State& state) {
     }
     while (sink.PresentedFrames() < 3) std::this_thread::sleep_for(std::chrono::milliseconds(1));
     game.Pause();
-    // Somewhere inside a 100 ms sleep of the paused thread, as when the player comes back and quits.
-    std::this_thread::sleep_for(std::chrono::milliseconds(30 + 17 * (state.iterations() % 4)));
+    // The paused thread finishes its frame (a 33 ms frame at most), then sleeps: stop it at points spread over
+    // that sleep, as a player who comes back and quits would.
+    std::this_thread::sleep_for(std::chrono::milliseconds(40 + 20 * (round++ % 5)));
     const auto start = std::chrono::steady_clock::now();
     game.Stop();
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
