@@ -93,7 +93,6 @@ bool RoutePlane(World& world, int airline, int planeSlot, std::span<const RouteS
     if (!ValidAirport(stop.airport)) return false;
   }
   Plane& plane = world.airlines[static_cast<std::size_t>(airline)].planes[static_cast<std::size_t>(planeSlot)];
-  plane.legCount = 0;
   for (std::size_t k = 0; k < count; ++k) {
     // Whether a gate was found is not examined: a leg without one still belongs to the trip.
     ScheduleLeg(world, airline, planeSlot, static_cast<int>(k), stops[k].departure, stops[k].airport,

@@ -33,6 +33,7 @@ TEST(GameClock, MidnightStartsTheNextDayAndAgesOnlyPlanesInUse) {
   GameState game(1);
   BuyPlane(game.world.airlines[2], 4, 0);
   game.world.AirportById(5).dailyRefresh[9][1] = 0;
+  game.world.AirportById(kAirportCount).dailyRefresh[1][3] = 0;  // the last airport too
   game.clock.newDay = 0;
   game.clock.ticksToday = 287;
   RunToLastTickOf(game, 1, 1);
@@ -44,6 +45,7 @@ TEST(GameClock, MidnightStartsTheNextDayAndAgesOnlyPlanesInUse) {
   EXPECT_EQ(game.world.airlines[2].planes[4].age, 1);
   EXPECT_EQ(game.world.airlines[2].planes[5].age, 0);
   EXPECT_EQ(game.world.AirportById(5).dailyRefresh[9][1], 1);
+  EXPECT_EQ(game.world.AirportById(kAirportCount).dailyRefresh[1][3], 1);
 }
 
 TEST(GameClock, MonthsHaveFixedLengthsWithoutALeapDay) {

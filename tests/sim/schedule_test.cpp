@@ -90,6 +90,7 @@ TEST_F(Scheduling, GateResultsTellWhyNoGateWasFound) {
   }
   EXPECT_EQ(ScheduleLeg(world, 0, 0, 0, 40, kCharlotte, kChicago), 6);  // own arrival gates busy
   EXPECT_EQ(Leg(0, 0).scheduled, 1);
+  EXPECT_EQ(Leg(0, 0).arrivalGate, 0);  // none found: the field is cleared, it names no gate of another search
   EXPECT_EQ(plane.currentLeg, 0);
   GateAt(kChicago, 19).owner = 3;
   EXPECT_EQ(ScheduleLeg(world, 0, 0, 0, 40, kCharlotte, kChicago), 7);  // the last arrival gate is another airline's
