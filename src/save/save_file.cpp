@@ -3,15 +3,16 @@
 #include "save/save_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 
 #include "save/game_reader.h"
 #include "save/game_writer.h"
@@ -72,14 +73,32 @@ bool WriteFileSafely(const std::string& path, std::string_view text) {
   return ReplaceFile(file, text);
 }
 
-bool ReadWholeFile(const std::string& path, std::string& text) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream read;
-  read << in.rdbuf();
-  if (in.bad()) return false;
-  // str(), not view(): the browser build's C++ library has no view().
-  text = read.str();
+// Opened without blocking (a FIFO with no writer would wait for ever), checked to be a regular file, then read up
+// to one byte past the limit, so a file that grew since the check is refused too.
+bool ReadWholeFile(const std::string& path, std::string& text, std::size_t limit) {
+  const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (descriptor < 0) return false;
+  struct stat status {};
+  bool ok = ::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) &&
+            static_cast<std::uintmax_t>(status.st_size) <= limit;
+  std::string read;
+  if (ok) read.resize(static_cast<std::size_t>(status.st_size) + 1);
+  std::size_t filled = 0;
+  while (ok) {
+    if (filled == read.size()) read.resize(std::min(limit + 1, read.size() * 2));
+    const ssize_t got = ::read(descriptor, read.data() + filled, read.size() - filled);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) {
+      ok = got == 0;
+      break;
+    }
+    filled += static_cast<std::size_t>(got);
+    if (filled > limit) ok = false;
+  }
+  ::close(descriptor);
+  if (!ok) return false;
+  read.resize(filled);
+  text = std::move(read);
   return true;
 }
 

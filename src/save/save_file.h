@@ -24,8 +24,12 @@ std::string SaveFilePath(const std::string& folder);
 // Writes `text` to `path`, creating its folder when missing. The text goes to a new file beside it, is flushed to
 // the disk and then renamed over `path`, so a failure at any step leaves the old file as it was.
 bool WriteFileSafely(const std::string& path, std::string_view text);
-// The whole file, byte for byte; false when it cannot be read.
-bool ReadWholeFile(const std::string& path, std::string& text);
+// No file the game reads comes near this (a played 80-plane game saves about 130 KB); anything longer, or that
+// is no regular file (a FIFO, a device), is refused before it is read, so it neither hangs nor fills memory.
+constexpr std::size_t kMaxReadFileBytes = 16 * 1024 * 1024;
+
+// The whole regular file, byte for byte; false when it cannot be read or is longer than `limit`.
+bool ReadWholeFile(const std::string& path, std::string& text, std::size_t limit = kMaxReadFileBytes);
 
 // Writes the game to `path` as WriteFileSafely writes.
 bool SaveGameTo(const std::string& path, const GameState& game);
