@@ -31,6 +31,12 @@ double LoanPayment(double amount, int months, double rate) {
   return (growth * rate * kOneTwelfth * amount) / (growth - 1);
 }
 
+bool PaysItsAnnuity(const Loan& loan) {
+  constexpr double kTolerance = 1e-9;  // another runtime's pow may differ in the last digits
+  const double payment = LoanPayment(loan.amount, loan.totalMonths, loan.rate);
+  return std::abs(loan.monthly - payment) <= kTolerance * std::max(1.0, payment);
+}
+
 void TakeLoan(Airline& airline, int slot, double rate, int months, double amount) {
   Loan& loan = SlotOf(airline, slot);
   loan.monthly = LoanPayment(amount, months, rate);

@@ -27,6 +27,10 @@ constexpr std::string_view kLoanPaidOff = "Loan Paid Off";
 // The level monthly payment that repays `amount` in `months` payments at the yearly `rate` (a fraction).
 double LoanPayment(double amount, int months, double rate);
 
+// Whether the loan's monthly payment is the level payment of its amount, term and rate, as every loan the game
+// opens has; such a loan's amount left stays between nothing and its amount.
+bool PaysItsAnnuity(const Loan& loan);
+
 // Opens the loan in the free `slot` and credits the amount to the balance; nothing is booked.
 // The airline's loan count follows the slots: it rises here and falls when a loan is paid off.
 void TakeLoan(Airline& airline, int slot, double rate, int months, double amount);

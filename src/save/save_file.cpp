@@ -106,14 +106,17 @@ bool SaveGameTo(const std::string& path, const GameState& game) {
   return WriteFileSafely(path, WriteSavedGame(game.world, game.clock));
 }
 
-bool LoadGameFrom(const std::string& path, GameState& game) {
+bool LoadGameFrom(const std::string& path, GameState& game, std::string* problem) {
   std::string text;
-  if (!ReadWholeFile(path, text)) return false;
+  if (!ReadWholeFile(path, text)) {
+    if (problem != nullptr) *problem = "the file cannot be read";
+    return false;
+  }
 
   Random random(game.seed);
   auto world = std::make_unique<World>(random);
-  GameClock clock = game.clock;
-  if (!ReadSavedGame(text, *world, clock)) return false;
+  GameClock clock;
+  if (!ReadSavedGame(text, *world, clock, problem)) return false;
   game.world = std::move(*world);
   game.clock = clock;
   return true;

@@ -35,8 +35,9 @@ bool ReadWholeFile(const std::string& path, std::string& text, std::size_t limit
 bool SaveGameTo(const std::string& path, const GameState& game);
 
 // Replaces the world and clock of `game` by those of the file at `path`. The file is read into a world as
-// constructed from the game's seed, so nothing of the game before comes through, and is put in place only
-// when all of it is sound: on false `game` is exactly as it was.
-bool LoadGameFrom(const std::string& path, GameState& game);
+// constructed from the game's seed and a clock as constructed (stopped), so nothing of the game before comes
+// through, and is put in place only when all of it is sound: on false `game` is exactly as it was, and
+// `problem` (when given) tells what was wrong.
+bool LoadGameFrom(const std::string& path, GameState& game, std::string* problem = nullptr);
 
 }  // namespace jetvale

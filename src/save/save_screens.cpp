@@ -1,5 +1,4 @@
-// Save and load from the Tools menu. A load restarts the clock and the screens before it reads the file,
-// whether the file can be read or not; the world changes only when the whole file is sound.
+// Save and load from the Tools menu. A load takes the whole file or nothing.
 #include "save/save_screens.h"
 
 #include <array>
@@ -29,30 +28,26 @@ void RefillFleetOrder(Ui& ui) {
   }
 }
 
+// A file that cannot be loaded changes nothing: the game goes on where it was. A loaded one starts its clock
+// and the screens afresh.
 void LoadGame(Ui& ui) {
   GameState& game = ui.game;
-  const PlanesScreenState fleetBefore = ui.planes;
-  game.clock = GameClock{};
-  game.random.Seed(ui.host->TickCount());
+  if (!LoadGameFrom(SaveFilePath(ui.saveFolder), game)) {
+    ui.Say("Error during load");
+    ui.ShowMap();
+    return;
+  }
   game.clock.Start();
+  game.random.Seed(ui.host->TickCount());
   ui.map = MapView{};
   ui.planes = PlanesScreenState{};
   ui.draft = ScheduleDraft{};
   ui.finance = FinanceScreenState{};
   ui.airports = AirportScreenState{};
   ui.pendingGameSpeed = ui.gameSpeed;
-  ui.status.Set("", 0);
-
-  if (LoadGameFrom(SaveFilePath(ui.saveFolder), game)) {
-    RefillFleetOrder(ui);
-    ui.finance.selectedLoan = NextLoanInUse(game.world.Player(), kNoLoanSelected);
-    ui.Say("Game Loaded");
-  } else {
-    // The world stayed as it was, and so does its fleet list.
-    ui.planes.fleetOrder = fleetBefore.fleetOrder;
-    ui.planes.fleetCount = fleetBefore.fleetCount;
-    ui.Say("Error during load");
-  }
+  RefillFleetOrder(ui);
+  ui.finance.selectedLoan = NextLoanInUse(game.world.Player(), kNoLoanSelected);
+  ui.Say("Game Loaded");
   ui.ShowMap();
 }
 

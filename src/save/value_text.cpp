@@ -22,6 +22,12 @@ void AppendInt(std::string& out, int value) {
 void AppendDouble(std::string& out, double value) { out += GeneralText(value, kDoubleDigits); }
 
 bool ParseInt(std::string_view text, int& value) {
+  const std::size_t point = text.find('.');
+  if (point != std::string_view::npos) {
+    const std::string_view fraction = text.substr(point + 1);
+    if (fraction.find_first_not_of("0123456789") != std::string_view::npos) return false;
+    text = text.substr(0, point);
+  }
   const char* end = text.data() + text.size();
   const auto [ptr, error] = std::from_chars(text.data(), end, value);
   return error == std::errc{} && ptr == end && !text.empty();

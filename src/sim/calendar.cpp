@@ -9,7 +9,7 @@ namespace jetvale {
 void StartNewDay(World& world) {
   for (Airline& airline : world.airlines) {
     for (Plane& plane : airline.planes) {
-      if (plane.inUse == 1) plane.age += 1;
+      if (plane.inUse == 1) plane.age = CountUp(plane.age, 1);
     }
   }
   for (int id = 1; id <= kAirportCount; ++id) {

@@ -104,15 +104,15 @@ void SettleArrival(World& world, int airlineIndex, int planeSlot, int legIndex) 
                           pilots + attendants + insurance;
 
   leg.fuelBurn = fuelCost;
-  leg.expenses += tripCost;
-  leg.revenue += economyIncome + businessIncome + firstIncome;
+  AddMoney(leg.expenses, tripCost);
+  AddMoney(leg.revenue, economyIncome + businessIncome + firstIncome);
   leg.profit = leg.revenue - leg.expenses;
-  leg.firstIncome += firstIncome;
-  leg.businessIncome += businessIncome;
-  leg.economyIncome += economyIncome;
-  leg.wages += attendants + pilots + kGroundCrew + maintenanceSecond + maintenance;
-  leg.fuel += fuelCost;
-  leg.miscellaneous += insurance + (kNavigation + kLandingFee);
+  AddMoney(leg.firstIncome, firstIncome);
+  AddMoney(leg.businessIncome, businessIncome);
+  AddMoney(leg.economyIncome, economyIncome);
+  AddMoney(leg.wages, attendants + pilots + kGroundCrew + maintenanceSecond + maintenance);
+  AddMoney(leg.fuel, fuelCost);
+  AddMoney(leg.miscellaneous, insurance + (kNavigation + kLandingFee));
 
   plane.revenue = TruncateToInt(plane.revenue + firstIncome);
   plane.revenue = TruncateToInt(plane.revenue + businessIncome);
@@ -144,11 +144,11 @@ void SettleArrival(World& world, int airlineIndex, int planeSlot, int legIndex) 
 
   plane.value = TruncateToInt(plane.value - plane.value * kDepreciationRate);
 
-  leg.totalFirst += leg.firstPassengers;
-  leg.totalBusiness += leg.businessPassengers;
-  leg.totalEconomy += leg.economyPassengers;
-  leg.timesFlown += 1;
-  leg.totalPassengers = leg.totalFirst + leg.totalBusiness + leg.totalEconomy;
+  leg.totalFirst = CountUp(leg.totalFirst, leg.firstPassengers);
+  leg.totalBusiness = CountUp(leg.totalBusiness, leg.businessPassengers);
+  leg.totalEconomy = CountUp(leg.totalEconomy, leg.economyPassengers);
+  leg.timesFlown = CountUp(leg.timesFlown, 1);
+  leg.totalPassengers = CountUp(CountUp(leg.totalFirst, leg.totalBusiness), leg.totalEconomy);
 
   Airport& origin = world.AirportById(leg.origin);
   const auto a = static_cast<std::size_t>(airlineIndex);

@@ -49,7 +49,7 @@ ClockTick GameClock::Tick() {
     }
     if (month > 12) {
       tick.yearEnded = true;
-      year += 1;
+      if (year < kMaxYear) year += 1;
       month = 1;
     }
     newDay = 1;

@@ -8,8 +8,8 @@ namespace jetvale {
 
 // Adds the amount to the same field of the current-year and of the overall ledger.
 inline void Book(Airline& airline, LedgerEntry entry, double amount) {
-  airline.currentYear[entry] += amount;
-  airline.overall[entry] += amount;
+  AddMoney(airline.currentYear[entry], amount);
+  AddMoney(airline.overall[entry], amount);
 }
 
 // balance = trunc(balance + amount), saturating at the ends of the int32 range.

@@ -7,6 +7,18 @@
 
 namespace jetvale {
 
+// The fare editor steps a fare by at most 10 a tap and never past this; the saved game holds no other.
+constexpr double kMaxFare = 10000000.0;
+// Far above any sum of money the game can reach: a million years of the dearest fares on every seat of a full
+// fleet stay below it, and every sum of such amounts stays a finite double.
+constexpr double kMaxMoney = 1e24;
+
+// A running sum of money: field + amount, kept within kMaxMoney, so no sum the game keeps grows without end.
+constexpr void AddMoney(double& field, double amount) {
+  const double sum = field + amount;
+  field = sum > kMaxMoney ? kMaxMoney : sum < -kMaxMoney ? -kMaxMoney : sum;
+}
+
 // trunc(value) as an int32; a value beyond the int32 range saturates at its end instead of wrapping,
 // and NaN reads as 0, so no amount can corrupt a balance.
 constexpr std::int32_t TruncateToInt(double value) {

@@ -19,6 +19,13 @@ constexpr int kQuarterSlotsPerDay = 96;  // a gate keeps one occupancy flag for 
 constexpr int kNoGateOwner = 9;
 constexpr std::int32_t kStartingBalance = 500000000;
 
+// Counters that grow while playing (days of age, trips, passengers) stop here instead of running out of int.
+constexpr int kCounterCeiling = 1000000000;
+constexpr int CountUp(int counter, int amount) {
+  const long long sum = static_cast<long long>(counter) + amount;
+  return sum > kCounterCeiling ? kCounterCeiling : static_cast<int>(sum);
+}
+
 // Airline identities: which named airline an index plays, and so its name and sprite colour.
 constexpr int kWesternAirlines = 1000;
 constexpr int kSoutheastAir = 1001;

@@ -1,12 +1,16 @@
 // The saved game's text: its layout, a played game written and read back, and the files the reader refuses.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "save/game_reader.h"
 #include "save/game_writer.h"
-#include "save/save_keys.h"
+#include "finance/loans.h"
+#include "save/save_fields.h"
+#include "text/double_text.h"
 #include "save/played_game.h"
 
 namespace jetvale {
@@ -38,7 +42,11 @@ struct Loaded {
 Loaded Read(const std::string& text, std::uint32_t seed = 1) {
   Random random(seed);
   Loaded loaded{std::make_unique<World>(random), GameClock{}};
-  if (!ReadSavedGame(text, *loaded.world, loaded.clock)) loaded.world.reset();
+  std::string problem;
+  if (!ReadSavedGame(text, *loaded.world, loaded.clock, &problem)) {
+    ADD_FAILURE() << problem;
+    loaded.world.reset();
+  }
   return loaded;
 }
 
@@ -112,77 +120,174 @@ TEST(SavedGameText, LoadingTwiceCountsEveryLegOnce) {
   EXPECT_EQ(Read(WriteSavedGame(*once.world, once.clock), 5).world->AirportById(kChicago).legsInto[0], 3);
 }
 
-TEST(SavedGameText, CarriageReturnsLongerKeyLinesAndAMissingClockAreAccepted) {
+// The value lines of every record of `key`, or of its `nth` one.
+void Replace(std::vector<std::string>& lines, const std::string& key, const std::string& value, int nth = -1) {
+  int seen = 0;
+  for (std::size_t i = 0; i + 1 < lines.size(); i += 2) {
+    if (lines[i] == key && (nth < 0 || seen++ == nth)) lines[i + 1] = value;
+  }
+}
+
+int KeyOf(const std::string& line) {
+  for (int key = 0; key < kSaveKeyCount; ++key) {
+    if (SaveFieldOf(key).key == line) return key;
+  }
+  return -1;
+}
+
+// A double as the handheld's C runtime wrote it (_gcvt with 50 digits): all its digits, a point after a whole
+// number, an exponent of three digits.
+std::string HandheldDouble(const std::string& ours) {
+  double value = 0;
+  EXPECT_TRUE(ParseDouble(ours, value)) << ours;
+  std::string text = GeneralText(value, 50);
+  const std::size_t e = text.find('e');
+  if (e == std::string::npos) return text.find('.') == std::string::npos ? text + "." : text;
+  const std::string digits = text.substr(e + 2);
+  return text.substr(0, e + 2) + std::string(3 - digits.size(), '0') + digits;
+}
+
+TEST(SavedGameText, FilesOfOtherWritersLoadIntoTheSameGame) {
   GameState game(5);
   PlayAWhile(game);
   const std::string text = WriteSavedGame(game.world, game.clock);
-  std::vector<std::string> lines = Lines(text);
-  const std::size_t clockStart = 5096;
-  ASSERT_EQ(lines[clockStart], "GAME_DAY");
-  lines.erase(lines.begin() + clockStart, lines.begin() + clockStart + 14);
-  lines[clockStart].resize(49, '_');  // the key is what begins the line, up to 49 characters
-  for (std::string& line : lines) line += "\r";
-  GameClock clock;
-  clock.day = 9;
-  Random random(5);
-  World world(random);
-  ASSERT_TRUE(ReadSavedGame(Joined(lines), world, clock));
-  EXPECT_EQ(clock.day, 9);
-  EXPECT_EQ(clock.hour, 1);
-  EXPECT_EQ(world.Player().planes[3].legs[2].economyFare, game.world.Player().planes[3].legs[2].economyFare);
-  EXPECT_EQ(world.Player().balance, game.world.Player().balance);
+  const std::vector<std::string> lines = Lines(text);
+  std::vector<std::string> handheld = lines;
+  for (std::size_t i = 0; i + 1 < handheld.size(); i += 2) {
+    const ValueKind kind = SaveFieldOf(KeyOf(handheld[i])).kind;
+    if (kind == ValueKind::Double || kind == ValueKind::Pixel) handheld[i + 1] = HandheldDouble(handheld[i + 1]);
+  }
+  ASSERT_EQ(handheld[static_cast<std::size_t>(std::find(handheld.begin(), handheld.end(), "PLANE_ORIGIN_X") -
+                                               handheld.begin()) + 1].back(), '.');  // a whole pixel as a double
+  std::vector<std::string> crlf = handheld;
+  for (std::string& line : crlf) line += "\r";
+  std::vector<std::string> newer = lines;  // records of a later version, among and after ours
+  for (const std::size_t at : {std::size_t{0}, std::size_t{5096}, lines.size()}) {
+    newer.insert(newer.begin() + static_cast<std::ptrdiff_t>(at), {"GAME_WEATHER_2", "some value"});
+  }
+  const struct {
+    const char* what;
+    std::string text;
+  } files[] = {
+      {"the handheld's numbers", Joined(handheld)},
+      {"carriage returns", Joined(crlf)},
+      {"no line feed at the end", text.substr(0, text.size() - 1)},
+      {"carriage returns, the last without its line feed", Joined(crlf).substr(0, Joined(crlf).size() - 1)},
+      {"unknown keys", Joined(newer)},
+  };
+  for (const auto& file : files) {
+    const Loaded loaded = Read(file.text, 5);
+    ASSERT_TRUE(loaded.world) << file.what;
+    EXPECT_EQ(WriteSavedGame(*loaded.world, loaded.clock), text) << file.what;
+  }
 }
 
 TEST(SavedGameText, DamagedFilesAreRefused) {
   GameState game(5);
   PlayAWhile(game);
   const std::vector<std::string> lines = Lines(WriteSavedGame(game.world, game.clock));
-  auto replaced = [&lines](const std::string& key, const std::string& value) {
+  auto replaced = [&lines](std::initializer_list<std::pair<const char*, const char*>> values, int nth = 0) {
     std::vector<std::string> copy = lines;
-    for (std::size_t i = 0; i + 1 < copy.size(); i += 2) {
-      if (copy[i] == key) {
-        copy[i + 1] = value;
-        break;
-      }
-    }
+    for (const auto& [key, value] : values) Replace(copy, key, value, nth);
     return Joined(copy);
   };
+  auto edited = [&lines](auto edit) {
+    std::vector<std::string> copy = lines;
+    edit(copy);
+    return Joined(copy);
+  };
+  auto at = [](std::vector<std::string>& c, std::size_t index) { return c.begin() + static_cast<std::ptrdiff_t>(index); };
+  const std::size_t status = static_cast<std::size_t>(std::find(lines.begin(), lines.end(), "FLIGHT_STATUS") - lines.begin());
   const std::string whole = Joined(lines);
   const struct {
     const char* what;
     std::string text;
   } damaged[] = {
       {"empty", ""},
-      {"cut in a value", whole.substr(0, whole.size() - 3)},
+      {"cut in the last key", whole.substr(0, whole.rfind("FLIGHT_FUEL_BURN") + 10)},
+      {"cut after a key", Joined({lines.begin(), lines.end() - 1})},
       {"cut in a leg", Joined({lines.begin(), lines.begin() + 5640})},
       {"cut in the airports", Joined({lines.begin(), lines.begin() + 400})},
       {"cut before the last leg", Joined({lines.begin(), lines.end() - 60})},
-      {"a line missing", Joined([&] { auto c = lines; c.erase(c.begin() + 7); return c; }())},
-      {"an overlong line", replaced("PLANE_TAG", std::string(50, 'X'))},
-      {"a 50-character key line", Joined([&] { auto c = lines; c[0].resize(50, '_'); return c; }())},
-      {"a huge plane slot", replaced("PLANE_ID", "2147483648")},
-      {"plane slot 99", replaced("PLANE_ID", "99")},
-      {"a negative loan slot", replaced("LOAN_ID", "-1")},
-      {"airline 4", replaced("COMPANY_ID", "4")},
-      {"market column 4", replaced("AIRPORT_COMP", "4")},
-      {"a loan of negative months", replaced("LOAN_TOTAL_MONTHS", "-6")},
-      {"airport 53", replaced("AIRPORT_CITY", "53")},
-      {"gate 20", replaced("GATE_NO", "20")},
-      {"leg 4", replaced("FLIGHT_IDENT", "4")},
-      {"five legs", replaced("NUM_FLIGHTS", "5")},
-      {"a count beyond the slots listed", replaced("NUM_PLANES", "4")},
-      {"an owner that is no airline", replaced("GATE_OWNER", "5")},
-      {"month 13", replaced("GAME_MONTH", "13")},
-      {"day of week 7", replaced("GAME_DOW", "7")},
-      {"aircraft type 13", replaced("PLANE_TYPE_ID", "13")},
-      {"airport 0 for a leg", replaced("FLIGHT_DEST_ID", "0")},
-      {"a leg state that does not exist", replaced("FLIGHT_STATUS", "4")},
-      {"a fare that is no number", replaced("FLIGHT_FCLS_PRICE", "12abc")},
-      {"an infinite amount", replaced("LOAN_AMOUNT", "inf")},
-      {"an unknown key", replaced("AIRPORT_CITY", "1") + "NOT_A_KEY\n1\n"},
+      {"a line missing", edited([&](auto& c) { c.erase(at(c, 7)); })},
+      {"a gate's records missing", edited([&](auto& c) { c.erase(at(c, 10), at(c, 14)); })},
+      {"the clock missing", edited([&](auto& c) { c.erase(at(c, 5096), at(c, 5110)); })},
+      {"a leg state twice", edited([&](auto& c) { c.insert(at(c, status), {"FLIGHT_STATUS", "0"}); })},
+      {"a record after the last", whole + "GAME_DAY\n1\n"},
+      {"a line that is no key", edited([&](auto& c) { c.insert(at(c, 2), {"not a key", "1"}); })},
+      {"an overlong line", replaced({{"FLIGHT_FCLS_PRICE", std::string(129, '1').c_str()}})},
+      {"a tag of eight", replaced({{"PLANE_TAG", "N12345AB"}})},
+      {"a 50-character key line", edited([](auto& c) { c[0].resize(50, '_'); })},
+      {"a huge plane slot", replaced({{"PLANE_ID", "2147483648"}})},
+      {"plane slot 99", replaced({{"PLANE_ID", "99"}})},
+      {"a plane listed again", replaced({{"PLANE_ID", "0"}}, 1)},
+      {"a negative loan slot", replaced({{"LOAN_ID", "-1"}})},
+      {"airline 4", replaced({{"COMPANY_ID", "4"}})},
+      {"the airports out of order", replaced({{"AIRPORT_CITY", "3"}}, 1)},
+      {"market column 4", replaced({{"AIRPORT_COMP", "4"}})},
+      {"a gate out of order", replaced({{"GATE_NO", "1"}})},
+      {"a loan of negative months", replaced({{"LOAN_TOTAL_MONTHS", "-6"}})},
+      {"more months left than the term", replaced({{"LOAN_MONTHS_LEFT", "121"}})},
+      {"a loan without interest", replaced({{"LOAN_RATE", "0"}})},
+      {"a payment that does not repay the loan", replaced({{"LOAN_MONTHLY", "1"}})},
+      {"airport 53", replaced({{"AIRPORT_CITY", "53"}})},
+      {"leg 4", replaced({{"FLIGHT_IDENT", "4"}})},
+      {"five legs", replaced({{"NUM_FLIGHTS", "5"}})},
+      {"a count beyond the slots listed", replaced({{"NUM_PLANES", "4"}})},
+      {"an owner that is no airline", replaced({{"GATE_OWNER", "5"}})},
+      {"month 13", replaced({{"GAME_MONTH", "13"}})},
+      {"Feb-31", replaced({{"GAME_MONTH", "2"}, {"GAME_DAY", "31"}})},
+      {"a minute off the five-minute grid", replaced({{"GAME_MIN", "7"}})},
+      {"day of week 7", replaced({{"GAME_DOW", "7"}})},
+      {"aircraft type 13", replaced({{"PLANE_TYPE_ID", "13"}})},
+      {"an age past the counters' ceiling", replaced({{"PLANE_AGE", "1000000001"}})},
+      {"airport 0 for a leg", replaced({{"FLIGHT_DEST_ID", "0"}})},
+      {"a leg back to where it left", replaced({{"FLIGHT_DEST_ID", "1"}})},
+      {"a leg state that does not exist", replaced({{"FLIGHT_STATUS", "4"}})},
+      {"trips past the counters' ceiling", replaced({{"FLIGHT_TIMES_FLOWN", "1000000001"}})},
+      {"a fare that is no number", replaced({{"FLIGHT_FCLS_PRICE", "12abc"}})},
+      {"a fare of 1e308", replaced({{"FLIGHT_ECLS_PRICE", "1e308"}})},
+      {"a ledger of 1e308", replaced({{"OV_FIN_INC_ECO_CLS", "1e308"}})},
+      {"an infinite amount", replaced({{"LOAN_AMOUNT", "inf"}})},
+      {"a whole number with a fraction of letters", replaced({{"BALANCE", "12.x"}})},
       {"binary garbage", std::string("\x01\xff\0PLANE\n\x80\n", 12)},
   };
-  for (const auto& file : damaged) EXPECT_FALSE(Read(file.text, 5).world) << file.what;
+  for (const auto& file : damaged) {
+    Random random(5);
+    World world(random);
+    GameClock clock;
+    std::string problem;
+    EXPECT_FALSE(ReadSavedGame(file.text, world, clock, &problem)) << file.what;
+    EXPECT_FALSE(problem.empty()) << file.what;
+  }
+}
+
+// Every value at the end of its range, all at once: the game plays on for years and saves a file that loads.
+TEST(SavedGameText, AFileAtTheEndsOfEveryRangePlaysOnAndSavesAFileThatLoads) {
+  GameState played(5);
+  PlayAWhile(played);
+  const std::vector<std::string> lines = Lines(WriteSavedGame(played.world, played.clock));
+  const std::set<int> structure = {kAirportCity, kAirportComp, kGateNo, kCompanyId, kNumLoans, kLoanId, kNumPlanes,
+                                   kPlaneId, kNumFlights, kPlaneTag, kFlightIdent, kFlightOrigId, kFlightDestId};
+  for (const bool top : {true, false}) {
+    std::vector<std::string> extreme = lines;
+    auto end = [top](int key) { return top ? SaveFieldOf(key).high : SaveFieldOf(key).low; };
+    for (std::size_t i = 0; i + 1 < extreme.size(); i += 2) {
+      const int key = KeyOf(extreme[i]);
+      if (!structure.contains(key)) extreme[i + 1] = GeneralText(end(key), 17);
+    }
+    // A loan's payment follows from its amount, term and rate.
+    Replace(extreme, "LOAN_MONTHLY",
+            GeneralText(LoanPayment(end(kLoanAmount), static_cast<int>(end(kLoanTotalMonths)), end(kLoanRate)), 17));
+    GameState game(5);
+    ASSERT_TRUE(ReadSavedGame(Joined(extreme), game.world, game.clock)) << top;
+    game.clock.Start();
+    RunDays(game, 3 * 365);
+    const std::string saved = WriteSavedGame(game.world, game.clock);
+    const Loaded again = Read(saved, 5);
+    ASSERT_TRUE(again.world) << top;
+    EXPECT_EQ(WriteSavedGame(*again.world, again.clock), saved) << top;
+  }
 }
 
 }  // namespace

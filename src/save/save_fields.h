@@ -1,15 +1,15 @@
-// The 121 keys of the saved game, in the order the file lists them, and the lookup of a key line.
+// The 121 fields of the saved game, in the order the file lists them: each with its key, how its value is
+// written, and the values a sound game holds. The writer and the reader both go by this one table.
 #pragma once
 
-#include <array>
-#include <string>
+#include <cstddef>
 #include <string_view>
 
 #include "world/ledger.h"
 
 namespace jetvale {
 
-// Each group of keys fills one kind of record; the reader marks which keys of a record it has seen.
+// Each group of keys fills one kind of record.
 enum SaveKey : int {
   // An airport's market shares and gate owners.
   kAirportCity, kAirportComp, kAirportMarketShare, kGateNo, kGateOwner,
@@ -35,12 +35,30 @@ enum SaveKey : int {
 };
 static_assert(kSaveKeyCount == 121);
 
-constexpr int kNoSaveKey = -1;
-constexpr std::size_t kMaxSaveLine = 49;  // characters of a line, without its line end
+// How a value is written, and so how it is read back.
+enum class ValueKind {
+  Int,          // a whole number in decimal
+  Double,       // a double in general notation that reads back to the same double
+  WholeDouble,  // a double written as its whole units (truncated toward zero); read back as a double
+  Pixel,        // a double holding a whole map pixel: written as a double, read back by its whole part
+  Text,         // the characters as stored; `high` is the longest text
+};
 
-// The key's text as the file writes it.
-std::string_view SaveKeyName(int key);
-// The key whose characters begin `line`, or kNoSaveKey. No key is a prefix of another, so at most one does.
-int MatchSaveKey(std::string_view line);
+struct SaveField {
+  std::string_view key;
+  ValueKind kind;
+  // The values a sound game holds, with room to grow for as long as anyone plays: a value outside them was
+  // not written by the game, and one inside them keeps every sum and product of play finite and in range.
+  double low;
+  double high;
+  // A further rule for the whole numbers in the range, where only some of them mean anything.
+  bool (*accepts)(int value) = nullptr;
+};
+
+constexpr std::size_t kMaxSaveLine = 49;  // characters of a line the writer makes, without its line end
+
+const SaveField& SaveFieldOf(int key);
+// Whether `line` is one of the 121 keys.
+bool IsSaveKey(std::string_view line);
 
 }  // namespace jetvale
