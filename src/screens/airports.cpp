@@ -44,9 +44,11 @@ constexpr std::array<ShareRow, 4> kShareRows = {{
 
 constexpr int kPlayer = 0;
 
-// An airport step stays within 1..52; one that would leave it changes nothing.
+// A step of one stays within 1..52; a step of five goes on only below 47 and back only above 6, so it never
+// lands on the first or the last airport. A step that cannot be taken changes nothing.
 void StepAirport(int& id, int step) {
-  if (id + step >= 1 && id + step <= kAirportCount) id += step;
+  const int margin = step == 1 || step == -1 ? 0 : 1;
+  if (id + step >= 1 + margin && id + step <= kAirportCount - margin) id += step;
 }
 
 void ShowPlace(Ui& ui, GameWindow& w, int id) {

@@ -69,6 +69,12 @@ TEST_F(AirportScreens, StepsStayWithinTheAirportsAndGatesAndCloseStartsOverAtGat
   EXPECT_EQ(Text(kGatesWindow, 3), "ZRH");
   Tap(kFiveBack, 11);  // 52 - 45 = 7, then 2; no further
   EXPECT_EQ(h.ui().airports.gateAirport, 2);
+  Tap(kFiveOn, 10);  // 47, and from there a step of five on does nothing
+  EXPECT_EQ(h.ui().airports.gateAirport, 47);
+  Tap(kFiveBack, 8);
+  Tap(kBack);
+  Tap(kFiveBack);  // nor does one back from 6
+  EXPECT_EQ(h.ui().airports.gateAirport, 6);
   Tap(kGateForward, 4);
   Tap(kOk);
   Choose(3);
@@ -94,6 +100,9 @@ TEST_F(AirportScreens, TheOverviewShowsSharesByAirlineColourGatesOwnedAndDailyTr
   h.TapItem(kOverviewWindow, 4);
   EXPECT_EQ(Text(kOverviewWindow, 3), "BKK");
   EXPECT_EQ(Text(kOverviewWindow, 17), "0");
+  for (int i = 0; i < 4; ++i) h.TapItem(kOverviewWindow, 4);
+  h.TapItem(kOverviewWindow, 1);  // "<<-" from 6 does nothing
+  EXPECT_EQ(h.ui().airports.overviewAirport, 6);
 }
 
 }  // namespace
