@@ -148,4 +148,19 @@ void RestoreLegGates(World& world, int airlineIndex, int planeSlot, int legIndex
                leg.arrivalGate, leg.arrivalHold);
 }
 
+void RestoreCurrentLegs(World& world) {
+  for (Airline& airline : world.airlines) {
+    for (Plane& plane : airline.planes) {
+      if (plane.inUse != 1) continue;
+      plane.currentLeg = 0;
+      for (int leg = 0; leg < std::min(plane.legCount, kLegSlots); ++leg) {
+        if (plane.legs[static_cast<std::size_t>(leg)].state != kWaitingForBoarding) {
+          plane.currentLeg = leg;
+          break;
+        }
+      }
+    }
+  }
+}
+
 }  // namespace jetvale
