@@ -5,6 +5,7 @@
 
 #include "screens/number_text.h"
 #include "ui/toolbar.h"
+#include "world/booking.h"
 #include "world/trade.h"
 
 namespace jetvale {
@@ -82,15 +83,16 @@ void StepGate(Ui& ui, int step) {
   RefreshGates(ui);
 }
 
-// Only a free gate is bought and only the player's own is sold; anything else is ignored without a word.
+// Only a free gate is bought and only the player's own is sold; anything else is ignored without a word. A trade
+// the balance's range cannot take is refused with a message.
 void BuyShownGate(Ui& ui) {
   Gate& gate = ShownGate(ui);
-  if (gate.owner == kNoGateOwner) BuyGate(gate, ui.game.world.Player());
+  if (gate.owner == kNoGateOwner && !BuyGate(gate, ui.game.world.Player())) ui.Say(std::string(kBalanceLimitExceeded));
   RefreshGates(ui);
 }
 void SellShownGate(Ui& ui) {
   Gate& gate = ShownGate(ui);
-  if (gate.owner == kPlayer) SellGate(gate, ui.game.world.Player());
+  if (gate.owner == kPlayer && !SellGate(gate, ui.game.world.Player())) ui.Say(std::string(kBalanceLimitExceeded));
   RefreshGates(ui);
 }
 

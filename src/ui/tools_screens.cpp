@@ -50,9 +50,9 @@ void ShowClickToExit(Ui& ui) { ui.Show(kClickToExitWindow); }
 void StartNewGame(Ui& ui) {
   const int selected = ui.windows[kNewGameWindow].selectedItem;
   std::array<int, kAirlineCount> identities{};
-  for (const Airline& airline : ui.game.world.airlines) identities[static_cast<std::size_t>(airline.index)] = airline.identity;
+  for (std::size_t a = 0; a < identities.size(); ++a) identities[a] = ui.game.world.airlines[a].identity;
   ui.game.Restart(ui.host->TickCount());
-  for (Airline& airline : ui.game.world.airlines) airline.identity = identities[static_cast<std::size_t>(airline.index)];
+  for (std::size_t a = 0; a < identities.size(); ++a) ui.game.world.airlines[a].identity = identities[a];
   ui.planes = PlanesScreenState{};
   ui.draft = ScheduleDraft{};
   ui.finance = FinanceScreenState{};

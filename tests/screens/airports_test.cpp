@@ -51,6 +51,23 @@ TEST_F(AirportScreens, AFreeGateIsBoughtAndSoldBackOnlyTheOwnOne) {
   Tap(kBuy);
   EXPECT_EQ(W().AirportById(1).gates[1].owner, 2);
   EXPECT_EQ(W().Player().balance, 500000000);
+
+  // At the ends of the balance's range a gate trade may reach the limit, never pass it.
+  W().Player().balance = -2147483647 - 1 + 425000;
+  Tap(kGateForward);
+  Tap(kBuy);
+  EXPECT_EQ(W().Player().balance, -2147483647 - 1);
+  Tap(kGateForward);
+  Tap(kBuy);
+  EXPECT_EQ(h.ui().status.text, "Balance Limit Exceeded");
+  EXPECT_EQ(Text(kGatesWindow, 13), "AVAILABLE");
+  EXPECT_EQ(W().Player().balance, -2147483647 - 1);
+  W().Player().balance = 2147483647 - 425000 + 1;
+  Tap(kGateBack);
+  Tap(kSell);
+  EXPECT_EQ(Text(kGatesWindow, 13), "NOT AVAILABLE");
+  EXPECT_EQ(W().Player().balance, 2147483647 - 425000 + 1);
+  EXPECT_EQ(W().Player().overall[LedgerEntry::IncomeSoldGates], 425000);
 }
 
 TEST_F(AirportScreens, StepsStayWithinTheAirportsAndGatesAndCloseStartsOverAtGateOne) {
