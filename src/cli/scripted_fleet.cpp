@@ -133,6 +133,10 @@ bool AddScriptedPlanes(GameState& game, int airlineIndex, const ScriptedPlanes& 
       error = "the fleet is full: " + std::to_string(maxPlanes) + " planes at most";
       return false;
     }
+    if (slot == kPriceOutOfReach) {
+      error = "the balance would leave its range with plane " + std::to_string(airline.planeCount + 1);
+      return false;
+    }
     RoutePlane(game.world, airlineIndex, slot, stops, fares);
   }
   return true;

@@ -7,6 +7,7 @@
 #include "finance/loans.h"
 #include "screens/number_text.h"
 #include "ui/toolbar.h"
+#include "world/booking.h"
 #include "world/identities.h"
 
 namespace jetvale {
@@ -99,10 +100,16 @@ void StepLoanTerms(Ui& ui, int millions, int months) {
   FillNewLoan(ui);
 }
 
+// A loan the balance cannot take leaves the dialog open, so that a smaller amount can be chosen.
 void TakeTheLoan(Ui& ui) {
-  ui.Say(std::string(ApproveLoan(ui.game.world.Player(), ui.finance.loanMillions, ui.finance.loanMonths,
-                                 ui.finance.selectedLoan)));
-  ui.ShowMap();
+  const std::string_view message =
+      ApproveLoan(ui.game.world.Player(), ui.finance.loanMillions, ui.finance.loanMonths, ui.finance.selectedLoan);
+  ui.Say(std::string(message));
+  if (message == kBalanceLimitExceeded) {
+    FillNewLoan(ui);
+  } else {
+    ui.ShowMap();
+  }
 }
 
 void FillViewLoans(Ui& ui) {

@@ -37,7 +37,8 @@ bool PaysItsAnnuity(const Loan& loan) {
   return std::abs(loan.monthly - payment) <= kTolerance * std::max(1.0, payment);
 }
 
-void TakeLoan(Airline& airline, int slot, double rate, int months, double amount) {
+bool TakeLoan(Airline& airline, int slot, double rate, int months, double amount) {
+  if (!BalanceCanTake(airline, amount)) return false;
   Loan& loan = SlotOf(airline, slot);
   loan.monthly = LoanPayment(amount, months, rate);
   AddToBalance(airline, amount);
@@ -48,10 +49,12 @@ void TakeLoan(Airline& airline, int slot, double rate, int months, double amount
   loan.monthsLeft = months;
   loan.inUse = 1;
   airline.loanCount += 1;
+  return true;
 }
 
-void ChargeLoanMonth(Airline& airline, int slot) {
+bool ChargeLoanMonth(Airline& airline, int slot) {
   Loan& loan = SlotOf(airline, slot);
+  if (!BalanceCanTake(airline, -std::trunc(loan.monthly))) return false;
   AddToBalance(airline, -std::trunc(loan.monthly));
   Book(airline, LedgerEntry::ExpenseLoans, loan.monthly);
   loan.monthsLeft -= 1;
@@ -59,14 +62,17 @@ void ChargeLoanMonth(Airline& airline, int slot) {
   const double monthlyRate = loan.rate * kOneTwelfth;
   const double growth = std::pow(1 + monthlyRate, loan.totalMonths - loan.monthsLeft);
   loan.amountLeft = loan.amount * growth - (loan.monthly / monthlyRate) * (growth - 1);
+  return true;
 }
 
-void PayOffLoan(Airline& airline, int slot) {
+bool PayOffLoan(Airline& airline, int slot) {
   Loan& loan = SlotOf(airline, slot);
+  if (!BalanceCanTake(airline, -loan.amountLeft)) return false;
   AddToBalance(airline, -loan.amountLeft);
   Book(airline, LedgerEntry::ExpenseLoans, loan.amountLeft);
   loan = Loan{};
   airline.loanCount -= 1;
+  return true;
 }
 
 void MonthlyLoanPayments(World& world) {
@@ -80,10 +86,7 @@ void MonthlyLoanPayments(World& world) {
 int BorrowIntoFreeSlot(Airline& airline, double rate, int months, double amount) {
   if (airline.loanCount >= kMaxLoans) return kNoLoanSelected;
   for (int slot = 0; slot < kLoanSlots; ++slot) {
-    if (!InUse(airline, slot)) {
-      TakeLoan(airline, slot, rate, months, amount);
-      return slot;
-    }
+    if (!InUse(airline, slot)) return TakeLoan(airline, slot, rate, months, amount) ? slot : kLoanOutOfReach;
   }
   return kNoLoanSelected;
 }
@@ -99,13 +102,14 @@ int StepLoanMonths(int months, int direction) {
 std::string_view ApproveLoan(Airline& airline, int millions, int months, int& selected) {
   const int slot = BorrowIntoFreeSlot(airline, kLoanRatePercent * 0.01, months, millions * 1000000.0);
   if (slot == kNoLoanSelected) return kMaximumLoansExceeded;
+  if (slot == kLoanOutOfReach) return kBalanceLimitExceeded;
   selected = slot;
   return kLoanApproved;
 }
 
 std::string_view PayOffSelectedLoan(Airline& airline, int& selected) {
   if (!InUse(airline, selected)) return {};
-  PayOffLoan(airline, selected);
+  if (!PayOffLoan(airline, selected)) return kBalanceLimitExceeded;
   selected = NextLoanInUse(airline, kNoLoanSelected);
   return kLoanPaidOff;
 }

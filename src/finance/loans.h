@@ -19,6 +19,7 @@ constexpr int kLoanMonthsDefault = 36;
 constexpr double kLoanRatePercent = 5.01;  // yearly, fixed
 constexpr int kMaxLoans = kLoanSlots;      // at a time, per airline
 constexpr int kNoLoanSelected = -1;
+constexpr int kLoanOutOfReach = -2;  // the balance cannot take the amount
 
 constexpr std::string_view kLoanApproved = "Loan Approved";
 constexpr std::string_view kMaximumLoansExceeded = "Maximum Loans Exceeded";
@@ -33,15 +34,17 @@ bool PaysItsAnnuity(const Loan& loan);
 
 // Opens the loan in the free `slot` and credits the amount to the balance; nothing is booked.
 // The airline's loan count follows the slots: it rises here and falls when a loan is paid off.
-void TakeLoan(Airline& airline, int slot, double rate, int months, double amount);
-// One monthly payment: the balance pays the whole units, the ledgers book the full amount.
-void ChargeLoanMonth(Airline& airline, int slot);
+// These three change nothing and return false when the balance would leave the int32 range.
+bool TakeLoan(Airline& airline, int slot, double rate, int months, double amount);
+// One monthly payment: the balance pays the whole units, the ledgers book the full amount. A month the
+// balance cannot pay waits: the loan keeps its months left and is charged at the next month end.
+bool ChargeLoanMonth(Airline& airline, int slot);
 // Repays what is left at once and frees the slot where it is; the other loans keep their slots.
-void PayOffLoan(Airline& airline, int slot);
+bool PayOffLoan(Airline& airline, int slot);
 // Month end: every loan in use of every airline with payments still due pays one, in slot order.
 void MonthlyLoanPayments(World& world);
 
-// A loan into the lowest free slot: the slot, or kNoLoanSelected when all slots are in use.
+// A loan into the lowest free slot: the slot, kNoLoanSelected when all slots are in use, or kLoanOutOfReach.
 int BorrowIntoFreeSlot(Airline& airline, double rate, int months, double amount);
 
 // The New Loan window's arrows: one step down (direction -1) or up (+1); at the end of the range nothing changes.

@@ -16,6 +16,7 @@
 
 #include "save/game_reader.h"
 #include "save/game_writer.h"
+#include "sim/schedule.h"
 
 namespace jetvale {
 namespace {
@@ -117,6 +118,7 @@ bool LoadGameFrom(const std::string& path, GameState& game, std::string* problem
   auto world = std::make_unique<World>(random);
   GameClock clock;
   if (!ReadSavedGame(text, *world, clock, problem)) return false;
+  RestoreCurrentLegs(*world);
   game.world = std::move(*world);
   game.clock = clock;
   return true;

@@ -5,6 +5,7 @@
 
 #include "screens/number_text.h"
 #include "ui/toolbar.h"
+#include "world/booking.h"
 #include "world/trade.h"
 
 namespace jetvale {
@@ -44,9 +45,11 @@ constexpr std::array<ShareRow, 4> kShareRows = {{
 
 constexpr int kPlayer = 0;
 
-// An airport step stays within 1..52; one that would leave it changes nothing.
+// A step of one stays within 1..52; a step of five goes on only below 47 and back only above 6, so it never
+// lands on the first or the last airport. A step that cannot be taken changes nothing.
 void StepAirport(int& id, int step) {
-  if (id + step >= 1 && id + step <= kAirportCount) id += step;
+  const int margin = step == 1 || step == -1 ? 0 : 1;
+  if (id + step >= 1 + margin && id + step <= kAirportCount - margin) id += step;
 }
 
 void ShowPlace(Ui& ui, GameWindow& w, int id) {
@@ -80,15 +83,16 @@ void StepGate(Ui& ui, int step) {
   RefreshGates(ui);
 }
 
-// Only a free gate is bought and only the player's own is sold; anything else is ignored without a word.
+// Only a free gate is bought and only the player's own is sold; anything else is ignored without a word. A trade
+// the balance's range cannot take is refused with a message.
 void BuyShownGate(Ui& ui) {
   Gate& gate = ShownGate(ui);
-  if (gate.owner == kNoGateOwner) BuyGate(gate, ui.game.world.Player());
+  if (gate.owner == kNoGateOwner && !BuyGate(gate, ui.game.world.Player())) ui.Say(std::string(kBalanceLimitExceeded));
   RefreshGates(ui);
 }
 void SellShownGate(Ui& ui) {
   Gate& gate = ShownGate(ui);
-  if (gate.owner == kPlayer) SellGate(gate, ui.game.world.Player());
+  if (gate.owner == kPlayer && !SellGate(gate, ui.game.world.Player())) ui.Say(std::string(kBalanceLimitExceeded));
   RefreshGates(ui);
 }
 

@@ -7,6 +7,7 @@
 #include "screens/number_text.h"
 #include "ui/toolbar.h"
 #include "sim/fleet_operations.h"
+#include "world/booking.h"
 #include "world/trade.h"
 
 namespace jetvale {
@@ -119,7 +120,8 @@ void FleetNext(Ui& ui) {
   BuildFleetList(ui);
 }
 
-// The chosen type goes into the lowest free slot of the player's twenty; the price is paid whatever the balance.
+// The chosen type goes into the lowest free slot of the player's twenty; the price is paid even into the red, but
+// a price past the bottom of the balance's range is refused with the list still open.
 void Buy(Ui& ui) {
   const GameWindow& w = ui.windows[kPurchaseListWindow];
   if (w.selectedItem == kNoSelection) {
@@ -134,6 +136,12 @@ void Buy(Ui& ui) {
   }
   const int type = ui.planes.rowType[static_cast<std::size_t>(ui.planes.purchaseListStart + RowOfChoice(w.selectedItem))];
   const int slot = BuyPlaneIntoFreeSlot(Player(ui), type, kPlayerFleetLimit);
+  if (slot == kPriceOutOfReach) {
+    ui.Say(std::string(kBalanceLimitExceeded));
+    ui.command = kCommandShowPurchaseList;
+    ui.Show(kPurchaseListWindow);
+    return;
+  }
   if (slot == kNoFreeSlot) {
     ui.Say(kFleetFull);
     ui.ShowMap();
@@ -160,10 +168,15 @@ void Sell(Ui& ui) {
   if (ExplainMissingSelection(ui, kCommandFleetList)) return;
   PlanesScreenState& s = ui.planes;
   const int row = s.fleetListStart + RowOfChoice(ui.windows[kFleetListWindow].selectedItem);
-  SellPlane(Player(ui), s.fleetOrder[static_cast<std::size_t>(row)]);
-  for (int i = row; i + 1 < s.fleetCount; ++i) s.fleetOrder[static_cast<std::size_t>(i)] = s.fleetOrder[static_cast<std::size_t>(i + 1)];
-  s.fleetCount -= 1;
-  ui.Say(kSold);
+  if (SellPlane(Player(ui), s.fleetOrder[static_cast<std::size_t>(row)])) {
+    for (int i = row; i + 1 < s.fleetCount; ++i) {
+      s.fleetOrder[static_cast<std::size_t>(i)] = s.fleetOrder[static_cast<std::size_t>(i + 1)];
+    }
+    s.fleetCount -= 1;
+    ui.Say(kSold);
+  } else {
+    ui.Say(std::string(kBalanceLimitExceeded));
+  }
   ui.command = kCommandFleetList;
   ui.Show(kFleetListWindow);
 }

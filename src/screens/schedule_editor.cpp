@@ -3,6 +3,7 @@
 // item tells which row or leg they belong to.
 #include "screens/schedule_editor.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -152,6 +153,8 @@ void Open(Ui& ui) {
   const Plane& p = EditedPlane(ui);
   ScheduleDraft& d = ui.draft;
   d.percent = {p.seats.firstPercent, p.seats.businessPercent, p.seats.economyPercent};
+  // The spare points are the plane's own: what its split leaves of 100, so no plane's seats add up past 100.
+  d.freePoints = std::max(0, kPercentMax - d.percent[0] - d.percent[1] - d.percent[2]);
   for (int cls = 0; cls < 3; ++cls) {
     Text(ui, kFirstClassRowItem + cls * kClassRowItems + kPercentOffset) = IntegerText(d.percent[static_cast<std::size_t>(cls)]);
   }

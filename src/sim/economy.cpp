@@ -120,27 +120,25 @@ void SettleArrival(World& world, int airlineIndex, int planeSlot, int legIndex) 
   plane.expenses = TruncateToInt(plane.expenses + tripCost);
   plane.profit = TruncateToInt(static_cast<double>(plane.revenue) - plane.expenses);
 
-  Book(airline, LedgerEntry::IncomeFirstClass, firstIncome);
-  Book(airline, LedgerEntry::IncomeBusinessClass, businessIncome);
-  Book(airline, LedgerEntry::IncomeEconomyClass, economyIncome);
-  Book(airline, LedgerEntry::ExpenseFuel, fuelCost);
-  Book(airline, LedgerEntry::ExpenseLandingFees, kLandingFee);
-  Book(airline, LedgerEntry::ExpenseGroundCrew, kGroundCrew);
-  Book(airline, LedgerEntry::ExpenseMaintenance, maintenance);
-  Book(airline, LedgerEntry::ExpenseMaintenance, maintenanceSecond);
-  Book(airline, LedgerEntry::ExpenseNavigation, kNavigation);
-  Book(airline, LedgerEntry::ExpensePilots, pilots);
-  Book(airline, LedgerEntry::ExpenseAttendants, attendants);
-  Book(airline, LedgerEntry::ExpenseInsurance, insurance);
-
-  AddToBalance(airline, firstIncome);
-  AddToBalance(airline, businessIncome);
-  AddToBalance(airline, economyIncome);
-  // Each cost leaves the balance as a whole amount, its cents dropped.
-  for (const double cost : {fuelCost, double{kLandingFee}, double{kGroundCrew}, maintenance,
-                            maintenanceSecond, double{kNavigation}, pilots, attendants, insurance}) {
-    AddToBalance(airline, -std::trunc(cost));
-  }
+  // The balance takes each amount as far as its range allows (years of profit can reach the top) and the
+  // ledgers book what it took, so they agree with it. Each cost leaves the balance as a whole amount, its cents
+  // dropped; paid in full, it is booked with them.
+  Book(airline, LedgerEntry::IncomeFirstClass, AddToBalance(airline, firstIncome));
+  Book(airline, LedgerEntry::IncomeBusinessClass, AddToBalance(airline, businessIncome));
+  Book(airline, LedgerEntry::IncomeEconomyClass, AddToBalance(airline, economyIncome));
+  const auto pay = [&airline](LedgerEntry entry, double cost) {
+    const double paid = -AddToBalance(airline, -std::trunc(cost));
+    Book(airline, entry, paid == std::trunc(cost) ? cost : paid);
+  };
+  pay(LedgerEntry::ExpenseFuel, fuelCost);
+  pay(LedgerEntry::ExpenseLandingFees, kLandingFee);
+  pay(LedgerEntry::ExpenseGroundCrew, kGroundCrew);
+  pay(LedgerEntry::ExpenseMaintenance, maintenance);
+  pay(LedgerEntry::ExpenseMaintenance, maintenanceSecond);
+  pay(LedgerEntry::ExpenseNavigation, kNavigation);
+  pay(LedgerEntry::ExpensePilots, pilots);
+  pay(LedgerEntry::ExpenseAttendants, attendants);
+  pay(LedgerEntry::ExpenseInsurance, insurance);
 
   plane.value = TruncateToInt(plane.value - plane.value * kDepreciationRate);
 

@@ -34,13 +34,14 @@ int LegMiles(const World& world, int from, int to) { return TruncateToInt(GreatC
 bool BuyPlaneIntoSlot(Airline& airline, int slot, int type) {
   if (slot < 0 || slot >= kPlaneSlots || !ValidType(type)) return false;
   if (airline.planes[static_cast<std::size_t>(slot)].inUse == 1) return false;
-  BuyPlane(airline, slot, type);
-  return true;
+  return BuyPlane(airline, slot, type);
 }
 
 int BuyPlaneIntoFreeSlot(Airline& airline, int type, int slotLimit) {
+  if (!ValidType(type)) return kNoFreeSlot;
   for (int slot = 0; slot < slotLimit && slot < kPlaneSlots; ++slot) {
-    if (BuyPlaneIntoSlot(airline, slot, type)) return slot;
+    if (airline.planes[static_cast<std::size_t>(slot)].inUse == 1) continue;
+    return BuyPlaneIntoSlot(airline, slot, type) ? slot : kPriceOutOfReach;
   }
   return kNoFreeSlot;
 }

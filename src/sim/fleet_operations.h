@@ -11,10 +11,13 @@ namespace jetvale {
 
 constexpr int kPlayerFleetLimit = 20;  // the player's planes live in slots 0..19
 constexpr int kNoFreeSlot = -1;
+constexpr int kPriceOutOfReach = -2;  // the price would carry the balance past the bottom of its range
 
-// Buys a plane of `type` into `slot` if that slot exists and is free. False leaves the airline unchanged.
+// Buys a plane of `type` into `slot` if that slot exists and is free and the balance can pay. False leaves the
+// airline unchanged.
 bool BuyPlaneIntoSlot(Airline& airline, int slot, int type);
-// Buys into the lowest free slot below `slotLimit`: the slot, or kNoFreeSlot when all are in use.
+// Buys into the lowest free slot below `slotLimit`: the slot, kNoFreeSlot when all are in use, or
+// kPriceOutOfReach.
 int BuyPlaneIntoFreeSlot(Airline& airline, int type, int slotLimit);
 
 // A stop of a round trip: the airport and the quarter slot of the departure from it.

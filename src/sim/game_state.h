@@ -14,8 +14,9 @@ struct GameState {
   // The seed stands for the machine's tick count at start-up; a fixed seed replays a game exactly.
   explicit GameState(std::uint32_t startSeed) : seed(startSeed), random(startSeed), world(random) {}
 
-  // Back to the game as it was built, clock stopped: the same seed draws the same registrations and plans.
-  void Restart() {
+  // A fresh world from a new seed, clock stopped, as at start-up: the seed draws the registrations and plans.
+  void Restart(std::uint32_t newSeed) {
+    seed = newSeed;
     random.Seed(seed);
     clock = GameClock{};
     world = World(random);

@@ -33,15 +33,17 @@ void Buy(Airline& airline, int type) {
   if (airline.planeCount >= kMaxRivalPlanes) {
     strategy.state = kDrawNextState;
   } else if (static_cast<float>(airline.balance) < price) {
-    // Borrow the price and try the purchase again tomorrow; with every loan slot taken, give up on it.
-    if (BorrowIntoFreeSlot(airline, kRivalLoanRate, kRivalLoanMonths, price) == kNoLoanSelected) {
+    // Borrow the price and try the purchase again tomorrow; with every loan slot taken, or no room in the
+    // balance for the loan, give up on it.
+    if (BorrowIntoFreeSlot(airline, kRivalLoanRate, kRivalLoanMonths, price) < 0) {
       strategy.state = kDrawNextState;
     }
   } else if (const int slot = airline.planeCount; BuyPlaneIntoSlot(airline, slot, type)) {
     strategy.plane = slot;
     strategy.state = kRouteNewPlane;
   } else {
-    strategy.state = kDrawNextState;  // the next slot is taken: a fleet with gaps gets no more planes
+    // The next slot is taken (a fleet with gaps gets no more planes), or the balance cannot pay.
+    strategy.state = kDrawNextState;
   }
 }
 

@@ -47,7 +47,8 @@ void Release(World& world, GateHold& hold) {
 enum class GateSearch { Taken, OwnGatesBusy, OthersGates };
 
 // Examines the gates in number order: an own gate with the slots free is used; a gate without owner is
-// bought and its slots reserved for the leg. The result tells what the last gate examined was.
+// bought and its slots reserved for the leg, unless the balance cannot pay for it, which passes it over like
+// another airline's. The result tells what the last gate examined was.
 GateSearch FindGate(World& world, Airline& airline, int airportId, int firstSlot, int count, int holder,
                     int& gateNumber, GateHold& hold) {
   GateSearch last = GateSearch::OthersGates;
@@ -58,8 +59,7 @@ GateSearch FindGate(World& world, Airline& airline, int airportId, int firstSlot
         return GateSearch::Taken;
       }
       last = GateSearch::OwnGatesBusy;
-    } else if (gate.owner == kNoGateOwner) {
-      BuyGate(gate, airline);
+    } else if (gate.owner == kNoGateOwner && BuyGate(gate, airline)) {
       gateNumber = gate.number;
       hold = GateHold{airportId, gate.number, firstSlot, count, holder};
       Reserve(world, hold);
@@ -146,6 +146,21 @@ void RestoreLegGates(World& world, int airlineIndex, int planeSlot, int legIndex
                leg.departureGate, leg.departureHold);
   TakeBackGate(world, airlineIndex, leg.destination, leg.arrival - 1, kArrivalSlots, holder, arrivalGate,
                leg.arrivalGate, leg.arrivalHold);
+}
+
+void RestoreCurrentLegs(World& world) {
+  for (Airline& airline : world.airlines) {
+    for (Plane& plane : airline.planes) {
+      if (plane.inUse != 1) continue;
+      plane.currentLeg = 0;
+      for (int leg = 0; leg < std::min(plane.legCount, kLegSlots); ++leg) {
+        if (plane.legs[static_cast<std::size_t>(leg)].state != kWaitingForBoarding) {
+          plane.currentLeg = leg;
+          break;
+        }
+      }
+    }
+  }
 }
 
 }  // namespace jetvale

@@ -26,4 +26,8 @@ int ScheduleLeg(World& world, int airline, int planeSlot, int leg, int departure
 // owns and that is free for the leg's slots becomes the leg's again, reserved for it.
 void RestoreLegGates(World& world, int airline, int planeSlot, int leg, int departureGate, int arrivalGate);
 
+// A loaded game does not carry the leg each plane works on, and ScheduleLeg sets it to 0: every plane in use
+// takes back the leg under way, the first whose state is not waiting, or leg 0 when all of them wait.
+void RestoreCurrentLegs(World& world);
+
 }  // namespace jetvale

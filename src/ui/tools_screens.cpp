@@ -44,11 +44,15 @@ void ShowLoadConfirm(Ui& ui) { ui.Show(kLoadGameWindow); }
 void ShowExitConfirm(Ui& ui) { ui.Show(kExitConfirmWindow); }
 void ShowClickToExit(Ui& ui) { ui.Show(kClickToExitWindow); }
 
-// A new game is a fresh world (whatever was played before), the chosen airline for the player, and the clock
-// running; it goes straight on to the purchase list.
+// A new game is a fresh world (whatever was played before), drawn from the machine's tick count as at start-up,
+// the chosen airline for the player, and the clock running; it goes straight on to the purchase list. With no
+// airline chosen every airline keeps the identity it had.
 void StartNewGame(Ui& ui) {
   const int selected = ui.windows[kNewGameWindow].selectedItem;
-  ui.game.Restart();
+  std::array<int, kAirlineCount> identities{};
+  for (std::size_t a = 0; a < identities.size(); ++a) identities[a] = ui.game.world.airlines[a].identity;
+  ui.game.Restart(ui.host->TickCount());
+  for (std::size_t a = 0; a < identities.size(); ++a) ui.game.world.airlines[a].identity = identities[a];
   ui.planes = PlanesScreenState{};
   ui.draft = ScheduleDraft{};
   ui.finance = FinanceScreenState{};

@@ -52,7 +52,7 @@ struct PlanesScreenState {
 struct ScheduleDraft {
   std::array<int, 3> percent{};                 // first, business, economy
   std::array<std::array<double, 3>, 3> fare{};  // by class, then leg
-  int freePoints = 0;                           // taken from one class and not yet given to another
+  int freePoints = 0;                           // what the plane's split leaves of 100, to give to a class
   std::array<int, 3> city{};                    // airport ids; 0 = empty
   int lastLeg = 0;                              // 0: no trip; 1: out and back; 2: three legs
   std::array<int, 3> departure{};               // quarter slots

@@ -28,4 +28,7 @@ constexpr std::int32_t TruncateToInt(double value) {
   return static_cast<std::int32_t>(value);
 }
 
+// Whether trunc(value) is an int32, so a balance can hold it; NaN is not.
+constexpr bool FitsBalance(double value) { return value > -2147483649.0 && value < 2147483648.0; }
+
 }  // namespace jetvale

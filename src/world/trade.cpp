@@ -6,39 +6,48 @@
 
 namespace jetvale {
 
-void BuyPlane(Airline& airline, int slot, int type) {
+bool BuyPlane(Airline& airline, int slot, int type) {
   const float price = AircraftTypeAt(type).price;
+  // The purchase is paid in single precision: the balance keeps steps of 32 near 500 million.
+  const float balanceAfter = static_cast<float>(airline.balance) - price;
+  if (!FitsBalance(balanceAfter)) return false;
   Plane& plane = airline.planes[static_cast<std::size_t>(slot)];
   plane.type = type;
   Book(airline, LedgerEntry::ExpenseNewPlanes, price);
-  // The purchase is paid in single precision: the balance keeps steps of 32 near 500 million.
-  airline.balance = TruncateToInt(static_cast<float>(airline.balance) - price);
+  airline.balance = TruncateToInt(balanceAfter);
   plane.value = TruncateToInt(price);
   airline.planeCount += 1;
   plane.currentLeg = 0;
   plane.inUse = 1;
+  return true;
 }
 
-void SellPlane(Airline& airline, int slot) {
+bool SellPlane(Airline& airline, int slot) {
   Plane& plane = airline.planes[static_cast<std::size_t>(slot)];
+  if (!BalanceCanTake(airline, plane.value)) return false;
   Book(airline, LedgerEntry::IncomeSoldPlanes, plane.value);
   AddToBalance(airline, plane.value);
   plane.inUse = 0;
   plane.legCount = 0;
   plane.currentLeg = 0;
   airline.planeCount -= 1;
+  return true;
 }
 
-void BuyGate(Gate& gate, Airline& airline) {
+bool BuyGate(Gate& gate, Airline& airline) {
+  if (!BalanceCanTake(airline, -kGatePrice)) return false;
   AddToBalance(airline, -kGatePrice);
   Book(airline, LedgerEntry::ExpenseNewGates, kGatePrice);
   gate.owner = airline.index;
+  return true;
 }
 
-void SellGate(Gate& gate, Airline& airline) {
+bool SellGate(Gate& gate, Airline& airline) {
+  if (!BalanceCanTake(airline, kGatePrice)) return false;
   AddToBalance(airline, kGatePrice);
   Book(airline, LedgerEntry::IncomeSoldGates, kGatePrice);
   gate.owner = kNoGateOwner;  // reservations stay as they are
+  return true;
 }
 
 }  // namespace jetvale

@@ -7,10 +7,11 @@ namespace jetvale {
 
 constexpr int kGatePrice = 425000;
 
-// The caller picks a free slot; no balance check is made (a balance may go negative).
-void BuyPlane(Airline& airline, int slot, int type);
-void SellPlane(Airline& airline, int slot);
-void BuyGate(Gate& gate, Airline& airline);
-void SellGate(Gate& gate, Airline& airline);
+// The caller picks a free slot. A balance may go negative, but no trade carries it out of the int32 range:
+// one that would is refused with false, and nothing changes.
+bool BuyPlane(Airline& airline, int slot, int type);
+bool SellPlane(Airline& airline, int slot);
+bool BuyGate(Gate& gate, Airline& airline);
+bool SellGate(Gate& gate, Airline& airline);
 
 }  // namespace jetvale

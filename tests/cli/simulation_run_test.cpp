@@ -43,6 +43,12 @@ TEST(SimOptions, AFleetBeyondItsRangeOrItsSizeIsRefused) {
   GameState full(1);
   EXPECT_FALSE(StartSimulation(options, full, error));
   EXPECT_EQ(error, "the fleet is full: 20 planes at most");
+  // Ten A380s take the balance from 500 million to -2012.5 million; the eleventh would carry it past its limit.
+  ASSERT_TRUE(ParseSimOptions({"--plane", "11*A380:ATL@0800-ORD@1200"}, options = {}, error));
+  GameState poor(1);
+  EXPECT_FALSE(StartSimulation(options, poor, error));
+  EXPECT_EQ(error, "the balance would leave its range with plane 11");
+  EXPECT_EQ(poor.world.Player().planeCount, 10);
 }
 
 // One B 717-200 flies Atlanta-Charlotte (196 miles) at 10:00 and back at 15:00 for one day, default fares.

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "engine/bitmap_assets.h"
 #include "engine/game_object.h"
@@ -40,8 +41,10 @@ inline std::string MakeTestAssets(const std::string& name, const BitmapAsset* sk
 }
 
 struct HeadlessGame {
-  // The saved game goes into the test's own folder, beside its bitmaps.
-  explicit HeadlessGame(const std::string& assetDirectory) : game(host, assetDirectory, assetDirectory) {
+  // The saved game goes into the test's own folder, beside its bitmaps. The machine's tick count gives
+  // `tickCounts` in the order the game asks, the last one again when they run out (1 when there are none).
+  explicit HeadlessGame(const std::string& assetDirectory, std::vector<std::uint32_t> tickCounts = {})
+      : host(std::move(tickCounts)), game(host, assetDirectory, assetDirectory) {
     game.OpenDisplay(sink);
   }
 
@@ -63,7 +66,7 @@ struct HeadlessGame {
     Tap(w.x + i.x + i.width / 2, w.y + i.y + i.height / 2);
   }
 
-  VirtualHost host;
+  PlaybackHost host;
   HeadlessSink sink;
   GameObject game;
 };

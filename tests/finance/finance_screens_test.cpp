@@ -77,6 +77,33 @@ TEST_F(FinanceScreens, ALoanIsOfferedTakenViewedAndPaidOff) {
   EXPECT_EQ(h.ui().command, 999);
 }
 
+// Two loans of 975M from 500M would carry the balance past 2147483647: the second is refused, the dialog stays.
+TEST_F(FinanceScreens, ALoanOrPayOffThatWouldLeaveTheBalancesRangeIsRefused) {
+  Choose(5);
+  for (int i = 0; i < 38; ++i) h.TapItem(kNewLoanWindow, 3);
+  EXPECT_EQ(Text(kNewLoanWindow, 2), "975M");
+  h.TapItem(kNewLoanWindow, 13);
+  EXPECT_EQ(Player().balance, 1475000000);
+  Choose(5);
+  h.TapItem(kNewLoanWindow, 13);
+  EXPECT_EQ(h.ui().status.text, "Balance Limit Exceeded");
+  EXPECT_EQ(h.ui().currentWindow, kNewLoanWindow);
+  EXPECT_EQ(Player().balance, 1475000000);
+  EXPECT_EQ(Player().loanCount, 1);
+  h.TapItem(kNewLoanWindow, 12);  // "Cancel"
+
+  Player().balance = -2147483647 + 900000000;  // 975M cannot be paid off from here
+  Choose(3);
+  h.TapItem(kViewLoansWindow, 5);  // "->": the loan
+  h.TapItem(kViewLoansWindow, 14);  // "Payoff"
+  EXPECT_EQ(h.ui().status.text, "Balance Limit Exceeded");
+  EXPECT_EQ(h.ui().status.countdown, 200);
+  EXPECT_EQ(Player().balance, -2147483647 + 900000000);
+  EXPECT_EQ(Player().loanCount, 1);
+  EXPECT_EQ(Player().overall[LedgerEntry::ExpenseLoans], 0);
+  EXPECT_EQ(Text(kViewLoansWindow, 4), "1");
+}
+
 TEST_F(FinanceScreens, ASixthLoanIsRefusedAndTheArrowsStepOverFreeSlots) {
   for (int i = 0; i < 6; ++i) {
     Choose(5);

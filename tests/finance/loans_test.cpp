@@ -58,6 +58,21 @@ TEST(Loans, PayingOffAfterAYearRepaysThePrincipalLeft) {
   EXPECT_EQ(airline.loans[0].amount, 0);
 }
 
+// At the bottom of the balance's range a month that cannot be paid waits: nothing is charged, booked or counted.
+TEST(Loans, AMonthTheBalanceCannotPayIsNotCharged) {
+  Airline airline;
+  TakeLoan(airline, 0, 0.0501, 36, 25000000);
+  airline.balance = -2147483647 - 1 + 749383;
+  ChargeLoanMonth(airline, 0);
+  EXPECT_EQ(airline.balance, -2147483647 - 1 + 749383);
+  EXPECT_EQ(airline.loans[0].monthsLeft, 36);
+  EXPECT_EQ(airline.currentYear[ExpenseLoans], 0);
+  airline.balance += 1;  // now the payment reaches the limit exactly
+  ChargeLoanMonth(airline, 0);
+  EXPECT_EQ(airline.balance, -2147483647 - 1);
+  EXPECT_EQ(airline.loans[0].monthsLeft, 35);
+}
+
 TEST(Loans, PayingOffAMiddleLoanKeepsEveryOtherLoanChargedAndInItsSlot) {
   Random random(1);
   World world(random);

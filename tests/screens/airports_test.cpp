@@ -51,6 +51,23 @@ TEST_F(AirportScreens, AFreeGateIsBoughtAndSoldBackOnlyTheOwnOne) {
   Tap(kBuy);
   EXPECT_EQ(W().AirportById(1).gates[1].owner, 2);
   EXPECT_EQ(W().Player().balance, 500000000);
+
+  // At the ends of the balance's range a gate trade may reach the limit, never pass it.
+  W().Player().balance = -2147483647 - 1 + 425000;
+  Tap(kGateForward);
+  Tap(kBuy);
+  EXPECT_EQ(W().Player().balance, -2147483647 - 1);
+  Tap(kGateForward);
+  Tap(kBuy);
+  EXPECT_EQ(h.ui().status.text, "Balance Limit Exceeded");
+  EXPECT_EQ(Text(kGatesWindow, 13), "AVAILABLE");
+  EXPECT_EQ(W().Player().balance, -2147483647 - 1);
+  W().Player().balance = 2147483647 - 425000 + 1;
+  Tap(kGateBack);
+  Tap(kSell);
+  EXPECT_EQ(Text(kGatesWindow, 13), "NOT AVAILABLE");
+  EXPECT_EQ(W().Player().balance, 2147483647 - 425000 + 1);
+  EXPECT_EQ(W().Player().overall[LedgerEntry::IncomeSoldGates], 425000);
 }
 
 TEST_F(AirportScreens, StepsStayWithinTheAirportsAndGatesAndCloseStartsOverAtGateOne) {
@@ -69,6 +86,12 @@ TEST_F(AirportScreens, StepsStayWithinTheAirportsAndGatesAndCloseStartsOverAtGat
   EXPECT_EQ(Text(kGatesWindow, 3), "ZRH");
   Tap(kFiveBack, 11);  // 52 - 45 = 7, then 2; no further
   EXPECT_EQ(h.ui().airports.gateAirport, 2);
+  Tap(kFiveOn, 10);  // 47, and from there a step of five on does nothing
+  EXPECT_EQ(h.ui().airports.gateAirport, 47);
+  Tap(kFiveBack, 8);
+  Tap(kBack);
+  Tap(kFiveBack);  // nor does one back from 6
+  EXPECT_EQ(h.ui().airports.gateAirport, 6);
   Tap(kGateForward, 4);
   Tap(kOk);
   Choose(3);
@@ -94,6 +117,9 @@ TEST_F(AirportScreens, TheOverviewShowsSharesByAirlineColourGatesOwnedAndDailyTr
   h.TapItem(kOverviewWindow, 4);
   EXPECT_EQ(Text(kOverviewWindow, 3), "BKK");
   EXPECT_EQ(Text(kOverviewWindow, 17), "0");
+  for (int i = 0; i < 4; ++i) h.TapItem(kOverviewWindow, 4);
+  h.TapItem(kOverviewWindow, 1);  // "<<-" from 6 does nothing
+  EXPECT_EQ(h.ui().airports.overviewAirport, 6);
 }
 
 }  // namespace

@@ -108,6 +108,28 @@ TEST_F(PlanesScreens, ASoldMiddlePlanesSlotIsTakenByTheNextPurchaseWhichIsListed
   EXPECT_EQ(SelectedFleetPlane(h.ui()), 2);
 }
 
+// A purchase or sale that would carry the balance past the end of its range is refused with the list still open.
+TEST_F(PlanesScreens, TheEleventhA380AndASaleAtTheTopOfTheBalanceAreRefused) {
+  Press(kPurchaseListWindow, "Next");  // the A380 is on the second page, where the list stays
+  ChooseAndPress(kPurchaseListWindow, 3, "Ok");
+  for (int n = 1; n < 11; ++n) Buy(3);
+  EXPECT_EQ(h.ui().status.text, "Balance Limit Exceeded");
+  EXPECT_EQ(h.ui().currentWindow, kPurchaseListWindow);
+  EXPECT_EQ(Player().planeCount, 10);
+  EXPECT_EQ(Player().balance, -2012500096);  // ten prices paid in single precision
+  EXPECT_EQ(Player().overall[LedgerEntry::ExpenseNewPlanes], 10 * 251250000.0);
+
+  Player().balance = 2147483647 - 1000;  // as after years of profit
+  Press(kPurchaseListWindow, "Cancel");
+  OpenFleetList();
+  ChooseAndPress(kFleetListWindow, 0, "Sell");
+  EXPECT_EQ(h.ui().status.text, "Balance Limit Exceeded");
+  EXPECT_EQ(h.ui().currentWindow, kFleetListWindow);
+  EXPECT_EQ(Player().planeCount, 10);
+  EXPECT_EQ(Player().balance, 2147483647 - 1000);
+  EXPECT_EQ(Player().overall[LedgerEntry::IncomeSoldPlanes], 0);
+}
+
 TEST_F(PlanesScreens, AnEmptyFleetListOffersOnlyItsButtonsAndExplainsWhyNothingCanBeSold) {
   Press(kPurchaseListWindow, "Cancel");
   OpenFleetList();

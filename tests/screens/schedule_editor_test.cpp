@@ -26,12 +26,12 @@ class ScheduleEditor : public ::testing::Test {
     h.TapItem(kPurchaseListWindow, h.ui().windows[kPurchaseListWindow].itemCount - 1);
     OpenEditor();
   }
-  void OpenEditor() {
+  void OpenEditor(int row = 0) {
     h.TapItem(kToolbarWindow, 0);
     h.TapItem(kPlanesMenuWindow, 1);  // "List"
     h.TapItem(kPlanesMenuWindow, 5);
     h.RunFrames(1);
-    h.TapItem(kFleetListWindow, 1);  // the first plane
+    h.TapItem(kFleetListWindow, 6 * row + 1);
     h.TapItem(kFleetListWindow, h.ui().windows[kFleetListWindow].itemCount - 1);  // "Route"
     h.RunFrames(1);
   }
@@ -122,6 +122,26 @@ TEST_F(ScheduleEditor, FaresStepByTwoFiveOrTenAndTheSeatSplitMovesOnlyFreedPoint
   EXPECT_EQ(P().seats.economyPercent, 83);
   EXPECT_EQ(Text(29), "83");
   EXPECT_EQ(h.ui().draft.freePoints, 1);
+}
+
+// Freed points stay with their plane: another plane has none to take, and the first finds its point again.
+TEST_F(ScheduleEditor, SparePointsBelongToThePlaneThatFreedThem) {
+  Tap(28);  // economy down: 5/10/84
+  Tap(kOk - 1);  // "Cancel"
+  h.TapItem(kToolbarWindow, 0);
+  h.TapItem(kPlanesMenuWindow, 3);  // "Buy"
+  h.TapItem(kPlanesMenuWindow, 5);
+  h.RunFrames(1);
+  h.TapItem(kPurchaseListWindow, 1);
+  h.TapItem(kPurchaseListWindow, h.ui().windows[kPurchaseListWindow].itemCount - 1);
+  OpenEditor(1);
+  Tap(4);
+  EXPECT_EQ(h.game.Game().world.Player().planes[1].seats.firstPercent, 5);
+  Tap(kOk - 1);
+  OpenEditor(0);
+  Tap(4, 2);
+  EXPECT_EQ(P().seats.firstPercent, 6);  // one point free, no more
+  EXPECT_EQ(Text(3), "6");
 }
 
 TEST_F(ScheduleEditor, AnAcceptedTripFliesWithTheEditedFaresAndOpensAgainAsItWasLeft) {

@@ -64,6 +64,37 @@ TEST_F(Economy, APlaneWorthNothingPaysNoInsuranceAndLosesNoValue) {
   EXPECT_DOUBLE_EQ(leg.miscellaneous, 3104);
 }
 
+// A trip worth 7991.87 and costing 8405.43 settled at the ends of the balance's range: the balance stops at the
+// limit and the ledgers book only what it received or paid, so the books and the balance still agree.
+TEST_F(Economy, ATripAtTheLimitsOfTheBalanceBooksOnlyWhatMoved) {
+  const auto sum = [](const Ledger& ledger, LedgerEntry from, int count) {
+    double total = 0;
+    for (int e = static_cast<int>(from); e < static_cast<int>(from) + count; ++e) {
+      total += ledger.values[static_cast<std::size_t>(e)];
+    }
+    return total;
+  };
+  Flight& leg = PlaneOnRoute(0, 0);
+  leg.firstFare = DefaultFare(leg.miles, kFirstClass);
+  leg.businessFare = DefaultFare(leg.miles, kBusinessClass);
+  leg.economyFare = DefaultFare(leg.miles, kEconomyClass);
+  BoardPassengers(world, 0, 0, 0);
+  Airline& airline = world.airlines[0];
+  const struct {
+    std::int32_t start;
+    double received;
+  } limits[] = {{2147483647 - 100, 100}, {-2147483647 - 1 + 100, 7991.86536}};
+  for (const auto& limit : limits) {
+    airline.balance = limit.start;
+    airline.currentYear = Ledger{};
+    SettleArrival(world, 0, 0, 0);
+    const double income = sum(airline.currentYear, LedgerEntry::IncomeFirstClass, 3);
+    const double expenses = sum(airline.currentYear, LedgerEntry::ExpensePilots, 11);
+    EXPECT_NEAR(income, limit.received, 1e-6) << limit.start;
+    EXPECT_NEAR(static_cast<double>(airline.balance) - limit.start, income - expenses, 12) << limit.start;
+  }
+}
+
 TEST_F(Economy, MarketSharesAverageThreeSharesAndAnEmptyAirportGivesNothing) {
   MarketShareUpdate(Atlanta());
   for (int share : Atlanta().marketShare) EXPECT_EQ(share, 0);

@@ -174,7 +174,7 @@ TEST_F(Flying, PlanesRescheduledSoldOrRestartedBetweenTicksFlyByTheirNewState) {
   EXPECT_EQ(Leg(0).state, kInTheAir);
   EXPECT_EQ(Leg(0).timesFlown, 0);
 
-  game.Restart();  // a new world, and with it new planes to fly
+  game.Restart(game.seed);  // a new world, and with it new planes to fly
   Fly({{44, kAtlanta, kChicago}});  // 11:00: boarding at 10:30 and 10:35
   RunTo(10, 35);
   EXPECT_EQ(Leg(0).state, kBoarded);

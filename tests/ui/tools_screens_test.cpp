@@ -12,7 +12,7 @@ class ToolsScreens : public ::testing::Test {
     h.TapItem(h.ui().currentWindow, h.ui().windows[h.ui().currentWindow].itemCount - 2);  // "Cancel" sits before "Ok"
   }
   void Open(int toolbarItem) { h.TapItem(kToolbarWindow, toolbarItem); }
-  HeadlessGame h{MakeTestAssets("jetvale_tools_screens")};
+  HeadlessGame h{MakeTestAssets("jetvale_tools_screens"), {1, 5, 9}};  // start-up, then each new game
 };
 
 TEST_F(ToolsScreens, TheGameStartsInTheToolsMenuAndTheToolbarWaitsUntilItIsClosed) {
@@ -54,17 +54,35 @@ TEST_F(ToolsScreens, OkWithoutAChoiceKeepsTheMenuAndTheLastChoiceStaysForTheNext
 
 TEST_F(ToolsScreens, ANewGameStartsFromAFreshWorldWithTheChosenAirline) {
   World& world = h.game.Game().world;
+  const auto tagDrawnBy = [](std::uint32_t seed) {
+    Random random(seed);
+    return World(random).airlines[1].planes[0].tag;
+  };
+  const auto newGame = [&](int choice) {
+    h.TapItem(kToolsMenuWindow, 3);  // "New Game"
+    h.TapItem(kToolsMenuWindow, 11);
+    h.RunFrames(1);
+    if (choice >= 0) h.TapItem(kNewGameWindow, choice);
+    h.TapItem(kNewGameWindow, 9);  // "Ok"
+  };
+  EXPECT_EQ(world.airlines[1].planes[0].tag, tagDrawnBy(1));
+  world.airlines[0].identity = kOceanAirways;  // as a loaded game left them
+  world.airlines[2].identity = kWesternAirlines;
+  newGame(-1);  // no airline chosen: every airline keeps its identity
+  EXPECT_EQ(world.airlines[0].identity, kOceanAirways);
+  EXPECT_EQ(world.airlines[1].identity, 0);
+  EXPECT_EQ(world.airlines[2].identity, kWesternAirlines);
+  EXPECT_EQ(world.airlines[1].planes[0].tag, tagDrawnBy(5));  // drawn from the machine's tick count
+  EXPECT_NE(tagDrawnBy(5), tagDrawnBy(1));
+
   world.airlines[0].balance = 123;
   world.airlines[2].planes[4].inUse = 1;
   world.AirportById(5).gates[3].owner = 1;
   h.game.Game().clock.day = 20;
-  const std::string tag = world.airlines[1].planes[0].tag;
-
-  h.TapItem(kToolsMenuWindow, 3);  // "New Game"
-  h.TapItem(kToolsMenuWindow, 11);
-  h.RunFrames(1);
-  h.TapItem(kNewGameWindow, 3);  // "Southeast Air"
-  h.TapItem(kNewGameWindow, 9);  // "Ok"
+  h.RunFrames(1);  // the purchase list is filled
+  Close();
+  Open(3);
+  newGame(3);  // "Southeast Air"
   EXPECT_EQ(h.ui().currentWindow, kPurchaseListWindow);  // straight on to buying planes
   EXPECT_EQ(h.game.Game().clock.running, 1);
   EXPECT_EQ(world.airlines[0].identity, kSoutheastAir);
@@ -74,7 +92,7 @@ TEST_F(ToolsScreens, ANewGameStartsFromAFreshWorldWithTheChosenAirline) {
   EXPECT_EQ(world.airlines[0].balance, 500000000);
   EXPECT_EQ(world.airlines[2].planes[4].inUse, 0);
   EXPECT_EQ(world.AirportById(5).gates[3].owner, kNoGateOwner);
-  EXPECT_EQ(world.airlines[1].planes[0].tag, tag);  // the same draws as at start-up
+  EXPECT_EQ(world.airlines[1].planes[0].tag, tagDrawnBy(9));
   h.RunFrames(1);
   EXPECT_EQ(h.game.DateText(), "Jan-1 Year 1 Mon");
   EXPECT_EQ(h.game.TimeText(), "01:05 ");

@@ -69,14 +69,14 @@ TEST(Identities, ThePlayerTakesTheChosenAirlineAndItsOwnerBecomesWesternAirlines
   }
 }
 
-TEST(Money, ABalanceDrivenPastTheInt32RangeSaturatesInsteadOfWrapping) {
+TEST(Money, ABalanceDrivenPastTheInt32RangeStopsAtItsEndAndTellsWhatItTook) {
   Airline airline;
   airline.balance = 2147000000;
-  AddToBalance(airline, 5e9);
+  EXPECT_EQ(AddToBalance(airline, 5e9), 483647);  // what the balance took
   EXPECT_EQ(airline.balance, 2147483647);
   AddToBalance(airline, -1e12);
   EXPECT_EQ(airline.balance, -2147483647 - 1);
-  AddToBalance(airline, 10.9);
+  EXPECT_EQ(AddToBalance(airline, 10.9), 10.9);
   EXPECT_EQ(airline.balance, -2147483637);  // -2147483637.1, truncated toward zero
   EXPECT_EQ(TruncateToInt(-2.9), -2);
   EXPECT_EQ(TruncateToInt(std::numeric_limits<double>::quiet_NaN()), 0);
