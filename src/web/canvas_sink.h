@@ -17,7 +17,7 @@ class CanvasSink final : public PresentSink {
   std::int64_t PresentMicroseconds() const { return presentMicroseconds_; }
 
  private:
-  std::vector<std::uint8_t> rgba_;
+  std::vector<std::uint32_t> rgba_;  // the canvas's RGBA bytes, a word a pixel
   int presentedFrames_ = 0;
   std::int64_t presentMicroseconds_ = 0;
 };
