@@ -3,23 +3,16 @@
 
 #include <filesystem>
 
-#include "engine/game_object.h"
-#include "sim/flight_state.h"
+#include "busiest_frame.h"
 
 namespace jetvale {
 namespace {
 
-constexpr int kCommandShowPlaneEdit = 235;  // keeps the largest window, "Plane Edit", on screen
-
 bool StartGame(benchmark::State& state, GameObject& game, HeadlessSink& sink) {
-  game.OpenDisplay(sink);
-  game.RunFrame();  // the first frame loads the bitmaps
-  if (!game.StartupError().empty()) {
-    state.SkipWithError(game.StartupError().c_str());
-    return false;
-  }
-  game.Game().clock.Start();
-  return true;
+  std::string error;
+  if (StartGame(game, sink, error)) return true;
+  state.SkipWithError(error.c_str());
+  return false;
 }
 
 void BM_RunFrameWithTheClockRunning(benchmark::State& state) {
@@ -32,40 +25,16 @@ void BM_RunFrameWithTheClockRunning(benchmark::State& state) {
 }
 BENCHMARK(BM_RunFrameWithTheClockRunning)->Unit(benchmark::kMicrosecond);
 
-// Twenty planes of every airline in the air over North America, each on a trip of most of a day.
-void LaunchEightyPlanes(World& world) {
-  for (Airline& airline : world.airlines) {
-    airline.identity = kWesternAirlines + airline.index;
-    for (int slot = 0; slot < 20; ++slot) {
-      Plane& plane = airline.planes[static_cast<std::size_t>(slot)];
-      plane.inUse = 1;
-      plane.legCount = 1;
-      plane.currentLeg = 0;
-      plane.frame = slot * 10;
-      Flight& leg = plane.legs[0];
-      leg.state = kInTheAir;
-      leg.origin = 1 + slot;  // real airports, for when a trip lands and is settled
-      leg.destination = 21 + slot;
-      leg.departure = 0;
-      leg.arrival = 90;
-      plane.originX = 190 + 12 * slot;
-      plane.originY = 110 + airline.index * 40;
-      plane.destinationX = 460 - 10 * slot;
-      plane.destinationY = 300 - airline.index * 30;
-    }
-  }
-}
-
+// The same frame as bench/frame_timing.cpp, which scripts/web --test runs natively and in the browser.
 void BM_RunFrameWithAWindowAndEightyPlanesInTheAir(benchmark::State& state) {
   VirtualHost host;
   HeadlessSink sink;
   GameObject game(host, JETVALE_ASSET_DIR, std::filesystem::temp_directory_path().string());  // never saves
   if (!StartGame(state, game, sink)) return;
-  game.Interface().command = kCommandShowPlaneEdit;
-  game.Interface().gameSpeed = 12;  // SLOW: the trips last 3240 frames
+  ShowPlaneEditSlowly(game);
   int frames = 0;
   for (auto _ : state) {
-    if (frames++ % 2000 == 0) {
+    if (frames++ % kFramesBetweenLaunches == 0) {
       state.PauseTiming();
       LaunchEightyPlanes(game.Game().world);
       state.ResumeTiming();

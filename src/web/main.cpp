@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "web/frame_schedule.h"
 #include "web/web_game.h"
 
 namespace {
@@ -14,9 +15,12 @@ constexpr const char* kAssetDirectory = "/assets";  // where the build packs the
 constexpr const char* kSaveFolder = "/save";        // mounted on IndexedDB by saved_game.js
 
 std::unique_ptr<jetvale::WebGame> game;
+jetvale::FrameSchedule schedule(kFramesPerSecond);
 std::string state;
 
+// Called before the browser paints: a picture put on the canvas then costs a fraction of one put between paints.
 void RunOneFrame() {
+  if (!schedule.Due(emscripten_get_now())) return;
   if (game->Frame()) return;
   emscripten_cancel_main_loop();
   if (!game->StartupError().empty()) std::fprintf(stderr, "jetvale: %s\n", game->StartupError().c_str());
@@ -42,7 +46,7 @@ int main() {
     std::fprintf(stderr, "jetvale: %s\n", game->StartupError().c_str());
     return 1;
   }
-  // The browser calls the frame; main returns at once and the game lives on in `game`.
-  emscripten_set_main_loop(RunOneFrame, kFramesPerSecond, 0);
+  // The browser calls the frame at its own rate (0); main returns at once and the game lives on in `game`.
+  emscripten_set_main_loop(RunOneFrame, 0, 0);
   return 0;
 }

@@ -4,8 +4,8 @@
 #include <cstdint>
 
 extern "C" {
-// Puts a picture of RGBA bytes on the canvas.
-void jetvale_show_picture(const std::uint8_t* rgba, int width, int height);
+// Puts a picture on the canvas: a word a pixel, its bytes in memory red, green, blue, alpha.
+void jetvale_show_picture(const std::uint32_t* rgba, int width, int height);
 // Offers a file of the in-memory file system as a download.
 void jetvale_offer_download(const char* path, const char* downloadName);
 }

@@ -47,10 +47,12 @@ bool WebGame::Open() { return game_.OpenDisplay(sink_); }
 bool WebGame::Frame() {
   if (closed_) return false;
   if (hidden_) return true;
-  // The frame's own work, without the wait for the next one: the frame timer never sleeps in a browser.
+  // The frame's own work, without the wait for the next one (the frame timer never sleeps in a browser) and
+  // without presenting, which the sink times itself.
   const std::int64_t start = host_.NowMicroseconds();
+  const std::int64_t presented = sink_.PresentMicroseconds();
   game_.RunFrame();
-  frameMicroseconds_ += host_.NowMicroseconds() - start;
+  frameMicroseconds_ += host_.NowMicroseconds() - start - (sink_.PresentMicroseconds() - presented);
   if (!game_.StartupError().empty()) return false;
   if (screenshotDue_) {
     screenshotDue_ = false;
@@ -107,6 +109,7 @@ std::string WebGame::StateText() {
                      ",\"window\":" + std::to_string(ui.currentWindow) +
                      ",\"frames\":" + std::to_string(sink_.PresentedFrames()) +
                      ",\"runFrameMicroseconds\":" + std::to_string(frameMicroseconds_) +
+                     ",\"presentMicroseconds\":" + std::to_string(sink_.PresentMicroseconds()) +
                      ",\"closed\":" + (closed_ ? "true" : "false") + ",\"items\":[";
   // The open window's visible items with their centres in landscape pixels, so a test can tap them by text.
   const GameWindow& window = ui.windows[static_cast<std::size_t>(ui.currentWindow)];

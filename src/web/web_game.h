@@ -28,8 +28,8 @@ class WebGame {
   void SetHidden(bool hidden);
 
   const std::string& StartupError() const { return game_.StartupError(); }
-  // The state tests read: balance text, fleet size, date, the open window, frames shown and the time spent in
-  // them, closed or not, and the open window's items.
+  // The state tests read: balance text, fleet size, date, the open window, frames shown, the time spent in
+  // them and in presenting them, closed or not, and the open window's items.
   std::string StateText();
 
  private:
@@ -41,7 +41,7 @@ class WebGame {
   bool hidden_ = false;
   bool closed_ = false;
   bool screenshotDue_ = false;
-  std::int64_t frameMicroseconds_ = 0;  // spent in RunFrame, all frames together
+  std::int64_t frameMicroseconds_ = 0;  // spent in RunFrame but not presenting, all frames together
 };
 
 }  // namespace jetvale
