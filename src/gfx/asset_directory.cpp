@@ -5,17 +5,29 @@
 
 namespace jetvale {
 
+std::vector<std::filesystem::path> AssetPlacesFor(const std::filesystem::path& program) {
+  const std::filesystem::path folder = program.parent_path();
+  return {folder / "assets", folder.parent_path() / "share" / "jetvale", JETVALE_ASSET_DIR};
+}
+
 std::string AssetDirectoryFor(const std::filesystem::path& program) {
+  const std::vector<std::filesystem::path> places = AssetPlacesFor(program);
+  for (const std::filesystem::path& place : places) {
+    std::error_code error;
+    if (std::filesystem::is_directory(place, error)) return place.string();
+  }
+  return places[1].string();
+}
+
+std::filesystem::path RunningProgram() {
   std::error_code error;
-  const std::filesystem::path beside = program.parent_path() / "assets";
-  if (std::filesystem::is_directory(beside, error)) return beside.string();
-  return JETVALE_ASSET_DIR;
+  std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::filesystem::path() : program;
 }
 
 std::string FindAssetDirectory() {
-  std::error_code error;
-  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-  return error ? JETVALE_ASSET_DIR : AssetDirectoryFor(program);
+  const std::filesystem::path program = RunningProgram();
+  return program.empty() ? JETVALE_ASSET_DIR : AssetDirectoryFor(program);
 }
 
 }  // namespace jetvale

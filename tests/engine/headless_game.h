@@ -39,9 +39,17 @@ inline std::string MakeTestAssets(const std::string& name, const BitmapAsset* sk
   return dir.string();
 }
 
+// The test's own folder beside its bitmaps; beside the game's own bitmaps a scratch folder of the test's, so no
+// save or autosave lands in the source tree.
+inline std::string SaveFolderFor(const std::string& assetDirectory) {
+  if (assetDirectory != JETVALE_ASSET_DIR) return assetDirectory;
+  return (std::filesystem::temp_directory_path() /
+          ("jetvale_saves_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())))
+      .string();
+}
+
 struct HeadlessGame {
-  // The saved game goes into the test's own folder, beside its bitmaps.
-  explicit HeadlessGame(const std::string& assetDirectory) : game(host, assetDirectory, assetDirectory) {
+  explicit HeadlessGame(const std::string& assetDirectory) : game(host, assetDirectory, SaveFolderFor(assetDirectory)) {
     game.OpenDisplay(sink);
   }
 
