@@ -1,13 +1,16 @@
 // Asset lookup for the desktop game and the simulator.
 #include "gfx/asset_directory.h"
 
+#include <string_view>
 #include <system_error>
 
 namespace jetvale {
 
 std::vector<std::filesystem::path> AssetPlacesFor(const std::filesystem::path& program) {
   const std::filesystem::path folder = program.parent_path();
-  return {folder / "assets", folder.parent_path() / "share" / "jetvale", JETVALE_ASSET_DIR};
+  std::vector<std::filesystem::path> places{folder / "assets", folder.parent_path() / "share" / "jetvale"};
+  if (std::string_view(JETVALE_ASSET_DIR) != "") places.emplace_back(JETVALE_ASSET_DIR);  // not in a package
+  return places;
 }
 
 std::string AssetDirectoryFor(const std::filesystem::path& program) {

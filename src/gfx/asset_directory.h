@@ -9,7 +9,8 @@
 namespace jetvale {
 
 // The folders `program` looks in, in order: "assets" beside it (a game copied with its bitmaps), "share/jetvale"
-// under its prefix (an installed game, wherever the prefix was moved), the source tree's "assets".
+// under its prefix (an installed game, wherever the prefix was moved), the source tree's "assets" (unless built
+// for a package).
 std::vector<std::filesystem::path> AssetPlacesFor(const std::filesystem::path& program);
 // The first of those places that is a folder; the installed place when none is.
 std::string AssetDirectoryFor(const std::filesystem::path& program);
