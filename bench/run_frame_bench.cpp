@@ -18,7 +18,8 @@ bool StartGame(benchmark::State& state, GameObject& game, HeadlessSink& sink) {
 void BM_RunFrameWithTheClockRunning(benchmark::State& state) {
   VirtualHost host;
   HeadlessSink sink;
-  GameObject game(host, JETVALE_ASSET_DIR, std::filesystem::temp_directory_path().string());  // never saves
+  GameObject game(host, JETVALE_ASSET_DIR,
+                  (std::filesystem::temp_directory_path() / "jetvale_frame_bench").string());  // its autosaves
   if (!StartGame(state, game, sink)) return;
   game.Interface().command = kCommandNone;
   for (auto _ : state) game.RunFrame();
@@ -29,7 +30,8 @@ BENCHMARK(BM_RunFrameWithTheClockRunning)->Unit(benchmark::kMicrosecond);
 void BM_RunFrameWithAWindowAndEightyPlanesInTheAir(benchmark::State& state) {
   VirtualHost host;
   HeadlessSink sink;
-  GameObject game(host, JETVALE_ASSET_DIR, std::filesystem::temp_directory_path().string());  // never saves
+  GameObject game(host, JETVALE_ASSET_DIR,
+                  (std::filesystem::temp_directory_path() / "jetvale_frame_bench").string());  // its autosaves
   if (!StartGame(state, game, sink)) return;
   ShowPlaneEditSlowly(game);
   int frames = 0;

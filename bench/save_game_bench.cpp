@@ -1,4 +1,5 @@
-// Saving and loading a played game of 80 planes: the text alone, and through the file with its fsync.
+// Saving and loading a played game of 80 planes: the text alone, through the file with its fsync, and the
+// autosave as the game thread pays for it at a month end.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -6,6 +7,7 @@
 
 #include "busy_game.h"
 #include "cli/simulation_run.h"
+#include "engine/game_object.h"
 #include "save/game_reader.h"
 #include "save/game_writer.h"
 #include "save/save_file.h"
@@ -44,6 +46,17 @@ void BM_SaveAndLoadFileOfEightyPlanes(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_SaveAndLoadFileOfEightyPlanes)->Unit(benchmark::kMillisecond);
+
+// The whole stop of the game thread: the saved game's text, the new file, its fsync and the rename.
+void BM_AutosaveOfEightyPlanes(benchmark::State& state) {
+  VirtualHost host;
+  GameObject game(host, JETVALE_ASSET_DIR,
+                  (std::filesystem::temp_directory_path() / "jetvale_autosave_bench").string());
+  game.Game() = *PlayedGame();
+  game.Game().clock.Start();
+  for (auto _ : state) game.Autosave();
+}
+BENCHMARK(BM_AutosaveOfEightyPlanes)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace jetvale

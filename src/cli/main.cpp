@@ -15,6 +15,10 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "jetvale-sim: %s (see --help)\n", error.c_str());
     return 2;
   }
+  if (options.version) {
+    std::puts("jetvale-sim " JETVALE_VERSION);
+    return 0;
+  }
   if (options.help) {
     std::fputs(jetvale::kSimUsage, stdout);
     return 0;

@@ -71,6 +71,12 @@ ReplayRun::ReplayRun(const Replay& replay, const std::string& assetDirectory, co
       host_(replay.tickCounts),
       game_(std::make_unique<GameObject>(host_, assetDirectory, PrepareSaveFolder(replay, saveFolder))) {
   game_->SetStartSpeed(replay.gameSpeed);
+  if (replay.startGame) {
+    // A game started with --load starts from the same file here.
+    const std::string path = (std::filesystem::path(saveFolder) / "start-game.txt").string();
+    WriteFileSafely(path, *replay.startGame);
+    game_->LoadAtStart(path);
+  }
 }
 
 bool ReplayRun::Play(const std::vector<std::int64_t>& extraShots, const std::string& shotFolder,

@@ -14,8 +14,9 @@ namespace jetvale {
 
 class ReplayRun {
  public:
-  // The game starts as the recorded one did: same tick counts, same speed, and the recorded saved game in
-  // `saveFolder` (any other saved game there is removed), which also takes the game's own saves.
+  // The game starts as the recorded one did: same tick counts, same speed, from the same loaded game if it
+  // started from one, and the recorded saved game in `saveFolder` (any other saved game there is removed), which
+  // also takes the game's own saves and autosaves.
   ReplayRun(const Replay& replay, const std::string& assetDirectory, const std::string& saveFolder);
 
   // Runs every recorded frame, feeding each step to the frame it was taken in, and writes the picture after each

@@ -48,6 +48,7 @@ std::string LoanSummary(const GameState& game) {
 const char* const kSimUsage =
     "usage: jetvale-sim [--seed N] [--days D] [--plane ROUTE]... [--no-rivals] [--load FILE] [--save FILE]\n"
     "       jetvale-sim --replay FILE [--shot FRAME]... [--shots FOLDER]\n"
+    "       jetvale-sim --help | --version\n"
     "Runs a new game headless, as fast as the machine allows, and prints a summary.\n"
     "  --seed N      seed of the random generator (default 1); the same seed gives the same output\n"
     "  --days D      game days to run (default 30)\n"
@@ -62,6 +63,8 @@ const char* const kSimUsage =
     "                frame by frame with the game's bitmaps, and print the summary of the game it ends in\n"
     "  --shot FRAME  replay: also keep the picture after this frame (the recorded F12 presses are kept anyway)\n"
     "  --shots DIR   replay: the folder for the pictures, frame-NNNNNN.bmp, made when missing (default: .)\n"
+    "  --help        print this help and exit\n"
+    "  --version     print the version and exit\n"
     "The summary goes to standard output; the simulated ticks per second to standard error.\n";
 
 bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, std::string& error) {
@@ -71,6 +74,10 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
     const std::string& option = args[i];
     if (option == "--help" || option == "-h") {
       options.help = true;
+      continue;
+    }
+    if (option == "--version") {
+      options.version = true;
       continue;
     }
     if (option == "--no-rivals") {

@@ -20,6 +20,7 @@ struct SimOptions {
   std::vector<std::int64_t> shotFrames;  // replay: frames whose picture is kept besides the recorded shots
   std::string shotFolder = ".";         // replay: where the pictures go
   bool help = false;
+  bool version = false;
 };
 
 extern const char* const kSimUsage;

@@ -20,6 +20,7 @@ namespace jetvale {
 
 constexpr const char* kScreenshotFile = "backbuffer.bmp";
 constexpr const char* kReplayFile = "replay.txt";  // in the save folder
+constexpr const char* kAutosaveFile = "autosave.txt";  // in the save folder, beside the saved game
 constexpr int kCommandSlots = 1000;  // command ids are 0..999
 
 class GameObject {
@@ -33,6 +34,9 @@ class GameObject {
 
   // Before Start: the game speed the program starts with (the player's last choice).
   void SetStartSpeed(int framesPerTick);
+  // Before Start: the game begins with the saved game at `path` loaded and running, on the map, as "Load Game"
+  // leaves it; false when the file cannot be loaded, and the game is as built.
+  bool LoadAtStart(const std::string& path);
   // Window thread. Opens the display on `window` and starts the game thread; false if either fails.
   bool Start(PresentSink& window);
   // Opens the display without a game thread, for whoever drives RunFrame itself (tests, tools).
@@ -43,6 +47,9 @@ class GameObject {
   // Any thread but the game thread: ends the game thread and waits for it. Safe to call again.
   void Stop();
   int IsRunning() const { return running_.load(); }
+  // Writes the game under way to kAutosaveFile in the save folder, as a saved game; nothing while no game has
+  // started. The game thread calls it at every month end; call it from another thread only after Stop.
+  void Autosave();
   void RequestScreenshot() { screenshotRequested_.store(1); }
   // Any thread: the next frame writes everything played so far to kReplayFile in the save folder.
   void RequestReplay() { replayRequested_.store(1); }

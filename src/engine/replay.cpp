@@ -5,6 +5,7 @@
 #include <array>
 #include <charconv>
 #include <string>
+#include <utility>
 
 #include "ui/map_view.h"
 
@@ -12,6 +13,9 @@ namespace jetvale {
 namespace {
 
 constexpr std::string_view kFirstLine = "jetvale replay 1";
+// The two saved games a replay may carry, in this order.
+constexpr std::string_view kSavedGameBlock = "saved-game";
+constexpr std::string_view kStartGameBlock = "start-game";
 constexpr std::array<std::string_view, 5> kDirectionNames = {"none", "up", "left", "right", "down"};
 
 // Cuts the next line (without its line feed) off the front of `text`; false at the end.
@@ -76,9 +80,10 @@ std::string FormatReplay(const Replay& replay) {
   text.append("\nspeed ").append(std::to_string(replay.gameSpeed)).append("\nticks");
   for (const std::uint32_t tick : replay.tickCounts) text.append(" ").append(std::to_string(tick));
   text.append("\nframes ").append(std::to_string(replay.frames)).append("\n");
-  if (replay.savedGame) {
-    text.append("saved-game ").append(std::to_string(replay.savedGame->size())).append("\n");
-    text.append(*replay.savedGame).append("\n");
+  for (const auto& [name, block] :
+       {std::pair{kSavedGameBlock, &replay.savedGame}, {kStartGameBlock, &replay.startGame}}) {
+    if (!*block) continue;
+    text.append(name).append(" ").append(std::to_string((*block)->size())).append("\n").append(**block).append("\n");
   }
   text.append("steps\n");
   for (const ReplayStep& step : replay.steps) {
@@ -126,11 +131,14 @@ bool ParseReplay(std::string_view text, Replay& replay, std::string& error) {
   }
   ++lineNumber;
   if (!NextLine(text, line)) return fail("expected \"steps\"");
-  if (std::string_view header = line; NextWord(header) == "saved-game") {
+  for (const auto& [name, block] :
+       {std::pair{kSavedGameBlock, &read.savedGame}, {kStartGameBlock, &read.startGame}}) {
+    std::string_view header = line;
+    if (NextWord(header) != name) continue;
     std::size_t size = 0;
-    if (!ReadNumber(header, size) || size >= text.size()) return fail("the saved game is cut short");
-    read.savedGame = std::string(text.substr(0, size));
-    lineNumber += 1 + static_cast<int>(std::count(read.savedGame->begin(), read.savedGame->end(), '\n'));
+    if (!ReadNumber(header, size) || size >= text.size()) return fail("a saved game is cut short");
+    *block = std::string(text.substr(0, size));
+    lineNumber += 1 + static_cast<int>(std::count((*block)->begin(), (*block)->end(), '\n'));
     text.remove_prefix(size);
     if (!NextLine(text, line) || !line.empty() || !NextLine(text, line)) return fail("expected \"steps\"");
     ++lineNumber;

@@ -27,11 +27,12 @@ struct Replay {
   std::vector<std::uint32_t> tickCounts;  // what the machine's tick count said, in the order the game asked
   std::int64_t frames = 0;                // how many frames the recording covers
   std::optional<std::string> savedGame;   // the saved game's text as it lay on disk at start, if any
+  std::optional<std::string> startGame;   // the saved game the program started from (jetvale --load), if any
   std::vector<ReplayStep> steps;          // in frame order
 };
 
-// The replay as a text file: a few header lines, the saved game as a counted block of bytes, then one line a
-// step ("120 tap 150 82", "300 scroll 2", "450 shot"; a shot keeps the picture after that frame).
+// The replay as a text file: a few header lines, the saved game and the game started from as counted blocks of
+// bytes, then one line a step ("120 tap 150 82", "300 scroll 2", "450 shot"; a shot keeps the picture after that frame).
 std::string FormatReplay(const Replay& replay);
 // False with `error` naming the line when the text is not a replay this program wrote.
 bool ParseReplay(std::string_view text, Replay& replay, std::string& error);

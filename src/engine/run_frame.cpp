@@ -105,11 +105,11 @@ void GameObject::DrawMap() {
   ui_.map.DrawAirports(backBuffer_, game_.world);
 }
 
-// The clock and with it the flight cycle tick once every GameSpeed frames.
+// The clock and with it the flight cycle tick once every GameSpeed frames; a month end leaves an autosave.
 void GameObject::AdvanceSimulation() {
   frameCounter_ += 1;
   if (frameCounter_ % ui_.gameSpeed != 0) return;
-  SimulateTick(game_);
+  if (SimulateTick(game_).monthEnded) Autosave();
   timeText_ = game_.clock.TimeText();
   dateText_ = game_.clock.DateText();
 }

@@ -3,6 +3,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <string>
 #include <string_view>
 
 #include "gfx/asset_directory.h"
@@ -15,9 +17,40 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: jetvale [--frame-stats]\n"
+    "usage: jetvale [--load FILE] [--frame-stats]\n"
+    "       jetvale --help | --version\n"
+    "Plays Jetvale in a window. Saved games go to $XDG_DATA_HOME/jetvale (else ~/.local/share/jetvale).\n"
+    "  --load FILE    start from this saved game: am.txt, the autosave.txt written at every month end and on\n"
+    "                 closing, or a file downloaded from the browser game\n"
     "  --frame-stats  report the time to the first picture, the frames shown a second every 5 s and over the\n"
-    "                 whole run\n";
+    "                 whole run\n"
+    "  --help         print this help and exit\n"
+    "  --version      print the version and exit\n";
+
+struct Options {
+  bool frameStats = false;
+  std::string loadFile;
+};
+
+// -1 when the program goes on with `options`, else the exit code (after --help, --version or a bad option).
+int ParseOptions(int argc, char** argv, Options& options) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view option = argv[i];
+    if (option == "--help" || option == "--version") {
+      std::fputs(option == "--help" ? kUsage : "jetvale " JETVALE_VERSION "\n", stdout);
+      return 0;
+    }
+    if (option == "--frame-stats") {
+      options.frameStats = true;
+    } else if (option == "--load" && i + 1 < argc) {
+      options.loadFile = argv[++i];
+    } else {
+      std::fprintf(stderr, "jetvale: unknown option or missing value: %s\n%s", argv[i], kUsage);
+      return 2;
+    }
+  }
+  return -1;
+}
 
 // Without a screen SDL falls back to drivers that draw nowhere; the game would run unseen. Those drivers
 // count only when asked for by name (SDL_VIDEODRIVER), as a headless check of the window code does.
@@ -30,11 +63,15 @@ bool HasRealScreen() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::string_view option = argc > 1 ? argv[1] : "";
-  const bool frameStats = option == "--frame-stats";
-  if (argc > 2 || (argc == 2 && !frameStats)) {
-    std::fputs(kUsage, option == "--help" ? stdout : stderr);
-    return option == "--help" ? 0 : 2;
+  Options options;
+  if (const int exitCode = ParseOptions(argc, argv, options); exitCode >= 0) return exitCode;
+  const std::string assets = jetvale::FindAssetDirectory();
+  if (!std::filesystem::is_directory(assets)) {
+    std::fprintf(stderr, "jetvale: the game's bitmaps are missing; looked for them in:\n");
+    for (const auto& place : jetvale::AssetPlacesFor(jetvale::RunningProgram())) {
+      std::fprintf(stderr, "  %s\n", place.c_str());
+    }
+    return 1;
   }
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
     std::fprintf(stderr, "jetvale: cannot open the display: %s\n", SDL_GetError());
@@ -57,8 +94,12 @@ int main(int argc, char** argv) {
   }
   int exitCode = 0;
   {
-    jetvale::CMainFrame frame(host, jetvale::FindAssetDirectory(), saveFolder, jetvale::ReadSettings(settingsFile),
-                              frameStats);
+    jetvale::CMainFrame frame(host, assets, saveFolder, jetvale::ReadSettings(settingsFile), options.frameStats);
+    if (!options.loadFile.empty() && !frame.Game().LoadAtStart(options.loadFile)) {
+      std::fprintf(stderr, "jetvale: cannot load the saved game '%s'\n", options.loadFile.c_str());
+      SDL_Quit();
+      return 1;
+    }
     exitCode = frame.Create() ? frame.Run() : 1;
     if (exitCode != 0) std::fprintf(stderr, "jetvale: %s\n", frame.StartupError().c_str());
     if (exitCode == 0 && !jetvale::WriteSettings(settingsFile, frame.FinalSettings())) {

@@ -1,4 +1,5 @@
-// Window events: focus pauses and resumes, two keys close at once, one saves a screenshot, clicks are taps.
+// Window events: focus pauses and resumes, two keys close at once (leaving an autosave), one saves a screenshot,
+// clicks are taps.
 #include "shell/main_frame.h"
 
 #include <cstdio>
@@ -52,7 +53,9 @@ int CMainFrame::Run() {
     if (SDL_WaitEventTimeout(&event, kEventWaitMilliseconds) == 1) {
       do {
         if (OnEvent(event)) {
+          // The program still closes at once; the game under way is kept in the autosave on the way out.
           game_->Stop();
+          game_->Autosave();
           ReportFrameStats();
           return 0;
         }
@@ -166,7 +169,7 @@ bool CMainFrame::OnStylusDown(int x, int y) {
 }
 
 void CMainFrame::ShowAbout() {
-  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, "About Jetvale", "Jetvale Version 1.0", presenter_.Window());
+  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, "About Jetvale", "Jetvale Version " JETVALE_VERSION, presenter_.Window());
 }
 
 }  // namespace jetvale

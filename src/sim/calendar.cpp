@@ -17,13 +17,14 @@ void StartNewDay(World& world) {
   }
 }
 
-void AdvanceClock(GameState& game) {
+ClockTick AdvanceClock(GameState& game) {
   const ClockTick tick = game.clock.Tick();
   if (tick.midnight) StartNewDay(game.world);
   // The tick has already turned the calendar; the loan payments of the new month's first day belong to the
   // year that is closing, so they come before the roll-over.
   if (tick.monthEnded) MonthlyLoanPayments(game.world);
   if (tick.yearEnded) YearEndRollOver(game.world);
+  return tick;
 }
 
 }  // namespace jetvale

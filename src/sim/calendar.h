@@ -5,8 +5,8 @@
 
 namespace jetvale {
 
-// Advances the clock by five minutes and runs the work of every boundary crossed.
-void AdvanceClock(GameState& game);
+// Advances the clock by five minutes and runs the work of every boundary crossed, which it returns.
+ClockTick AdvanceClock(GameState& game);
 
 // Midnight: every plane in use is a day older, and every route's demand is due for a recount.
 void StartNewDay(World& world);

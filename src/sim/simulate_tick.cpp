@@ -6,9 +6,10 @@
 
 namespace jetvale {
 
-void SimulateTick(GameState& game) {
-  AdvanceClock(game);
+ClockTick SimulateTick(GameState& game) {
+  const ClockTick tick = AdvanceClock(game);
   RunFlightCycle(game);
+  return tick;
 }
 
 }  // namespace jetvale

@@ -5,7 +5,8 @@
 
 namespace jetvale {
 
-// The clock's tick with its midnight, month-end and year-end work, then one pass of the flight cycle.
-void SimulateTick(GameState& game);
+// The clock's tick with its midnight, month-end and year-end work, then one pass of the flight cycle. Returns
+// what the tick crossed.
+ClockTick SimulateTick(GameState& game);
 
 }  // namespace jetvale

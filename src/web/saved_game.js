@@ -2,6 +2,7 @@
 // offered as a download or replaced from a file so a game moves between the browser and the desktop.
 var kSaveFolder = '/save';
 var kSaveFile = kSaveFolder + '/am.txt';
+var kAutosaveFile = kSaveFolder + '/autosave.txt';
 
 Module['preRun'] = Module['preRun'] || [];
 Module['preRun'].push(function () {
@@ -12,30 +13,43 @@ Module['preRun'].push(function () {
   FS.syncfs(true, function () { removeRunDependency('jetvale-saves'); });
 });
 
-function savedGameTime() {
+function fileTime(path) {
   try {
-    return FS.stat(kSaveFile).mtime.getTime();
+    return FS.stat(path).mtime.getTime();
   } catch (missing) {
     return 0;
   }
 }
 
-// The game writes am.txt whenever the player saves; each new version goes to lasting storage within a second.
+function savedGameTime() { return fileTime(kSaveFile); }
+function savesStamp() { return savedGameTime() + ',' + fileTime(kAutosaveFile); }
+
+// The game writes am.txt whenever the player saves and autosave.txt at month ends and when the page is hidden;
+// each new version goes to lasting storage within a second, and at once when the page is hidden or left.
 Module['postRun'] = Module['postRun'] || [];
 Module['postRun'].push(function () {
-  var kept = savedGameTime();
-  setInterval(function () {
-    var now = savedGameTime();
-    if (now === kept) return;
-    kept = now;
+  var kept = savesStamp();
+  function syncChanged() {
+    if (savesStamp() === kept) return;
+    kept = savesStamp();
     FS.syncfs(false, function () {});
-  }, 250);
+  }
+  setInterval(syncChanged, 250);
+  document.addEventListener('visibilitychange', syncChanged);
+  window.addEventListener('pagehide', syncChanged);
 });
 
 // False when there is no saved game yet.
 Module['downloadSavedGame'] = function () {
   if (savedGameTime() === 0) return false;
   Module['offerDownload'](FS.readFile(kSaveFile), 'am.txt');
+  return true;
+};
+
+// The autosave, to resume on the desktop (jetvale --load) or here; false when there is none yet.
+Module['downloadAutosave'] = function () {
+  if (fileTime(kAutosaveFile) === 0) return false;
+  Module['offerDownload'](FS.readFile(kAutosaveFile), 'autosave.txt');
   return true;
 };
 

@@ -66,6 +66,7 @@ void WebGame::Tap(int x, int y) {
   // After the exit confirmation the next tap closes the game; a page cannot close its own tab, so it says so.
   if (game_.ExitRequested() == 1) {
     closed_ = true;
+    game_.Autosave();
     ShowClosingPicture();
     return;
   }
@@ -86,8 +87,12 @@ bool WebGame::Key(std::string_view name) {
   return true;
 }
 
-// A hidden page runs no frames, so the game's clock stands still; the frame timer starts afresh on return.
-void WebGame::SetHidden(bool hidden) { hidden_ = hidden; }
+// A hidden page runs no frames, so the game's clock stands still; the frame timer starts afresh on return. A page
+// may be closed or thrown away while hidden, so the game under way goes to the autosave.
+void WebGame::SetHidden(bool hidden) {
+  hidden_ = hidden;
+  if (hidden && !closed_) game_.Autosave();
+}
 
 void WebGame::ShowClosingPicture() {
   CGapiSurface picture;

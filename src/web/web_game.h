@@ -14,7 +14,7 @@ namespace jetvale {
 
 class WebGame {
  public:
-  // `saveFolder` is where the page keeps am.txt in the browser's lasting storage.
+  // `saveFolder` is where the page keeps am.txt and autosave.txt in the browser's lasting storage.
   WebGame(const std::string& assetDirectory, const std::string& saveFolder);
 
   // False with StartupError() when the display cannot open.
@@ -25,6 +25,7 @@ class WebGame {
   void Tap(int x, int y);
   // A key by the page's name for it ("ArrowUp", "F12"); false when the game has no use for it.
   bool Key(std::string_view name);
+  // Hidden, the page runs no frames and the game under way is written to the autosave.
   void SetHidden(bool hidden);
 
   const std::string& StartupError() const { return game_.StartupError(); }

@@ -40,11 +40,20 @@ inline std::string MakeTestAssets(const std::string& name, const BitmapAsset* sk
   return dir.string();
 }
 
+// The test's own folder beside its bitmaps; beside the game's own bitmaps a scratch folder of the test's, so no
+// save or autosave lands in the source tree.
+inline std::string SaveFolderFor(const std::string& assetDirectory) {
+  if (assetDirectory != JETVALE_ASSET_DIR) return assetDirectory;
+  return (std::filesystem::temp_directory_path() /
+          ("jetvale_saves_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())))
+      .string();
+}
+
 struct HeadlessGame {
-  // The saved game goes into the test's own folder, beside its bitmaps. The machine's tick count gives
-  // `tickCounts` in the order the game asks, the last one again when they run out (1 when there are none).
+  // The saved game goes into a scratch folder of the test's own. The machine's tick count gives `tickCounts` in
+  // the order the game asks, the last one again when they run out (1 when there are none).
   explicit HeadlessGame(const std::string& assetDirectory, std::vector<std::uint32_t> tickCounts = {})
-      : host(std::move(tickCounts)), game(host, assetDirectory, assetDirectory) {
+      : host(std::move(tickCounts)), game(host, assetDirectory, SaveFolderFor(assetDirectory)) {
     game.OpenDisplay(sink);
   }
 

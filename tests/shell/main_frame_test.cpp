@@ -161,6 +161,11 @@ TEST(MainFrame, ClicksKeysAndFocusReachTheGameWhileFramesRunAndClosingKeepsTheSa
   EXPECT_EQ(recorded(ReplayAction::Screenshot), 1);
   EXPECT_TRUE(fs::exists(folder / kScreenshotFile));
 
+  // Closing the window kept the game under way in the autosave.
+  GameState resumed(1);
+  EXPECT_TRUE(LoadGameFrom((folder / kAutosaveFile).string(), resumed));
+  EXPECT_EQ(resumed.world.Player().identity, kSoutheastAir);
+
   // The save that the last tap started either ran whole before the window closed or never began.
   GameState loaded(1);
   if (fs::exists(SaveFilePath(folder.string()))) {

@@ -5,7 +5,8 @@ import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
 import { extname, join } from 'node:path';
 
-const kTypes = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm' };
+const kTypes = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm', '.png': 'image/png',
+  '.webmanifest': 'application/manifest+json' };
 
 // Serves `folder` on a free port of the loopback address; resolves to the server once it listens.
 export function serveFolder(folder) {

@@ -1,0 +1,15 @@
+# Writes FOLDER/service_worker.js from TEMPLATE for the page's FILES (separated by "|"): its cache is named by
+# VERSION and a hash of the files, so every new build replaces the cache.
+set(hashes "")
+set(quoted "'./'")
+string(REPLACE "|" ";" FILES "${FILES}")
+foreach(file IN LISTS FILES)
+  file(SHA256 "${FOLDER}/${file}" hash)
+  string(APPEND hashes "${hash}")
+  string(APPEND quoted ", '${file}'")
+endforeach()
+string(SHA256 combined "${hashes}")
+string(SUBSTRING "${combined}" 0 12 short)
+set(JETVALE_CACHE_VERSION "${VERSION}-${short}")
+set(JETVALE_CACHED_FILES "${quoted}")
+configure_file("${TEMPLATE}" "${FOLDER}/service_worker.js" @ONLY)
