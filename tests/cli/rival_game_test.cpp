@@ -44,8 +44,9 @@ TEST(RivalGame, SeedSevenGivesItsRivalsTheirPlanesLoansAndRoutesInSixtyDays) {
   EXPECT_EQ(third.loans[1].monthsLeft, 148);  // charged on 1 February and 1 March
   EXPECT_NEAR(third.loans[1].amountLeft, 188516255.2596, 1e-3);
   EXPECT_NEAR(third.currentYear[LedgerEntry::ExpenseLoans], 7156278.4491, 1e-3);  // 4 x 1789069.61
-  SimOptions options;
-  const std::string summary = Summary(game, options);
+  std::string summary;
+  std::string error;
+  ASSERT_TRUE(GameSummary(game, summary, error)) << error;
   EXPECT_NE(summary.find("in use                 0               0               0               2\n"),
             std::string::npos);
 }
