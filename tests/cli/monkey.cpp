@@ -48,6 +48,7 @@ struct Tally {
   std::int64_t burstTaps = 0;  // taps that shared their frame with another
   std::int64_t keys = 0;
   std::int64_t shots = 0;
+  bool exited = false;  // the player confirmed Exit Game, which ends the program
   std::bitset<kBuiltWindowCount> windows;
   std::map<std::string, int> messages;  // what the status line said, and how often
 };
@@ -371,6 +372,7 @@ std::string PlayGame(std::uint32_t seed, std::int64_t frames, const fs::path& fo
     }
   }
   tally.frames += game.FramesRun();
+  tally.exited = game.ExitRequested() == 1;
   // The replay as the game recorded it, which ends where the game ended.
   Replay replay = game.Recording();
   replay.frames = game.FramesRun();
@@ -398,9 +400,10 @@ std::string PlayGame(std::uint32_t seed, std::int64_t frames, const fs::path& fo
 }
 
 void Report(std::uint32_t seed, const Tally& tally) {
-  std::printf("seed %u: %lld frames, %lld taps (%lld in bursts of two or three), %lld scroll keys, %lld shots, "
+  std::printf("seed %u: %lld frames%s, %lld taps (%lld in bursts of two or three), %lld scroll keys, %lld shots, "
               "%zu of %d windows shown",
-              seed, static_cast<long long>(tally.frames), static_cast<long long>(tally.taps),
+              seed, static_cast<long long>(tally.frames), tally.exited ? " (then Exit Game)" : "",
+              static_cast<long long>(tally.taps),
               static_cast<long long>(tally.burstTaps), static_cast<long long>(tally.keys),
               static_cast<long long>(tally.shots), tally.windows.count(), kBuiltWindowCount);
   for (int w = 0; w < kBuiltWindowCount; ++w) {
