@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
   std::string error;
   if (!jetvale::ParseSimOptions(args, options, error)) {
     std::fprintf(stderr, "jetvale-sim: %s (see --help)\n", error.c_str());
-    return 2;
+    return jetvale::kExitRefused;
   }
   if (options.version) {
     std::puts("jetvale-sim " JETVALE_VERSION);
@@ -25,24 +25,29 @@ int main(int argc, char** argv) {
   }
   if (!options.replayFile.empty()) {
     std::string report;
-    const bool played = jetvale::PlayReplayFile(options, report, error);
-    std::fputs(report.c_str(), stdout);
-    if (!played) std::fprintf(stderr, "jetvale-sim: %s\n", error.c_str());
-    return played ? 0 : 1;
+    const int status = jetvale::PlayReplayFile(options, report, error);
+    if (status != jetvale::kExitRefused) std::fputs(report.c_str(), stdout);
+    if (status != 0) std::fprintf(stderr, "jetvale-sim: %s\n", error.c_str());
+    return status;
   }
   jetvale::GameState game(options.seed);
   if (!jetvale::StartSimulation(options, game, error)) {
     std::fprintf(stderr, "jetvale-sim: %s\n", error.c_str());
-    return 2;
+    return jetvale::kExitRefused;
   }
   const auto start = std::chrono::steady_clock::now();
   jetvale::RunDays(game, options.days);
   const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
-  std::fputs(jetvale::Summary(game, options).c_str(), stdout);
+  std::string summary;
+  if (!jetvale::Summary(game, options, summary, error)) {
+    std::fprintf(stderr, "jetvale-sim: %s\n", error.c_str());
+    return jetvale::kExitRefused;
+  }
+  std::fputs(summary.c_str(), stdout);
   std::fflush(stdout);
   if (!jetvale::FinishSimulation(options, game, error)) {
     std::fprintf(stderr, "jetvale-sim: %s\n", error.c_str());
-    return 1;
+    return jetvale::kExitFailed;
   }
   const double ticks = static_cast<double>(options.days) * jetvale::kTicksPerDay;
   std::fprintf(stderr, "%.0f ticks in %.3f s: %.0f ticks per second\n", ticks, seconds.count(),

@@ -2,8 +2,10 @@
 #include "cli/replay_run.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 
 #include "gfx/asset_directory.h"
@@ -22,42 +24,55 @@ std::string PrepareSaveFolder(const Replay& replay, const std::string& saveFolde
   return saveFolder;
 }
 
-// A new empty folder of our own under the system's temporary folder; empty text when none can be made.
-std::string MakeScratchFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "jetvale-replay-XXXXXX").string();
-  return ::mkdtemp(pattern.data()) == nullptr ? std::string() : pattern;
+// A new empty folder of our own under the system's temporary folder ($TMPDIR, else /tmp); false with `error` set
+// when there is none.
+bool MakeScratchFolder(std::string& folder, std::string& error) {
+  std::error_code failure;
+  const std::filesystem::path temporary = std::filesystem::temp_directory_path(failure);
+  if (failure) {
+    const char* named = std::getenv("TMPDIR");
+    error = "no temporary folder for the replay's saves (TMPDIR is '" + std::string(named ? named : "") +
+            "'): " + failure.message();
+    return false;
+  }
+  folder = (temporary / "jetvale-replay-XXXXXX").string();
+  if (::mkdtemp(folder.data()) != nullptr) return true;
+  error = "cannot make a folder for the replay's saves in " + temporary.string() + ": " + std::strerror(errno);
+  return false;
 }
 
 }  // namespace
 
-bool PlayReplayFile(const SimOptions& options, std::string& report, std::string& error) {
+int PlayReplayFile(const SimOptions& options, std::string& report, std::string& error) {
   std::string text;
   Replay replay;
   if (!ReadWholeFile(options.replayFile, text)) {
     error = "cannot read the replay '" + options.replayFile + "'";
-    return false;
+    return kExitRefused;
   }
   if (!ParseReplay(text, replay, error)) {
     error = options.replayFile + ": " + error;
-    return false;
+    return kExitRefused;
   }
-  const std::string scratch = MakeScratchFolder();
-  if (scratch.empty()) {
-    error = "cannot make a scratch folder for the replay's saves";
-    return false;
-  }
+  std::string scratch;
+  if (!MakeScratchFolder(scratch, error)) return kExitRefused;
   std::vector<std::string> pictures;
   std::error_code ignored;
   std::filesystem::create_directories(options.shotFolder, ignored);
-  bool played = false;
+  int status = 0;
   {
     ReplayRun run(replay, FindAssetDirectory(), scratch);
-    played = run.Play(options.shotFrames, options.shotFolder, pictures, error);
-    report = "Jetvale replay, " + std::to_string(run.Game().FramesRun()) + " frames\n" + GameSummary(run.Game().Game());
+    std::string summary;
+    if (!run.Play(options.shotFrames, options.shotFolder, pictures, error)) {
+      status = kExitFailed;
+    } else if (!GameSummary(run.Game().Game(), summary, error)) {
+      status = kExitRefused;
+    }
+    report = "Jetvale replay, " + std::to_string(run.Game().FramesRun()) + " frames\n" + summary;
   }
   std::filesystem::remove_all(scratch, ignored);
   for (const std::string& picture : pictures) report.append("picture ").append(picture).append("\n");
-  return played;
+  return status;
 }
 
 std::string ShotFileName(std::int64_t frame) {

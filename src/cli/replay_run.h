@@ -36,7 +36,8 @@ class ReplayRun {
 
 // jetvale-sim --replay: plays options.replayFile with the game's own bitmaps, saves going to a scratch folder
 // that is removed afterwards, and returns in `report` the summary of the game it ends in and the pictures kept.
-bool PlayReplayFile(const SimOptions& options, std::string& report, std::string& error);
+// Returns the exit status: 0, or kExitRefused or kExitFailed with `error` set.
+int PlayReplayFile(const SimOptions& options, std::string& report, std::string& error);
 
 // The picture file of frame `frame`: "frame-000450.bmp".
 std::string ShotFileName(std::int64_t frame);

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "cli/parse_number.h"
+#include "engine/replay.h"
 #include "save/save_file.h"
 #include "sim/fleet_operations.h"
 #include "sim/simulate_tick.h"
@@ -17,28 +18,38 @@ constexpr int kMaxDays = 365 * 1000;
 constexpr std::size_t kLedgerNameWidth = 28;
 constexpr std::size_t kLedgerColumnWidth = 16;
 
-// Money with its cents; std::to_chars so no locale can change the text.
-std::string Cents(double value) {
-  char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
-  return std::string(buffer, result.ptr);
-}
-
 std::string PadLeft(const std::string& text, std::size_t width) {
   return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
 }
 
+// Money with its cents, right in a column of the summary with a blank before it; std::to_chars so no locale can
+// change the text. An amount too wide for the column gives no text, and `error` names it (the first one only).
+std::string ColumnCents(double value, const std::string& what, std::string& error) {
+  char cents[kLedgerColumnWidth - 1];
+  const auto written = std::to_chars(cents, cents + sizeof cents, value, std::chars_format::fixed, 2);
+  if (written.ec == std::errc{}) return PadLeft(std::string(cents, written.ptr), kLedgerColumnWidth);
+  if (error.empty()) {
+    char shortest[32];  // the longest double is 24 characters
+    const auto end = std::to_chars(shortest, shortest + sizeof shortest, value).ptr;
+    error = what + " (" + std::string(shortest, end) + ") is too large for the summary's column of " +
+            std::to_string(sizeof cents) + " characters";
+  }
+  return {};
+}
+
+std::string AirlineName(const Airline& airline) { return "airline " + std::to_string(airline.index); }
+
 // Each airline's loans in use and the principal they still owe.
-std::string LoanSummary(const GameState& game) {
+std::string LoanSummary(const GameState& game, std::string& error) {
   std::string header = "\nloans   ";
   std::string count = "in use  ";
   std::string owed = "owed    ";
   for (const Airline& airline : game.world.airlines) {
-    header += PadLeft("airline " + std::to_string(airline.index), 16);
+    header += PadLeft(AirlineName(airline), kLedgerColumnWidth);
     double left = 0;
     for (const Loan& loan : airline.loans) left += loan.inUse == 1 ? loan.amountLeft : 0;
-    count += PadLeft(std::to_string(airline.loanCount), 16);
-    owed += PadLeft(Cents(left), 16);
+    count += PadLeft(std::to_string(airline.loanCount), kLedgerColumnWidth);
+    owed += ColumnCents(left, "what " + AirlineName(airline) + " owes", error);
   }
   return header + "\n" + count + "\n" + owed + "\n";
 }
@@ -103,8 +114,8 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
       return false;
     }
     std::int64_t frame = 0;
-    if (option == "--shot" && (!ParseNumber(value, frame) || frame < 1)) {
-      error = "--shot takes a frame number from 1, not '" + value + "'";
+    if (option == "--shot" && (!ParseNumber(value, frame) || frame < 1 || frame > kMaxReplayFrames)) {
+      error = "--shot takes a frame number from 1 to " + std::to_string(kMaxReplayFrames) + ", not '" + value + "'";
       return false;
     }
     if (option == "--shot") options.shotFrames.push_back(frame);
@@ -153,12 +164,15 @@ bool FinishSimulation(const SimOptions& options, const GameState& game, std::str
   return false;
 }
 
-std::string Summary(const GameState& game, const SimOptions& options) {
-  return "Jetvale simulation, seed " + std::to_string(options.seed) + ", " + std::to_string(options.days) +
-         " days\n" + GameSummary(game);
+bool Summary(const GameState& game, const SimOptions& options, std::string& text, std::string& error) {
+  if (!GameSummary(game, text, error)) return false;
+  text.insert(0, "Jetvale simulation, seed " + std::to_string(options.seed) + ", " + std::to_string(options.days) +
+                     " days\n");
+  return true;
 }
 
-std::string GameSummary(const GameState& game) {
+bool GameSummary(const GameState& game, std::string& text, std::string& error) {
+  error.clear();
   const GameClock& clock = game.clock;
   std::string out = clock.DateText() + ", " + TwoDigits(clock.hour) + ":" + TwoDigits(clock.minute) + "\n\n";
   out += "airline                balance  planes   trips  passengers\n";
@@ -183,19 +197,20 @@ std::string GameSummary(const GameState& game) {
   }
   std::string header = "current-year ledger";
   header.resize(kLedgerNameWidth, ' ');
-  for (const Airline& airline : game.world.airlines) {
-    header += PadLeft("airline " + std::to_string(airline.index), kLedgerColumnWidth);
-  }
+  for (const Airline& airline : game.world.airlines) header += PadLeft(AirlineName(airline), kLedgerColumnWidth);
   out += "\n" + header + "\n";
   for (int entry = 0; entry < kLedgerEntryCount; ++entry) {
-    std::string row = std::string(kLedgerEntryNames[static_cast<std::size_t>(entry)]);
+    const std::string name(kLedgerEntryNames[static_cast<std::size_t>(entry)]);
+    std::string row = name;
     row.resize(kLedgerNameWidth, ' ');
     for (const Airline& airline : game.world.airlines) {
-      row += PadLeft(Cents(airline.currentYear.values[static_cast<std::size_t>(entry)]), kLedgerColumnWidth);
+      const double value = airline.currentYear.values[static_cast<std::size_t>(entry)];
+      row += ColumnCents(value, AirlineName(airline) + "'s " + name, error);
     }
     out += row + "\n";
   }
-  return out + LoanSummary(game) + "\n";  // a blank last line keeps the summary apart from what follows
+  text = out + LoanSummary(game, error) + "\n";  // a blank last line keeps the summary apart from what follows
+  return error.empty();
 }
 
 }  // namespace jetvale

@@ -25,6 +25,11 @@ struct SimOptions {
 
 extern const char* const kSimUsage;
 
+// jetvale-sim's exit status beside 0: what it refuses to do (a bad option, file or environment, money too large
+// for the summary) and what failed on the way (the display, a picture, a save).
+constexpr int kExitFailed = 1;
+constexpr int kExitRefused = 2;
+
 // False with `error` set on an unknown option or a bad value.
 bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, std::string& error);
 
@@ -36,9 +41,9 @@ void RunDays(GameState& game, int days);
 bool FinishSimulation(const SimOptions& options, const GameState& game, std::string& error);
 
 // Date, and for every airline its balance, fleet, trips, passengers, current-year ledger and loans.
-// Same game, same text.
-std::string Summary(const GameState& game, const SimOptions& options);
+// Same game, same text. False with `error` set when an amount of money is too large for its column.
+bool Summary(const GameState& game, const SimOptions& options, std::string& text, std::string& error);
 // The same without the headline.
-std::string GameSummary(const GameState& game);
+bool GameSummary(const GameState& game, std::string& text, std::string& error);
 
 }  // namespace jetvale

@@ -7,7 +7,9 @@
 #include <string>
 #include <utility>
 
+#include "gfx/gapi_display.h"
 #include "ui/map_view.h"
+#include "ui/ui.h"
 
 namespace jetvale {
 namespace {
@@ -56,13 +58,19 @@ bool ReadDirection(std::string_view& line, int& direction) {
   return false;
 }
 
-bool ReadStep(std::string_view line, std::int64_t lastFrame, ReplayStep& step) {
-  if (!ReadNumber(line, step.frame) || step.frame < 1 || step.frame < lastFrame) return false;
+// Empty when the line is a step the game could have taken, else why not.
+std::string ReadStep(std::string_view line, std::int64_t lastFrame, ReplayStep& step) {
+  if (!ReadNumber(line, step.frame) || step.frame < 1 || step.frame < lastFrame) return "not a step";
+  if (step.frame > kMaxReplayFrames) return "a step after frame " + std::to_string(kMaxReplayFrames) + " (a week)";
   const std::string_view action = NextWord(line);
   bool read = false;
   if (action == "tap") {
     step.action = ReplayAction::Tap;
     read = ReadNumber(line, step.x) && ReadNumber(line, step.y);
+    // The window passes on only taps on the picture.
+    if (read && (step.x < 0 || step.y < 0 || step.x >= kScreenWidth || step.y >= kScreenHeight)) {
+      return "a tap beside the 320 x 240 screen";
+    }
   } else if (action == "scroll") {
     step.action = ReplayAction::Scroll;
     read = ReadDirection(line, step.x);
@@ -70,7 +78,7 @@ bool ReadStep(std::string_view line, std::int64_t lastFrame, ReplayStep& step) {
     step.action = ReplayAction::Screenshot;
     read = true;
   }
-  return read && NextWord(line).empty();
+  return read && NextWord(line).empty() ? "" : "not a step";
 }
 
 }  // namespace
@@ -108,15 +116,15 @@ bool ParseReplay(std::string_view text, Replay& replay, std::string& error) {
   Replay read;
   std::string_view line;
   int lineNumber = 1;
-  const auto fail = [&](const char* what) {
+  const auto fail = [&](std::string_view what) {
     error = std::string("line ").append(std::to_string(lineNumber)).append(": ").append(what);
     return false;
   };
   if (!NextLine(text, line) || line != kFirstLine) return fail("not a Jetvale replay");
   ++lineNumber;
   if (!NextLine(text, line) || NextWord(line) != "speed" || !ReadNumber(line, read.gameSpeed) ||
-      read.gameSpeed < 1) {
-    return fail("expected \"speed\" and a number of frames per tick");
+      !IsGameSpeed(read.gameSpeed)) {
+    return fail("expected \"speed\" and 1, 6 or 12 frames per tick");
   }
   ++lineNumber;
   if (!NextLine(text, line) || NextWord(line) != "ticks") return fail("expected \"ticks\"");
@@ -126,8 +134,9 @@ bool ParseReplay(std::string_view text, Replay& replay, std::string& error) {
     read.tickCounts.push_back(tick);
   }
   ++lineNumber;
-  if (!NextLine(text, line) || NextWord(line) != "frames" || !ReadNumber(line, read.frames) || read.frames < 0) {
-    return fail("expected \"frames\" and a count");
+  if (!NextLine(text, line) || NextWord(line) != "frames" || !ReadNumber(line, read.frames) || read.frames < 0 ||
+      read.frames > kMaxReplayFrames) {
+    return fail("expected \"frames\" and a count up to " + std::to_string(kMaxReplayFrames) + " (a week)");
   }
   ++lineNumber;
   if (!NextLine(text, line)) return fail("expected \"steps\"");
@@ -147,7 +156,10 @@ bool ParseReplay(std::string_view text, Replay& replay, std::string& error) {
   while (NextLine(text, line)) {
     ++lineNumber;
     ReplayStep step;
-    if (!ReadStep(line, read.steps.empty() ? 1 : read.steps.back().frame, step)) return fail("not a step");
+    if (const std::string why = ReadStep(line, read.steps.empty() ? 1 : read.steps.back().frame, step);
+        !why.empty()) {
+      return fail(why);
+    }
     read.steps.push_back(step);
   }
   replay = std::move(read);

@@ -13,6 +13,9 @@
 
 namespace jetvale {
 
+// A week of play at 30 frames a second: no recording is longer, and a replay that says so is not played.
+constexpr std::int64_t kMaxReplayFrames = std::int64_t{7} * 24 * 3600 * 30;
+
 enum class ReplayAction : std::uint8_t { Tap, Scroll, Screenshot };
 
 struct ReplayStep {

@@ -118,6 +118,7 @@ GapiResult CGapiSurface::FillRect(const GapiRect& rect, Color color, std::uint32
   const int top = std::max(rect.top, 0);
   const int right = std::min(rect.right, width_);
   const int bottom = std::min(rect.bottom, height_);
+  if (left >= right || top >= bottom) return kGapiOk;  // clipped to nothing, or turned inside out
   const int opacity = flags == kFillBlend ? std::clamp(effect->opacity, 0, 255) : 255;
   const Blender blender(color, opacity);
   for (int y = top; y < bottom; ++y) {

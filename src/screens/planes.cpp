@@ -236,7 +236,9 @@ constexpr std::array<CommandRoute, 12> kRoutes = {{
 int SelectedFleetPlane(const Ui& ui) {
   const GameWindow& w = ui.windows[kFleetListWindow];
   if (w.selectedItem == kNoSelection) return -1;
-  return ui.planes.fleetOrder[static_cast<std::size_t>(ui.planes.fleetListStart + RowOfChoice(w.selectedItem))];
+  // The list on screen is rebuilt a frame after a sale: until then its last row may be a plane already sold.
+  const int row = ui.planes.fleetListStart + RowOfChoice(w.selectedItem);
+  return row < ui.planes.fleetCount ? ui.planes.fleetOrder[static_cast<std::size_t>(row)] : -1;
 }
 
 std::span<const CommandRoute> PlanesRoutes() { return kRoutes; }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "screens/number_text.h"
@@ -177,11 +178,26 @@ void Open(Ui& ui) {
   Show(ui);
 }
 
-int TappedItem(Ui& ui) { return Editor(ui).hitItem; }
+// Where the tapped item sits in a control of three rows (classes, cities, legs) of `rowItems` items from
+// `firstItem`: nothing unless it is one of them and carries the command being served. A second tap in the same
+// frame moves the hit item off the arrow whose command it leaves current, onto a label or onto nothing (999).
+struct ControlSpot {
+  int row;
+  int offset;
+};
+std::optional<ControlSpot> TappedSpot(Ui& ui, int firstItem, int rowItems) {
+  const GameWindow& editor = Editor(ui);
+  const int item = editor.hitItem;
+  if (item < firstItem || item >= firstItem + 3 * rowItems || item >= editor.itemCount) return std::nullopt;
+  if (editor.Item(item).command != ui.command) return std::nullopt;
+  return ControlSpot{(item - firstItem) / rowItems, (item - firstItem) % rowItems};
+}
 
 // Points move between classes: a point taken from one class can be given to another, so the sum stays.
 void StepPercent(Ui& ui, int direction) {
-  const int cls = (TappedItem(ui) - kFirstClassRowItem) / kClassRowItems;
+  const auto spot = TappedSpot(ui, kFirstClassRowItem, kClassRowItems);
+  if (!spot) return Show(ui);
+  const int cls = spot->row;
   ScheduleDraft& d = ui.draft;
   int& percent = d.percent[static_cast<std::size_t>(cls)];
   if (direction < 0 && percent > 0) {
@@ -199,9 +215,10 @@ void StepPercent(Ui& ui, int direction) {
 
 // Fares move by 2 below 300, by 5 below 1000 and by 10 above; there is no floor.
 void StepFare(Ui& ui, int sign) {
-  const int offset = (TappedItem(ui) - kFirstClassRowItem) % kClassRowItems;
-  const int cls = (TappedItem(ui) - kFirstClassRowItem) / kClassRowItems;
-  const int leg = (offset - kFareOffset + 1) / 3;
+  const auto spot = TappedSpot(ui, kFirstClassRowItem, kClassRowItems);
+  if (!spot) return Show(ui);
+  const int cls = spot->row;
+  const int leg = (spot->offset - kFareOffset + 1) / 3;
   double& fare = ui.draft.fare[static_cast<std::size_t>(cls)][static_cast<std::size_t>(leg)];
   int step = sign;
   if (fare > 0 && fare < 300) step *= 2;
@@ -213,8 +230,9 @@ void StepFare(Ui& ui, int sign) {
 }
 
 void StepCity(Ui& ui, int command) {
-  const int row = (TappedItem(ui) - kFirstCityRowItem) / kCityRowItems;
-  int& city = ui.draft.city[static_cast<std::size_t>(row)];
+  const auto spot = TappedSpot(ui, kFirstCityRowItem, kCityRowItems);
+  if (!spot) return Show(ui);
+  int& city = ui.draft.city[static_cast<std::size_t>(spot->row)];
   switch (command) {
     case kCommandCityForward: city = city >= 51 ? 0 : city + 1; break;
     case kCommandCityForwardFive: city = city >= 51 ? 0 : city + 5 < 51 ? city + 5 : 51 - city; break;
@@ -228,8 +246,9 @@ void StepCity(Ui& ui, int command) {
 
 // Departures move a quarter hour at a time round the clock.
 void StepTime(Ui& ui, int direction) {
-  const int leg = (TappedItem(ui) - kFirstTimeRowItem) / kTimeRowItems;
-  int& departure = ui.draft.departure[static_cast<std::size_t>(leg)];
+  const auto spot = TappedSpot(ui, kFirstTimeRowItem, kTimeRowItems);
+  if (!spot) return Show(ui);
+  int& departure = ui.draft.departure[static_cast<std::size_t>(spot->row)];
   departure = (departure + direction + kSlotsPerDay) % kSlotsPerDay;
   RefreshTimes(ui);
   Show(ui);

@@ -86,9 +86,10 @@ int main(int argc, char** argv) {
   const std::string saveFolder = jetvale::PlayerDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
   const std::string settingsFile = jetvale::SettingsFilePath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
   jetvale::SaveFolderLock lock;
-  std::string error;
-  if (!lock.Acquire(saveFolder, error)) {
-    std::fprintf(stderr, "jetvale: %s\n", error.c_str());
+  std::string message;
+  const bool locked = lock.Acquire(saveFolder, message);
+  if (!message.empty()) std::fprintf(stderr, "jetvale: %s\n", message.c_str());  // why not, or that it goes on unlocked
+  if (!locked) {
     SDL_Quit();
     return 1;
   }

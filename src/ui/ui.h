@@ -22,6 +22,9 @@ namespace jetvale {
 constexpr int kSpeedFast = 1;
 constexpr int kSpeedMedium = 6;
 constexpr int kSpeedSlow = 12;
+constexpr bool IsGameSpeed(int framesPerTick) {
+  return framesPerTick == kSpeedFast || framesPerTick == kSpeedMedium || framesPerTick == kSpeedSlow;
+}
 
 // The commands every family knows; each screen family names its own next to its handlers.
 constexpr int kCommandNone = 0;

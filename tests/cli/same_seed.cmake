@@ -1,5 +1,5 @@
 # jetvale-sim as a bug report uses it: two runs with one seed print the same summary, with the figures of a day
-# worked out by hand (see simulation_run_test.cpp), and a bad option is refused.
+# worked out by hand (see simulation_run_test.cpp), and what it cannot do is refused.
 set(args --seed 3 --days 1 --plane "B 717-200:ATL@1000-CLT@1500")
 execute_process(COMMAND ${SIM} ${args} OUTPUT_VARIABLE first RESULT_VARIABLE result1)
 execute_process(COMMAND ${SIM} ${args} OUTPUT_VARIABLE second RESULT_VARIABLE result2)
@@ -8,7 +8,34 @@ if(NOT result1 EQUAL 0 OR NOT result2 EQUAL 0 OR NOT first STREQUAL second OR NO
    OR NOT first MATCHES "\nFIN_INC_ECO_CLS                     13754.38            0.00")
   message(FATAL_ERROR "runs differ, failed or miscounted (${result1}, ${result2}):\n${first}\n---\n${second}")
 endif()
-execute_process(COMMAND ${SIM} --days many RESULT_VARIABLE result ERROR_VARIABLE errors)
-if(NOT result EQUAL 2 OR NOT errors MATCHES "--days takes a whole number")
-  message(FATAL_ERROR "a bad option gave ${result}: ${errors}")
-endif()
+# What it cannot do is refused with a reason and status 2, printing no summary: a bad option, replays that no
+# game wrote (unknown speed, taps beside the screen, frame counts beyond a week), and a TMPDIR that is no folder.
+file(MAKE_DIRECTORY ${OUT})
+set(head "jetvale replay 1\nspeed 1\nticks 5\nframes 3\nsteps\n")
+set(refusals
+    "${head}|--days many|--days takes a whole number"
+    "${head}|--replay REPLAY --shot 99999999999|--shot takes a frame number from 1 to 18144000"
+    "jetvale replay 1\nspeed 100000000\n|--replay REPLAY|line 2: expected \"speed\" and 1, 6 or 12"
+    "${head}2 tap 2147483647 -2147483648\n|--replay REPLAY|line 6: a tap beside the 320 x 240 screen"
+    "jetvale replay 1\nspeed 1\nticks\nframes 9223372036854775807\nsteps\n|--replay REPLAY|line 4: expected \"frames\""
+    "${head}9223372036854775807 shot\n|--replay REPLAY|line 6: a step after frame 18144000"
+    "${head}|-E env TMPDIR=${OUT}/missing SIM --replay REPLAY|no temporary folder for the replay's saves \\(TMPDIR")
+foreach(refusal IN LISTS refusals)
+  string(REPLACE "|" ";" fields "${refusal}")
+  list(GET fields 0 replay)
+  list(GET fields 1 words)
+  list(GET fields 2 reason)
+  file(WRITE ${OUT}/replay.txt "${replay}")
+  separate_arguments(words)
+  list(TRANSFORM words REPLACE "^REPLAY$" ${OUT}/replay.txt)
+  list(TRANSFORM words REPLACE "^SIM$" ${SIM})
+  if(words MATCHES "^-E;")
+    set(command ${CMAKE_COMMAND} ${words})
+  else()
+    set(command ${SIM} ${words})
+  endif()
+  execute_process(COMMAND ${command} RESULT_VARIABLE result OUTPUT_VARIABLE printed ERROR_VARIABLE errors)
+  if(NOT result EQUAL 2 OR NOT printed STREQUAL "" OR NOT errors MATCHES "^jetvale-sim: .*${reason}")
+    message(FATAL_ERROR "'${words}' with the replay\n${replay}\ngave ${result}:\n${errors}${printed}")
+  endif()
+endforeach()

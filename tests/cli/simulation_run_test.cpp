@@ -13,6 +13,13 @@ std::string Refusal(const std::vector<std::string>& args) {
   return error;
 }
 
+std::string SummaryOf(const GameState& game, const SimOptions& options) {
+  std::string text;
+  std::string error;
+  EXPECT_TRUE(Summary(game, options, text, error)) << error;
+  return text;
+}
+
 TEST(SimOptions, BadOptionsAreRefusedWithAReason) {
   EXPECT_EQ(Refusal({"--speed", "3"}), "unknown option '--speed'");
   EXPECT_EQ(Refusal({"--days"}), "--days needs a value");
@@ -25,7 +32,9 @@ TEST(SimOptions, BadOptionsAreRefusedWithAReason) {
   EXPECT_EQ(Refusal({"--plane", "A320:XXX@0800-ORD@1200"}), "no airport has the code 'XXX'");
   EXPECT_EQ(Refusal({"--plane", "0*A320:ATL@0800-ORD@1200"}),
             "plane count in '0*A320:ATL@0800-ORD@1200' is not a positive number");
-  EXPECT_EQ(Refusal({"--replay", "r.txt", "--shot", "0"}), "--shot takes a frame number from 1, not '0'");
+  EXPECT_EQ(Refusal({"--replay", "r.txt", "--shot", "0"}), "--shot takes a frame number from 1 to 18144000, not '0'");
+  EXPECT_EQ(Refusal({"--replay", "r.txt", "--shot", "18144001"}),
+            "--shot takes a frame number from 1 to 18144000, not '18144001'");
   const std::string alone = "--shot and --shots go with --replay, which takes no other option";
   EXPECT_EQ(Refusal({"--shots", "pictures"}), alone);
   EXPECT_EQ(Refusal({"--replay", "r.txt", "--days", "3"}), alone);
@@ -64,7 +73,7 @@ TEST(Simulation, ADayOfOneRoundTripPrintsTheseFigures) {
   GameState game(options.seed);
   ASSERT_TRUE(StartSimulation(options, game, error)) << error;
   RunDays(game, options.days);
-  const std::string summary = Summary(game, options);
+  const std::string summary = SummaryOf(game, options);
   for (const char* line : {
            "Jetvale simulation, seed 3, 1 days\nJan-2 Year 1 Tue, 01:00\n\n",
            "\nairline                balance  planes   trips  passengers\n"
@@ -88,7 +97,25 @@ TEST(Simulation, ADayOfOneRoundTripPrintsTheseFigures) {
   Plane& plane = game.world.airlines[0].planes[0];
   plane.legs[0].totalPassengers = 2000000000;
   plane.legs[1].totalPassengers = 2000000000;
-  EXPECT_NE(Summary(game, options).find("       2  4000000000\n"), std::string::npos);
+  EXPECT_NE(SummaryOf(game, options).find("       2  4000000000\n"), std::string::npos);
+}
+
+// A column holds 15 characters of money and the blank before it; a loaded game may hold more.
+TEST(Simulation, MoneyTooLargeForItsColumnIsRefusedByName) {
+  GameState game(1);
+  std::string text;
+  std::string error;
+  for (const auto& [fuel, fits] : {std::pair{999999999999.99, true}, {-99999999999.99, true},
+                                   {-999999999999.99, false}, {1e308, false}}) {
+    game.world.airlines[2].currentYear[LedgerEntry::ExpenseFuel] = fuel;
+    EXPECT_EQ(GameSummary(game, text, error), fits) << fuel;
+  }
+  EXPECT_EQ(error, "airline 2's FIN_EXP_FUEL (1e+308) is too large for the summary's column of 15 characters");
+  game.world.airlines[2].currentYear = {};
+  game.world.airlines[1].loans[3].inUse = 1;
+  game.world.airlines[1].loans[3].amountLeft = 1e15;
+  EXPECT_FALSE(GameSummary(game, text, error));
+  EXPECT_EQ(error, "what airline 1 owes (1e+15) is too large for the summary's column of 15 characters");
 }
 
 }  // namespace

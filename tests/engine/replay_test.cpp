@@ -18,10 +18,10 @@ TEST(Replay, TheTextKeepsEveryStepAndTheSavedGameByteForByteAndRefusesWhatItDidN
   replay.tickCounts = {5, 4294967295u};
   replay.frames = 900;
   replay.savedGame = "BALANCE=1\r\nsteps\n\n300 tap 1 2";  // line ends and words that look like the replay's own
-  replay.steps = {{120, ReplayAction::Tap, 150, 82}, {120, ReplayAction::Scroll, kScrollDown, 0},
+  replay.steps = {{120, ReplayAction::Tap, 319, 239}, {120, ReplayAction::Scroll, kScrollDown, 0},
                   {450, ReplayAction::Screenshot, 0, 0}};
   const std::string text = FormatReplay(replay);
-  EXPECT_NE(text.find("\nsteps\n120 tap 150 82\n120 scroll down\n450 shot\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("\nsteps\n120 tap 319 239\n120 scroll down\n450 shot\n"), std::string::npos) << text;
 
   Replay read;
   std::string error;
@@ -32,7 +32,7 @@ TEST(Replay, TheTextKeepsEveryStepAndTheSavedGameByteForByteAndRefusesWhatItDidN
   EXPECT_EQ(read.savedGame, replay.savedGame);
   ASSERT_EQ(read.steps.size(), 3u);
   EXPECT_EQ(read.steps[0].frame, 120);
-  EXPECT_EQ(read.steps[0].y, 82);
+  EXPECT_EQ(read.steps[0].y, 239);  // the screen's last row and column
   EXPECT_EQ(read.steps[1].action, ReplayAction::Scroll);
   EXPECT_EQ(read.steps[1].x, kScrollDown);
   EXPECT_EQ(read.steps[2].frame, 450);
@@ -47,6 +47,14 @@ TEST(Replay, TheTextKeepsEveryStepAndTheSavedGameByteForByteAndRefusesWhatItDidN
   for (const auto& [bad, line] : std::vector<std::pair<std::string, std::string>>{
            {"jetvale replay 2\n", "line 1"},
            {"jetvale replay 1\nspeed 0\n", "line 2"},
+           {"jetvale replay 1\nspeed 100000000\n", "line 2"},
+           {"jetvale replay 1\nspeed 1\nticks\nframes 18144001\nsteps\n", "line 4"},
+           {head + "18144001 shot\n", "line 6"},
+           {head + "5 tap -2147483648 0\n", "line 6"},
+           {head + "5 tap 0 -1\n", "line 6"},
+           {head + "5 tap 320 0\n", "line 6"},
+           {head + "5 tap 0 240\n", "line 6"},
+           {head + "5 tap 2147483647 2147483647\n", "line 6"},
            {"jetvale replay 1\nspeed 1\nticks 7 x\n", "line 3"},
            {"jetvale replay 1\nspeed 1\nticks\nframes 1\nsaved-game 99\nshort\nsteps\n", "line 5"},
            {head + "5 tap 1 2\n4 shot\n", "line 7"},

@@ -88,6 +88,15 @@ TEST(Surface, BlendedFillsMixByTheirOpacity) {
   EXPECT_EQ(screen.FillRect({0, 0, 1, 1}, kBlack, kFillBlend, nullptr), kGapiInvalidParams);
 }
 
+TEST(Surface, FillsTurnedInsideOutOrBesideTheSurfaceDrawNothing) {
+  CGapiSurface screen = Solid(4, 2, kWhite);
+  const GapiRect insideOut{3, 0, 1, 2}, upsideDown{0, 2, 4, 0}, besideRight{9, 0, 12, 2}, besideLeft{-5, 0, -1, 2};
+  for (const GapiRect& rect : {insideOut, upsideDown, besideRight, besideLeft}) {
+    EXPECT_EQ(screen.FillRect(rect, kBlue, kFillSolid, nullptr), kGapiOk);
+  }
+  EXPECT_TRUE(screen.Pixels() == Solid(4, 2, kWhite).Pixels());
+}
+
 TEST(Surface, TextDrawsFontGlyphsCellByCellAndATabAsABlank) {
   CGapiSurface screen = Solid(20, 10, kBlack);
   screen.DrawTextW(1, 1, "I\tI", kWhite, kTextPlain);

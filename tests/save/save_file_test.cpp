@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -52,6 +54,15 @@ TEST(SaveFolder, OneProgramAtATimeHoldsTheFolderAndItsLockEndsWithIt) {
   }
   SaveFolderLock after;
   EXPECT_TRUE(after.Acquire(folder, error)) << error;
+  EXPECT_EQ(error, "");
+  // A file system without locks lets the game start, saying what it cannot promise.
+  SaveFolderLock unlockable([](int, int) {
+    errno = ENOLCK;
+    return -1;
+  });
+  EXPECT_TRUE(unlockable.Acquire(folder, error));
+  EXPECT_EQ(error, "the save folder " + folder.string() + " cannot be locked (" + std::strerror(ENOLCK) +
+                       "): a second Jetvale on it would not be noticed");
   const fs::path notAFolder = FreshFolder("lock_file");
   std::ofstream(notAFolder) << "x";  // a file where the folder should be
   EXPECT_FALSE(SaveFolderLock().Acquire(notAFolder, error));

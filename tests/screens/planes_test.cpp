@@ -142,6 +142,14 @@ TEST_F(PlanesScreens, AnEmptyFleetListOffersOnlyItsButtonsAndExplainsWhyNothingC
   Press(kFleetListWindow, "Details");
   EXPECT_EQ(h.ui().status.text, "Please select a plane");
   EXPECT_EQ(h.ui().currentWindow, kFleetListWindow);
+  // A double click on "Sell": the second tap comes before the list is rebuilt, on the row just sold.
+  const int balance = Player().balance;
+  h.TapItem(kFleetListWindow, 1);
+  h.TapItem(kFleetListWindow, 6);  // "Sell", after the only row
+  h.TapItem(kFleetListWindow, 6);
+  EXPECT_EQ(h.ui().status.text, "No planes available");
+  EXPECT_EQ(Player().planeCount, 0);
+  EXPECT_EQ(Player().balance, balance + 39500000);
 }
 
 TEST_F(PlanesScreens, NineRowsMakeTwoPagesAndTheTwentyFirstPlaneIsRefused) {

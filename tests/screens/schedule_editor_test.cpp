@@ -100,6 +100,25 @@ TEST_F(ScheduleEditor, EveryRefusalLeavesThePlaneAsItWas) {
   EXPECT_EQ(P().legs[0].origin, 0);
 }
 
+// A fast double click lands two taps in one frame: an arrow, then a point on no item. The arrow's command stays
+// current but the hit item is no arrow any more, so nothing steps.
+TEST_F(ScheduleEditor, AnArrowAndATapBesideEveryItemInOneFrameStepNothing) {
+  AtlantaDallas();
+  const ScheduleDraft before = h.ui().draft;
+  const GameWindow& w = h.ui().windows[kPlaneEditWindow];
+  for (const int arrow : {2, 30, 6, 40, 42, 60, 67, 85}) {  // seats, fares, cities, times
+    const WindowItem& i = w.Item(arrow);
+    h.game.Tap(w.y + i.y + 4, 320 - (w.x + i.x + 4));
+    h.game.Tap(w.y + 5, 320 - (w.x + 5));  // the title bar
+    h.RunFrames(1);
+    const ScheduleDraft& d = h.ui().draft;
+    EXPECT_TRUE(d.percent == before.percent && d.fare == before.fare && d.city == before.city &&
+                d.departure == before.departure)
+        << arrow;
+    EXPECT_EQ(h.ui().currentWindow, kPlaneEditWindow);
+  }
+}
+
 TEST_F(ScheduleEditor, FaresStepByTwoFiveOrTenAndTheSeatSplitMovesOnlyFreedPoints) {
   AtlantaDallas();
   const struct {
