@@ -9,18 +9,26 @@
 #include <filesystem>
 
 #include "gfx/asset_directory.h"
+#include "save/history_file.h"
 #include "save/save_file.h"
 #include "gfx/gapi_display.h"
 
 namespace jetvale {
 namespace {
 
+// Puts a recorded saved game and its history at `path` and beside it, or nothing there when none was recorded.
+void PlaceSavedGame(const std::string& path, const std::optional<std::string>& game,
+                    const std::optional<std::string>& history) {
+  for (const auto& [file, text] : {std::pair{path, &game}, std::pair{HistoryFilePath(path), &history}}) {
+    std::error_code ignored;
+    std::filesystem::remove(file, ignored);
+    if (*text) WriteFileSafely(file, **text);
+  }
+}
+
 // Puts the recorded saved game where "Load Game" looks, so the replay loads what the player loaded.
 std::string PrepareSaveFolder(const Replay& replay, const std::string& saveFolder) {
-  const std::string path = SaveFilePath(saveFolder);
-  std::error_code ignored;
-  std::filesystem::remove(path, ignored);
-  if (replay.savedGame) WriteFileSafely(path, *replay.savedGame);
+  PlaceSavedGame(SaveFilePath(saveFolder), replay.savedGame, replay.savedHistory);
   return saveFolder;
 }
 
@@ -89,7 +97,7 @@ ReplayRun::ReplayRun(const Replay& replay, const std::string& assetDirectory, co
   if (replay.startGame) {
     // A game started with --load starts from the same file here.
     const std::string path = (std::filesystem::path(saveFolder) / "start-game.txt").string();
-    WriteFileSafely(path, *replay.startGame);
+    PlaceSavedGame(path, replay.startGame, replay.startHistory);
     game_->LoadAtStart(path);
   }
 }
@@ -115,6 +123,7 @@ bool ReplayRun::Play(const std::vector<std::int64_t>& extraShots, const std::str
     for (; step != replay_.steps.end() && step->frame == frame; ++step) {
       if (step->action == ReplayAction::Tap) game_->Tap(step->y, kScreenWidth - step->x);
       if (step->action == ReplayAction::Scroll) game_->ScrollKey(step->x);
+      if (step->action == ReplayAction::ChartKey) game_->ChartKey();
     }
     game_->RunFrame();
     if (!game_->StartupError().empty()) {

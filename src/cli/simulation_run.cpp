@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdint>
 
+#include "cli/history_output.h"
 #include "cli/parse_number.h"
 #include "engine/replay.h"
 #include "save/save_file.h"
@@ -58,6 +59,7 @@ std::string LoanSummary(const GameState& game, std::string& error) {
 
 const char* const kSimUsage =
     "usage: jetvale-sim [--seed N] [--days D] [--plane ROUTE]... [--no-rivals] [--load FILE] [--save FILE]\n"
+    "                   [--history FILE] [--chart FILE.bmp]\n"
     "       jetvale-sim --replay FILE [--shot FRAME]... [--shots FOLDER]\n"
     "       jetvale-sim --help | --version\n"
     "Runs a new game headless, as fast as the machine allows, and prints a summary.\n"
@@ -70,6 +72,13 @@ const char* const kSimUsage =
     "  --no-rivals   the three program-run airlines stay idle\n"
     "  --load FILE   start from this saved game instead of a new game (its registrations come from --seed)\n"
     "  --save FILE   save the game to this file when the run ends, in the game's saved-game format\n"
+    "  --history FILE\n"
+    "                write the history as CSV when the run ends: a line for every airline (0 is the player's)\n"
+    "                of every month kept, up to ten years: month, airline, balance at the month end, and the\n"
+    "                month's income, expenses, passengers and trips\n"
+    "  --chart FILE.bmp\n"
+    "                draw the history chart as F2 shows it in the game, the balances of the last 24 months,\n"
+    "                into this BMP picture when the run ends\n"
     "  --replay FILE play a replay the desktop game recorded (F9 writes replay.txt beside the saved game),\n"
     "                frame by frame with the game's bitmaps, and print the summary of the game it ends in\n"
     "  --shot FRAME  replay: also keep the picture after this frame (the recorded F12 presses are kept anyway)\n"
@@ -96,7 +105,8 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
       continue;
     }
     if (option != "--seed" && option != "--days" && option != "--plane" && option != "--load" && option != "--save" &&
-        option != "--replay" && option != "--shot" && option != "--shots") {
+        option != "--replay" && option != "--shot" && option != "--shots" && option != "--history" &&
+        option != "--chart") {
       error = "unknown option '" + option + "'";
       return false;
     }
@@ -123,6 +133,13 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
     if (option == "--replay") options.replayFile = value;
     if (option == "--load") options.loadFile = value;
     if (option == "--save") options.saveFile = value;
+    if ((option == "--history" || option == "--chart") && !CanWriteFile(option, value, error)) return false;
+    if (option == "--chart" && !value.ends_with(".bmp")) {
+      error = "--chart writes a BMP picture, to a file whose name ends in .bmp, not '" + value + "'";
+      return false;
+    }
+    if (option == "--history") options.historyFile = value;
+    if (option == "--chart") options.chartFile = value;
     if (option == "--plane") {
       ScriptedPlanes planes;
       if (!ParseScriptedPlanes(value, planes, error)) return false;
@@ -158,10 +175,16 @@ void RunDays(GameState& game, int days) {
   for (long long tick = 0; tick < static_cast<long long>(days) * kTicksPerDay; ++tick) SimulateTick(game);
 }
 
-bool FinishSimulation(const SimOptions& options, const GameState& game, std::string& error) {
-  if (options.saveFile.empty() || SaveGameTo(options.saveFile, game)) return true;
-  error = "cannot save the game to '" + options.saveFile + "'";
-  return false;
+bool FinishSimulation(const SimOptions& options, GameState& game, std::string& error) {
+  if (!options.saveFile.empty() && !SaveGameTo(options.saveFile, game)) {
+    error = "cannot save the game to '" + options.saveFile + "'";
+    return false;
+  }
+  if (!options.historyFile.empty() && !WriteFileSafely(options.historyFile, HistoryCsv(game.world))) {
+    error = "cannot write the history to '" + options.historyFile + "'";
+    return false;
+  }
+  return options.chartFile.empty() || WriteChartPicture(game, options.chartFile, error);
 }
 
 bool Summary(const GameState& game, const SimOptions& options, std::string& text, std::string& error) {

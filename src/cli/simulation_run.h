@@ -16,6 +16,8 @@ struct SimOptions {
   bool rivals = true;  // airlines 1..3 play their strategies
   std::string loadFile;  // a saved game to start from instead of a new game
   std::string saveFile;  // where to save the game when the run ends
+  std::string historyFile;  // where to write the months of the history as CSV when the run ends
+  std::string chartFile;    // where to write the history chart's picture when the run ends
   std::string replayFile;               // a recorded replay to play instead of a new game
   std::vector<std::int64_t> shotFrames;  // replay: frames whose picture is kept besides the recorded shots
   std::string shotFolder = ".";         // replay: where the pictures go
@@ -37,8 +39,9 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
 // False with `error` set when the saved game cannot be loaded or the fleet cannot be flown.
 bool StartSimulation(const SimOptions& options, GameState& game, std::string& error);
 void RunDays(GameState& game, int days);
-// Saves the game to --save's file when one was given; false with `error` set when that fails.
-bool FinishSimulation(const SimOptions& options, const GameState& game, std::string& error);
+// Saves the game to --save's file, the history to --history's and the chart to --chart's, those that were given;
+// false with `error` set when one fails.
+bool FinishSimulation(const SimOptions& options, GameState& game, std::string& error);
 
 // Date, and for every airline its balance, fleet, trips, passengers, current-year ledger and loans.
 // Same game, same text. False with `error` set when an amount of money is too large for its column.

@@ -2,9 +2,11 @@
 #include "engine/game_object.h"
 
 #include "finance/finance_screens.h"
+#include "save/history_file.h"
 #include "save/save_file.h"
 #include "save/save_screens.h"
 #include "screens/airports.h"
+#include "screens/history_chart.h"
 #include "screens/planes.h"
 #include "screens/schedule_editor.h"
 #include "ui/toolbar.h"
@@ -19,11 +21,14 @@ GameObject::GameObject(Host& host, std::string assetDirectory, std::string saveF
       game_(host_.TickCount()),
       ui_(game_, backBuffer_) {
   ui_.host = &host_;
-  // A replay starts from the saved game that lies on disk now; "Load Game" may read it.
+  // A replay starts from the saved game that lies on disk now, and its history; "Load Game" may read them.
   if (std::string saved; ReadWholeFile(SaveFilePath(saveFolder), saved)) record_.savedGame = std::move(saved);
+  if (std::string history; ReadWholeFile(HistoryFilePath(SaveFilePath(saveFolder)), history, kMaxHistoryFileBytes)) {
+    record_.savedHistory = std::move(history);
+  }
   ui_.saveFolder = std::move(saveFolder);
   for (const auto routes : {ToolbarRoutes(), ToolsScreenRoutes(), PlanesRoutes(), ScheduleEditorRoutes(),
-                             AirportScreenRoutes(), FinanceScreenRoutes(), SaveScreenRoutes()}) {
+                             AirportScreenRoutes(), FinanceScreenRoutes(), SaveScreenRoutes(), HistoryChartRoutes()}) {
     for (const CommandRoute& route : routes) handlers_[static_cast<std::size_t>(route.command)] = route.handler;
   }
 }

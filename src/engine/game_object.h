@@ -58,6 +58,8 @@ class GameObject {
   void Tap(int portraitX, int portraitY) { input_.Push({InputKind::Tap, portraitX, portraitY}); }
   // Window thread: an arrow key scrolls the map like the pad's arrow.
   void ScrollKey(int direction) { input_.Push({InputKind::ScrollKey, direction, 0}); }
+  // Window thread: the history chart's key opens the chart, or closes it when it is up.
+  void ChartKey() { input_.Push({InputKind::ChartKey, 0, 0}); }
   int ExitRequested() const { return ui_.exitRequested.load(); }
 
   // Game thread: one whole frame.

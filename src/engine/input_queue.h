@@ -7,11 +7,11 @@
 
 namespace jetvale {
 
-enum class InputKind : std::uint8_t { Tap = 1, ScrollKey = 2 };
+enum class InputKind : std::uint8_t { Tap = 1, ScrollKey = 2, ChartKey = 3 };
 
 struct InputEvent {
   InputKind kind = InputKind::Tap;
-  int a = 0;  // tap: portrait x; scroll key: direction
+  int a = 0;  // tap: portrait x; scroll key: direction; chart key: nothing
   int b = 0;  // tap: portrait y
 };
 

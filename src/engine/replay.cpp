@@ -15,9 +15,17 @@ namespace jetvale {
 namespace {
 
 constexpr std::string_view kFirstLine = "jetvale replay 1";
-// The two saved games a replay may carry, in this order.
+// The blocks a replay may carry, in this order: the two saved games, each with its history.
 constexpr std::string_view kSavedGameBlock = "saved-game";
+constexpr std::string_view kSavedHistoryBlock = "saved-history";
 constexpr std::string_view kStartGameBlock = "start-game";
+constexpr std::string_view kStartHistoryBlock = "start-history";
+
+template <typename ConstOrNot>
+auto Blocks(ConstOrNot& replay) {
+  return std::array{std::pair{kSavedGameBlock, &replay.savedGame}, std::pair{kSavedHistoryBlock, &replay.savedHistory},
+                    std::pair{kStartGameBlock, &replay.startGame}, std::pair{kStartHistoryBlock, &replay.startHistory}};
+}
 constexpr std::array<std::string_view, 5> kDirectionNames = {"none", "up", "left", "right", "down"};
 
 // Cuts the next line (without its line feed) off the front of `text`; false at the end.
@@ -77,6 +85,9 @@ std::string ReadStep(std::string_view line, std::int64_t lastFrame, ReplayStep& 
   } else if (action == "shot") {
     step.action = ReplayAction::Screenshot;
     read = true;
+  } else if (action == "chart") {
+    step.action = ReplayAction::ChartKey;
+    read = true;
   }
   return read && NextWord(line).empty() ? "" : "not a step";
 }
@@ -88,8 +99,7 @@ std::string FormatReplay(const Replay& replay) {
   text.append("\nspeed ").append(std::to_string(replay.gameSpeed)).append("\nticks");
   for (const std::uint32_t tick : replay.tickCounts) text.append(" ").append(std::to_string(tick));
   text.append("\nframes ").append(std::to_string(replay.frames)).append("\n");
-  for (const auto& [name, block] :
-       {std::pair{kSavedGameBlock, &replay.savedGame}, {kStartGameBlock, &replay.startGame}}) {
+  for (const auto& [name, block] : Blocks(replay)) {
     if (!*block) continue;
     text.append(name).append(" ").append(std::to_string((*block)->size())).append("\n").append(**block).append("\n");
   }
@@ -105,6 +115,9 @@ std::string FormatReplay(const Replay& replay) {
         break;
       case ReplayAction::Screenshot:
         text.append(" shot");
+        break;
+      case ReplayAction::ChartKey:
+        text.append(" chart");
         break;
     }
     text.append("\n");
@@ -140,8 +153,7 @@ bool ParseReplay(std::string_view text, Replay& replay, std::string& error) {
   }
   ++lineNumber;
   if (!NextLine(text, line)) return fail("expected \"steps\"");
-  for (const auto& [name, block] :
-       {std::pair{kSavedGameBlock, &read.savedGame}, {kStartGameBlock, &read.startGame}}) {
+  for (const auto& [name, block] : Blocks(read)) {
     std::string_view header = line;
     if (NextWord(header) != name) continue;
     std::size_t size = 0;

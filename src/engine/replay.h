@@ -1,6 +1,7 @@
 // A replay: everything from outside that a game took in, by frame, so the same game can be played again
 // headless and give the same pictures. Taps and keys by the frame that acted on them, the machine's tick counts
-// in the order the game read them, the start speed and the saved game that lay on disk at start.
+// in the order the game read them, the start speed and the saved game that lay on disk at start, each saved game
+// with its history's side file.
 #pragma once
 
 #include <cstdint>
@@ -16,7 +17,7 @@ namespace jetvale {
 // A week of play at 30 frames a second: no recording is longer, and a replay that says so is not played.
 constexpr std::int64_t kMaxReplayFrames = std::int64_t{7} * 24 * 3600 * 30;
 
-enum class ReplayAction : std::uint8_t { Tap, Scroll, Screenshot };
+enum class ReplayAction : std::uint8_t { Tap, Scroll, Screenshot, ChartKey };
 
 struct ReplayStep {
   std::int64_t frame = 0;  // frames count from 1, the first frame of the program
@@ -30,12 +31,16 @@ struct Replay {
   std::vector<std::uint32_t> tickCounts;  // what the machine's tick count said, in the order the game asked
   std::int64_t frames = 0;                // how many frames the recording covers
   std::optional<std::string> savedGame;   // the saved game's text as it lay on disk at start, if any
+  std::optional<std::string> savedHistory;  // the saved game's history side file as it lay on disk at start, if any
   std::optional<std::string> startGame;   // the saved game the program started from (jetvale --load), if any
+  std::optional<std::string> startHistory;  // the side file of the game started from, if any
   std::vector<ReplayStep> steps;          // in frame order
 };
 
-// The replay as a text file: a few header lines, the saved game and the game started from as counted blocks of
-// bytes, then one line a step ("120 tap 150 82", "300 scroll 2", "450 shot"; a shot keeps the picture after that frame).
+// The replay as a text file: a few header lines, the saved game and the game started from (each followed by its
+// history when there is one) as counted blocks of bytes, then one line a step ("120 tap 150 82", "300 scroll 2",
+// "450 shot", "600 chart"; a shot keeps the picture after that frame). Replays without histories or chart keys,
+// as older programs wrote them, read as they always did.
 std::string FormatReplay(const Replay& replay);
 // False with `error` naming the line when the text is not a replay this program wrote.
 bool ParseReplay(std::string_view text, Replay& replay, std::string& error);

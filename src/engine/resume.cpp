@@ -3,6 +3,7 @@
 
 #include "engine/game_object.h"
 #include "finance/loans.h"
+#include "save/history_file.h"
 #include "save/save_file.h"
 
 namespace jetvale {
@@ -20,6 +21,9 @@ bool GameObject::LoadAtStart(const std::string& path) {
   std::string text;
   if (!ReadWholeFile(path, text) || !LoadGameFrom(path, game_)) return false;
   record_.startGame = std::move(text);
+  if (std::string history; ReadWholeFile(HistoryFilePath(path), history, kMaxHistoryFileBytes)) {
+    record_.startHistory = std::move(history);
+  }
   game_.clock.Start();
   PlanesScreenState& planes = ui_.planes;
   planes.fleetCount = 0;

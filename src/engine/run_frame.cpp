@@ -6,6 +6,7 @@
 #include "engine/bitmap_assets.h"
 #include "engine/game_object.h"
 #include "save/save_file.h"
+#include "screens/history_chart.h"
 #include "screens/number_text.h"
 #include "sim/simulate_tick.h"
 #include "ui/plane_sprites.h"
@@ -128,6 +129,11 @@ void GameObject::ApplyInput() {
     if (event.kind == InputKind::ScrollKey) {
       record_.steps.push_back({framesRun_, ReplayAction::Scroll, event.a, 0});
       ui_.map.StartScroll(event.a);
+      continue;
+    }
+    if (event.kind == InputKind::ChartKey) {
+      record_.steps.push_back({framesRun_, ReplayAction::ChartKey, 0, 0});
+      ToggleHistoryChart(ui_);
       continue;
     }
     const int x = LandscapeX(event.a, event.b);

@@ -53,6 +53,9 @@ double StatementValue(const StatementRow& row, const Ledger& ledger) {
   return row.subtracted.empty() ? added : added - SumInOrder(row.subtracted, ledger);
 }
 
+double IncomeSum(const Ledger& ledger) { return SumInOrder(kIncome, ledger); }
+double ExpenseSum(const Ledger& ledger) { return SumInOrder(kExpenses, ledger); }
+
 void YearEndRollOver(World& world) {
   for (Airline& airline : world.airlines) {
     airline.previousYear = airline.currentYear;

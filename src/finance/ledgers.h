@@ -27,4 +27,8 @@ extern const std::array<StatementRow, kStatementRowCount> kStatementRows;
 
 double StatementValue(const StatementRow& row, const Ledger& ledger);
 
+// The two sides of the profit row: everything a ledger holds as income, and as expenses.
+double IncomeSum(const Ledger& ledger);
+double ExpenseSum(const Ledger& ledger);
+
 }  // namespace jetvale

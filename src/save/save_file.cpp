@@ -14,8 +14,10 @@
 #include <filesystem>
 #include <memory>
 
+#include "finance/month_close.h"
 #include "save/game_reader.h"
 #include "save/game_writer.h"
+#include "save/history_file.h"
 #include "sim/schedule.h"
 
 namespace jetvale {
@@ -103,8 +105,13 @@ bool ReadWholeFile(const std::string& path, std::string& text, std::size_t limit
   return true;
 }
 
+// The history follows the saved game: a side file that cannot be written leaves the game saved, and its load
+// then finds no history of this game (an older side file names another game).
 bool SaveGameTo(const std::string& path, const GameState& game) {
-  return WriteFileSafely(path, WriteSavedGame(game.world, game.clock));
+  const std::string text = WriteSavedGame(game.world, game.clock);
+  if (!WriteFileSafely(path, text)) return false;
+  WriteFileSafely(HistoryFilePath(path), WriteHistoryText(game.world, text));
+  return true;
 }
 
 bool LoadGameFrom(const std::string& path, GameState& game, std::string* problem) {
@@ -119,6 +126,11 @@ bool LoadGameFrom(const std::string& path, GameState& game, std::string* problem
   GameClock clock;
   if (!ReadSavedGame(text, *world, clock, problem)) return false;
   RestoreCurrentLegs(*world);
+  // Without its history the game loads all the same, its history empty and the month counted from here.
+  if (std::string history; !ReadWholeFile(HistoryFilePath(path), history, kMaxHistoryFileBytes) ||
+                           !ReadHistoryText(history, text, *world)) {
+    StartMonthCounts(*world);
+  }
   game.world = std::move(*world);
   game.clock = clock;
   return true;

@@ -31,13 +31,15 @@ constexpr std::size_t kMaxReadFileBytes = 16 * 1024 * 1024;
 // The whole regular file, byte for byte; false when it cannot be read or is longer than `limit`.
 bool ReadWholeFile(const std::string& path, std::string& text, std::size_t limit = kMaxReadFileBytes);
 
-// Writes the game to `path` as WriteFileSafely writes.
+// Writes the game to `path` as WriteFileSafely writes, and its history to the side file beside it (see
+// save/history_file.h); the result tells of the saved game alone.
 bool SaveGameTo(const std::string& path, const GameState& game);
 
 // Replaces the world and clock of `game` by those of the file at `path`. The file is read into a world as
 // constructed from the game's seed and a clock as constructed (stopped), so nothing of the game before comes
 // through, and is put in place only when all of it is sound: on false `game` is exactly as it was, and
-// `problem` (when given) tells what was wrong.
+// `problem` (when given) tells what was wrong. The history comes from the side file when it is the one written
+// with this very file; else the history is empty.
 bool LoadGameFrom(const std::string& path, GameState& game, std::string* problem = nullptr);
 
 }  // namespace jetvale

@@ -3,6 +3,7 @@
 
 #include "finance/ledgers.h"
 #include "finance/loans.h"
+#include "finance/month_close.h"
 
 namespace jetvale {
 
@@ -18,12 +19,20 @@ void StartNewDay(World& world) {
 }
 
 ClockTick AdvanceClock(GameState& game) {
+  const int year = game.clock.year;  // the month a month end closes
+  const int month = game.clock.month;
   const ClockTick tick = game.clock.Tick();
   if (tick.midnight) StartNewDay(game.world);
   // The tick has already turned the calendar; the loan payments of the new month's first day belong to the
-  // year that is closing, so they come before the roll-over.
-  if (tick.monthEnded) MonthlyLoanPayments(game.world);
-  if (tick.yearEnded) YearEndRollOver(game.world);
+  // year that is closing, so they come before the roll-over, and the month's history entry counts them.
+  if (tick.monthEnded) {
+    MonthlyLoanPayments(game.world);
+    CloseMonth(game.world, year, month);
+  }
+  if (tick.yearEnded) {
+    YearEndRollOver(game.world);
+    StartMonthCounts(game.world);
+  }
   return tick;
 }
 

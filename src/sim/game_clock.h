@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace jetvale {
 
@@ -11,6 +12,8 @@ constexpr int kMaxYear = 1000000;
 
 // A number of the time of day with a leading zero below 10: "05", "23". Every time text of the game uses it.
 std::string TwoDigits(int value);
+// "Jan" .. "Dec" for 1..12, as the date text shows them; "?" for any other number.
+std::string_view MonthName(int month);
 constexpr int kTicksPerDay = 288;
 
 // What a tick crossed besides five minutes; the caller runs the matching world work.

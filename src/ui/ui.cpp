@@ -1,9 +1,14 @@
 // The interface state's few shared moves: show a window, return to the map, reset the cursors.
 #include "ui/ui.h"
 
+#include "ui/chart_layout.h"
+
 namespace jetvale {
 
-Ui::Ui(GameState& state, CGapiSurface& backBuffer) : game(state), screen(backBuffer) { BuildWindows(windows); }
+Ui::Ui(GameState& state, CGapiSurface& backBuffer) : game(state), screen(backBuffer) {
+  BuildWindows(windows);
+  BuildHistoryChartWindow(windows);
+}
 
 void Ui::Show(int window) {
   DrawWindow(screen, windows[window]);

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "world/airline_strategy.h"
+#include "world/month_history.h"
 #include "world/random.h"
 #include "world/records.h"
 #include "world/registrations.h"
@@ -25,6 +26,7 @@ struct World {
   RegistrationPool registrations;
   std::array<Airline, kAirlineCount> airlines;
   std::array<DecisionSequence, kAirlineCount> decisions{};  // rows of the program-run airlines
+  MonthHistory history;  // every month end's figures, for the history chart
   // Set when a leg's times change outside the flight cycle (scheduling) and by building a world; the flight
   // cycle then re-reads every plane before its next pass.
   bool schedulesChanged = true;

@@ -1,0 +1,65 @@
+// The history's CSV lines and the chart picture, drawn by the game's own chart handler on a surface of its own.
+#include "cli/history_output.h"
+
+#include <unistd.h>
+
+#include <charconv>
+#include <filesystem>
+
+#include "gfx/gapi_display.h"
+#include "screens/history_chart.h"
+
+namespace jetvale {
+namespace {
+
+// Money with its cents; std::to_chars, so no locale changes the text.
+std::string Cents(double value) {
+  char text[64];  // the largest amount the game keeps, 1e24, takes 28 characters
+  const auto written = std::to_chars(std::begin(text), std::end(text), value, std::chars_format::fixed, 2);
+  return std::string(text, written.ptr);
+}
+
+}  // namespace
+
+std::string HistoryCsv(const World& world) {
+  std::string csv = "month,airline,balance,income,expenses,passengers,trips\n";
+  for (const MonthRecord& record : world.history.months) {
+    const std::string month = std::string(MonthName(record.month)) + " Year " + std::to_string(record.year);
+    for (int a = 0; a < kAirlineCount; ++a) {
+      const AirlineMonth& figures = record.airlines[static_cast<std::size_t>(a)];
+      csv.append(month).append(",").append(std::to_string(a)).append(",").append(std::to_string(figures.balance));
+      csv.append(",").append(Cents(figures.counts.income)).append(",").append(Cents(figures.counts.expenses));
+      csv.append(",").append(std::to_string(figures.counts.passengers));
+      csv.append(",").append(std::to_string(figures.counts.trips)).append("\n");
+    }
+  }
+  return csv;
+}
+
+bool WriteChartPicture(GameState& game, const std::string& path, std::string& error) {
+  CGapiSurface screen;
+  screen.CreateSurface(kScreenWidth, kScreenHeight);
+  Ui ui(game, screen);
+  ShowHistoryChart(ui);
+  if (!GapiFailed(screen.SaveSurface(path))) return true;
+  error = "cannot write the chart to '" + path + "'";
+  return false;
+}
+
+bool CanWriteFile(const std::string& option, const std::string& path, std::string& error) {
+  const std::filesystem::path file(path);
+  const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
+  std::error_code failure;
+  if (path.empty() || std::filesystem::is_directory(file, failure)) {
+    error = option + " takes the name of a file, not '" + path + "'";
+  } else if (!std::filesystem::is_directory(folder, failure)) {
+    error = option + ": there is no folder '" + folder.string() + "' for '" + path + "'";
+  } else if (::access(folder.c_str(), W_OK | X_OK) != 0) {
+    error = option + ": the folder '" + folder.string() + "' takes no new files";
+  } else {
+    return true;
+  }
+  return false;
+}
+
+}  // namespace jetvale

@@ -1,0 +1,22 @@
+// What jetvale-sim writes of the history: the months as CSV (--history) and the chart's picture (--chart).
+#pragma once
+
+#include <string>
+
+#include "sim/game_state.h"
+
+namespace jetvale {
+
+// A header line, then a line for every airline of every month kept, oldest first:
+// month,airline,balance,income,expenses,passengers,trips ("Jan Year 1,0,499575000,1234.50,...").
+std::string HistoryCsv(const World& world);
+
+// The chart window as the game draws it, over black, with the balance chosen, written as a BMP file to `path`;
+// false with `error` set when the file cannot be written.
+bool WriteChartPicture(GameState& game, const std::string& path, std::string& error);
+
+// Whether a file can be made at `path` (its folder exists and takes new files, and it is no folder itself); false
+// with `error` naming `option` and why not.
+bool CanWriteFile(const std::string& option, const std::string& path, std::string& error);
+
+}  // namespace jetvale

@@ -1,0 +1,50 @@
+// The chart window as data. It covers the screen, yet its items keep clear of the lines the frame draws over every
+// window: the toolbar's border at x 29, the title line's at y 9 and the status line's at y 230.
+#include "ui/chart_layout.h"
+
+#include <string_view>
+
+#include "gfx/gapi_display.h"
+
+namespace jetvale {
+namespace {
+
+constexpr int kRowHeight = 9;
+constexpr int kLeft = 31;    // right of the toolbar's border
+constexpr int kWidth = 287;  // to the screen's right edge, less a pixel's margin either side
+
+struct LegendEntry {
+  std::string_view name;
+  int x;
+};
+constexpr std::array<LegendEntry, kAirlineCount> kLegend = {{
+    {"Western", kLeft}, {"Southeast", kLeft + 72}, {"Ocean", kLeft + 144}, {"Atlantic", kLeft + 216}}};
+
+struct FigureChoice {
+  std::string_view text;
+  int x;
+  int width;
+};
+constexpr std::array<FigureChoice, kChartFigureCount> kFigureChoices = {{
+    {"Balance", kLeft + 1, 44}, {"Income", kLeft + 49, 40}, {"Expenses", kLeft + 93, 50},
+    {"Passengers", kLeft + 147, 60}}};
+constexpr int kChoiceRow = 213;
+
+}  // namespace
+
+void BuildHistoryChartWindow(WindowTable& table) {
+  GameWindow& window = table[table.AddWindow(0, 0, kScreenWidth, kScreenHeight, "")];
+  window.AddItem(kLeft, 12, kWidth, kRowHeight, kLabel, "", 0, kBlue);
+  for (std::size_t i = 0; i < kLegend.size(); ++i) {
+    window.AddItem(kLegend[i].x, 23, 70, kRowHeight, kLabel, std::string(kLegend[i].name), 0, kChartAirlineColors[i]);
+  }
+  window.AddItem(kLeft, 34, kWidth, 174, kLabel, "", 0, kBlack);
+  for (const FigureChoice& choice : kFigureChoices) {
+    window.AddItem(choice.x, kChoiceRow, choice.width, kRowHeight, kChoice, std::string(choice.text), 0, kDarkGreen);
+  }
+  window.AddItem(kLeft + kWidth - 16, kChoiceRow, 14, kRowHeight, kButton, "Ok", 999, kOrange);
+  window.selectedItem = kChartFirstFigureItem;
+  window.Item(kChartFirstFigureItem).background = kSelectedRed;
+}
+
+}  // namespace jetvale

@@ -1,0 +1,30 @@
+// The history chart's window: the whole screen, one of the spare slots after the game's 20 windows.
+#pragma once
+
+#include <array>
+
+#include "ui/game_window.h"
+#include "world/records.h"
+
+namespace jetvale {
+
+constexpr int kHistoryChartWindow = 20;
+
+// Its items.
+constexpr int kChartHeadingItem = 0;
+constexpr int kChartFirstLegendItem = 1;  // one label for each named airline, in the order of their identities
+constexpr int kChartPlotItem = 5;         // the dark field the lines are drawn in
+constexpr int kChartFirstFigureItem = 6;  // the choices of the figure shown, in ChartFigure order
+constexpr int kChartOkItem = 10;
+
+enum class ChartFigure { Balance, Income, Expenses, Passengers };
+constexpr int kChartFigureCount = 4;
+
+// The line colour of each named airline, indexed by identity - kWesternAirlines, as the statement's name cell.
+constexpr std::array<Color, kAirlineCount> kChartAirlineColors = {kBlue, kYellow, kRed, kOrange};
+
+// Adds the chart window to a table that holds the game's 20 windows, so it lands in slot kHistoryChartWindow;
+// the balance is the figure chosen.
+void BuildHistoryChartWindow(WindowTable& table);
+
+}  // namespace jetvale
