@@ -55,6 +55,10 @@
   document.getElementById('screenshot').addEventListener('click', function () {
     if (Module.calledRun) Module.ccall('jetvale_key', 'number', ['string'], ['F12']);
   });
+  // The same as F2: the history chart, opened or closed.
+  document.getElementById('history-chart').addEventListener('click', function () {
+    if (Module.calledRun) Module.ccall('jetvale_key', 'number', ['string'], ['F2']);
+  });
   document.getElementById('download-autosave').addEventListener('click', function () {
     if (!Module.calledRun) return;
     document.getElementById('save-note').textContent = Module.downloadAutosave() ? '' : 'There is no autosave yet.';

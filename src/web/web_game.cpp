@@ -20,6 +20,7 @@ constexpr std::pair<std::string_view, int> kScrollKeys[] = {
     {"ArrowDown", kScrollDown},
 };
 constexpr std::string_view kScreenshotKey = "F12";
+constexpr std::string_view kChartKey = "F2";  // the history chart, as on the desktop
 
 // A string as a JSON value; the game's texts are plain ASCII.
 std::string JsonText(std::string_view text) {
@@ -80,6 +81,10 @@ bool WebGame::Key(std::string_view name) {
       game_.ScrollKey(direction);
       return true;
     }
+  }
+  if (name == kChartKey) {
+    game_.ChartKey();
+    return true;
   }
   if (name != kScreenshotKey) return false;
   game_.RequestScreenshot();

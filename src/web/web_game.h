@@ -23,7 +23,7 @@ class WebGame {
   bool Frame();
   // A tap on the 320 x 240 picture, in its own landscape pixels.
   void Tap(int x, int y);
-  // A key by the page's name for it ("ArrowUp", "F12"); false when the game has no use for it.
+  // A key by the page's name for it ("ArrowUp", "F2", "F12"); false when the game has no use for it.
   bool Key(std::string_view name);
   // Hidden, the page runs no frames and the game under way is written to the autosave.
   void SetHidden(bool hidden);

@@ -76,7 +76,8 @@ TEST(SaveFile, SavingCreatesTheFolderAndReplacesTheOldSaveWhole) {
   PlayAWhile(game);
   ASSERT_TRUE(SaveGameTo(SaveFilePath(folder), game));
   EXPECT_EQ(FileText(folder / "am.txt"), WriteSavedGame(game.world, game.clock));
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);  // no temporary left
+  // The saved game and its history, no temporary left.
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2);
 }
 
 TEST(SaveFile, ASaveThatCannotBeWrittenKeepsTheOldSave) {
@@ -96,7 +97,7 @@ TEST(SaveFile, ASaveThatCannotBeWrittenKeepsTheOldSave) {
   setrlimit(RLIMIT_FSIZE, &limit);
   EXPECT_FALSE(saved);
   EXPECT_EQ(FileText(folder / "am.txt"), old);
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2);  // with its history
 
   // A folder that cannot be made: a file stands where it would be.
   std::ofstream(folder / "taken") << "x";

@@ -1,0 +1,59 @@
+// The history chart: its value axis, and its picture for a seeded three-year game, as reviewed.
+// Regenerate as the window pictures are: JETVALE_UPDATE_GOLDEN=1 ... --gtest_filter='HistoryChart.*'
+#include <gtest/gtest.h>
+
+#include "cli/simulation_run.h"
+#include "screens/chart_axis.h"
+#include "screens/history_chart.h"
+#include "ui/chart_layout.h"
+#include "ui/golden.h"
+
+namespace jetvale {
+namespace {
+
+TEST(ChartAxis, RoundStepsTakeInEveryValue) {
+  const struct {
+    double low, high;
+    double bottom, top, step;
+  } cases[] = {
+      {0, 0, 0, 1, 1},                        // nothing yet: a unit of room above
+      {0, 3, 0, 3, 1},                        // whole units at least
+      {480e6, 1.15e9, 400e6, 1.2e9, 200e6},
+      {-2500, 9000, -5000, 10000, 5000},
+      {7e6, 7e6, 6e6, 8e6, 500e3},            // one value: room on both sides
+  };
+  for (const auto& c : cases) {
+    const ChartAxis axis = ChooseAxis(c.low, c.high);
+    EXPECT_EQ(axis.bottom, c.bottom) << c.low << ".." << c.high;
+    EXPECT_EQ(axis.top, c.top) << c.low << ".." << c.high;
+    EXPECT_EQ(axis.step, c.step) << c.low << ".." << c.high;
+  }
+}
+
+TEST(HistoryChart, AThreeYearGameDrawsAsReviewed) {
+  SimOptions options;
+  std::string error;
+  for (const char* route : {"2*A320:ATL@0800-ORD@1200", "B 757-200:JFK@0600-LAX@1700"}) {
+    options.fleet.emplace_back();
+    ASSERT_TRUE(ParseScriptedPlanes(route, options.fleet.back(), error)) << error;
+  }
+  GameState game(7);
+  ASSERT_TRUE(StartSimulation(options, game, error)) << error;
+  RunDays(game, 3 * 365);
+  CGapiSurface screen;
+  screen.CreateSurface(320, 240);
+  Ui ui(game, screen);
+  ShowHistoryChart(ui);
+  ExpectMatchesGolden(screen, "history_chart_balance");
+
+  GameWindow& window = ui.windows[kHistoryChartWindow];
+  const WindowItem& passengers = window.Item(kChartFirstFigureItem + static_cast<int>(ChartFigure::Passengers));
+  int command = kCommandHistoryChart;
+  ASSERT_TRUE(HitTest(window, passengers.x + 3, passengers.y + 3, command));
+  screen.CreateSurface(320, 240);
+  ShowHistoryChart(ui);
+  ExpectMatchesGolden(screen, "history_chart_passengers");
+}
+
+}  // namespace
+}  // namespace jetvale
