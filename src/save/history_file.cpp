@@ -18,6 +18,8 @@ namespace {
 
 constexpr std::string_view kVersionLine = "jetvale history 1";
 constexpr std::string_view kHistoryExtension = ".history";
+constexpr std::int32_t kLowestBalance = std::numeric_limits<std::int32_t>::min();
+constexpr std::int32_t kHighestBalance = std::numeric_limits<std::int32_t>::max();
 
 // FNV-1a: enough to tell one saved game's text from another's, not meant to resist forgery.
 std::uint64_t Digest(std::string_view text) {
@@ -101,7 +103,8 @@ bool ReadMonth(std::string_view line, int airline, MonthRecord& record) {
   AirlineMonth& figures = record.airlines[static_cast<std::size_t>(airline)];
   if (words.Next() != "month" || !words.Whole(year, 1, kMaxYear) || !words.Whole(month, 1, 12) ||
       !words.Whole(read, 0, kAirlineCount - 1) || read != airline ||
-      !words.Whole(figures.balance, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()) || !words.Counts(figures.counts) || !words.Done()) {
+      !words.Whole(figures.balance, kLowestBalance, kHighestBalance) || !words.Counts(figures.counts) ||
+      !words.Done()) {
     return false;
   }
   if (airline == 0) {

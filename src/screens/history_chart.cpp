@@ -18,7 +18,6 @@ constexpr Color kGridColor = MakeColor(64, 64, 64);
 constexpr Color kAxisColor = MakeColor(160, 160, 160);
 constexpr Color kLabelColor = MakeColor(208, 208, 208);
 constexpr Color kUnknownAirlineColor = MakeColor(128, 128, 128);
-constexpr int kPlotVeilOpacity = 160;
 
 // Where things go inside the plot item, in pixels from its edges.
 constexpr int kPlotTop = 6;
@@ -141,9 +140,6 @@ void DrawPlot(CGapiSurface& screen, const GameWindow& window, const World& world
   const WindowItem& field = window.Item(kChartPlotItem);
   const int left = window.x + field.x;
   const int top = window.y + field.y;
-  // Darker than the window's other items, so the map's airport codes do not show between the lines.
-  const FillEffect veil{kPlotVeilOpacity};
-  screen.FillRect(GapiRect{left, top, left + field.width, top + field.height}, kBlack, kFillBlend, &veil);
   const std::vector<MonthRecord>& months = world.history.months;
   const std::size_t shown = std::min(months.size(), static_cast<std::size_t>(kChartMonths));
   const Plot plot{left + kValueLabelsWidth, left + field.width - kPlotRightMargin, top + kPlotTop,

@@ -15,12 +15,15 @@ TEST(HistoryOutput, FilesThatCannotBeWrittenAreRefusedBeforeTheRun) {
   const fs::path folder = fs::temp_directory_path() / "jetvale_history_refused";
   fs::create_directories(folder);
   const std::string missing = (folder / "gone" / "h.csv").string();
-  for (const auto& [args, reason] : std::vector<std::pair<std::vector<std::string>, std::string>>{
-           {{"--history", missing}, "--history: there is no folder '" + (folder / "gone").string() + "' for '" + missing + "'"},
+  using Case = std::pair<std::vector<std::string>, std::string>;
+  for (const auto& [args, reason] : std::vector<Case>{
+           {{"--history", missing}, "--history: there is no folder '" + (folder / "gone").string() + "' for '" +
+                                        missing + "'"},
            {{"--chart", folder.string()}, "--chart takes the name of a file, not '" + folder.string() + "'"},
-           {{"--chart", "chart.png"}, "--chart writes a BMP picture, to a file whose name ends in .bmp, not 'chart.png'"},
+           {{"--chart", "c.png"}, "--chart writes a BMP picture, to a file whose name ends in .bmp, not 'c.png'"},
            {{"--history"}, "--history needs a value"},
-           {{"--replay", "r.txt", "--history", "h.csv"}, "--shot and --shots go with --replay, which takes no other option"},
+           {{"--replay", "r.txt", "--history", "h.csv"},
+            "--shot and --shots go with --replay, which takes no other option"},
        }) {
     SimOptions options;
     std::string error;
