@@ -121,6 +121,10 @@ TEST(MainFrame, ClicksKeysAndFocusReachTheGameWhileFramesRunAndClosingKeepsTheSa
     PushKey(SDLK_F12);
     PushKey(SDLK_F11);
     Wait();
+    PushKey(SDLK_F2);  // the history chart, opened and closed again
+    Wait();
+    PushKey(SDLK_F2);
+    Wait();
     PushKey(SDLK_F9);
     click(kToolbarWindow, 3);
     click(kToolsMenuWindow, 1);  // "Save Game"
@@ -142,7 +146,8 @@ TEST(MainFrame, ClicksKeysAndFocusReachTheGameWhileFramesRunAndClosingKeepsTheSa
   EXPECT_TRUE(kept.fullScreen);
   EXPECT_EQ(kept.windowWidth, 960);
 
-  // Every click became a tap at its landscape point, the scroll key and the screenshot are in the replay.
+  // Every click became a tap at its landscape point, the scroll key, the chart keys and the screenshot are in the
+  // replay.
   std::string text;
   Replay replay;
   std::string error;
@@ -159,6 +164,7 @@ TEST(MainFrame, ClicksKeysAndFocusReachTheGameWhileFramesRunAndClosingKeepsTheSa
   EXPECT_EQ(recorded(ReplayAction::Tap), 10);
   EXPECT_EQ(recorded(ReplayAction::Scroll), 1);
   EXPECT_EQ(recorded(ReplayAction::Screenshot), 1);
+  EXPECT_EQ(recorded(ReplayAction::ChartKey), 2);
   EXPECT_TRUE(fs::exists(folder / kScreenshotFile));
 
   // Closing the window kept the game under way in the autosave.

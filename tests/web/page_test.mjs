@@ -127,6 +127,15 @@ try {
   await sleep(0.5);
   check(differingPixels(unscrolled, await canvasPixels(page)) > 2000, 'the right arrow scrolls the map');
 
+  // F2 opens the history chart over the map; the button under the canvas closes it again.
+  await pressKey(page, 'F2', 113);
+  await sleep(0.2);
+  const chart = await state(page);
+  check(chart.window === 20 && chart.items.some((item) => item.text === 'Passengers'), `F2 opens the chart (window ${chart.window})`);
+  await evaluate(page, 'document.getElementById("history-chart").click()');
+  await sleep(0.2);
+  check((await state(page)).window === 0, 'the History chart button closes it');
+
   // A hidden page runs no frames; shown again, it goes on.
   await evaluate(page, `Object.defineProperty(document, 'hidden', { configurable: true, get: () => true });
     document.dispatchEvent(new Event('visibilitychange'))`);
