@@ -1,9 +1,9 @@
 // jetvale_monkey: a player with no plan. Taps fall all over the screen, now and then two or three in one frame,
-// with scroll keys and screenshots between them; most taps aim at a button or choice of the window on screen, so
-// the games reach buying, routing, loans, gates, saving and loading. Each game is recorded, written as a replay
-// anyone can play again (jetvale-sim --replay), and played through the same headless player. Frame by frame the
-// balances must follow the books; after the game the fleet order, every leg and the books must hold, the replay
-// must end in the same game, and the game must save and load.
+// with scroll keys, the history chart's key and screenshots between them; most taps aim at a button or choice of
+// the window on screen, so the games reach buying, routing, loans, gates, saving and loading. Each game is
+// recorded, written as a replay anyone can play again (jetvale-sim --replay), and played through the same headless
+// player. Frame by frame the balances must follow the books; after the game the fleet order, every leg and the
+// books must hold, the replay must end in the same game, and the game must save and load.
 #include <algorithm>
 #include <bitset>
 #include <cmath>
@@ -18,6 +18,7 @@
 #include "cli/simulation_run.h"
 #include "gfx/asset_directory.h"
 #include "save/save_file.h"
+#include "ui/chart_layout.h"
 #include "world/trade.h"
 #include "support/books.h"
 
@@ -41,6 +42,8 @@ constexpr int kMostRepeats = 40;
 constexpr int kOkWeight = 4;            // "Ok" is aimed at as often as four other items
 constexpr double kKeyChance = 0.006;    // a scroll key
 constexpr double kShotChance = 0.0015;  // a screenshot
+constexpr double kChartKeyChance = 0.0004;  // the history chart's key, opening or closing it
+constexpr int kWindowsShown = kHistoryChartWindow + 1;  // the game's 20 windows and the chart
 constexpr int kCheckEvery = 500;        // frames between checks of the fleet and the legs
 
 struct Tally {
@@ -49,8 +52,9 @@ struct Tally {
   std::int64_t burstTaps = 0;  // taps that shared their frame with another
   std::int64_t keys = 0;
   std::int64_t shots = 0;
+  std::int64_t chartKeys = 0;
   bool exited = false;  // the player confirmed Exit Game, which ends the program
-  std::bitset<kBuiltWindowCount> windows;
+  std::bitset<kWindowsShown> windows;
   std::map<std::string, int> messages;  // what the status line said, and how often
 };
 
@@ -76,6 +80,11 @@ class Monkey {
       game.ScrollKey(direction);
       taken.push_back({next, ReplayAction::Scroll, direction, 0});
       ++tally.keys;
+    }
+    if (Chance() < kChartKeyChance) {
+      game.ChartKey();
+      taken.push_back({next, ReplayAction::ChartKey, 0, 0});
+      ++tally.chartKeys;
     }
     if (Chance() >= kTapChance) return;
     const int taps = 1 + (Chance() < 0.25 ? 1 : 0) + (Chance() < 0.1 ? 1 : 0);
@@ -431,12 +440,13 @@ std::string PlayGame(std::uint32_t seed, std::int64_t frames, const fs::path& fo
 
 void Report(std::uint32_t seed, const Tally& tally) {
   std::printf("seed %u: %lld frames%s, %lld taps (%lld in bursts of two or three), %lld scroll keys, %lld shots, "
-              "%zu of %d windows shown",
+              "%lld chart keys, %zu of %d windows shown",
               seed, static_cast<long long>(tally.frames), tally.exited ? " (then Exit Game)" : "",
               static_cast<long long>(tally.taps),
               static_cast<long long>(tally.burstTaps), static_cast<long long>(tally.keys),
-              static_cast<long long>(tally.shots), tally.windows.count(), kBuiltWindowCount);
-  for (int w = 0; w < kBuiltWindowCount; ++w) {
+              static_cast<long long>(tally.shots), static_cast<long long>(tally.chartKeys), tally.windows.count(),
+              kWindowsShown);
+  for (int w = 0; w < kWindowsShown; ++w) {
     if (!tally.windows[static_cast<std::size_t>(w)]) std::printf(", not window %d", w);
   }
   std::printf("\n ");

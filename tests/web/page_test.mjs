@@ -131,7 +131,8 @@ try {
   await pressKey(page, 'F2', 113);
   await sleep(0.2);
   const chart = await state(page);
-  check(chart.window === 20 && chart.items.some((item) => item.text === 'Passengers'), `F2 opens the chart (window ${chart.window})`);
+  check(chart.window === 20 && chart.items.some((item) => item.text === 'Passengers'),
+    `F2 opens the chart (window ${chart.window})`);
   await evaluate(page, 'document.getElementById("history-chart").click()');
   await sleep(0.2);
   check((await state(page)).window === 0, 'the History chart button closes it');
