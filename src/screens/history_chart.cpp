@@ -110,7 +110,9 @@ void DrawMonthAxis(CGapiSurface& screen, const Plot& plot, int monthRow, int yea
     const bool januarySoon = record.month == 10 && slot + 3 < plot.months.size();
     if (record.month == 1 || (!named && !januarySoon)) {
       const std::string year = "Year " + std::to_string(record.year);
-      screen.DrawTextW(std::max(plot.left, x - TextWidth(year) / 2), yearRow, year, kLabelColor, kTextPlain);
+      const int width = TextWidth(year);  // kept within the plot's field at either end
+      screen.DrawTextW(std::clamp(x - width / 2, plot.left, plot.right + kPlotRightMargin - width), yearRow, year,
+                       kLabelColor, kTextPlain);
     }
     named = true;
   }
