@@ -29,7 +29,10 @@ class HistoryFile : public ::testing::Test {
     ASSERT_EQ(played.world.history.months.size(), 1u);
     ASSERT_TRUE(SaveGameTo(game, played));
   }
-  const fs::path folder = fs::temp_directory_path() / "jetvale_history_file";
+  // A folder of each test's own: the tests run in parallel processes.
+  const fs::path folder =
+      fs::temp_directory_path() /
+      ("jetvale_history_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
   const std::string game = (folder / "am.txt").string();
   const std::string history = (folder / "am.history").string();
   GameState played{3};
