@@ -25,7 +25,7 @@ constexpr int kValueLabelsWidth = 37;   // "-1.23B" and "123.45M" fit
 constexpr int kPlotRightMargin = 7;
 constexpr int kMonthLabelRow = 151;     // the month names under the axis
 constexpr int kYearLabelRow = 161;
-constexpr int kAxisBottom = 146;        // the zero line of the slots, above the month names
+constexpr int kAxisBottom = 146;        // the lowest gridline, with the months' ticks under it
 
 constexpr std::array<std::string_view, kChartFigureCount> kHeadings = {
     "Balance at the end of each month", "Income of each month", "Expenses of each month",
@@ -127,7 +127,9 @@ void DrawLines(CGapiSurface& screen, const Plot& plot, const ChartAxis& axis, co
     const int thickness = a == 0 ? 2 : 1;
     int lastX = plot.SlotX(0);
     int lastY = plot.ValueY(FigureOf(plot.months[0].airlines[index], figure), axis);
-    for (int row = 0; row < thickness; ++row) screen.DrawLine(lastX - 1, lastY - row, lastX + 1, lastY - row, color, 0);
+    if (plot.months.size() == 1) {  // a single month is a short dash
+      for (int row = 0; row < thickness; ++row) screen.DrawLine(lastX, lastY - row, lastX + 2, lastY - row, color, 0);
+    }
     for (std::size_t slot = 1; slot < plot.months.size(); ++slot) {
       const int x = plot.SlotX(slot);
       const int y = plot.ValueY(FigureOf(plot.months[slot].airlines[index], figure), axis);
