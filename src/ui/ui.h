@@ -26,12 +26,6 @@ constexpr bool IsGameSpeed(int framesPerTick) {
   return framesPerTick == kSpeedFast || framesPerTick == kSpeedMedium || framesPerTick == kSpeedSlow;
 }
 
-// The commands every family knows; each screen family names its own next to its handlers.
-constexpr int kCommandNone = 0;
-constexpr int kCommandPurchaseList = 256;  // builds the aircraft purchase list; a new game goes on there
-constexpr int kCommandToolsMenu = 400;
-constexpr int kCommandClose = 999;
-
 constexpr int kMessageFrames = 200;  // how long the game's own messages stay on the status line
 
 // The purchase list and the fleet list: their page starts, the plane being edited, and the fleet's display order.

@@ -7,8 +7,8 @@
 
 #include "engine/headless_game.h"
 #include "save/game_writer.h"
-#include "save/save_file.h"
 #include "save/played_game.h"
+#include "save/save_file.h"
 
 namespace jetvale {
 namespace {

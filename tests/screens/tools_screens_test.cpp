@@ -99,7 +99,7 @@ TEST_F(ToolsScreens, ANewGameStartsFromAFreshWorldWithTheChosenAirline) {
 }
 
 TEST_F(ToolsScreens, TheSpeedChangesOnlyWithOkAndTheOptionsShowItsName) {
-  const auto speedText = [&] { return h.ui().windows[kOptionsWindow].Item(kSpeedTextItem).text; };
+  const auto speedText = [&] { return h.ui().windows[kOptionsWindow].Item(kOptionsSpeedItem).text; };
   h.TapItem(kToolsMenuWindow, 7);  // "Options"
   h.TapItem(kToolsMenuWindow, 11);
   h.RunFrames(1);
@@ -129,7 +129,7 @@ TEST_F(ToolsScreens, TheOptionsFirstShowTheSpeedTheProgramStartedWith) {
   h.TapItem(kToolsMenuWindow, 7);  // "Options", straight from the Tools menu shown at start
   h.TapItem(kToolsMenuWindow, 11);
   h.RunFrames(1);
-  EXPECT_EQ(h.ui().windows[kOptionsWindow].Item(kSpeedTextItem).text, "SLOW");
+  EXPECT_EQ(h.ui().windows[kOptionsWindow].Item(kOptionsSpeedItem).text, "SLOW");
 }
 
 TEST_F(ToolsScreens, AfterExitYesOnlyTheClickToExitWindowRemains) {

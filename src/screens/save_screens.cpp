@@ -1,5 +1,5 @@
 // Save and load from the Tools menu. A load takes the whole file or nothing.
-#include "save/save_screens.h"
+#include "screens/save_screens.h"
 
 #include <array>
 
@@ -8,9 +8,6 @@
 
 namespace jetvale {
 namespace {
-
-constexpr int kCommandSaveYes = 421;
-constexpr int kCommandLoadYes = 426;
 
 void SaveGame(Ui& ui) {
   ui.Say(SaveGameTo(SaveFilePath(ui.saveFolder), ui.game) ? "Game saved" : "Error during save");
