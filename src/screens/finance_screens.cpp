@@ -4,7 +4,7 @@
 #include <array>
 
 #include "finance/ledgers.h"
-#include "finance/loans.h"
+#include "finance/loan_desk.h"
 #include "text/number_text.h"
 #include "ui/toolbar.h"
 #include "world/booking.h"

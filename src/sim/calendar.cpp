@@ -18,6 +18,7 @@ void StartNewDay(World& world) {
 }
 
 ClockTick AdvanceClock(GameState& game) {
+  if (game.clock.running != 1) return {};
   const ClockTick tick = game.clock.Tick();
   if (tick.midnight) StartNewDay(game.world);
   // The tick has already turned the calendar; the loan payments of the new month's first day belong to the

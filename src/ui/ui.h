@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 
+#include "finance/loan_desk.h"
 #include "gfx/gapi_surface.h"
 #include "gfx/host.h"
 #include "sim/game_state.h"
@@ -59,9 +60,9 @@ struct ScheduleDraft {
 // The statement's airline, the New Loan dialog's values and the loan shown in View Loans.
 struct FinanceScreenState {
   int statementAirline = 0;
-  int loanMillions = 25;
-  int loanMonths = 36;
-  int selectedLoan = -1;  // -1: none
+  int loanMillions = kLoanMillionsDefault;
+  int loanMonths = kLoanMonthsDefault;
+  int selectedLoan = kNoLoanSelected;
 };
 
 // The airport and gate shown on the gates screen and the airport of the overview.
@@ -84,6 +85,9 @@ struct Ui {
   void TakeMenuChoice(int window, int menuCommand);
   // The cursors of every screen back to their start values, as the close command leaves them.
   void ResetCursors();
+  // The screens as a loaded game finds them: the map, every cursor and working copy afresh, the fleet in slot
+  // order, the first loan selected, and "Game Loaded" on the status line.
+  void TakeLoadedGame();
 
   GameState& game;
   CGapiSurface& screen;
