@@ -188,7 +188,7 @@ void FillDetails(Ui& ui) {
         {f.profit, static_cast<double>(f.totalPassengers), static_cast<double>(f.timesFlown)},
     }};
     for (int section = 0; section < 4; ++section) {
-      const int label = section * kDetailsBlockItems + 1 + leg * 4;
+      const int label = DetailsTitleItem(section, leg);
       w.Item(label).text = shown ? RouteText(ui.game.world, f) : "";
       for (int column = 0; column < 3; ++column) {
         const double value = sections[static_cast<std::size_t>(section)][static_cast<std::size_t>(column)];

@@ -82,6 +82,12 @@ constexpr int ListRowOfItem(int item) { return (item - 1) / kListItemsPerRow; }
 // "Financial Statement": the heading, then each row's title and, in rows with values, three cells (year to
 // date, previous year, overall); below them the buttons, the balance and the airline's name.
 constexpr int kStatementFirstRowItem = 1;
+constexpr int kStatementHeadingRow = 5;  // "Expenses" has no values
+// The value in `column` (0 year to date, 1 previous year, 2 overall) of statement row `row` (0 "First" ..
+// 12 "Profit", not the heading).
+constexpr int StatementValueItem(int row, int column) {
+  return kStatementFirstRowItem + 4 * row - (row > kStatementHeadingRow ? 3 : 0) + 1 + column;
+}
 constexpr int kStatementOkItem = 50;
 constexpr int kStatementPreviousItem = 51;
 constexpr int kStatementNextItem = 52;
@@ -92,6 +98,7 @@ constexpr int kStatementAirlineItem = 55;
 constexpr int kNewLoanLessMoneyItem = 1;
 constexpr int kNewLoanAmountItem = 2;
 constexpr int kNewLoanMoreMoneyItem = 3;
+constexpr int kNewLoanRateItem = 5;
 constexpr int kNewLoanFewerMonthsItem = 7;
 constexpr int kNewLoanMonthsItem = 8;
 constexpr int kNewLoanMoreMonthsItem = 9;
@@ -145,6 +152,9 @@ constexpr int EditLegMilesItem(int leg) {
 // "Plane Details": four blocks, each a heading and three rows of a title and three values; then "Ok".
 constexpr int kDetailsBlockItems = 13;
 constexpr int kDetailsOkItem = 4 * kDetailsBlockItems;
+constexpr int DetailsHeadingItem(int block) { return block * kDetailsBlockItems; }
+constexpr int DetailsTitleItem(int block, int row) { return DetailsHeadingItem(block) + 1 + 4 * row; }
+constexpr int DetailsValueItem(int block, int row, int column) { return DetailsTitleItem(block, row) + 1 + column; }
 
 // "Buy / Sell Gates" and "Overview" begin with the same airport rows.
 constexpr int kAirportFiveBackItem = 1;
