@@ -51,22 +51,16 @@ bool ParseStop(std::string_view text, ScriptedStop& stop, std::string& error) {
 
 std::string_view CodeOf(int airport) { return kAirportTable[static_cast<std::size_t>(airport - 1)].code; }
 
-int LegMiles(const World& world, int from, int to) { return TruncateToInt(GreatCircleMiles(world, from, to)); }
-
 // Names the first leg beyond the type's range.
 std::string RangeRefusal(const World& world, int type, const std::vector<RouteStop>& stops) {
-  const AircraftType& aircraft = kAircraftTypes[static_cast<std::size_t>(type)];
-  for (std::size_t k = 0; k < stops.size(); ++k) {
-    const int from = stops[k].airport;
-    const int to = stops[(k + 1) % stops.size()].airport;
-    const int miles = LegMiles(world, from, to);
-    if (miles > aircraft.range) {
-      return std::string(CodeOf(from)) + "-" + std::string(CodeOf(to)) + " (" + std::to_string(miles) +
-             " miles) cannot be flown by a " + std::string(aircraft.name) + " (range " +
-             std::to_string(aircraft.range) + " miles)";
-    }
-  }
-  return std::string(ScheduleProblemText(ScheduleProblem::kOutOfRange));
+  const int leg = FirstLegBeyondRange(world, type, stops);
+  if (leg < 0) return std::string(ScheduleProblemText(ScheduleProblem::kOutOfRange));
+  const AircraftType& aircraft = AircraftTypeAt(type);
+  const int from = stops[static_cast<std::size_t>(leg)].airport;
+  const int to = stops[(static_cast<std::size_t>(leg) + 1) % stops.size()].airport;
+  return std::string(CodeOf(from)) + "-" + std::string(CodeOf(to)) + " (" + std::to_string(LegMiles(world, from, to)) +
+         " miles) cannot be flown by a " + std::string(aircraft.name) + " (range " + std::to_string(aircraft.range) +
+         " miles)";
 }
 
 }  // namespace

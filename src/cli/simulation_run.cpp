@@ -10,6 +10,7 @@
 #include "save/save_file.h"
 #include "sim/fleet_operations.h"
 #include "sim/simulate_tick.h"
+#include "text/number_text.h"
 #include "world/identities.h"
 
 namespace jetvale {

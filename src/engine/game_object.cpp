@@ -1,16 +1,16 @@
 // The game object's life: construction, the game thread, stop.
 #include "engine/game_object.h"
 
-#include "finance/finance_screens.h"
 #include "save/history_file.h"
 #include "save/save_file.h"
-#include "save/save_screens.h"
 #include "screens/airports.h"
+#include "screens/finance_screens.h"
 #include "screens/history_chart.h"
 #include "screens/planes.h"
+#include "screens/save_screens.h"
 #include "screens/schedule_editor.h"
+#include "screens/tools_screens.h"
 #include "ui/toolbar.h"
-#include "ui/tools_screens.h"
 
 namespace jetvale {
 

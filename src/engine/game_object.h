@@ -14,6 +14,7 @@
 #include "gfx/host.h"
 #include "gfx/present_sink.h"
 #include "sim/game_state.h"
+#include "sim/plane_motion.h"
 #include "ui/ui.h"
 
 namespace jetvale {
@@ -21,7 +22,6 @@ namespace jetvale {
 constexpr const char* kScreenshotFile = "backbuffer.bmp";
 constexpr const char* kReplayFile = "replay.txt";  // in the save folder
 constexpr const char* kAutosaveFile = "autosave.txt";  // in the save folder, beside the saved game
-constexpr int kCommandSlots = 1000;  // command ids are 0..999
 
 class GameObject {
  public:
@@ -112,6 +112,7 @@ class GameObject {
 
   // Kept by the frame function.
   std::int64_t framesRun_ = 0;
+  Sky sky_;  // the planes on their way this frame
   std::int64_t frameCounter_ = 0;  // frames drawn while the clock runs; never reset, never overflows
   std::string timeText_;
   std::string dateText_;

@@ -2,7 +2,6 @@
 #include <filesystem>
 
 #include "engine/game_object.h"
-#include "finance/loans.h"
 #include "save/history_file.h"
 #include "save/save_file.h"
 
@@ -25,17 +24,9 @@ bool GameObject::LoadAtStart(const std::string& path) {
     record_.startHistory = std::move(history);
   }
   game_.clock.Start();
-  PlanesScreenState& planes = ui_.planes;
-  planes.fleetCount = 0;
-  for (int slot = 0; slot < kPlaneSlots; ++slot) {
-    if (game_.world.Player().planes[static_cast<std::size_t>(slot)].inUse == 1) {
-      planes.fleetOrder[static_cast<std::size_t>(planes.fleetCount++)] = slot;
-    }
-  }
-  ui_.finance.selectedLoan = NextLoanInUse(game_.world.Player(), kNoLoanSelected);
+  ui_.TakeLoadedGame();
   ui_.command = kCommandNone;
   ui_.currentWindow = kToolbarWindow;
-  ui_.Say("Game Loaded");
   return true;
 }
 

@@ -7,8 +7,8 @@
 #include "engine/game_object.h"
 #include "save/save_file.h"
 #include "screens/history_chart.h"
-#include "screens/number_text.h"
 #include "sim/simulate_tick.h"
+#include "text/number_text.h"
 #include "ui/plane_sprites.h"
 
 namespace jetvale {
@@ -46,7 +46,8 @@ void GameObject::RunFrame() {
 
   if (game_.clock.running == 1) {
     AdvanceSimulation();
-    MoveAndDrawPlanes(backBuffer_, spriteSurface_, game_.world, ui_.map, ui_.gameSpeed);
+    AdvancePlanes(game_.world, ui_.gameSpeed, sky_);
+    DrawPlanes(backBuffer_, spriteSurface_, sky_, ui_.map);
     DrawClockAndBalance();
   }
 

@@ -14,16 +14,6 @@ constexpr double kOneTwelfth = 1.0 / 12;
 
 Loan& SlotOf(Airline& airline, int slot) { return airline.loans[static_cast<std::size_t>(slot)]; }
 
-bool InUse(const Airline& airline, int slot) {
-  return slot >= 0 && slot < kLoanSlots && airline.loans[static_cast<std::size_t>(slot)].inUse == 1;
-}
-
-int Step(int value, int direction, int step, int lowest, int highest) {
-  if (direction < 0 && value > lowest) return value - step;
-  if (direction > 0 && value < highest) return value + step;
-  return value;
-}
-
 }  // namespace
 
 double LoanPayment(double amount, int months, double rate) {
@@ -78,54 +68,21 @@ bool PayOffLoan(Airline& airline, int slot) {
 void MonthlyLoanPayments(World& world) {
   for (Airline& airline : world.airlines) {
     for (int slot = 0; slot < kLoanSlots; ++slot) {
-      if (InUse(airline, slot) && SlotOf(airline, slot).monthsLeft > 0) ChargeLoanMonth(airline, slot);
+      if (LoanInUse(airline, slot) && SlotOf(airline, slot).monthsLeft > 0) ChargeLoanMonth(airline, slot);
     }
   }
+}
+
+bool LoanInUse(const Airline& airline, int slot) {
+  return slot >= 0 && slot < kLoanSlots && airline.loans[static_cast<std::size_t>(slot)].inUse == 1;
 }
 
 int BorrowIntoFreeSlot(Airline& airline, double rate, int months, double amount) {
   if (airline.loanCount >= kMaxLoans) return kNoLoanSelected;
   for (int slot = 0; slot < kLoanSlots; ++slot) {
-    if (!InUse(airline, slot)) return TakeLoan(airline, slot, rate, months, amount) ? slot : kLoanOutOfReach;
+    if (!LoanInUse(airline, slot)) return TakeLoan(airline, slot, rate, months, amount) ? slot : kLoanOutOfReach;
   }
   return kNoLoanSelected;
-}
-
-int StepLoanMillions(int millions, int direction) {
-  return Step(millions, direction, kLoanMillionsStep, kLoanMillionsMin, kLoanMillionsMax);
-}
-
-int StepLoanMonths(int months, int direction) {
-  return Step(months, direction, kLoanMonthsStep, kLoanMonthsMin, kLoanMonthsMax);
-}
-
-std::string_view ApproveLoan(Airline& airline, int millions, int months, int& selected) {
-  const int slot = BorrowIntoFreeSlot(airline, kLoanRatePercent * 0.01, months, millions * 1000000.0);
-  if (slot == kNoLoanSelected) return kMaximumLoansExceeded;
-  if (slot == kLoanOutOfReach) return kBalanceLimitExceeded;
-  selected = slot;
-  return kLoanApproved;
-}
-
-std::string_view PayOffSelectedLoan(Airline& airline, int& selected) {
-  if (!InUse(airline, selected)) return {};
-  if (!PayOffLoan(airline, selected)) return kBalanceLimitExceeded;
-  selected = NextLoanInUse(airline, kNoLoanSelected);
-  return kLoanPaidOff;
-}
-
-int PreviousLoanInUse(const Airline& airline, int selected) {
-  for (int slot = std::min(selected, kLoanSlots) - 1; slot >= 0; --slot) {
-    if (InUse(airline, slot)) return slot;
-  }
-  return selected;
-}
-
-int NextLoanInUse(const Airline& airline, int selected) {
-  for (int slot = std::max(selected, kNoLoanSelected) + 1; slot < kLoanSlots; ++slot) {
-    if (InUse(airline, slot)) return slot;
-  }
-  return selected;
 }
 
 }  // namespace jetvale

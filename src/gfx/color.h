@@ -20,6 +20,9 @@ constexpr Color kRed = 255;
 constexpr Color kGreen = 65280;
 constexpr Color kBlue = 16711680;
 constexpr Color kYellow = 65535;
+constexpr Color kOrange = 44791;  // buttons and menu markers; Atlantic Air's statement name
+constexpr Color kLightOrange = 49134;
+constexpr Color kPaleOrange = 45055;
 constexpr Color kMagenta = 0xFF00FF;  // the sprite sheet's transparent colour
 
 }  // namespace jetvale

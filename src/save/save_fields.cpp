@@ -7,10 +7,10 @@
 
 #include "sim/flight_state.h"
 #include "sim/game_clock.h"
-#include "ui/map_view.h"
 #include "world/aircraft_types.h"
 #include "world/identities.h"
 #include "world/money.h"
+#include "world/world_map.h"
 
 namespace jetvale {
 namespace {

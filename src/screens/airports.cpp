@@ -3,45 +3,14 @@
 
 #include <array>
 
-#include "screens/number_text.h"
+#include "text/number_text.h"
 #include "ui/toolbar.h"
 #include "world/booking.h"
+#include "world/identities.h"
 #include "world/trade.h"
 
 namespace jetvale {
 namespace {
-
-constexpr int kCommandGates = 105;
-constexpr int kCommandPassengersOk = 110;
-constexpr int kCommandGateAirportNext = 115;
-constexpr int kCommandGateAirportPrevious = 120;
-constexpr int kCommandGateAirportFiveOn = 125;
-constexpr int kCommandGateAirportFiveBack = 130;
-constexpr int kCommandGatePrevious = 135;
-constexpr int kCommandGateNext = 140;
-constexpr int kCommandBuyGate = 145;
-constexpr int kCommandSellGate = 150;
-constexpr int kCommandOverview = 160;
-constexpr int kCommandOverviewNext = 165;
-constexpr int kCommandOverviewPrevious = 170;
-constexpr int kCommandOverviewFiveOn = 175;
-constexpr int kCommandOverviewFiveBack = 180;
-
-// Items of both screens.
-constexpr int kCodeItem = 3;
-constexpr int kLocationItem = 7;
-constexpr int kGateNumberItem = 10;
-constexpr int kOwnerItem = 13;
-constexpr int kGatesOwnedItem = 17;
-constexpr int kDailyTrafficItem = 19;
-
-// The market-share row of each airline colour.
-struct ShareRow {
-  int identity;
-  int item;
-};
-constexpr std::array<ShareRow, 4> kShareRows = {{
-    {kWesternAirlines, 9}, {kSoutheastAir, 11}, {kOceanAirways, 13}, {kAtlanticAir, 15}}};
 
 constexpr int kPlayer = 0;
 
@@ -54,8 +23,8 @@ void StepAirport(int& id, int step) {
 
 void ShowPlace(Ui& ui, GameWindow& w, int id) {
   const AirportInfo& info = *ui.game.world.AirportById(id).info;
-  w.Item(kCodeItem).text = std::string(info.code);
-  w.Item(kLocationItem).text = std::string(info.name);
+  w.Item(kAirportCodeItem).text = std::string(info.code);
+  w.Item(kAirportLocationItem).text = std::string(info.name);
 }
 
 Gate& ShownGate(Ui& ui) {
@@ -65,8 +34,8 @@ Gate& ShownGate(Ui& ui) {
 void RefreshGates(Ui& ui) {
   GameWindow& w = ui.windows[kGatesWindow];
   ShowPlace(ui, w, ui.airports.gateAirport);
-  w.Item(kGateNumberItem).text = IntegerText(ui.airports.gate + 1);
-  w.Item(kOwnerItem).text = ShownGate(ui).owner == kNoGateOwner ? "AVAILABLE" : "NOT AVAILABLE";
+  w.Item(kGatesNumberItem).text = IntegerText(ui.airports.gate + 1);
+  w.Item(kGatesOwnerItem).text = ShownGate(ui).owner == kNoGateOwner ? "AVAILABLE" : "NOT AVAILABLE";
   ui.command = kCommandGates;
   ui.Show(kGatesWindow);
 }
@@ -101,16 +70,15 @@ void RefreshOverview(Ui& ui) {
   const Airport& airport = ui.game.world.AirportById(ui.airports.overviewAirport);
   ShowPlace(ui, w, ui.airports.overviewAirport);
   for (const Airline& airline : ui.game.world.airlines) {
-    for (const ShareRow& row : kShareRows) {
-      if (row.identity == airline.identity) {
-        w.Item(row.item).text = PercentText(airport.marketShare[static_cast<std::size_t>(airline.index)]);
-      }
-    }
+    const int row = IdentityIndex(airline.identity);
+    if (row < 0) continue;
+    w.Item(kOverviewFirstShareItem + kOverviewShareStep * row).text =
+        PercentText(airport.marketShare[static_cast<std::size_t>(airline.index)]);
   }
   int owned = 0;
   for (const Gate& gate : airport.gates) owned += gate.owner == kPlayer ? 1 : 0;
-  w.Item(kGatesOwnedItem).text = IntegerText(owned);
-  w.Item(kDailyTrafficItem).text = FormatMoney(airport.dailyPassengers);
+  w.Item(kOverviewGatesOwnedItem).text = IntegerText(owned);
+  w.Item(kOverviewTrafficItem).text = FormatMoney(airport.dailyPassengers);
   ui.command = kCommandOverview;
   ui.Show(kOverviewWindow);
 }

@@ -8,8 +8,9 @@
 
 #include "gfx/font.h"
 #include "screens/chart_axis.h"
-#include "screens/number_text.h"
+#include "text/number_text.h"
 #include "ui/chart_layout.h"
+#include "world/identities.h"
 
 namespace jetvale {
 namespace {
@@ -46,10 +47,10 @@ double FigureOf(const AirlineMonth& month, ChartFigure figure) {
   return 0;
 }
 
+// An airline's line takes its colour on the statement, as its legend label does.
 Color LineColor(const Airline& airline) {
-  const int index = airline.identity - kWesternAirlines;
-  return index >= 0 && index < kAirlineCount ? kChartAirlineColors[static_cast<std::size_t>(index)]
-                                             : kUnknownAirlineColor;
+  const int index = IdentityIndex(airline.identity);
+  return index < 0 ? kUnknownAirlineColor : kAirlineIdentities[static_cast<std::size_t>(index)].statementColor;
 }
 
 int TextWidth(std::string_view text) { return static_cast<int>(text.size()) * kGlyphWidth; }

@@ -8,7 +8,6 @@
 
 namespace jetvale {
 
-constexpr int kCommandHistoryChart = 500;
 constexpr int kChartMonths = 24;
 
 std::span<const CommandRoute> HistoryChartRoutes();

@@ -4,30 +4,16 @@
 
 #include <array>
 
-#include "screens/number_text.h"
-#include "ui/toolbar.h"
 #include "sim/fleet_operations.h"
+#include "text/number_text.h"
+#include "ui/toolbar.h"
 #include "world/booking.h"
 #include "world/trade.h"
 
 namespace jetvale {
 namespace {
 
-constexpr int kCommandPlanesOk = 210;
-constexpr int kCommandShowPurchaseList = 205;
-constexpr int kCommandPurchasePrev = 240;
-constexpr int kCommandPurchaseNext = 245;
-constexpr int kCommandBuy = 220;
-constexpr int kCommandTypeChoice = 230;
-constexpr int kCommandFleetPrev = 250;
-constexpr int kCommandFleetNext = 255;
-constexpr int kCommandSell = 259;
-constexpr int kCommandDetails = 257;
-constexpr int kCommandRoute = 236;  // opens the route editor
-constexpr int kCommandPlaneChoice = 258;  // carried by the fleet rows; a tap only selects
-
 constexpr int kRowsPerPage = 8;
-constexpr int kItemsPerRow = 6;
 constexpr int kButtonLine = 109;
 
 constexpr const char* kSelectAType = "Please select a Plane";
@@ -38,8 +24,6 @@ constexpr const char* kSold = "Plane Sold";
 constexpr const char* kFleetFull = "Maximum Planes Exceeded";
 
 Airline& Player(Ui& ui) { return ui.game.world.Player(); }
-
-int RowOfChoice(int item) { return (item - 1) / kItemsPerRow; }
 
 void AddRow(GameWindow& w, int top, std::string choice, int choiceWidth, int command,
             const std::array<std::pair<int, std::string>, 4>& values) {
@@ -92,7 +76,7 @@ void BuildFleetList(Ui& ui) {
   AddButton(w, 96, 25, "Sell", kCommandSell);
   AddButton(w, 124, 37, "Details", kCommandDetails);
   AddButton(w, 164, 33, "Close", kCommandClose);
-  AddButton(w, 200, 28, "Route", kCommandRoute);
+  AddButton(w, 200, 28, "Route", kCommandRouteEditor);
   ui.command = kCommandShowFleetList;
   ui.Show(kFleetListWindow);
 }
@@ -134,7 +118,7 @@ void Buy(Ui& ui) {
     ui.ShowMap();
     return;
   }
-  const int type = ui.planes.rowType[static_cast<std::size_t>(ui.planes.purchaseListStart + RowOfChoice(w.selectedItem))];
+  const int type = ui.planes.rowType[static_cast<std::size_t>(ui.planes.purchaseListStart + ListRowOfItem(w.selectedItem))];
   const int slot = BuyPlaneIntoFreeSlot(Player(ui), type, kPlayerFleetLimit);
   if (slot == kPriceOutOfReach) {
     ui.Say(std::string(kBalanceLimitExceeded));
@@ -167,7 +151,7 @@ namespace {
 void Sell(Ui& ui) {
   if (ExplainMissingSelection(ui, kCommandFleetList)) return;
   PlanesScreenState& s = ui.planes;
-  const int row = s.fleetListStart + RowOfChoice(ui.windows[kFleetListWindow].selectedItem);
+  const int row = s.fleetListStart + ListRowOfItem(ui.windows[kFleetListWindow].selectedItem);
   if (SellPlane(Player(ui), s.fleetOrder[static_cast<std::size_t>(row)])) {
     for (int i = row; i + 1 < s.fleetCount; ++i) {
       s.fleetOrder[static_cast<std::size_t>(i)] = s.fleetOrder[static_cast<std::size_t>(i + 1)];
@@ -182,7 +166,6 @@ void Sell(Ui& ui) {
 }
 
 // Plane details: one row per leg in four sections (income, expenses, passengers, stats), refilled every frame.
-constexpr int kSectionItems = 13;
 constexpr int kLegRows = 3;
 
 std::string RouteText(const World& world, const Flight& leg) {
@@ -205,7 +188,7 @@ void FillDetails(Ui& ui) {
         {f.profit, static_cast<double>(f.totalPassengers), static_cast<double>(f.timesFlown)},
     }};
     for (int section = 0; section < 4; ++section) {
-      const int label = section * kSectionItems + 1 + leg * 4;
+      const int label = DetailsTitleItem(section, leg);
       w.Item(label).text = shown ? RouteText(ui.game.world, f) : "";
       for (int column = 0; column < 3; ++column) {
         const double value = sections[static_cast<std::size_t>(section)][static_cast<std::size_t>(column)];
@@ -237,7 +220,7 @@ int SelectedFleetPlane(const Ui& ui) {
   const GameWindow& w = ui.windows[kFleetListWindow];
   if (w.selectedItem == kNoSelection) return -1;
   // The list on screen is rebuilt a frame after a sale: until then its last row may be a plane already sold.
-  const int row = ui.planes.fleetListStart + RowOfChoice(w.selectedItem);
+  const int row = ui.planes.fleetListStart + ListRowOfItem(w.selectedItem);
   return row < ui.planes.fleetCount ? ui.planes.fleetOrder[static_cast<std::size_t>(row)] : -1;
 }
 

@@ -7,9 +7,6 @@
 
 namespace jetvale {
 
-constexpr int kCommandFleetList = 225;
-constexpr int kCommandShowFleetList = 215;
-
 // The plane slot of the fleet list's selected row; -1 with no row selected.
 int SelectedFleetPlane(const Ui& ui);
 

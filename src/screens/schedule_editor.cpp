@@ -8,54 +8,23 @@
 #include <optional>
 #include <string>
 
-#include "screens/number_text.h"
 #include "screens/planes.h"
 #include "sim/fleet_operations.h"
 #include "sim/great_circle.h"
 #include "sim/schedule.h"
+#include "text/number_text.h"
 
 namespace jetvale {
 namespace {
 
-constexpr int kCommandOpen = 236;
-constexpr int kCommandShow = 235;
-constexpr int kCommandPercentDown = 260;
-constexpr int kCommandPercentUp = 261;
-constexpr int kCommandFareDown = 266;
-constexpr int kCommandFareUp = 267;
-constexpr int kCommandCityBackFive = 278;
-constexpr int kCommandCityBack = 279;
-constexpr int kCommandCityForward = 280;
-constexpr int kCommandCityForwardFive = 281;
-constexpr int kCommandTimeEarlier = 290;
-constexpr int kCommandTimeLater = 291;
-constexpr int kCommandCommit = 295;
-
-// Item layout of the editor window.
-constexpr int kFareHeaderItem = 1;
-constexpr int kFirstClassRowItem = 2;  // each class row: "<-", percent, "->", name, then per leg "-", fare, "+"
-constexpr int kClassRowItems = 13;
-constexpr int kPercentOffset = 1;
-constexpr int kFareOffset = 5;  // the fare of leg k sits at offset 5 + 3 k
-constexpr int kFirstCityRowItem = 41;  // each city row: name, "<<-", "<-", city, "->", "->>", miles
-constexpr int kCityRowItems = 7;
-constexpr int kCityNameOffset = 3;
-constexpr int kFinalCityItem = 63;
-constexpr int kLegMilesItems[3] = {54, 61, 64};
-constexpr int kFirstTimeRowItem = 65;  // each leg: "Dept Time", label, "<-", departure, "->", "Arrival Time", label, arrival
-constexpr int kTimeRowItems = 8;
-constexpr int kMaxPassItem = 90;
-constexpr int kMaxRangeItem = 92;
-
 constexpr int kPercentMax = 100;
-constexpr int kSlotsPerDay = 96;
 constexpr const char* kScheduled = "Flight Scheduled";
 
 Plane& EditedPlane(Ui& ui) { return ui.game.world.Player().planes[static_cast<std::size_t>(ui.planes.editedPlane)]; }
 const AircraftType& EditedType(Ui& ui) { return kAircraftTypes[static_cast<std::size_t>(EditedPlane(ui).type)]; }
 GameWindow& Editor(Ui& ui) { return ui.windows[kPlaneEditWindow]; }
 std::string& Text(Ui& ui, int item) { return Editor(ui).Item(item).text; }
-int FareItem(int cls, int leg) { return kFirstClassRowItem + cls * kClassRowItems + kFareOffset + 3 * leg; }
+int FareItem(int cls, int leg) { return EditClassItem(cls, kEditFareOffset + 3 * leg); }
 
 std::string Code(const Ui& ui, int id) { return IsValidAirportId(id) ? std::string(ui.game.world.AirportById(id).info->code) : ""; }
 std::string Name(const Ui& ui, int id) { return IsValidAirportId(id) ? std::string(ui.game.world.AirportById(id).info->name) : ""; }
@@ -63,10 +32,7 @@ std::string Name(const Ui& ui, int id) { return IsValidAirportId(id) ? std::stri
 // Leg k's ends: the trip's cities in order, the last leg back to the first city.
 int LegFrom(const ScheduleDraft& d, int k) { return d.city[static_cast<std::size_t>(k)]; }
 int LegTo(const ScheduleDraft& d, int k) { return k >= d.lastLeg ? d.city[0] : d.city[static_cast<std::size_t>(k + 1)]; }
-int Miles(const Ui& ui, int from, int to) {
-  if (!IsValidAirportId(from) || !IsValidAirportId(to)) return 0;
-  return static_cast<int>(GreatCircleMiles(ui.game.world, from, to));
-}
+int Miles(const Ui& ui, int from, int to) { return LegMiles(ui.game.world, from, to); }
 
 int LastLegOf(const ScheduleDraft& d) {
   if (d.city[0] == 0 || d.city[1] == 0) return 0;
@@ -89,14 +55,15 @@ void RefreshTimes(Ui& ui) {
   ScheduleDraft& d = ui.draft;
   const AircraftType& type = EditedType(ui);
   for (int k = 0; k < 3; ++k) {
-    const int first = kFirstTimeRowItem + k * kTimeRowItems;
     if (k > d.lastLeg) {
-      for (const int offset : {1, 3, 6, 7}) Text(ui, first + offset).clear();
+      for (const int offset : {kEditLegOriginOffset, kEditDepartureOffset, kEditLegDestinationOffset, kEditArrivalOffset}) {
+        Text(ui, EditTimeItem(k, offset)).clear();
+      }
       continue;
     }
     const int departure = d.departure[static_cast<std::size_t>(k)];
     const int miles = Miles(ui, LegFrom(d, k), LegTo(d, k));
-    const double hours = miles / (type.speed * 0.77);
+    const double hours = BlockHours(miles, type.index);
     d.arrival[static_cast<std::size_t>(k)] = ArrivalSlot(departure, miles, type.index);
     const int depHours = departure / 4 % 24;
     const int depMinutes = departure % 4 * 15;
@@ -104,8 +71,8 @@ void RefreshTimes(Ui& ui) {
     int arrHours = depHours + static_cast<int>(hours) + arrMinutes / 60;
     arrMinutes %= 60;
     arrHours %= 24;
-    Text(ui, first + 3) = QuarterSlotText(departure);
-    Text(ui, first + 7) = ClockText(arrHours, arrMinutes);
+    Text(ui, EditTimeItem(k, kEditDepartureOffset)) = QuarterSlotText(departure);
+    Text(ui, EditTimeItem(k, kEditArrivalOffset)) = ClockText(arrHours, arrMinutes);
   }
 }
 
@@ -114,36 +81,36 @@ void RefreshTrip(Ui& ui) {
   ScheduleDraft& d = ui.draft;
   d.lastLeg = LastLegOf(d);
   for (int row = 0; row < 3; ++row) {
-    Text(ui, kFirstCityRowItem + row * kCityRowItems + kCityNameOffset) = Name(ui, d.city[static_cast<std::size_t>(row)]);
+    Text(ui, EditCityItem(row, kEditCityOffset)) = Name(ui, d.city[static_cast<std::size_t>(row)]);
   }
-  Text(ui, kFinalCityItem) = d.lastLeg > 0 ? Name(ui, d.city[0]) : "";
+  Text(ui, kEditFinalCityItem) = d.lastLeg > 0 ? Name(ui, d.city[0]) : "";
   std::string header = "Price:";
   if (d.lastLeg == 0 && d.city[0] != 0) header += "  " + Code(ui, d.city[0]) + "-";
   for (int k = 0; k < 3; ++k) {
     const bool inTrip = d.lastLeg > 0 && k <= d.lastLeg;
     const std::string pair = inTrip ? Code(ui, LegFrom(d, k)) + "-" + Code(ui, LegTo(d, k)) : "";
     if (inTrip) header += (k == 0 ? "  " : "   ") + pair;
-    Text(ui, kFirstTimeRowItem + k * kTimeRowItems + 1) = pair;
-    Text(ui, kFirstTimeRowItem + k * kTimeRowItems + 6) = pair;
+    Text(ui, EditTimeItem(k, kEditLegOriginOffset)) = pair;
+    Text(ui, EditTimeItem(k, kEditLegDestinationOffset)) = pair;
     if (!inTrip) {
-      Text(ui, kLegMilesItems[k]).clear();
+      Text(ui, EditLegMilesItem(k)).clear();
       ClearLegFares(ui, k);
       continue;
     }
     const int miles = Miles(ui, LegFrom(d, k), LegTo(d, k));
-    Text(ui, kLegMilesItems[k]) = IntegerText(miles);
+    Text(ui, EditLegMilesItem(k)) = IntegerText(miles);
     const LegFares fares = DefaultFares(miles);
     d.fare[0][static_cast<std::size_t>(k)] = fares.first;
     d.fare[1][static_cast<std::size_t>(k)] = fares.business;
     d.fare[2][static_cast<std::size_t>(k)] = fares.economy;
     for (int cls = 0; cls < 3; ++cls) ShowFare(ui, cls, k);
   }
-  Text(ui, kFareHeaderItem) = header;
+  Text(ui, kEditFareHeaderItem) = header;
   RefreshTimes(ui);
 }
 
 void Show(Ui& ui) {
-  ui.command = kCommandShow;
+  ui.command = kCommandShowRouteEditor;
   ui.Show(kPlaneEditWindow);
 }
 
@@ -157,10 +124,10 @@ void Open(Ui& ui) {
   // The spare points are the plane's own: what its split leaves of 100, so no plane's seats add up past 100.
   d.freePoints = std::max(0, kPercentMax - d.percent[0] - d.percent[1] - d.percent[2]);
   for (int cls = 0; cls < 3; ++cls) {
-    Text(ui, kFirstClassRowItem + cls * kClassRowItems + kPercentOffset) = IntegerText(d.percent[static_cast<std::size_t>(cls)]);
+    Text(ui, EditClassItem(cls, kEditPercentOffset)) = IntegerText(d.percent[static_cast<std::size_t>(cls)]);
   }
-  Text(ui, kMaxPassItem) = IntegerText(EditedType(ui).passengers);
-  Text(ui, kMaxRangeItem) = IntegerText(EditedType(ui).range);
+  Text(ui, kEditMaxPassItem) = IntegerText(EditedType(ui).passengers);
+  Text(ui, kEditMaxRangeItem) = IntegerText(EditedType(ui).range);
   d.city = {};
   if (p.legCount >= 1) d.city[0] = p.legs[0].origin;
   if (p.legCount >= 2) d.city[1] = p.legs[0].destination;
@@ -195,7 +162,7 @@ std::optional<ControlSpot> TappedSpot(Ui& ui, int firstItem, int rowItems) {
 
 // Points move between classes: a point taken from one class can be given to another, so the sum stays.
 void StepPercent(Ui& ui, int direction) {
-  const auto spot = TappedSpot(ui, kFirstClassRowItem, kClassRowItems);
+  const auto spot = TappedSpot(ui, kEditFirstClassRowItem, kEditClassRowItems);
   if (!spot) return Show(ui);
   const int cls = spot->row;
   ScheduleDraft& d = ui.draft;
@@ -209,16 +176,16 @@ void StepPercent(Ui& ui, int direction) {
   }
   SeatPlan& seats = EditedPlane(ui).seats;
   (cls == 0 ? seats.firstPercent : cls == 1 ? seats.businessPercent : seats.economyPercent) = percent;
-  Text(ui, kFirstClassRowItem + cls * kClassRowItems + kPercentOffset) = IntegerText(percent);
+  Text(ui, EditClassItem(cls, kEditPercentOffset)) = IntegerText(percent);
   Show(ui);
 }
 
 // Fares move by 2 below 300, by 5 below 1000 and by 10 above; there is no floor.
 void StepFare(Ui& ui, int sign) {
-  const auto spot = TappedSpot(ui, kFirstClassRowItem, kClassRowItems);
+  const auto spot = TappedSpot(ui, kEditFirstClassRowItem, kEditClassRowItems);
   if (!spot) return Show(ui);
   const int cls = spot->row;
-  const int leg = (spot->offset - kFareOffset + 1) / 3;
+  const int leg = (spot->offset - kEditFareOffset + 1) / 3;
   double& fare = ui.draft.fare[static_cast<std::size_t>(cls)][static_cast<std::size_t>(leg)];
   int step = sign;
   if (fare > 0 && fare < 300) step *= 2;
@@ -230,7 +197,7 @@ void StepFare(Ui& ui, int sign) {
 }
 
 void StepCity(Ui& ui, int command) {
-  const auto spot = TappedSpot(ui, kFirstCityRowItem, kCityRowItems);
+  const auto spot = TappedSpot(ui, kEditFirstCityRowItem, kEditCityRowItems);
   if (!spot) return Show(ui);
   int& city = ui.draft.city[static_cast<std::size_t>(spot->row)];
   switch (command) {
@@ -246,10 +213,10 @@ void StepCity(Ui& ui, int command) {
 
 // Departures move a quarter hour at a time round the clock.
 void StepTime(Ui& ui, int direction) {
-  const auto spot = TappedSpot(ui, kFirstTimeRowItem, kTimeRowItems);
+  const auto spot = TappedSpot(ui, kEditFirstTimeRowItem, kEditTimeRowItems);
   if (!spot) return Show(ui);
   int& departure = ui.draft.departure[static_cast<std::size_t>(spot->row)];
-  departure = (departure + direction + kSlotsPerDay) % kSlotsPerDay;
+  departure = (departure + direction + kQuarterSlotsPerDay) % kQuarterSlotsPerDay;
   RefreshTimes(ui);
   Show(ui);
 }
@@ -281,8 +248,8 @@ void Commit(Ui& ui) {
 }
 
 constexpr std::array<CommandRoute, 13> kRoutes = {{
-    {kCommandOpen, Open},
-    {kCommandShow, [](Ui& ui) { ui.Show(kPlaneEditWindow); }},
+    {kCommandRouteEditor, Open},
+    {kCommandShowRouteEditor, [](Ui& ui) { ui.Show(kPlaneEditWindow); }},
     {kCommandPercentDown, [](Ui& ui) { StepPercent(ui, -1); }},
     {kCommandPercentUp, [](Ui& ui) { StepPercent(ui, +1); }},
     {kCommandFareDown, [](Ui& ui) { StepFare(ui, -1); }},
@@ -293,7 +260,7 @@ constexpr std::array<CommandRoute, 13> kRoutes = {{
     {kCommandCityForwardFive, [](Ui& ui) { StepCity(ui, kCommandCityForwardFive); }},
     {kCommandTimeEarlier, [](Ui& ui) { StepTime(ui, -1); }},
     {kCommandTimeLater, [](Ui& ui) { StepTime(ui, +1); }},
-    {kCommandCommit, Commit},
+    {kCommandCommitRoute, Commit},
 }};
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "gfx/gapi_display.h"
 #include "save/save_file.h"
+#include "ui/ui.h"
 
 namespace jetvale {
 namespace {
@@ -20,7 +21,7 @@ bool ToInt(std::string_view text, int& value) {
 
 void ReadLine(std::string_view key, std::string_view value, Settings& settings) {
   int number = 0;
-  if (key == "speed" && ToInt(value, number) && (number == 1 || number == 6 || number == 12)) {
+  if (key == "speed" && ToInt(value, number) && IsGameSpeed(number)) {
     settings.gameSpeed = number;
   }
   if (key == "fullscreen" && (value == "0" || value == "1")) settings.fullScreen = value == "1";

@@ -19,6 +19,7 @@ void StartNewDay(World& world) {
 }
 
 ClockTick AdvanceClock(GameState& game) {
+  if (game.clock.running != 1) return {};
   const int year = game.clock.year;  // the month a month end closes
   const int month = game.clock.month;
   const ClockTick tick = game.clock.Tick();

@@ -24,21 +24,16 @@ constexpr std::array<std::string_view, 6> kProblemTexts = {
     "Flight is over 24 hours",
 };
 
-bool ValidType(int type) { return type >= 0 && type < kAircraftTypeCount; }
-bool ValidAirport(int id) { return id >= 1 && id <= kAirportCount; }
-
-int LegMiles(const World& world, int from, int to) { return TruncateToInt(GreatCircleMiles(world, from, to)); }
-
 }  // namespace
 
 bool BuyPlaneIntoSlot(Airline& airline, int slot, int type) {
-  if (slot < 0 || slot >= kPlaneSlots || !ValidType(type)) return false;
+  if (slot < 0 || slot >= kPlaneSlots || !IsValidAircraftType(type)) return false;
   if (airline.planes[static_cast<std::size_t>(slot)].inUse == 1) return false;
   return BuyPlane(airline, slot, type);
 }
 
 int BuyPlaneIntoFreeSlot(Airline& airline, int type, int slotLimit) {
-  if (!ValidType(type)) return kNoFreeSlot;
+  if (!IsValidAircraftType(type)) return kNoFreeSlot;
   for (int slot = 0; slot < slotLimit && slot < kPlaneSlots; ++slot) {
     if (airline.planes[static_cast<std::size_t>(slot)].inUse == 1) continue;
     return BuyPlaneIntoSlot(airline, slot, type) ? slot : kPriceOutOfReach;
@@ -54,13 +49,21 @@ std::string_view ScheduleProblemText(ScheduleProblem problem) {
   return kProblemTexts[static_cast<std::size_t>(problem)];
 }
 
+int FirstLegBeyondRange(const World& world, int type, std::span<const RouteStop> stops) {
+  const int range = AircraftTypeAt(type).range;
+  for (std::size_t k = 0; k < stops.size(); ++k) {
+    if (LegMiles(world, stops[k].airport, stops[(k + 1) % stops.size()].airport) > range) return static_cast<int>(k);
+  }
+  return -1;
+}
+
 ScheduleProblem CheckSchedule(const World& world, int type, std::span<const RouteStop> stops) {
   const std::size_t count = stops.size();
   if (count < 2) return ScheduleProblem::kTooFewStops;
   // A plane of no known type, or an airport that does not exist, has no city within range.
-  if (!ValidType(type)) return ScheduleProblem::kOutOfRange;
+  if (!IsValidAircraftType(type)) return ScheduleProblem::kOutOfRange;
   for (const RouteStop& stop : stops) {
-    if (!ValidAirport(stop.airport)) return ScheduleProblem::kOutOfRange;
+    if (!IsValidAirportId(stop.airport)) return ScheduleProblem::kOutOfRange;
   }
   for (std::size_t i = 0; i < count; ++i) {
     for (std::size_t j = i + 1; j < count; ++j) {
@@ -72,12 +75,7 @@ ScheduleProblem CheckSchedule(const World& world, int type, std::span<const Rout
     const int arrival = ArrivalSlot(stops[k].departure, LegMiles(world, stops[k].airport, stops[k + 1].airport), type);
     if (stops[k + 1].departure < arrival + kMinTurnSlots) return ScheduleProblem::kTooClose;
   }
-  const AircraftType& aircraft = kAircraftTypes[static_cast<std::size_t>(type)];
-  for (std::size_t k = 0; k < count; ++k) {
-    if (LegMiles(world, stops[k].airport, stops[(k + 1) % count].airport) > aircraft.range) {
-      return ScheduleProblem::kOutOfRange;
-    }
-  }
+  if (FirstLegBeyondRange(world, type, stops) >= 0) return ScheduleProblem::kOutOfRange;
   for (std::size_t k = 0; k < count; ++k) {
     const int miles = LegMiles(world, stops[k].airport, stops[(k + 1) % count].airport);
     if (ArrivalSlot(0, miles, type) >= kQuarterSlotsPerDay) return ScheduleProblem::kOverADay;
@@ -91,7 +89,7 @@ bool RoutePlane(World& world, int airline, int planeSlot, std::span<const RouteS
   if (count < 2 || count > kLegSlots || fares.size() != count) return false;
   if (airline < 0 || airline >= kAirlineCount || planeSlot < 0 || planeSlot >= kPlaneSlots) return false;
   for (const RouteStop& stop : stops) {
-    if (!ValidAirport(stop.airport)) return false;
+    if (!IsValidAirportId(stop.airport)) return false;
   }
   Plane& plane = world.airlines[static_cast<std::size_t>(airline)].planes[static_cast<std::size_t>(planeSlot)];
   for (std::size_t k = 0; k < count; ++k) {

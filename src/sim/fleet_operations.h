@@ -52,6 +52,10 @@ std::string_view ScheduleProblemText(ScheduleProblem problem);
 // stop) for a plane of `type`: two stops at least, no city twice, every departure at least five quarter hours
 // after the previous leg's arrival, no leg longer than the type's range, and no leg of a day or more, which a
 // daily rotation cannot fly.
+// The first leg of the round trip through `stops` that a plane of `type` cannot fly (leg k flies from stop k to
+// the next, the last back to the first); -1 when every leg is within range.
+int FirstLegBeyondRange(const World& world, int type, std::span<const RouteStop> stops);
+
 ScheduleProblem CheckSchedule(const World& world, int type, std::span<const RouteStop> stops);
 
 // Gives the plane in `planeSlot` the round trip through `stops` with `fares` per leg: the old legs are dropped,

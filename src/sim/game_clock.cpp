@@ -4,6 +4,8 @@
 #include <array>
 #include <string_view>
 
+#include "text/number_text.h"
+
 namespace jetvale {
 namespace {
 
@@ -23,11 +25,6 @@ std::string_view DayName(int dayOfWeek) {
 
 std::string_view MonthName(int month) {
   return month >= 1 && month <= 12 ? kMonthNames[static_cast<std::size_t>(month - 1)] : "?";
-}
-
-std::string TwoDigits(int value) {
-  if (value < 0 || value > 99) return std::to_string(value);
-  return {static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)};
 }
 
 ClockTick GameClock::Tick() {

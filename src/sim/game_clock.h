@@ -10,8 +10,6 @@ constexpr int kMinutesPerTick = 5;
 // The calendar's last year: past it the months go round within it, so no clock runs out of its int.
 constexpr int kMaxYear = 1000000;
 
-// A number of the time of day with a leading zero below 10: "05", "23". Every time text of the game uses it.
-std::string TwoDigits(int value);
 // "Jan" .. "Dec" for 1..12, as the date text shows them; "?" for any other number.
 std::string_view MonthName(int month);
 constexpr int kTicksPerDay = 288;

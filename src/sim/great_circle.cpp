@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "world/money.h"
+
 namespace jetvale {
 namespace {
 
@@ -23,6 +25,10 @@ double GreatCircleMiles(const World& world, int fromAirport, int toAirport) {
                                                                      b.longitude * kRadiansPerDegree);
   // Rounding can push the cosine of a zero distance a hair above 1, where acos has no value.
   return std::acos(std::clamp(cosine, -1.0, 1.0)) * kMilesPerRadian;
+}
+
+int LegMiles(const World& world, int fromAirport, int toAirport) {
+  return TruncateToInt(GreatCircleMiles(world, fromAirport, toAirport));
 }
 
 }  // namespace jetvale

@@ -60,7 +60,7 @@ void Route(World& world, Random& random, Airline& airline) {
   const int type = airline.planes[static_cast<std::size_t>(planeSlot)].type;
   const int origin = DrawAirport(random);
   for (int candidate = DrawAirport(random); candidate <= kAirportCount; ++candidate) {
-    const int miles = TruncateToInt(GreatCircleMiles(world, origin, candidate));
+    const int miles = LegMiles(world, origin, candidate);
     const int outbound = ArrivalSlot(kRivalDepartureSlot, miles, type) - kRivalDepartureSlot;
     const std::array<RouteStop, 2> stops = {
         RouteStop{origin, kRivalDepartureSlot},

@@ -85,8 +85,10 @@ void TakeBackGate(World& world, int airlineIndex, int airportId, int firstSlot, 
 
 }  // namespace
 
+double BlockHours(int miles, int type) { return miles / (AircraftTypeAt(type).speed * kBlockSpeedFactor); }
+
 int ArrivalSlot(int departure, int miles, int type) {
-  const double hours = miles / (AircraftTypeAt(type).speed * kBlockSpeedFactor);
+  const double hours = BlockHours(miles, type);
   const int wholeHours = TruncateToInt(hours);
   const int blockSlots = 4 * wholeHours + TruncateToInt((hours - wholeHours) * 60 / 15);
   // A hop shorter than a quarter hour still lands in the next slot; landing in the slot it left would keep
@@ -114,7 +116,7 @@ int ScheduleLeg(World& world, int airlineIndex, int planeSlot, int legIndex, int
   leg.departure = departure;
   leg.origin = origin;
   leg.destination = destination;
-  leg.miles = TruncateToInt(GreatCircleMiles(world, origin, destination));
+  leg.miles = LegMiles(world, origin, destination);
   leg.arrival = ArrivalSlot(departure, leg.miles, plane.type);
   world.AirportById(destination).legsInto[static_cast<std::size_t>(airlineIndex)] += 1;
   leg.overnight = (leg.arrival > kQuarterSlotsPerDay || departure > kQuarterSlotsPerDay) ? 1 : 0;

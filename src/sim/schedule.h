@@ -11,8 +11,11 @@ constexpr int kScheduled = 5;
 constexpr int kArrivalGatesBusy = 6;      // the last gate examined was the airline's own but busy
 constexpr int kArrivalGatesTaken = 7;     // the last gate examined belonged to another airline
 
-// The arrival slot of a leg leaving at `departure`: the block time at 77 % of the type's speed,
-// in whole quarter hours (a partial quarter hour is dropped), one at least. 96 and more lands after midnight.
+// The block time of `miles` flown by aircraft type `type`, in hours: the plane flies at 77 % of its speed.
+double BlockHours(int miles, int type);
+
+// The arrival slot of a leg leaving at `departure`: the block time in whole quarter hours (a partial quarter
+// hour is dropped), one at least. 96 and more lands after midnight.
 int ArrivalSlot(int departure, int miles, int type);
 
 // Schedules leg `leg` of the plane in `planeSlot` of `airline`. Frees what the leg reserved before, then

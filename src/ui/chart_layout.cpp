@@ -2,9 +2,12 @@
 // window: the toolbar's border at x 29, the title line's at y 9 and the status line's at y 230.
 #include "ui/chart_layout.h"
 
+#include <array>
 #include <string_view>
 
 #include "gfx/gapi_display.h"
+#include "ui/commands.h"
+#include "world/identities.h"
 
 namespace jetvale {
 namespace {
@@ -13,12 +16,9 @@ constexpr int kRowHeight = 9;
 constexpr int kLeft = 31;    // right of the toolbar's border
 constexpr int kWidth = 287;  // to the screen's right edge, less a pixel's margin either side
 
-struct LegendEntry {
-  std::string_view name;
-  int x;
-};
-constexpr std::array<LegendEntry, kAirlineCount> kLegend = {{
-    {"Western", kLeft}, {"Southeast", kLeft + 72}, {"Ocean", kLeft + 144}, {"Atlantic", kLeft + 216}}};
+// The airlines' names cut to fit their labels, in the order of the identity table.
+constexpr std::array<std::string_view, kAirlineCount> kLegendNames = {"Western", "Southeast", "Ocean", "Atlantic"};
+constexpr int kLegendStep = 72;
 
 struct FigureChoice {
   std::string_view text;
@@ -35,14 +35,15 @@ constexpr int kChoiceRow = 213;
 void BuildHistoryChartWindow(WindowTable& table) {
   GameWindow& window = table[table.AddWindow(0, 0, kScreenWidth, kScreenHeight, "")];
   window.AddItem(kLeft, 12, kWidth, kRowHeight, kLabel, "", 0, kBlue);
-  for (std::size_t i = 0; i < kLegend.size(); ++i) {
-    window.AddItem(kLegend[i].x, 23, 70, kRowHeight, kLabel, std::string(kLegend[i].name), 0, kChartAirlineColors[i]);
+  for (std::size_t i = 0; i < kLegendNames.size(); ++i) {
+    window.AddItem(kLeft + static_cast<int>(i) * kLegendStep, 23, kLegendStep - 2, kRowHeight, kLabel,
+                   std::string(kLegendNames[i]), 0, kAirlineIdentities[i].statementColor);
   }
   window.AddItem(kLeft, 34, kWidth, 174, kLabel, "", 0, kBlack);
   for (const FigureChoice& choice : kFigureChoices) {
     window.AddItem(choice.x, kChoiceRow, choice.width, kRowHeight, kChoice, std::string(choice.text), 0, kDarkGreen);
   }
-  window.AddItem(kLeft + kWidth - 16, kChoiceRow, 14, kRowHeight, kButton, "Ok", 999, kOrange);
+  window.AddItem(kLeft + kWidth - 16, kChoiceRow, 14, kRowHeight, kButton, "Ok", kCommandClose, kOrange);
   window.selectedItem = kChartFirstFigureItem;
   window.Item(kChartFirstFigureItem).background = kSelectedRed;
 }

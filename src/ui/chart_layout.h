@@ -1,10 +1,7 @@
 // The history chart's window: the whole screen, one of the spare slots after the game's 20 windows.
 #pragma once
 
-#include <array>
-
 #include "ui/game_window.h"
-#include "world/records.h"
 
 namespace jetvale {
 
@@ -18,9 +15,6 @@ constexpr int kChartOkItem = 10;
 
 enum class ChartFigure { Balance, Income, Expenses, Passengers };
 constexpr int kChartFigureCount = 4;
-
-// The line colour of each named airline, indexed by identity - kWesternAirlines, as the statement's name cell.
-constexpr std::array<Color, kAirlineCount> kChartAirlineColors = {kBlue, kYellow, kRed, kOrange};
 
 // Adds the chart window to a table that holds the game's 20 windows, so it lands in slot kHistoryChartWindow;
 // the balance is the figure chosen.

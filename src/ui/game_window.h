@@ -22,13 +22,10 @@ constexpr int kMissedItem = 999;  // hit item after a tap whose last examined it
 constexpr int kMaxItems = 99;
 constexpr int kWindowSlots = 24;
 
-// Item colours.
-constexpr Color kOrange = 44791;     // buttons and menu markers
+// Item colours; the oranges of buttons, markers and Atlantic Air are in gfx/color.h.
 constexpr Color kDarkGreen = 38400;  // choices, value rows, an unselected choice
 constexpr Color kDarkRed = 150;      // expense rows
 constexpr Color kSelectedRed = 200;  // a selected choice, the editors' labels
-constexpr Color kLightOrange = 49134;
-constexpr Color kPaleOrange = 45055;
 
 constexpr int kWindowFrameOpacity = 128;
 constexpr int kItemOpacity = 192;

@@ -3,6 +3,7 @@
 
 #include "gfx/gapi_surface.h"
 #include "world/world.h"
+#include "world/world_map.h"
 
 namespace jetvale {
 
@@ -11,11 +12,6 @@ constexpr int kViewportX = 29;
 constexpr int kViewportY = 9;
 constexpr int kViewportWidth = 291;
 constexpr int kViewportHeight = 222;
-
-// The world map bitmap; planes wrap around it with a period 20 pixels shorter than the bitmap.
-constexpr int kMapWidth = 1220;
-constexpr int kMapHeight = 514;
-constexpr int kMapPeriod = 1200;
 
 // Scroll directions, as the pad's four arrows give them.
 constexpr int kScrollNone = 0;

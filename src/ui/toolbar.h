@@ -7,11 +7,6 @@
 
 namespace jetvale {
 
-constexpr int kCommandPassengersMenu = 100;
-constexpr int kCommandPlanesMenu = 200;
-constexpr int kCommandFinanceMenu = 300;
-constexpr int kCommandScrollPad = 600;
-
 std::span<const CommandRoute> ToolbarRoutes();
 
 }  // namespace jetvale

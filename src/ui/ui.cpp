@@ -1,4 +1,4 @@
-// The interface state's few shared moves: show a window, return to the map, reset the cursors.
+// The interface state's few shared moves: show a window, return to the map, reset the cursors, take a loaded game.
 #include "ui/ui.h"
 
 #include "ui/chart_layout.h"
@@ -28,9 +28,25 @@ void Ui::TakeMenuChoice(int window, int menuCommand) {
 void Ui::ResetCursors() {
   planes.ResetCursors();
   draft.city = {};
-  finance.selectedLoan = -1;
+  finance.selectedLoan = kNoLoanSelected;
   airports = AirportScreenState{};
   pendingGameSpeed = gameSpeed;
+}
+
+void Ui::TakeLoadedGame() {
+  map = MapView{};
+  planes = PlanesScreenState{};
+  draft = ScheduleDraft{};
+  finance = FinanceScreenState{};
+  airports = AirportScreenState{};
+  pendingGameSpeed = gameSpeed;
+  int slot = 0;
+  for (const Plane& plane : game.world.Player().planes) {
+    if (plane.inUse == 1) planes.fleetOrder[static_cast<std::size_t>(planes.fleetCount++)] = slot;
+    slot += 1;
+  }
+  finance.selectedLoan = NextLoanInUse(game.world.Player(), kNoLoanSelected);
+  Say("Game Loaded");
 }
 
 }  // namespace jetvale

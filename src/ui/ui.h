@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 
+#include "finance/loan_desk.h"
 #include "gfx/gapi_surface.h"
 #include "gfx/host.h"
 #include "sim/game_state.h"
@@ -25,12 +26,6 @@ constexpr int kSpeedSlow = 12;
 constexpr bool IsGameSpeed(int framesPerTick) {
   return framesPerTick == kSpeedFast || framesPerTick == kSpeedMedium || framesPerTick == kSpeedSlow;
 }
-
-// The commands every family knows; each screen family names its own next to its handlers.
-constexpr int kCommandNone = 0;
-constexpr int kCommandPurchaseList = 256;  // builds the aircraft purchase list; a new game goes on there
-constexpr int kCommandToolsMenu = 400;
-constexpr int kCommandClose = 999;
 
 constexpr int kMessageFrames = 200;  // how long the game's own messages stay on the status line
 
@@ -65,9 +60,9 @@ struct ScheduleDraft {
 // The statement's airline, the New Loan dialog's values and the loan shown in View Loans.
 struct FinanceScreenState {
   int statementAirline = 0;
-  int loanMillions = 25;
-  int loanMonths = 36;
-  int selectedLoan = -1;  // -1: none
+  int loanMillions = kLoanMillionsDefault;
+  int loanMonths = kLoanMonthsDefault;
+  int selectedLoan = kNoLoanSelected;
 };
 
 // The airport and gate shown on the gates screen and the airport of the overview.
@@ -90,6 +85,9 @@ struct Ui {
   void TakeMenuChoice(int window, int menuCommand);
   // The cursors of every screen back to their start values, as the close command leaves them.
   void ResetCursors();
+  // The screens as a loaded game finds them: the map, every cursor and working copy afresh, the fleet in slot
+  // order, the first loan selected, and "Game Loaded" on the status line.
+  void TakeLoadedGame();
 
   GameState& game;
   CGapiSurface& screen;

@@ -4,6 +4,9 @@
 #include <span>
 #include <string_view>
 
+#include "finance/ledgers.h"
+#include "world/identities.h"
+
 namespace jetvale {
 namespace {
 
@@ -46,84 +49,114 @@ struct WindowSpec {
 };
 
 constexpr ItemSpec kToolbar[] = {
-    Hotspot(200, 0, 20, 30, 30), Hotspot(300, 0, 53, 30, 30), Hotspot(100, 0, 87, 30, 30),
-    Hotspot(400, 0, 120, 30, 30), Hotspot(600, 8, 197, 12, 9), Hotspot(600, 0, 207, 8, 13),
-    Hotspot(600, 21, 207, 7, 12), Hotspot(600, 8, 221, 12, 8), Hotspot(600, 11, 210, 6, 7),
+    Hotspot(kCommandPlanesMenu, 0, 20, 30, 30), Hotspot(kCommandFinanceMenu, 0, 53, 30, 30),
+    Hotspot(kCommandPassengersMenu, 0, 87, 30, 30),
+    Hotspot(kCommandToolsMenu, 0, 120, 30, 30), Hotspot(kCommandScrollPad, 8, 197, 12, 9),
+    Hotspot(kCommandScrollPad, 0, 207, 8, 13),
+    Hotspot(kCommandScrollPad, 21, 207, 7, 12), Hotspot(kCommandScrollPad, 8, 221, 12, 8),
+    Hotspot(kCommandScrollPad, 11, 210, 6, 7),
 };
 constexpr ItemSpec kToolsMenu[] = {
-    Marker(20), Choice("Save Game", 420, 19, 20), Marker(32), Choice("New Game", 410, 19, 32),
-    Marker(44), Choice("Load Game", 425, 19, 44), Marker(56), Choice("Options", 435, 19, 56),
-    Marker(68), Choice("Exit Game", 430, 19, 68), Button("Cancel", 999, 46, 80, 33), Button("Ok", 405, 83, 80, 14),
+    Marker(20), Choice("Save Game", kCommandSaveConfirm, 19, 20), Marker(32),
+    Choice("New Game", kCommandNewGameMenu, 19, 32),
+    Marker(44), Choice("Load Game", kCommandLoadConfirm, 19, 44), Marker(56),
+    Choice("Options", kCommandOptions, 19, 56),
+    Marker(68), Choice("Exit Game", kCommandExitConfirm, 19, 68), Button("Cancel", kCommandClose, 46, 80, 33),
+    Button("Ok", kCommandToolsOk, 83, 80, 14),
 };
+// The airline choices in the order of the identity table, each marked in its airline's colour.
+constexpr ItemSpec AirlineMarker(int row) { return Marker(20 + 12 * row, kAirlineIdentities[row].menuColor); }
+constexpr ItemSpec AirlineChoice(int row) {
+  return Choice(kAirlineIdentities[row].name, kCommandAirlineChoice, 19, 20 + 12 * row);
+}
 constexpr ItemSpec kNewGameMenu[] = {
-    Marker(20, kBlue), Choice("Western Airlines", 411, 19, 20), Marker(32, kYellow), Choice("Southeast Air", 411, 19, 32),
-    Marker(44, kRed), Choice("Ocean Airways", 411, 19, 44), Marker(56, kLightOrange), Choice("Atlantic Air", 411, 19, 56),
-    Button("Cancel", 999, 46, 68, 33), Button("Ok", 415, 83, 68, 14),
+    AirlineMarker(0), AirlineChoice(0), AirlineMarker(1), AirlineChoice(1), AirlineMarker(2), AirlineChoice(2),
+    AirlineMarker(3), AirlineChoice(3), Button("Cancel", kCommandClose, 46, 68, 33),
+    Button("Ok", kCommandNewGameOk, 83, 68, 14),
 };
 constexpr ItemSpec kFinanceMenu[] = {
-    Marker(20), Choice("Statement", 305, 19, 20), Marker(32), Choice("View Loans", 370, 19, 32),
-    Marker(44), Choice("New Loan", 315, 19, 44), Button("Cancel", 999, 46, 68, 33), Button("Ok", 310, 83, 68, 14),
+    Marker(20), Choice("Statement", kCommandStatement, 19, 20), Marker(32),
+    Choice("View Loans", kCommandViewLoans, 19, 32),
+    Marker(44), Choice("New Loan", kCommandNewLoan, 19, 44), Button("Cancel", kCommandClose, 46, 68, 33),
+    Button("Ok", kCommandFinanceOk, 83, 68, 14),
 };
 constexpr ItemSpec kPlanesMenu[] = {
-    Marker(20), Choice("List", 225, 19, 20), Marker(32), Choice("Buy", 256, 19, 32),
-    Button("Cancel", 999, 46, 68, 33), Button("Ok", 210, 83, 68, 14),
+    Marker(20), Choice("List", kCommandFleetList, 19, 20), Marker(32), Choice("Buy", kCommandPurchaseList, 19, 32),
+    Button("Cancel", kCommandClose, 46, 68, 33), Button("Ok", kCommandPlanesOk, 83, 68, 14),
 };
 constexpr ItemSpec kPassengersMenu[] = {
-    Marker(20), Choice("Overview", 160, 19, 20), Marker(32), Choice("Gates", 105, 19, 32),
-    Button("Cancel", 999, 46, 68, 33), Button("Ok", 110, 83, 68, 14),
+    Marker(20), Choice("Overview", kCommandOverview, 19, 20), Marker(32), Choice("Gates", kCommandGates, 19, 32),
+    Button("Cancel", kCommandClose, 46, 68, 33), Button("Ok", kCommandPassengersOk, 83, 68, 14),
 };
 constexpr ItemSpec kSaveConfirm[] = {
-    Label("Are you sure - Save Game", 19, 20, 184, kRed), Button("Yes", 421, 172, 39, 18), Button("No", 999, 194, 39, 14),
+    Label("Are you sure - Save Game", 19, 20, 184, kRed), Button("Yes", kCommandSaveYes, 172, 39, 18),
+    Button("No", kCommandClose, 194, 39, 14),
 };
 constexpr ItemSpec kLoadConfirm[] = {
-    Label("Are you sure - Load Game", 19, 20, 184, kRed), Button("Yes", 426, 172, 39, 18), Button("No", 999, 194, 39, 14),
+    Label("Are you sure - Load Game", 19, 20, 184, kRed), Button("Yes", kCommandLoadYes, 172, 39, 18),
+    Button("No", kCommandClose, 194, 39, 14),
 };
 constexpr ItemSpec kExitConfirm[] = {
-    Label("Are you sure - Exit Game", 19, 20, 184, kRed), Button("Yes", 431, 172, 39, 18), Button("No", 999, 194, 39, 14),
+    Label("Are you sure - Exit Game", 19, 20, 184, kRed), Button("Yes", kCommandExitYes, 172, 39, 18),
+    Button("No", kCommandClose, 194, 39, 14),
 };
 constexpr ItemSpec kNewLoan[] = {
-    Label("Loan Amount", 4, 20, 70, kSelectedRed), Button("<-", 350, 80, 20, 11), Label("0", 93, 20, 50, kDarkGreen),
-    Button("->", 355, 145, 20, 11), Label("Rate", 4, 31, 70, kSelectedRed), Label("5.01", 93, 31, 50, kDarkGreen),
-    Label("Months", 4, 42, 70, kSelectedRed), Button("<-", 360, 80, 42, 11), Label("0", 93, 42, 50, kDarkGreen),
-    Button("->", 365, 145, 42, 11), Label("Payment", 4, 53, 70, kSelectedRed),
-    Button("0", 315, 93, 53, 50, kDarkGreen), Button("Cancel", 999, 107, 68, 33), Button("Ok", 335, 144, 68, 14),
+    Label("Loan Amount", 4, 20, 70, kSelectedRed), Button("<-", kCommandLessMoney, 80, 20, 11),
+    Label("0", 93, 20, 50, kDarkGreen),
+    Button("->", kCommandMoreMoney, 145, 20, 11), Label("Rate", 4, 31, 70, kSelectedRed),
+    Label("5.01", 93, 31, 50, kDarkGreen),
+    Label("Months", 4, 42, 70, kSelectedRed), Button("<-", kCommandFewerMonths, 80, 42, 11),
+    Label("0", 93, 42, 50, kDarkGreen),
+    Button("->", kCommandMoreMonths, 145, 42, 11), Label("Payment", 4, 53, 70, kSelectedRed),
+    Button("0", kCommandNewLoan, 93, 53, 50, kDarkGreen), Button("Cancel", kCommandClose, 107, 68, 33),
+    Button("Ok", kCommandTakeLoan, 144, 68, 14),
 };
 constexpr ItemSpec kGates[] = {
-    Label("Airport", 4, 20, 70, kSelectedRed), Button("<<-", 130, 80, 20, 16), Button("<-", 120, 98, 20, 11),
-    Label("", 111, 20, 20, kDarkGreen), Button("->", 115, 134, 20, 11), Button("->>", 125, 148, 20, 16),
+    Label("Airport", 4, 20, 70, kSelectedRed), Button("<<-", kCommandGateAirportFiveBack, 80, 20, 16),
+    Button("<-", kCommandGateAirportPrevious, 98, 20, 11),
+    Label("", 111, 20, 20, kDarkGreen), Button("->", kCommandGateAirportNext, 134, 20, 11),
+    Button("->>", kCommandGateAirportFiveOn, 148, 20, 16),
     Label("Location", 4, 31, 70, kSelectedRed), Label("", 80, 31, 118, kDarkGreen),
-    Label("Gate", 4, 42, 70, kSelectedRed), Button("<-", 135, 98, 42, 11), Label("1", 111, 42, 20, kDarkGreen),
-    Button("->", 140, 134, 42, 11), Label("Owner", 4, 53, 70, kSelectedRed), Label("Available", 80, 53, 118, kDarkGreen),
-    Button("Buy", 145, 136, 68, 20), Button("Sell", 150, 159, 68, 22), Button("Ok", 999, 184, 68, 14),
+    Label("Gate", 4, 42, 70, kSelectedRed), Button("<-", kCommandGatePrevious, 98, 42, 11),
+    Label("1", 111, 42, 20, kDarkGreen),
+    Button("->", kCommandGateNext, 134, 42, 11), Label("Owner", 4, 53, 70, kSelectedRed),
+    Label("Available", 80, 53, 118, kDarkGreen),
+    Button("Buy", kCommandBuyGate, 136, 68, 20), Button("Sell", kCommandSellGate, 159, 68, 22),
+    Button("Ok", kCommandClose, 184, 68, 14),
 };
 constexpr ItemSpec kViewLoans[] = {
     Label("No. Loans", 4, 20, 70, kSelectedRed), Label("", 80, 20, 65, kDarkGreen),
-    Label("Loan Id", 4, 31, 70, kSelectedRed), Button("<-", 375, 88, 31, 11), Label("", 101, 31, 20, kDarkGreen),
-    Button("->", 380, 124, 31, 11), Label("Loan Amt", 4, 42, 70, kSelectedRed), Label("", 80, 42, 65, kDarkGreen),
+    Label("Loan Id", 4, 31, 70, kSelectedRed), Button("<-", kCommandPreviousLoan, 88, 31, 11),
+    Label("", 101, 31, 20, kDarkGreen),
+    Button("->", kCommandNextLoan, 124, 31, 11), Label("Loan Amt", 4, 42, 70, kSelectedRed),
+    Label("", 80, 42, 65, kDarkGreen),
     Label("Amt Left", 4, 53, 70, kSelectedRed), Label("", 80, 53, 65, kDarkGreen),
     Label("Monthly", 4, 64, 70, kSelectedRed), Label("", 80, 64, 65, kDarkGreen),
     Label("Months Left", 4, 75, 70, kSelectedRed), Label("", 80, 75, 65, kDarkGreen),
-    Button("Payoff", 385, 94, 88, 33), Button("Ok", 999, 130, 88, 14),
+    Button("Payoff", kCommandPayOff, 94, 88, 33), Button("Ok", kCommandClose, 130, 88, 14),
 };
 constexpr ItemSpec kOptions[] = {
     Label("Jetvale by Ombrik", 4, 20, 172, kSelectedRed), Label("Game Speed", 4, 35, 70, kSelectedRed),
-    Button("<-", 445, 80, 35, 11), Label("FAST", 93, 35, 50, kDarkGreen), Button("->", 450, 145, 35, 11),
-    Button("Cancel", 999, 127, 68, 33), Button("Ok", 440, 164, 68, 14),
+    Button("<-", kCommandSlower, 80, 35, 11), Label("FAST", 93, 35, 50, kDarkGreen),
+    Button("->", kCommandFaster, 145, 35, 11),
+    Button("Cancel", kCommandClose, 127, 68, 33), Button("Ok", kCommandOptionsOk, 164, 68, 14),
 };
+// The market-share rows, one an airline in the order of the identity table, each value in its airline's colour.
+constexpr ItemSpec ShareTitle(int row) { return Label("Market Share", 4, 42 + 11 * row, 70, kSelectedRed); }
+constexpr ItemSpec Share(int row) { return Label("1", 111, 42 + 11 * row, 45, kAirlineIdentities[row].shareColor); }
 constexpr ItemSpec kOverview[] = {
-    Label("Airport", 4, 20, 70, kSelectedRed), Button("<<-", 180, 80, 20, 16), Button("<-", 170, 98, 20, 11),
-    Label("", 111, 20, 20, kDarkGreen), Button("->", 165, 134, 20, 11), Button("->>", 175, 148, 20, 16),
+    Label("Airport", 4, 20, 70, kSelectedRed), Button("<<-", kCommandOverviewFiveBack, 80, 20, 16),
+    Button("<-", kCommandOverviewPrevious, 98, 20, 11),
+    Label("", 111, 20, 20, kDarkGreen), Button("->", kCommandOverviewNext, 134, 20, 11),
+    Button("->>", kCommandOverviewFiveOn, 148, 20, 16),
     Label("Location", 4, 31, 70, kSelectedRed), Label("", 80, 31, 90, kDarkGreen),
-    Label("Market Share", 4, 42, 70, kSelectedRed), Label("1", 111, 42, 45, kBlue),
-    Label("Market Share", 4, 53, 70, kSelectedRed), Label("1", 111, 53, 45, kYellow),
-    Label("Market Share", 4, 64, 70, kSelectedRed), Label("1", 111, 64, 45, kRed),
-    Label("Market Share", 4, 75, 70, kSelectedRed), Label("1", 111, 75, 45, kPaleOrange),
+    ShareTitle(0), Share(0), ShareTitle(1), Share(1), ShareTitle(2), Share(2), ShareTitle(3), Share(3),
     Label("Gates Owned", 4, 86, 70, kSelectedRed), Label("1", 111, 86, 30, kDarkGreen),
     Label("Daily Traffic", 4, 97, 70, kSelectedRed), Label("1k", 111, 97, 30, kDarkGreen),
-    Button("Ok", 999, 164, 108, 14),
+    Button("Ok", kCommandClose, 164, 108, 14),
 };
 constexpr ItemSpec kClickToExit[] = {
-    Label("Click to Exit", 19, 20, 184, kRed), Button("Ok", 432, 172, 39, 18),
+    Label("Click to Exit", 19, 20, 184, kRed), Button("Ok", kCommandClickToExit, 172, 39, 18),
 };
 
 // The windows built from the tables above; windows 11, 13 and 14 are built from row tables below.
@@ -150,6 +183,79 @@ constexpr WindowSpec kWindows[kBuiltWindowCount] = {
     {70, 60, 210, 50, "Exit Game", kClickToExit},
 };
 
+// The item names of window_layouts.h are the rows they name: a layout reordered without them fails here.
+constexpr bool Carries(std::span<const ItemSpec> items, int item, int command) {
+  return item >= 0 && static_cast<std::size_t>(item) < items.size() && items[static_cast<std::size_t>(item)].command == command;
+}
+constexpr bool Reads(std::span<const ItemSpec> items, int item, std::string_view text) {
+  return item >= 0 && static_cast<std::size_t>(item) < items.size() && items[static_cast<std::size_t>(item)].text == text;
+}
+static_assert(Carries(kToolbar, kToolbarPlanesItem, kCommandPlanesMenu) &&
+              Carries(kToolbar, kToolbarFinanceItem, kCommandFinanceMenu) &&
+              Carries(kToolbar, kToolbarPassengersItem, kCommandPassengersMenu) &&
+              Carries(kToolbar, kToolbarToolsItem, kCommandToolsMenu) && Carries(kToolbar, kPadUpItem, kCommandScrollPad) &&
+              Carries(kToolbar, kPadCentreItem, kCommandScrollPad) && std::size(kToolbar) == kPadCentreItem + 1);
+static_assert(Carries(kToolsMenu, kToolsSaveGameItem, kCommandSaveConfirm) &&
+              Carries(kToolsMenu, kToolsNewGameItem, kCommandNewGameMenu) &&
+              Carries(kToolsMenu, kToolsLoadGameItem, kCommandLoadConfirm) &&
+              Carries(kToolsMenu, kToolsOptionsItem, kCommandOptions) &&
+              Carries(kToolsMenu, kToolsExitGameItem, kCommandExitConfirm) &&
+              Carries(kToolsMenu, kToolsCancelItem, kCommandClose) && Carries(kToolsMenu, kToolsOkItem, kCommandToolsOk));
+static_assert(Carries(kNewGameMenu, kFirstAirlineChoiceItem + 3 * kAirlineChoiceStep, kCommandAirlineChoice) &&
+              Carries(kNewGameMenu, kNewGameCancelItem, kCommandClose) &&
+              Carries(kNewGameMenu, kNewGameOkItem, kCommandNewGameOk));
+static_assert(Carries(kFinanceMenu, kFinanceStatementItem, kCommandStatement) &&
+              Carries(kFinanceMenu, kFinanceViewLoansItem, kCommandViewLoans) &&
+              Carries(kFinanceMenu, kFinanceNewLoanItem, kCommandNewLoan) &&
+              Carries(kFinanceMenu, kFinanceCancelItem, kCommandClose) &&
+              Carries(kFinanceMenu, kFinanceOkItem, kCommandFinanceOk));
+static_assert(Carries(kPlanesMenu, kPlanesListItem, kCommandFleetList) &&
+              Carries(kPlanesMenu, kPlanesBuyItem, kCommandPurchaseList) &&
+              Carries(kPlanesMenu, kPlanesCancelItem, kCommandClose) && Carries(kPlanesMenu, kPlanesOkItem, kCommandPlanesOk));
+static_assert(Carries(kPassengersMenu, kPassengersOverviewItem, kCommandOverview) &&
+              Carries(kPassengersMenu, kPassengersGatesItem, kCommandGates) &&
+              Carries(kPassengersMenu, kPassengersCancelItem, kCommandClose) &&
+              Carries(kPassengersMenu, kPassengersOkItem, kCommandPassengersOk));
+static_assert(Carries(kSaveConfirm, kConfirmYesItem, kCommandSaveYes) && Carries(kSaveConfirm, kConfirmNoItem, kCommandClose) &&
+              Carries(kLoadConfirm, kConfirmYesItem, kCommandLoadYes) && Carries(kLoadConfirm, kConfirmNoItem, kCommandClose) &&
+              Carries(kExitConfirm, kConfirmYesItem, kCommandExitYes) && Carries(kExitConfirm, kConfirmNoItem, kCommandClose) &&
+              Carries(kClickToExit, kClickToExitOkItem, kCommandClickToExit));
+static_assert(Carries(kNewLoan, kNewLoanLessMoneyItem, kCommandLessMoney) && Reads(kNewLoan, kNewLoanAmountItem - 2, "Loan Amount") &&
+              Carries(kNewLoan, kNewLoanMoreMoneyItem, kCommandMoreMoney) &&
+              Carries(kNewLoan, kNewLoanFewerMonthsItem, kCommandFewerMonths) &&
+              Reads(kNewLoan, kNewLoanMonthsItem - 2, "Months") &&
+              Carries(kNewLoan, kNewLoanMoreMonthsItem, kCommandMoreMonths) &&
+              Carries(kNewLoan, kNewLoanPaymentItem, kCommandNewLoan) &&
+              Carries(kNewLoan, kNewLoanCancelItem, kCommandClose) && Carries(kNewLoan, kNewLoanOkItem, kCommandTakeLoan));
+static_assert(Carries(kGates, kAirportFiveBackItem, kCommandGateAirportFiveBack) &&
+              Carries(kGates, kAirportBackItem, kCommandGateAirportPrevious) &&
+              Carries(kGates, kAirportForwardItem, kCommandGateAirportNext) &&
+              Carries(kGates, kAirportFiveOnItem, kCommandGateAirportFiveOn) &&
+              Reads(kGates, kAirportLocationItem - 1, "Location") && Carries(kGates, kGatesPreviousItem, kCommandGatePrevious) &&
+              Reads(kGates, kGatesNumberItem - 2, "Gate") && Carries(kGates, kGatesNextItem, kCommandGateNext) &&
+              Reads(kGates, kGatesOwnerItem - 1, "Owner") && Carries(kGates, kGatesBuyItem, kCommandBuyGate) &&
+              Carries(kGates, kGatesSellItem, kCommandSellGate) && Carries(kGates, kGatesOkItem, kCommandClose));
+static_assert(Carries(kOverview, kAirportFiveBackItem, kCommandOverviewFiveBack) &&
+              Carries(kOverview, kAirportBackItem, kCommandOverviewPrevious) &&
+              Carries(kOverview, kAirportForwardItem, kCommandOverviewNext) &&
+              Carries(kOverview, kAirportFiveOnItem, kCommandOverviewFiveOn) &&
+              Reads(kOverview, kAirportLocationItem - 1, "Location") &&
+              Reads(kOverview, kOverviewFirstShareItem - 1, "Market Share") &&
+              Reads(kOverview, kOverviewFirstShareItem + 3 * kOverviewShareStep - 1, "Market Share") &&
+              Reads(kOverview, kOverviewGatesOwnedItem - 1, "Gates Owned") &&
+              Reads(kOverview, kOverviewTrafficItem - 1, "Daily Traffic") && Carries(kOverview, kOverviewOkItem, kCommandClose));
+static_assert(Reads(kViewLoans, kViewLoansCountItem - 1, "No. Loans") &&
+              Carries(kViewLoans, kViewLoansPreviousItem, kCommandPreviousLoan) &&
+              Reads(kViewLoans, kViewLoansIdItem - 2, "Loan Id") && Carries(kViewLoans, kViewLoansNextItem, kCommandNextLoan) &&
+              Reads(kViewLoans, kViewLoansAmountItem - 1, "Loan Amt") &&
+              Reads(kViewLoans, kViewLoansAmountLeftItem - 1, "Amt Left") &&
+              Reads(kViewLoans, kViewLoansMonthlyItem - 1, "Monthly") &&
+              Reads(kViewLoans, kViewLoansMonthsLeftItem - 1, "Months Left") &&
+              Carries(kViewLoans, kViewLoansPayOffItem, kCommandPayOff) && Carries(kViewLoans, kViewLoansOkItem, kCommandClose));
+static_assert(Carries(kOptions, kOptionsSlowerItem, kCommandSlower) && Reads(kOptions, kOptionsSpeedItem, "FAST") &&
+              Carries(kOptions, kOptionsFasterItem, kCommandFaster) && Carries(kOptions, kOptionsCancelItem, kCommandClose) &&
+              Carries(kOptions, kOptionsOkItem, kCommandOptionsOk));
+
 void Add(GameWindow& window, const ItemSpec& spec) {
   const bool toolbar = spec.kind == kButton && spec.text.empty() && spec.background == kBlack;
   window.AddItem(spec.x, spec.y, spec.width, spec.height, spec.kind, std::string(spec.text), spec.command,
@@ -165,31 +271,26 @@ void AddValueCells(GameWindow& window, int y, Color background) {
   }
 }
 
-struct StatementRow {
-  std::string_view title;
-  Color background;
-  bool hasValues;
-};
-
-constexpr StatementRow kStatementRows[] = {
-    {"First", kDarkGreen, true},        {"Business", kDarkGreen, true},    {"Economy", kDarkGreen, true},
-    {"Planes Sold", kDarkGreen, true},  {"Gates Sold", kDarkGreen, true},  {"Expenses", kRed, false},
-    {"Fuel", kDarkRed, true},           {"Wages", kDarkRed, true},         {"Loans", kDarkRed, true},
-    {"Planes Purch", kDarkRed, true},   {"Gates Purch", kDarkRed, true},   {"Misc", kDarkRed, true},
-    {"Profit", kGreen, true},
+// The statement's rows are the ledgers' (titles, and which rows have values); the layout gives them colours.
+constexpr Color kStatementRowColors[kStatementRowCount] = {
+    kDarkGreen, kDarkGreen, kDarkGreen, kDarkGreen, kDarkGreen,  // income
+    kRed,                                                        // "Expenses"
+    kDarkRed,   kDarkRed,   kDarkRed,   kDarkRed,   kDarkRed,   kDarkRed,  // expenses
+    kGreen,                                                      // "Profit"
 };
 
 void BuildStatement(GameWindow& window) {
   window.AddItem(2, 18, 226, kRowHeight, kLabel, "Income        YTD       Previous   Overall", 0, kGreen);
   int y = 29;
-  for (const StatementRow& row : kStatementRows) {
-    window.AddItem(2, y, 226, kRowHeight, kLabel, std::string(row.title), 0, row.background);
-    if (row.hasValues) AddValueCells(window, y, kDarkGreen);
+  for (int row = 0; row < kStatementRowCount; ++row) {
+    const StatementRow& ledgerRow = kStatementRows[static_cast<std::size_t>(row)];
+    window.AddItem(2, y, 226, kRowHeight, kLabel, std::string(ledgerRow.title), 0, kStatementRowColors[row]);
+    if (ledgerRow.HasValues()) AddValueCells(window, y, kDarkGreen);
     y += 11;
   }
-  Add(window, Button("Ok", 999, 214, 179, 14));
-  Add(window, Button("<-", 307, 4, 179, 14));
-  Add(window, Button("->", 308, 21, 179, 14));
+  Add(window, Button("Ok", kCommandClose, 214, 179, 14));
+  Add(window, Button("<-", kCommandPreviousAirline, 4, 179, 14));
+  Add(window, Button("->", kCommandNextAirline, 21, 179, 14));
   window.AddItem(130, 179, 0, 0, kValueCell, "Balance :", 0, kDarkGreen, kWhite, kValueCellVisibility);
   window.AddItem(175, 179, 0, 0, kValueCell, "0", 0, kDarkGreen, kWhite, kValueCellVisibility);
   Add(window, Label("", 40, 179, 80, kDarkGreen));
@@ -220,7 +321,7 @@ void BuildPlaneDetails(GameWindow& window) {
       AddValueCells(window, y, block.valueBackgrounds[row]);
     }
   }
-  Add(window, Button("Ok", 225, 214, 199, 14));
+  Add(window, Button("Ok", kCommandFleetList, 214, 199, 14));
 }
 
 struct ClassRow {
@@ -244,23 +345,23 @@ void BuildPlaneEdit(GameWindow& window) {
   Add(window, Label("   PCT     Class", 3, 18, 103, kSelectedRed));
   Add(window, Label("Price:", 108, 18, 176, kSelectedRed));
   for (const ClassRow& row : kClassRows) {
-    Add(window, Button("<-", 260, 3, row.y, 11));
+    Add(window, Button("<-", kCommandPercentDown, 3, row.y, 11));
     Add(window, Label(row.percent, 17, row.y, 20, kDarkGreen));
-    Add(window, Button("->", 261, 41, row.y, 11));
+    Add(window, Button("->", kCommandPercentUp, 41, row.y, 11));
     Add(window, Label(row.name, 55, row.y, 50, kDarkGreen));
     for (const int x : kFareColumns) {
-      Add(window, Button("-", 266, x, row.y, 8));
+      Add(window, Button("-", kCommandFareDown, x, row.y, 8));
       Add(window, Label("", x + 10, row.y, 26, kDarkGreen));
-      Add(window, Button("+", 267, x + 38, row.y, 8));
+      Add(window, Button("+", kCommandFareUp, x + 38, row.y, 8));
     }
   }
   for (const CityRow& row : kCityRows) {
     Add(window, Label(row.name, 3, row.y, 33, kSelectedRed));
-    Add(window, Button("<<-", 278, 40, row.y, 16));
-    Add(window, Button("<-", 279, 58, row.y, 11));
+    Add(window, Button("<<-", kCommandCityBackFive, 40, row.y, 16));
+    Add(window, Button("<-", kCommandCityBack, 58, row.y, 11));
     Add(window, Label("", 71, row.y, 115, kDarkGreen));
-    Add(window, Button("->", 280, 188, row.y, 11));
-    Add(window, Button("->>", 281, 201, row.y, 16));
+    Add(window, Button("->", kCommandCityForward, 188, row.y, 11));
+    Add(window, Button("->>", kCommandCityForwardFive, 201, row.y, 16));
     Add(window, Label(row.milesText, 219, row.y, 35, row.milesBackground));
   }
   Add(window, Label("Final", 3, 103, 33, kSelectedRed));
@@ -269,9 +370,9 @@ void BuildPlaneEdit(GameWindow& window) {
   for (const int y : kTimeRowTops) {
     Add(window, Label("Dept Time", 3, y, 60, kSelectedRed));
     Add(window, Label("", 66, y, 40, kDarkGreen));
-    Add(window, Button("<-", 290, 108, y, 11));
+    Add(window, Button("<-", kCommandTimeEarlier, 108, y, 11));
     Add(window, Label("", 121, y, 25, kDarkGreen));
-    Add(window, Button("->", 291, 148, y, 11));
+    Add(window, Button("->", kCommandTimeLater, 148, y, 11));
     Add(window, Label("Arrival Time", 3, y + 11, 60, kSelectedRed));
     Add(window, Label("", 66, y + 11, 40, kDarkGreen));
     Add(window, Label("", 121, y + 11, 25, kDarkGreen));
@@ -280,8 +381,8 @@ void BuildPlaneEdit(GameWindow& window) {
   Add(window, Label("", 234, 165, 40, kDarkGreen));
   Add(window, Label("Max Range", 185, 176, 55, kSelectedRed));
   Add(window, Label("", 234, 176, 40, kDarkGreen));
-  Add(window, Button("Cancel", 999, 234, 200, 33));
-  Add(window, Button("Ok", 295, 269, 200, 14));
+  Add(window, Button("Cancel", kCommandClose, 234, 200, 33));
+  Add(window, Button("Ok", kCommandCommitRoute, 269, 200, 14));
 }
 
 }  // namespace

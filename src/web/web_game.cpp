@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "gfx/font.h"
-#include "screens/number_text.h"
+#include "text/number_text.h"
 #include "ui/map_view.h"
 #include "web/page_bridge.h"
 

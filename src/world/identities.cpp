@@ -1,7 +1,14 @@
-// Handing out the four airline identities at the start of a game.
+// Finding an airline's identity, and handing out the four at the start of a game.
 #include "world/identities.h"
 
 namespace jetvale {
+
+int IdentityIndex(int code) {
+  for (std::size_t i = 0; i < kAirlineIdentities.size(); ++i) {
+    if (kAirlineIdentities[i].code == code) return static_cast<int>(i);
+  }
+  return -1;
+}
 
 void AssignIdentities(World& world, int playerIdentity) {
   for (int k = 1; k < kAirlineCount; ++k) {

@@ -4,21 +4,32 @@
 #include <array>
 #include <string_view>
 
+#include "gfx/color.h"
 #include "world/world.h"
 
 namespace jetvale {
 
+// How each airline is shown: its name, its colours in the New Game Menu, the overview's share rows and the
+// statement, and the top of its row in the sprite sheet. The table's order is the order of the New Game Menu's
+// choices and of the overview's share rows.
 struct AirlineIdentity {
   int code;
   std::string_view name;
+  Color menuColor;
+  Color shareColor;
+  Color statementColor;
+  int spriteRowTop;
 };
 
 constexpr std::array<AirlineIdentity, kAirlineCount> kAirlineIdentities = {{
-    {kWesternAirlines, "Western Airlines"},
-    {kSoutheastAir, "Southeast Air"},
-    {kOceanAirways, "Ocean Airways"},
-    {kAtlanticAir, "Atlantic Air"},
+    {kWesternAirlines, "Western Airlines", kBlue, kBlue, kBlue, 34},
+    {kSoutheastAir, "Southeast Air", kYellow, kYellow, kYellow, 51},
+    {kOceanAirways, "Ocean Airways", kRed, kRed, kRed, 17},
+    {kAtlanticAir, "Atlantic Air", kLightOrange, kPaleOrange, kOrange, 0},
 }};
+
+// The place of `code` in the table above; -1 for an airline without an identity.
+int IdentityIndex(int code);
 
 // The player (airline 0) takes `playerIdentity`; airline k takes 1000 + k, except the one whose identity the
 // player took, which becomes "Western Airlines".

@@ -96,17 +96,17 @@ TEST(Replay, AGameRecordedInTheWindowPlaysBackHeadlessToTheSamePicturesAndTheSam
     }
   };
   frames(3);
-  tap(kToolsMenuWindow, 5);  // "Load Game"
+  tap(kToolsMenuWindow, kToolsLoadGameItem);  // "Load Game"
   frames(1);
-  tap(kToolsMenuWindow, 11);  // "Ok"
+  tap(kToolsMenuWindow, kToolsOkItem);  // "Ok"
   frames(2);
-  tap(kLoadGameWindow, 1);  // "Yes"
+  tap(kLoadGameWindow, kConfirmYesItem);  // "Yes"
   frames(10);
   game.ScrollKey(kScrollRight);
   frames(30);
   game.RequestScreenshot();  // keeps the picture after frame 46
   frames(1);
-  tap(kToolbarWindow, 0);  // the Planes menu
+  tap(kToolbarWindow, kToolbarPlanesItem);  // the Planes menu
   frames(50);
   game.RequestReplay();
   frames(1);

@@ -42,6 +42,7 @@ TEST(Statement, RowsSumLeftToRightAndProfitCountsPurchasesButNoLoanMoney) {
 
 TEST(YearEnd, TheYearClosesAfterTheFirstOfJanuarysLoanPayment) {
   GameState game(1);
+  game.clock.Start();
   Airline& player = game.world.airlines[0];
   TakeLoan(player, 0, 0.0501, 36, 25000000);
   player.currentYear[IncomeEconomyClass] = 1234.5;

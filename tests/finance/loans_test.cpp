@@ -1,7 +1,7 @@
 // Annuity loans: the level payment, a loan paid down month by month, pay-offs, and slots that stay put.
 #include <gtest/gtest.h>
 
-#include "finance/loans.h"
+#include "finance/loan_desk.h"
 
 namespace jetvale {
 namespace {

@@ -7,16 +7,17 @@ namespace jetvale {
 namespace {
 
 // Gates window items.
-constexpr int kFiveBack = 1, kBack = 2, kForward = 4, kFiveOn = 5, kGateBack = 9, kGateForward = 11;
-constexpr int kBuy = 14, kSell = 15, kOk = 16;
+constexpr int kFiveBack = kAirportFiveBackItem, kBack = kAirportBackItem, kForward = kAirportForwardItem;
+constexpr int kFiveOn = kAirportFiveOnItem, kGateBack = kGatesPreviousItem, kGateForward = kGatesNextItem;
+constexpr int kBuy = kGatesBuyItem, kSell = kGatesSellItem, kOk = kGatesOkItem;
 
 class AirportScreens : public ::testing::Test {
  protected:
-  AirportScreens() { h.TapItem(kToolsMenuWindow, 10); }
+  AirportScreens() { h.TapItem(kToolsMenuWindow, kToolsCancelItem); }
   void Choose(int choiceItem) {
-    h.TapItem(kToolbarWindow, 2);  // passengers
+    h.TapItem(kToolbarWindow, kToolbarPassengersItem);  // passengers
     h.TapItem(kPassengersMenuWindow, choiceItem);
-    h.TapItem(kPassengersMenuWindow, 5);
+    h.TapItem(kPassengersMenuWindow, kPassengersOkItem);
     h.RunFrames(1);
   }
   std::string Text(int window, int item) { return h.ui().windows[window].Item(item).text; }
@@ -30,12 +31,12 @@ class AirportScreens : public ::testing::Test {
 TEST_F(AirportScreens, AFreeGateIsBoughtAndSoldBackOnlyTheOwnOne) {
   Choose(3);  // "Gates"
   ASSERT_EQ(h.ui().currentWindow, kGatesWindow);
-  EXPECT_EQ(Text(kGatesWindow, 3), "ATL");
-  EXPECT_EQ(Text(kGatesWindow, 7), "Atlanta, US");
-  EXPECT_EQ(Text(kGatesWindow, 10), "1");
-  EXPECT_EQ(Text(kGatesWindow, 13), "AVAILABLE");
+  EXPECT_EQ(Text(kGatesWindow, kAirportCodeItem), "ATL");
+  EXPECT_EQ(Text(kGatesWindow, kAirportLocationItem), "Atlanta, US");
+  EXPECT_EQ(Text(kGatesWindow, kGatesNumberItem), "1");
+  EXPECT_EQ(Text(kGatesWindow, kGatesOwnerItem), "AVAILABLE");
   Tap(kBuy);
-  EXPECT_EQ(Text(kGatesWindow, 13), "NOT AVAILABLE");
+  EXPECT_EQ(Text(kGatesWindow, kGatesOwnerItem), "NOT AVAILABLE");
   EXPECT_EQ(W().Player().balance, 500000000 - 425000);
   Tap(kBuy);  // bought already: nothing happens
   EXPECT_EQ(W().Player().balance, 500000000 - 425000);
@@ -46,7 +47,7 @@ TEST_F(AirportScreens, AFreeGateIsBoughtAndSoldBackOnlyTheOwnOne) {
 
   W().AirportById(1).gates[1].owner = 2;  // a rival's gate reads the same and cannot be traded
   Tap(kGateForward);
-  EXPECT_EQ(Text(kGatesWindow, 13), "NOT AVAILABLE");
+  EXPECT_EQ(Text(kGatesWindow, kGatesOwnerItem), "NOT AVAILABLE");
   Tap(kSell);
   Tap(kBuy);
   EXPECT_EQ(W().AirportById(1).gates[1].owner, 2);
@@ -60,12 +61,12 @@ TEST_F(AirportScreens, AFreeGateIsBoughtAndSoldBackOnlyTheOwnOne) {
   Tap(kGateForward);
   Tap(kBuy);
   EXPECT_EQ(h.ui().status.text, "Balance Limit Exceeded");
-  EXPECT_EQ(Text(kGatesWindow, 13), "AVAILABLE");
+  EXPECT_EQ(Text(kGatesWindow, kGatesOwnerItem), "AVAILABLE");
   EXPECT_EQ(W().Player().balance, -2147483647 - 1);
   W().Player().balance = 2147483647 - 425000 + 1;
   Tap(kGateBack);
   Tap(kSell);
-  EXPECT_EQ(Text(kGatesWindow, 13), "NOT AVAILABLE");
+  EXPECT_EQ(Text(kGatesWindow, kGatesOwnerItem), "NOT AVAILABLE");
   EXPECT_EQ(W().Player().balance, 2147483647 - 425000 + 1);
   EXPECT_EQ(W().Player().overall[LedgerEntry::IncomeSoldGates], 425000);
 }
@@ -76,14 +77,14 @@ TEST_F(AirportScreens, StepsStayWithinTheAirportsAndGatesAndCloseStartsOverAtGat
   Tap(kFiveBack);
   EXPECT_EQ(h.ui().airports.gateAirport, 1);
   Tap(kGateBack);
-  EXPECT_EQ(Text(kGatesWindow, 10), "1");
+  EXPECT_EQ(Text(kGatesWindow, kGatesNumberItem), "1");
   Tap(kGateForward, 25);
-  EXPECT_EQ(Text(kGatesWindow, 10), "20");
+  EXPECT_EQ(Text(kGatesWindow, kGatesNumberItem), "20");
   Tap(kFiveOn, 11);  // 1 + 45 = 46, then 51; no further
   EXPECT_EQ(h.ui().airports.gateAirport, 51);
-  EXPECT_EQ(Text(kGatesWindow, 10), "1");  // a new airport starts at its first gate
+  EXPECT_EQ(Text(kGatesWindow, kGatesNumberItem), "1");  // a new airport starts at its first gate
   Tap(kForward, 2);
-  EXPECT_EQ(Text(kGatesWindow, 3), "ZRH");
+  EXPECT_EQ(Text(kGatesWindow, kAirportCodeItem), "ZRH");
   Tap(kFiveBack, 11);  // 52 - 45 = 7, then 2; no further
   EXPECT_EQ(h.ui().airports.gateAirport, 2);
   Tap(kFiveOn, 10);  // 47, and from there a step of five on does nothing
@@ -95,8 +96,8 @@ TEST_F(AirportScreens, StepsStayWithinTheAirportsAndGatesAndCloseStartsOverAtGat
   Tap(kGateForward, 4);
   Tap(kOk);
   Choose(3);
-  EXPECT_EQ(Text(kGatesWindow, 3), "ATL");
-  EXPECT_EQ(Text(kGatesWindow, 10), "1");
+  EXPECT_EQ(Text(kGatesWindow, kAirportCodeItem), "ATL");
+  EXPECT_EQ(Text(kGatesWindow, kGatesNumberItem), "1");
 }
 
 TEST_F(AirportScreens, TheOverviewShowsSharesByAirlineColourGatesOwnedAndDailyTraffic) {
@@ -108,17 +109,17 @@ TEST_F(AirportScreens, TheOverviewShowsSharesByAirlineColourGatesOwnedAndDailyTr
   atl.gates[8].owner = 1;
   Choose(1);  // "Overview"
   ASSERT_EQ(h.ui().currentWindow, kOverviewWindow);
-  EXPECT_EQ(Text(kOverviewWindow, 13), "40 pct");  // the player is Ocean Airways: the red row
-  EXPECT_EQ(Text(kOverviewWindow, 15), "30 pct");
-  EXPECT_EQ(Text(kOverviewWindow, 9), "20 pct");
-  EXPECT_EQ(Text(kOverviewWindow, 11), "9 pct");
-  EXPECT_EQ(Text(kOverviewWindow, 17), "2");
-  EXPECT_EQ(Text(kOverviewWindow, 19), "191.59K");  // 68205769 / 356
-  h.TapItem(kOverviewWindow, 4);
-  EXPECT_EQ(Text(kOverviewWindow, 3), "BKK");
-  EXPECT_EQ(Text(kOverviewWindow, 17), "0");
-  for (int i = 0; i < 4; ++i) h.TapItem(kOverviewWindow, 4);
-  h.TapItem(kOverviewWindow, 1);  // "<<-" from 6 does nothing
+  EXPECT_EQ(Text(kOverviewWindow, kOverviewFirstShareItem + 2 * kOverviewShareStep), "40 pct");  // the player is Ocean Airways: the red row
+  EXPECT_EQ(Text(kOverviewWindow, kOverviewFirstShareItem + 3 * kOverviewShareStep), "30 pct");
+  EXPECT_EQ(Text(kOverviewWindow, kOverviewFirstShareItem), "20 pct");
+  EXPECT_EQ(Text(kOverviewWindow, kOverviewFirstShareItem + kOverviewShareStep), "9 pct");
+  EXPECT_EQ(Text(kOverviewWindow, kOverviewGatesOwnedItem), "2");
+  EXPECT_EQ(Text(kOverviewWindow, kOverviewTrafficItem), "191.59K");  // 68205769 / 356
+  h.TapItem(kOverviewWindow, kAirportForwardItem);
+  EXPECT_EQ(Text(kOverviewWindow, kAirportCodeItem), "BKK");
+  EXPECT_EQ(Text(kOverviewWindow, kOverviewGatesOwnedItem), "0");
+  for (int i = 0; i < 4; ++i) h.TapItem(kOverviewWindow, kAirportForwardItem);
+  h.TapItem(kOverviewWindow, kAirportFiveBackItem);  // "<<-" from 6 does nothing
   EXPECT_EQ(h.ui().airports.overviewAirport, 6);
 }
 

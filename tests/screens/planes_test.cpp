@@ -11,11 +11,11 @@ namespace {
 class PlanesScreens : public ::testing::Test {
  protected:
   PlanesScreens() {
-    h.TapItem(kToolsMenuWindow, 3);  // "New Game"
-    h.TapItem(kToolsMenuWindow, 11);
+    h.TapItem(kToolsMenuWindow, kToolsNewGameItem);  // "New Game"
+    h.TapItem(kToolsMenuWindow, kToolsOkItem);
     h.RunFrames(1);
-    h.TapItem(kNewGameWindow, 1);  // "Western Airlines"
-    h.TapItem(kNewGameWindow, 9);  // "Ok": on to the purchase list
+    h.TapItem(kNewGameWindow, kFirstAirlineChoiceItem);  // "Western Airlines"
+    h.TapItem(kNewGameWindow, kNewGameOkItem);  // "Ok": on to the purchase list
     h.RunFrames(1);
   }
   GameWindow& Window(int w) { return h.ui().windows[w]; }
@@ -35,16 +35,16 @@ class PlanesScreens : public ::testing::Test {
     ADD_FAILURE() << "no button " << button << " in window " << window;
   }
   void Buy(int row) {
-    h.TapItem(kToolbarWindow, 0);  // planes
-    h.TapItem(kPlanesMenuWindow, 3);  // "Buy"
-    h.TapItem(kPlanesMenuWindow, 5);  // "Ok"
+    h.TapItem(kToolbarWindow, kToolbarPlanesItem);  // planes
+    h.TapItem(kPlanesMenuWindow, kPlanesBuyItem);  // "Buy"
+    h.TapItem(kPlanesMenuWindow, kPlanesOkItem);  // "Ok"
     h.RunFrames(1);
     ChooseAndPress(kPurchaseListWindow, row, "Ok");
   }
   void OpenFleetList() {
-    h.TapItem(kToolbarWindow, 0);
-    h.TapItem(kPlanesMenuWindow, 1);  // "List"
-    h.TapItem(kPlanesMenuWindow, 5);
+    h.TapItem(kToolbarWindow, kToolbarPlanesItem);
+    h.TapItem(kPlanesMenuWindow, kPlanesListItem);  // "List"
+    h.TapItem(kPlanesMenuWindow, kPlanesOkItem);
     h.RunFrames(1);
   }
   Airline& Player() { return h.game.Game().world.Player(); }
@@ -54,11 +54,11 @@ class PlanesScreens : public ::testing::Test {
 TEST_F(PlanesScreens, TheFirstTypeIsBoughtIntoSlotZeroPaidInSinglePrecision) {
   ASSERT_EQ(h.ui().currentWindow, kPurchaseListWindow);
   const GameWindow& list = Window(kPurchaseListWindow);
-  EXPECT_EQ(list.Item(1).text, "B 717-200");
-  EXPECT_EQ(list.Item(2).text, "1430");
-  EXPECT_EQ(list.Item(5).text, "39.5M");
+  EXPECT_EQ(list.Item(ListChoiceItem(0)).text, "B 717-200");
+  EXPECT_EQ(list.Item(ListChoiceItem(0) + 1).text, "1430");
+  EXPECT_EQ(list.Item(ListChoiceItem(0) + 4).text, "39.5M");
   EXPECT_EQ(list.Item(6 * 2 + 5).text, "197.5M");  // B 747-400
-  h.TapItem(kPurchaseListWindow, 1);
+  h.TapItem(kPurchaseListWindow, ListChoiceItem(0));
   h.TapItem(kPurchaseListWindow, list.itemCount - 1);  // "Ok"
   EXPECT_EQ(h.ui().status.text, "Plane Purchased");
   EXPECT_EQ(h.ui().status.countdown, 200);  // set by the dispatch, after this frame's status line was drawn
@@ -82,7 +82,7 @@ TEST_F(PlanesScreens, TheThirteenthTypeIsOnTheSecondPageAndOkWithoutAChoiceAsksF
   EXPECT_EQ(Player().planes[0].type, 12);
   Buy(-1);
   Press(kPurchaseListWindow, "Prev");
-  EXPECT_EQ(Window(kPurchaseListWindow).Item(1).text, "B 717-200");
+  EXPECT_EQ(Window(kPurchaseListWindow).Item(ListChoiceItem(0)).text, "B 717-200");
 }
 
 TEST_F(PlanesScreens, ASoldMiddlePlanesSlotIsTakenByTheNextPurchaseWhichIsListedLast) {
@@ -104,7 +104,7 @@ TEST_F(PlanesScreens, ASoldMiddlePlanesSlotIsTakenByTheNextPurchaseWhichIsListed
   EXPECT_EQ(list.Item(6 * 2 + 2).text, "B 757-200");  // slot 3 moved up
   EXPECT_EQ(list.Item(6 * 4 + 2).text, "B 777-300");  // the new plane is last
   EXPECT_EQ(list.Item(6 * 4 + 1).text, Player().planes[2].tag);
-  h.TapItem(kFleetListWindow, 6 * 4 + 1);
+  h.TapItem(kFleetListWindow, ListChoiceItem(4));
   EXPECT_EQ(SelectedFleetPlane(h.ui()), 2);
 }
 
@@ -144,9 +144,9 @@ TEST_F(PlanesScreens, AnEmptyFleetListOffersOnlyItsButtonsAndExplainsWhyNothingC
   EXPECT_EQ(h.ui().currentWindow, kFleetListWindow);
   // A double click on "Sell": the second tap comes before the list is rebuilt, on the row just sold.
   const int balance = Player().balance;
-  h.TapItem(kFleetListWindow, 1);
-  h.TapItem(kFleetListWindow, 6);  // "Sell", after the only row
-  h.TapItem(kFleetListWindow, 6);
+  h.TapItem(kFleetListWindow, ListChoiceItem(0));
+  h.TapItem(kFleetListWindow, ListChoiceItem(1) - 1);  // "Sell", after the only row
+  h.TapItem(kFleetListWindow, ListChoiceItem(1) - 1);
   EXPECT_EQ(h.ui().status.text, "No planes available");
   EXPECT_EQ(Player().planeCount, 0);
   EXPECT_EQ(Player().balance, balance + 39500000);
@@ -176,9 +176,9 @@ TEST_F(PlanesScreens, DetailsOfAPlaneNeverRoutedShowEmptyRowsAndZeros) {
   ChooseAndPress(kFleetListWindow, 0, "Details");
   ASSERT_EQ(h.ui().currentWindow, kPlaneDetailsWindow);
   const GameWindow& details = Window(kPlaneDetailsWindow);
-  EXPECT_EQ(details.Item(1).text, "");
-  EXPECT_EQ(details.Item(2).text, "0");
-  EXPECT_EQ(details.Item(51).text, "0");
+  EXPECT_EQ(details.Item(DetailsTitleItem(0, 0)).text, "");
+  EXPECT_EQ(details.Item(DetailsValueItem(0, 0, 0)).text, "0");
+  EXPECT_EQ(details.Item(DetailsValueItem(3, 2, 2)).text, "0");
   Press(kPlaneDetailsWindow, "Ok");
   EXPECT_EQ(h.ui().currentWindow, kFleetListWindow);
 }

@@ -8,30 +8,36 @@ namespace jetvale {
 namespace {
 
 // Editor items, as a player sees them.
-constexpr int kOriginForward = 45, kOriginForwardFive = 46, kDestForward = 52, kDestForwardFive = 53;
-constexpr int kDest2Forward = 59, kDest2Back = 57;
-constexpr int kLeg0Later = 69, kLeg1Later = 77, kLeg1Earlier = 75, kLeg2Later = 85;
-constexpr int kOk = 94;
+constexpr int kOriginForward = EditCityItem(0, kEditCityForwardOffset);
+constexpr int kOriginForwardFive = EditCityItem(0, kEditCityFiveOnOffset);
+constexpr int kDestForward = EditCityItem(1, kEditCityForwardOffset);
+constexpr int kDestForwardFive = EditCityItem(1, kEditCityFiveOnOffset);
+constexpr int kDest2Forward = EditCityItem(2, kEditCityForwardOffset);
+constexpr int kDest2Back = EditCityItem(2, kEditCityBackOffset);
+constexpr int kLeg0Later = EditTimeItem(0, kEditLaterOffset);
+constexpr int kLeg1Later = EditTimeItem(1, kEditLaterOffset);
+constexpr int kLeg1Earlier = EditTimeItem(1, kEditEarlierOffset);
+constexpr int kLeg2Later = EditTimeItem(2, kEditLaterOffset);
 
 class ScheduleEditor : public ::testing::Test {
  protected:
   ScheduleEditor() {
-    h.TapItem(kToolsMenuWindow, 3);
-    h.TapItem(kToolsMenuWindow, 11);
+    h.TapItem(kToolsMenuWindow, kToolsNewGameItem);
+    h.TapItem(kToolsMenuWindow, kToolsOkItem);
     h.RunFrames(1);
-    h.TapItem(kNewGameWindow, 1);
-    h.TapItem(kNewGameWindow, 9);
+    h.TapItem(kNewGameWindow, kFirstAirlineChoiceItem);
+    h.TapItem(kNewGameWindow, kNewGameOkItem);
     h.RunFrames(1);
-    h.TapItem(kPurchaseListWindow, 1);  // "B 717-200"
+    h.TapItem(kPurchaseListWindow, ListChoiceItem(0));  // "B 717-200"
     h.TapItem(kPurchaseListWindow, h.ui().windows[kPurchaseListWindow].itemCount - 1);
     OpenEditor();
   }
   void OpenEditor(int row = 0) {
-    h.TapItem(kToolbarWindow, 0);
-    h.TapItem(kPlanesMenuWindow, 1);  // "List"
-    h.TapItem(kPlanesMenuWindow, 5);
+    h.TapItem(kToolbarWindow, kToolbarPlanesItem);
+    h.TapItem(kPlanesMenuWindow, kPlanesListItem);  // "List"
+    h.TapItem(kPlanesMenuWindow, kPlanesOkItem);
     h.RunFrames(1);
-    h.TapItem(kFleetListWindow, 6 * row + 1);
+    h.TapItem(kFleetListWindow, ListChoiceItem(row));
     h.TapItem(kFleetListWindow, h.ui().windows[kFleetListWindow].itemCount - 1);  // "Route"
     h.RunFrames(1);
   }
@@ -57,7 +63,7 @@ TEST_F(ScheduleEditor, ANewPlaneShowsAnEmptyTripAndOkAsksForAnotherFlight) {
   EXPECT_EQ(Text(90), "106");   // seats of a B 717-200
   EXPECT_EQ(Text(92), "1430");  // its range
   EXPECT_EQ(Text(3), "5");
-  Tap(kOk);
+  Tap(kEditOkItem);
   EXPECT_EQ(h.ui().status.text, "Please schedule an additional flight");
   EXPECT_EQ(P().legCount, 0);
 }
@@ -84,17 +90,17 @@ TEST_F(ScheduleEditor, ATwoLegTripShowsItsCitiesMilesTimesAndDefaultFares) {
 
 TEST_F(ScheduleEditor, EveryRefusalLeavesThePlaneAsItWas) {
   AtlantaDallas(43);  // back at 10:45: four quarter hours after landing at slot 39
-  Tap(kOk);
+  Tap(kEditOkItem);
   EXPECT_EQ(h.ui().status.text, "Flights must be over one hour apart");
   EXPECT_EQ(h.ui().currentWindow, kPlaneEditWindow);
   Tap(kLeg1Earlier, 43);
   Tap(kOriginForwardFive, 2);
   Tap(kOriginForward, 3);  // origin DFW too
-  Tap(kOk);
+  Tap(kEditOkItem);
   EXPECT_EQ(h.ui().status.text, "Origin and Destination cannot be the same");
   Tap(kOriginForward, 6);  // HNL (20), 3900 miles from DFW
   Tap(kLeg1Later, 80);
-  Tap(kOk);
+  Tap(kEditOkItem);
   EXPECT_EQ(h.ui().status.text, "Cities are out of Range");
   EXPECT_EQ(P().legCount, 0);
   EXPECT_EQ(P().legs[0].origin, 0);
@@ -127,16 +133,16 @@ TEST_F(ScheduleEditor, FaresStepByTwoFiveOrTenAndTheSeatSplitMovesOnlyFreedPoint
   } steps[] = {{299, 301}, {301, 306}, {300, 301}, {1000, 1001}, {1001, 1011}, {0, 1}, {-3, -2}};
   for (const auto& s : steps) {
     h.ui().draft.fare[2][1] = s.from;
-    Tap(37);  // "+" of economy, leg 1
+    Tap(EditClassItem(2, EditFareUpOffset(1)));  // "+" of economy, leg 1
     EXPECT_EQ(h.ui().draft.fare[2][1], s.to) << s.from;
   }
-  Tap(35);  // "-"
+  Tap(EditClassItem(2, EditFareDownOffset(1)));  // "-"
   EXPECT_EQ(h.ui().draft.fare[2][1], -3);
 
-  Tap(4);  // "->" on first class: no free points
+  Tap(EditClassItem(0, kEditPercentUpOffset));  // "->" on first class: no free points
   EXPECT_EQ(P().seats.firstPercent, 5);
-  Tap(28, 2);  // "<-" on economy twice
-  Tap(4);
+  Tap(EditClassItem(2, kEditPercentDownOffset), 2);  // "<-" on economy twice
+  Tap(EditClassItem(0, kEditPercentUpOffset));
   EXPECT_EQ(P().seats.firstPercent, 6);  // written to the plane at once
   EXPECT_EQ(P().seats.economyPercent, 83);
   EXPECT_EQ(Text(29), "83");
@@ -145,20 +151,20 @@ TEST_F(ScheduleEditor, FaresStepByTwoFiveOrTenAndTheSeatSplitMovesOnlyFreedPoint
 
 // Freed points stay with their plane: another plane has none to take, and the first finds its point again.
 TEST_F(ScheduleEditor, SparePointsBelongToThePlaneThatFreedThem) {
-  Tap(28);  // economy down: 5/10/84
-  Tap(kOk - 1);  // "Cancel"
-  h.TapItem(kToolbarWindow, 0);
-  h.TapItem(kPlanesMenuWindow, 3);  // "Buy"
-  h.TapItem(kPlanesMenuWindow, 5);
+  Tap(EditClassItem(2, kEditPercentDownOffset));  // economy down: 5/10/84
+  Tap(kEditCancelItem);  // "Cancel"
+  h.TapItem(kToolbarWindow, kToolbarPlanesItem);
+  h.TapItem(kPlanesMenuWindow, kPlanesBuyItem);  // "Buy"
+  h.TapItem(kPlanesMenuWindow, kPlanesOkItem);
   h.RunFrames(1);
-  h.TapItem(kPurchaseListWindow, 1);
+  h.TapItem(kPurchaseListWindow, ListChoiceItem(0));
   h.TapItem(kPurchaseListWindow, h.ui().windows[kPurchaseListWindow].itemCount - 1);
   OpenEditor(1);
-  Tap(4);
+  Tap(EditClassItem(0, kEditPercentUpOffset));
   EXPECT_EQ(h.game.Game().world.Player().planes[1].seats.firstPercent, 5);
-  Tap(kOk - 1);
+  Tap(kEditCancelItem);
   OpenEditor(0);
-  Tap(4, 2);
+  Tap(EditClassItem(0, kEditPercentUpOffset), 2);
   EXPECT_EQ(P().seats.firstPercent, 6);  // one point free, no more
   EXPECT_EQ(Text(3), "6");
 }
@@ -166,7 +172,7 @@ TEST_F(ScheduleEditor, SparePointsBelongToThePlaneThatFreedThem) {
 TEST_F(ScheduleEditor, AnAcceptedTripFliesWithTheEditedFaresAndOpensAgainAsItWasLeft) {
   AtlantaDallas();
   Tap(32 + 2, 3);  // economy fare of leg 0 up three steps of 2: 134.2354 + 6
-  Tap(kOk);
+  Tap(kEditOkItem);
   EXPECT_EQ(h.ui().status.text, "Flight Scheduled");
   EXPECT_EQ(h.ui().currentWindow, kFleetListWindow);
   ASSERT_EQ(P().legCount, 2);
@@ -190,7 +196,7 @@ TEST_F(ScheduleEditor, AnAcceptedTripFliesWithTheEditedFaresAndOpensAgainAsItWas
 // A whole game loop: the balance, the plane and the ledger move together by what the trips booked.
 TEST_F(ScheduleEditor, ThreeDaysOfFlyingMoveBalancePlaneAndLedgerAlike) {
   AtlantaDallas();
-  Tap(kOk);
+  Tap(kEditOkItem);
   h.TapItem(kFleetListWindow, h.ui().windows[kFleetListWindow].itemCount - 2);  // "Close"
   const Airline& me = h.game.Game().world.Player();
   const int balance = me.balance;

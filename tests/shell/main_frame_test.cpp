@@ -103,16 +103,16 @@ TEST(MainFrame, ClicksKeysAndFocusReachTheGameWhileFramesRunAndClosingKeepsTheSa
       Wait();
       PushClick(windows[window], item);
     };
-    click(kToolsMenuWindow, 7);  // "Options"
-    click(kToolsMenuWindow, 11);
-    click(kOptionsWindow, 2);  // "<-": MEDIUM
-    click(kOptionsWindow, 2);  // SLOW
-    click(kOptionsWindow, 6);  // "Ok"
-    click(kToolbarWindow, 3);  // the Tools menu again
-    click(kToolsMenuWindow, 3);  // "New Game"
-    click(kToolsMenuWindow, 11);
-    click(kNewGameWindow, 3);  // "Southeast Air"
-    click(kNewGameWindow, 9);  // "Ok"
+    click(kToolsMenuWindow, kToolsOptionsItem);  // "Options"
+    click(kToolsMenuWindow, kToolsOkItem);
+    click(kOptionsWindow, kOptionsSlowerItem);  // "<-": MEDIUM
+    click(kOptionsWindow, kOptionsSlowerItem);  // SLOW
+    click(kOptionsWindow, kOptionsOkItem);  // "Ok"
+    click(kToolbarWindow, kToolbarToolsItem);  // the Tools menu again
+    click(kToolsMenuWindow, kToolsNewGameItem);  // "New Game"
+    click(kToolsMenuWindow, kToolsOkItem);
+    click(kNewGameWindow, kFirstAirlineChoiceItem + kAirlineChoiceStep);  // "Southeast Air"
+    click(kNewGameWindow, kNewGameOkItem);  // "Ok"
     Wait();
     PushKey(SDLK_RIGHT);
     PushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
@@ -126,10 +126,10 @@ TEST(MainFrame, ClicksKeysAndFocusReachTheGameWhileFramesRunAndClosingKeepsTheSa
     PushKey(SDLK_F2);
     Wait();
     PushKey(SDLK_F9);
-    click(kToolbarWindow, 3);
-    click(kToolsMenuWindow, 1);  // "Save Game"
-    click(kToolsMenuWindow, 11);
-    click(kSaveGameWindow, 1);  // "Yes", and the window closes at once
+    click(kToolbarWindow, kToolbarToolsItem);
+    click(kToolsMenuWindow, kToolsSaveGameItem);  // "Save Game"
+    click(kToolsMenuWindow, kToolsOkItem);
+    click(kSaveGameWindow, kConfirmYesItem);  // "Yes", and the window closes at once
     SDL_Event quit{};
     quit.type = SDL_QUIT;
     Push(quit);
@@ -155,7 +155,7 @@ TEST(MainFrame, ClicksKeysAndFocusReachTheGameWhileFramesRunAndClosingKeepsTheSa
   ASSERT_TRUE(ParseReplay(text, replay, error)) << error;
   ASSERT_GE(replay.steps.size(), 11u);
   EXPECT_EQ(replay.steps[0].action, ReplayAction::Tap);
-  const WindowItem& options = windows[kToolsMenuWindow].Item(7);
+  const WindowItem& options = windows[kToolsMenuWindow].Item(kToolsOptionsItem);
   EXPECT_EQ(replay.steps[0].x, windows[kToolsMenuWindow].x + options.x + options.width / 2);
   EXPECT_EQ(replay.steps[0].y, windows[kToolsMenuWindow].y + options.y + options.height / 2);
   const auto recorded = [&](ReplayAction action) {

@@ -14,6 +14,13 @@ void RunToLastTickOf(GameState& game, int day, int month) {
   }
 }
 
+TEST(GameClock, AStoppedClockDoesNotMove) {
+  GameState game(1);
+  for (int i = 0; i < kTicksPerDay; ++i) EXPECT_FALSE(AdvanceClock(game).midnight);
+  EXPECT_EQ(game.clock.DateText(), "Jan-1 Year 1 Mon");
+  EXPECT_EQ(game.clock.hour * 60 + game.clock.minute, 60);
+}
+
 TEST(GameClock, ANewGameStartsAt0100OnMondayTheFirstOfJanuary) {
   GameClock clock;
   EXPECT_EQ(clock.running, 0);
@@ -31,6 +38,7 @@ TEST(GameClock, ANewGameStartsAt0100OnMondayTheFirstOfJanuary) {
 
 TEST(GameClock, MidnightStartsTheNextDayAndAgesOnlyPlanesInUse) {
   GameState game(1);
+  game.clock.Start();
   BuyPlane(game.world.airlines[2], 4, 0);
   game.world.AirportById(5).dailyRefresh[9][1] = 0;
   game.world.AirportById(kAirportCount).dailyRefresh[1][3] = 0;  // the last airport too
@@ -83,6 +91,7 @@ TEST(GameClock, TheYearEndsAfterDecember31AndClearsTheTrafficStatistics) {
   EXPECT_EQ(clock.DateText(), "Jan-1 Year 2 Tue");
 
   GameState game(1);
+  game.clock.Start();
   Airport& airport = game.world.AirportById(11);
   airport.departures[1] = 5;
   airport.passengers[2] = 600;
@@ -125,6 +134,7 @@ TEST(GameClock, AClockFromOutsideIsCheckedFieldByFieldAndNeverReadsOutsideItsTab
 
 TEST(GameClock, AYearIs365DaysOf288Ticks) {
   GameState game(1);
+  game.clock.Start();
   for (int i = 0; i < 365 * kTicksPerDay; ++i) AdvanceClock(game);
   EXPECT_EQ(game.clock.DateText(), "Jan-1 Year 2 Tue");
   EXPECT_EQ(game.clock.hour, 1);

@@ -26,58 +26,61 @@ class GoldenScreens : public ::testing::Test {
 };
 
 TEST_F(GoldenScreens, EveryScreenWithAPlayedGamesFigures) {
-  Press(kToolsMenuWindow, 3);
-  Press(kToolsMenuWindow, 11, 2);
-  Press(kNewGameWindow, 5);  // "Ocean Airways"
-  Press(kNewGameWindow, 9, 2);
+  Press(kToolsMenuWindow, kToolsNewGameItem);
+  Press(kToolsMenuWindow, kToolsOkItem, 2);
+  Press(kNewGameWindow, kFirstAirlineChoiceItem + 2 * kAirlineChoiceStep);  // "Ocean Airways"
+  Press(kNewGameWindow, kNewGameOkItem, 2);
   Expect("screen_purchase_list");
-  Press(kPurchaseListWindow, 6 * 3 + 1);  // "B 757-200"
+  Press(kPurchaseListWindow, ListChoiceItem(3));  // "B 757-200"
   Press(kPurchaseListWindow, h.ui().windows[kPurchaseListWindow].itemCount - 1);
-  Menu(0, kPlanesMenuWindow, 1);  // the fleet list
-  Press(kFleetListWindow, 1);
+  Menu(0, kPlanesMenuWindow, kPlanesListItem);  // the fleet list
+  Press(kFleetListWindow, ListChoiceItem(0));
   Press(kFleetListWindow, h.ui().windows[kFleetListWindow].itemCount - 1, 2);  // "Route"
   // Atlanta (1) to Chicago (11) to Dallas (14) and home, leaving at 07:00, 11:00 and 16:00.
   const struct {
     int item;
     int taps;
-  } steps[] = {{45, 1}, {53, 2}, {52, 1}, {60, 2}, {59, 4}, {69, 28}, {77, 44}, {85, 64}};
+  } steps[] = {{EditCityItem(0, kEditCityForwardOffset), 1}, {EditCityItem(1, kEditCityFiveOnOffset), 2},
+               {EditCityItem(1, kEditCityForwardOffset), 1}, {EditCityItem(2, kEditCityFiveOnOffset), 2},
+               {EditCityItem(2, kEditCityForwardOffset), 4}, {EditTimeItem(0, kEditLaterOffset), 28},
+               {EditTimeItem(1, kEditLaterOffset), 44},      {EditTimeItem(2, kEditLaterOffset), 64}};
   for (const auto& step : steps) {
     for (int i = 0; i < step.taps; ++i) Press(kPlaneEditWindow, step.item);
   }
-  Press(kPlaneEditWindow, 2);   // first class down a point
-  Press(kPlaneEditWindow, 17);  // to business
+  Press(kPlaneEditWindow, EditClassItem(0, kEditPercentDownOffset));   // first class down a point
+  Press(kPlaneEditWindow, EditClassItem(1, kEditPercentUpOffset));  // to business
   h.RunFrames(1);
   Expect("screen_route_editor");
-  Press(kPlaneEditWindow, 94, 2);
+  Press(kPlaneEditWindow, kEditOkItem, 2);
   Expect("screen_fleet_list");
   Close(kFleetListWindow, h.ui().windows[kFleetListWindow].itemCount - 2);
-  Menu(1, kFinanceMenuWindow, 5);  // a loan
-  Press(kNewLoanWindow, 3);
-  Press(kNewLoanWindow, 9, 2);
+  Menu(1, kFinanceMenuWindow, kFinanceNewLoanItem);  // a loan
+  Press(kNewLoanWindow, kNewLoanMoreMoneyItem);
+  Press(kNewLoanWindow, kNewLoanMoreMonthsItem, 2);
   Expect("screen_new_loan");
-  Press(kNewLoanWindow, 13);
+  Press(kNewLoanWindow, kNewLoanOkItem);
   h.game.Interface().gameSpeed = kSpeedFast;
   h.RunFrames(40 * 288);  // forty days of flying, a month end among them
-  Menu(0, kPlanesMenuWindow, 1);
-  Press(kFleetListWindow, 1);
+  Menu(0, kPlanesMenuWindow, kPlanesListItem);
+  Press(kFleetListWindow, ListChoiceItem(0));
   Press(kFleetListWindow, h.ui().windows[kFleetListWindow].itemCount - 3, 2);  // "Details"
   Expect("screen_plane_details");
-  Close(kPlaneDetailsWindow, 52);
+  Close(kPlaneDetailsWindow, kDetailsOkItem);
   Close(kFleetListWindow, h.ui().windows[kFleetListWindow].itemCount - 2);
-  Menu(1, kFinanceMenuWindow, 1);
+  Menu(1, kFinanceMenuWindow, kFinanceStatementItem);
   Expect("screen_statement");
-  Press(kStatementWindow, 52, 2);  // the next airline
+  Press(kStatementWindow, kStatementNextItem, 2);  // the next airline
   Expect("screen_statement_rival");
-  Close(kStatementWindow, 50);
-  Menu(1, kFinanceMenuWindow, 3);
-  Press(kViewLoansWindow, 5, 2);
+  Close(kStatementWindow, kStatementOkItem);
+  Menu(1, kFinanceMenuWindow, kFinanceViewLoansItem);
+  Press(kViewLoansWindow, kViewLoansNextItem, 2);
   Expect("screen_view_loans");
-  Close(kViewLoansWindow, 15);
-  Menu(2, kPassengersMenuWindow, 1);
+  Close(kViewLoansWindow, kViewLoansOkItem);
+  Menu(2, kPassengersMenuWindow, kPassengersOverviewItem);
   Expect("screen_overview");
-  Close(kOverviewWindow, 20);
-  Menu(2, kPassengersMenuWindow, 3);
-  Press(kGatesWindow, 11, 2);
+  Close(kOverviewWindow, kOverviewOkItem);
+  Menu(2, kPassengersMenuWindow, kPassengersGatesItem);
+  Press(kGatesWindow, kGatesNextItem, 2);
   Expect("screen_gates");
 }
 

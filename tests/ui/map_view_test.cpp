@@ -86,7 +86,11 @@ struct SpriteScene {
     leg.departure = 40;
     leg.arrival = 50;
   }
-  void Frame() { MoveAndDrawPlanes(screen, sheet, world, view, 1); }
+  void Frame() {
+    AdvancePlanes(world, 1, sky);
+    DrawPlanes(screen, sheet, sky, view);
+  }
+  Sky sky;
   Random random;
   World world;
   Plane& plane = world.airlines[0].planes[3];

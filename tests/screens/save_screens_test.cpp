@@ -7,21 +7,21 @@
 
 #include "engine/headless_game.h"
 #include "save/game_writer.h"
-#include "save/save_file.h"
 #include "save/played_game.h"
+#include "save/save_file.h"
 
 namespace jetvale {
 namespace {
 
-constexpr int kSaveChoice = 1;
-constexpr int kLoadChoice = 5;
-constexpr int kMenuOk = 11;
-constexpr int kYes = 1;
+constexpr int kSaveChoice = kToolsSaveGameItem;
+constexpr int kLoadChoice = kToolsLoadGameItem;
+constexpr int kMenuOk = kToolsOkItem;
+constexpr int kYes = kConfirmYesItem;
 
 class SaveScreens : public ::testing::Test {
  protected:
   void Confirm(int choice, int window) {
-    h.TapItem(kToolbarWindow, 3);  // the tools button
+    h.TapItem(kToolbarWindow, kToolbarToolsItem);  // the tools button
     h.TapItem(kToolsMenuWindow, choice);
     h.TapItem(kToolsMenuWindow, kMenuOk);
     h.RunFrames(1);
@@ -36,7 +36,7 @@ class SaveScreens : public ::testing::Test {
 };
 
 TEST_F(SaveScreens, SavingAndLoadingBringBackThePlayersGameWithTheScreensAtTheirStart) {
-  h.TapItem(kToolsMenuWindow, 10);  // "Cancel": the toolbar is current again
+  h.TapItem(kToolsMenuWindow, kToolsCancelItem);  // "Cancel": the toolbar is current again
   h.RunFrames(1);
   PlayAWhile(game);
   const std::string tag = game.world.Player().planes[3].tag;
@@ -78,7 +78,7 @@ TEST_F(SaveScreens, SavingAndLoadingBringBackThePlayersGameWithTheScreensAtTheir
 }
 
 TEST_F(SaveScreens, ABadMissingOrUnreadableFileChangesNothing) {
-  h.TapItem(kToolsMenuWindow, 10);
+  h.TapItem(kToolsMenuWindow, kToolsCancelItem);
   h.RunFrames(1);
   PlayAWhile(game);
   h.ui().planes.fleetOrder[0] = 3;  // bought in another order than the slots'

@@ -23,6 +23,9 @@ std::string FormatAge(int days);
 // The time of a quarter-hour slot, 0 = "0:00"; slots past midnight (96 and up) wrap once.
 std::string QuarterSlotText(int slot);
 
+// A number of the time of day with a leading zero below 10: "05", "23". Every time text of the game uses it.
+std::string TwoDigits(int value);
+
 // Hours and minutes with the minutes always two digits: "7:05".
 std::string ClockText(int hours, int minutes);
 

@@ -18,10 +18,10 @@ class ToolsScreens : public ::testing::Test {
 TEST_F(ToolsScreens, TheGameStartsInTheToolsMenuAndTheToolbarWaitsUntilItIsClosed) {
   h.RunFrames(1);
   Open(0);  // the planes button lies under no item of the Tools menu
-  EXPECT_EQ(h.ui().command, 400);
+  EXPECT_EQ(h.ui().command, kCommandToolsMenu);
   EXPECT_EQ(h.ui().currentWindow, kToolsMenuWindow);
   Close();
-  EXPECT_EQ(h.ui().command, 999);
+  EXPECT_EQ(h.ui().command, kCommandClose);
   EXPECT_EQ(h.ui().currentWindow, kToolbarWindow);
   const struct {
     int item;
@@ -40,14 +40,14 @@ TEST_F(ToolsScreens, TheGameStartsInTheToolsMenuAndTheToolbarWaitsUntilItIsClose
 }
 
 TEST_F(ToolsScreens, OkWithoutAChoiceKeepsTheMenuAndTheLastChoiceStaysForTheNextVisit) {
-  h.TapItem(kToolsMenuWindow, 11);  // "Ok"
+  h.TapItem(kToolsMenuWindow, kToolsOkItem);  // "Ok"
   h.RunFrames(1);
-  EXPECT_EQ(h.ui().command, 400);
-  h.TapItem(kToolsMenuWindow, 9);  // "Exit Game"
-  h.TapItem(kToolsMenuWindow, 10);  // "Cancel"
+  EXPECT_EQ(h.ui().command, kCommandToolsMenu);
+  h.TapItem(kToolsMenuWindow, kToolsExitGameItem);  // "Exit Game"
+  h.TapItem(kToolsMenuWindow, kToolsCancelItem);  // "Cancel"
   Open(3);
-  EXPECT_EQ(h.ui().windows[kToolsMenuWindow].Item(9).background, kSelectedRed);
-  h.TapItem(kToolsMenuWindow, 11);
+  EXPECT_EQ(h.ui().windows[kToolsMenuWindow].Item(kToolsExitGameItem).background, kSelectedRed);
+  h.TapItem(kToolsMenuWindow, kToolsOkItem);
   h.RunFrames(1);
   EXPECT_EQ(h.ui().currentWindow, kExitConfirmWindow);
 }
@@ -59,11 +59,11 @@ TEST_F(ToolsScreens, ANewGameStartsFromAFreshWorldWithTheChosenAirline) {
     return World(random).airlines[1].planes[0].tag;
   };
   const auto newGame = [&](int choice) {
-    h.TapItem(kToolsMenuWindow, 3);  // "New Game"
-    h.TapItem(kToolsMenuWindow, 11);
+    h.TapItem(kToolsMenuWindow, kToolsNewGameItem);  // "New Game"
+    h.TapItem(kToolsMenuWindow, kToolsOkItem);
     h.RunFrames(1);
     if (choice >= 0) h.TapItem(kNewGameWindow, choice);
-    h.TapItem(kNewGameWindow, 9);  // "Ok"
+    h.TapItem(kNewGameWindow, kNewGameOkItem);  // "Ok"
   };
   EXPECT_EQ(world.airlines[1].planes[0].tag, tagDrawnBy(1));
   world.airlines[0].identity = kOceanAirways;  // as a loaded game left them
@@ -99,45 +99,45 @@ TEST_F(ToolsScreens, ANewGameStartsFromAFreshWorldWithTheChosenAirline) {
 }
 
 TEST_F(ToolsScreens, TheSpeedChangesOnlyWithOkAndTheOptionsShowItsName) {
-  const auto speedText = [&] { return h.ui().windows[kOptionsWindow].Item(kSpeedTextItem).text; };
-  h.TapItem(kToolsMenuWindow, 7);  // "Options"
-  h.TapItem(kToolsMenuWindow, 11);
+  const auto speedText = [&] { return h.ui().windows[kOptionsWindow].Item(kOptionsSpeedItem).text; };
+  h.TapItem(kToolsMenuWindow, kToolsOptionsItem);  // "Options"
+  h.TapItem(kToolsMenuWindow, kToolsOkItem);
   h.RunFrames(1);
   EXPECT_EQ(speedText(), "FAST");
-  for (int i = 0; i < 3; ++i) h.TapItem(kOptionsWindow, 2);  // "<-", slower
+  for (int i = 0; i < 3; ++i) h.TapItem(kOptionsWindow, kOptionsSlowerItem);  // "<-", slower
   EXPECT_EQ(speedText(), "SLOW");
-  h.TapItem(kOptionsWindow, 5);  // "Cancel"
+  h.TapItem(kOptionsWindow, kOptionsCancelItem);  // "Cancel"
   EXPECT_EQ(h.ui().gameSpeed, kSpeedFast);
   Open(3);
-  h.TapItem(kToolsMenuWindow, 11);  // "Options" is still chosen
+  h.TapItem(kToolsMenuWindow, kToolsOkItem);  // "Options" is still chosen
   h.RunFrames(1);
   EXPECT_EQ(speedText(), "FAST");
-  h.TapItem(kOptionsWindow, 2);
+  h.TapItem(kOptionsWindow, kOptionsSlowerItem);
   EXPECT_EQ(speedText(), "MEDIUM");
-  h.TapItem(kOptionsWindow, 4);  // "->", faster
+  h.TapItem(kOptionsWindow, kOptionsFasterItem);  // "->", faster
   EXPECT_EQ(speedText(), "FAST");
-  h.TapItem(kOptionsWindow, 4);  // "FAST" stays
+  h.TapItem(kOptionsWindow, kOptionsFasterItem);  // "FAST" stays
   EXPECT_EQ(speedText(), "FAST");
-  h.TapItem(kOptionsWindow, 2);
-  h.TapItem(kOptionsWindow, 6);  // "Ok"
+  h.TapItem(kOptionsWindow, kOptionsSlowerItem);
+  h.TapItem(kOptionsWindow, kOptionsOkItem);  // "Ok"
   EXPECT_EQ(h.ui().gameSpeed, kSpeedMedium);
-  EXPECT_EQ(h.ui().command, 0);
+  EXPECT_EQ(h.ui().command, kCommandNone);
 }
 
 TEST_F(ToolsScreens, TheOptionsFirstShowTheSpeedTheProgramStartedWith) {
   h.game.SetStartSpeed(kSpeedSlow);  // the player's last choice, remembered
-  h.TapItem(kToolsMenuWindow, 7);  // "Options", straight from the Tools menu shown at start
-  h.TapItem(kToolsMenuWindow, 11);
+  h.TapItem(kToolsMenuWindow, kToolsOptionsItem);  // "Options", straight from the Tools menu shown at start
+  h.TapItem(kToolsMenuWindow, kToolsOkItem);
   h.RunFrames(1);
-  EXPECT_EQ(h.ui().windows[kOptionsWindow].Item(kSpeedTextItem).text, "SLOW");
+  EXPECT_EQ(h.ui().windows[kOptionsWindow].Item(kOptionsSpeedItem).text, "SLOW");
 }
 
 TEST_F(ToolsScreens, AfterExitYesOnlyTheClickToExitWindowRemains) {
-  h.TapItem(kToolsMenuWindow, 9);
-  h.TapItem(kToolsMenuWindow, 11);
+  h.TapItem(kToolsMenuWindow, kToolsExitGameItem);
+  h.TapItem(kToolsMenuWindow, kToolsOkItem);
   h.RunFrames(1);
   EXPECT_EQ(h.game.ExitRequested(), 0);
-  h.TapItem(kExitConfirmWindow, 1);  // "Yes"
+  h.TapItem(kExitConfirmWindow, kConfirmYesItem);  // "Yes"
   EXPECT_EQ(h.game.ExitRequested(), 1);
   EXPECT_EQ(h.ui().currentWindow, kExitConfirmWindow);  // nothing is drawn in the frame of "Yes"
   h.RunFrames(1);

@@ -1,12 +1,11 @@
 // Number, money, age and time-of-day texts, built digit by digit so no locale or C library can change them.
-#include "screens/number_text.h"
+#include "text/number_text.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 
-#include "sim/game_clock.h"
 #include "text/double_text.h"
 
 namespace jetvale {
@@ -138,6 +137,11 @@ std::string QuarterSlotText(int slot) {
   if (hours >= 24) hours -= 24;
   const int minutes = (slot % 4) * 15;
   return IntText(hours) + ":" + TwoDigits(minutes);
+}
+
+std::string TwoDigits(int value) {
+  if (value < 0 || value > 99) return std::to_string(value);
+  return {static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)};
 }
 
 std::string ClockText(int hours, int minutes) {

@@ -1,11 +1,11 @@
 // Finance handlers. The statement and both loan windows are live views: refilled in every frame they are shown.
-#include "finance/finance_screens.h"
+#include "screens/finance_screens.h"
 
 #include <array>
 
 #include "finance/ledgers.h"
-#include "finance/loans.h"
-#include "screens/number_text.h"
+#include "finance/loan_desk.h"
+#include "text/number_text.h"
 #include "ui/toolbar.h"
 #include "world/booking.h"
 #include "world/identities.h"
@@ -13,52 +13,16 @@
 namespace jetvale {
 namespace {
 
-constexpr int kCommandStatement = 305;
-constexpr int kCommandPreviousAirline = 307;
-constexpr int kCommandNextAirline = 308;
-constexpr int kCommandFinanceOk = 310;
-constexpr int kCommandNewLoan = 315;
-constexpr int kCommandTakeLoan = 335;
-constexpr int kCommandLessMoney = 350;
-constexpr int kCommandMoreMoney = 355;
-constexpr int kCommandFewerMonths = 360;
-constexpr int kCommandMoreMonths = 365;
-constexpr int kCommandViewLoans = 370;
-constexpr int kCommandPreviousLoan = 375;
-constexpr int kCommandNextLoan = 380;
-constexpr int kCommandPayOff = 385;
-
 // Statement items.
-constexpr int kFirstRowItem = 1;
-constexpr int kBalanceItem = 54;
-constexpr int kAirlineNameItem = 55;
 
 // New Loan items.
-constexpr int kAmountItem = 2;
-constexpr int kMonthsItem = 8;
-constexpr int kPaymentItem = 11;
 
 // View Loans items.
-constexpr int kLoanCountItem = 1;
-constexpr int kLoanIdItem = 4;
-constexpr int kLoanAmountItem = 7;
-constexpr int kAmountLeftItem = 9;
-constexpr int kMonthlyItem = 11;
-constexpr int kMonthsLeftItem = 13;
-constexpr int kPayOffItem = 14;
-
-// The statement's name cell in each airline's colour.
-struct AirlineBadge {
-  int identity;
-  Color background;
-};
-constexpr std::array<AirlineBadge, 4> kBadges = {{
-    {kWesternAirlines, kBlue}, {kSoutheastAir, kYellow}, {kOceanAirways, kRed}, {kAtlanticAir, kOrange}}};
 
 void FillStatement(Ui& ui) {
   const Airline& airline = ui.game.world.airlines[static_cast<std::size_t>(ui.finance.statementAirline)];
   GameWindow& w = ui.windows[kStatementWindow];
-  int item = kFirstRowItem;
+  int item = kStatementFirstRowItem;
   for (const StatementRow& row : kStatementRows) {
     item += 1;  // the row's title
     if (!row.HasValues()) continue;
@@ -66,11 +30,11 @@ void FillStatement(Ui& ui) {
       w.Item(item++).text = FormatMoney(StatementValue(row, *ledger));
     }
   }
-  w.Item(kBalanceItem).text = FormatMoney(airline.balance);
-  for (std::size_t i = 0; i < kBadges.size(); ++i) {
-    if (kBadges[i].identity != airline.identity) continue;
-    w.Item(kAirlineNameItem).text = std::string(kAirlineIdentities[i].name);
-    w.Item(kAirlineNameItem).background = kBadges[i].background;
+  w.Item(kStatementBalanceItem).text = FormatMoney(airline.balance);
+  if (const int index = IdentityIndex(airline.identity); index >= 0) {
+    const AirlineIdentity& identity = kAirlineIdentities[static_cast<std::size_t>(index)];
+    w.Item(kStatementAirlineItem).text = std::string(identity.name);
+    w.Item(kStatementAirlineItem).background = identity.statementColor;
   }
   ui.Show(kStatementWindow);
 }
@@ -86,9 +50,9 @@ void FinanceOk(Ui& ui) { ui.TakeMenuChoice(kFinanceMenuWindow, kCommandFinanceMe
 void FillNewLoan(Ui& ui) {
   const FinanceScreenState& f = ui.finance;
   GameWindow& w = ui.windows[kNewLoanWindow];
-  w.Item(kAmountItem).text = IntegerText(f.loanMillions) + "M";
-  w.Item(kMonthsItem).text = IntegerText(f.loanMonths);
-  w.Item(kPaymentItem).text = FormatMoney(LoanPayment(f.loanMillions * 1000000.0, f.loanMonths, kLoanRatePercent * 0.01));
+  w.Item(kNewLoanAmountItem).text = IntegerText(f.loanMillions) + "M";
+  w.Item(kNewLoanMonthsItem).text = IntegerText(f.loanMonths);
+  w.Item(kNewLoanPaymentItem).text = FormatMoney(LoanPayment(f.loanMillions * 1000000.0, f.loanMonths, kLoanRatePercent * 0.01));
   ui.command = kCommandNewLoan;
   ui.Show(kNewLoanWindow);
 }
@@ -117,19 +81,19 @@ void FillViewLoans(Ui& ui) {
   const int selected = ui.finance.selectedLoan;
   GameWindow& w = ui.windows[kViewLoansWindow];
   if (selected < 0) {
-    for (const int item : {kLoanCountItem, kLoanIdItem, kLoanAmountItem, kAmountLeftItem, kMonthlyItem, kMonthsLeftItem}) {
+    for (const int item : {kViewLoansCountItem, kViewLoansIdItem, kViewLoansAmountItem, kViewLoansAmountLeftItem, kViewLoansMonthlyItem, kViewLoansMonthsLeftItem}) {
       w.Item(item).text.assign(1, '0');  // assign: GCC 12 warns falsely (-Wrestrict) on = "0" here
     }
-    w.Item(kPayOffItem).command = kCommandClose;  // with no loan shown, "Payoff" closes like "Ok"
+    w.Item(kViewLoansPayOffItem).command = kCommandClose;  // with no loan shown, "Payoff" closes like "Ok"
   } else {
     const Loan& loan = player.loans[static_cast<std::size_t>(selected)];
-    w.Item(kLoanCountItem).text = IntegerText(player.loanCount);
-    w.Item(kLoanIdItem).text = IntegerText(selected + 1);
-    w.Item(kLoanAmountItem).text = FormatMoney(loan.amount);
-    w.Item(kAmountLeftItem).text = FormatMoney(loan.amountLeft);
-    w.Item(kMonthlyItem).text = FormatMoney(loan.monthly);
-    w.Item(kMonthsLeftItem).text = IntegerText(loan.monthsLeft);
-    w.Item(kPayOffItem).command = kCommandPayOff;
+    w.Item(kViewLoansCountItem).text = IntegerText(player.loanCount);
+    w.Item(kViewLoansIdItem).text = IntegerText(selected + 1);
+    w.Item(kViewLoansAmountItem).text = FormatMoney(loan.amount);
+    w.Item(kViewLoansAmountLeftItem).text = FormatMoney(loan.amountLeft);
+    w.Item(kViewLoansMonthlyItem).text = FormatMoney(loan.monthly);
+    w.Item(kViewLoansMonthsLeftItem).text = IntegerText(loan.monthsLeft);
+    w.Item(kViewLoansPayOffItem).command = kCommandPayOff;
   }
   ui.command = kCommandViewLoans;
   ui.Show(kViewLoansWindow);

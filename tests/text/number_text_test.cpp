@@ -1,5 +1,5 @@
 // Tests for the number, money, age and time-of-day texts.
-#include "screens/number_text.h"
+#include "text/number_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Tools screen handlers. A new game starts from a fresh world; exit waits for one more tap anywhere.
-#include "ui/tools_screens.h"
+#include "screens/tools_screens.h"
 
 #include <array>
 #include <string_view>
@@ -8,19 +8,6 @@
 
 namespace jetvale {
 namespace {
-
-constexpr int kCommandToolsOk = 405;
-constexpr int kCommandNewGameMenu = 410;
-constexpr int kCommandNewGameOk = 415;
-constexpr int kCommandSaveConfirm = 420;
-constexpr int kCommandLoadConfirm = 425;
-constexpr int kCommandExitConfirm = 430;
-constexpr int kCommandExitYes = 431;
-constexpr int kCommandClickToExit = 432;
-constexpr int kCommandOptions = 435;
-constexpr int kCommandOptionsOk = 440;
-constexpr int kCommandSlower = 445;
-constexpr int kCommandFaster = 450;
 
 struct SpeedName {
   int framesPerTick;
@@ -73,7 +60,7 @@ void RequestExit(Ui& ui) {
 }
 
 void ShowOptions(Ui& ui) {
-  ui.windows[kOptionsWindow].Item(kSpeedTextItem).text = std::string(kSpeeds[SpeedIndex(ui.pendingGameSpeed)].text);
+  ui.windows[kOptionsWindow].Item(kOptionsSpeedItem).text = std::string(kSpeeds[SpeedIndex(ui.pendingGameSpeed)].text);
   ui.Show(kOptionsWindow);
 }
 
