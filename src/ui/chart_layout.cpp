@@ -14,7 +14,7 @@ namespace {
 
 constexpr int kRowHeight = 9;
 constexpr int kLeft = 31;    // right of the toolbar's border
-constexpr int kWidth = 287;  // to the screen's right edge, less a pixel's margin either side
+constexpr int kWidth = 287;  // to two pixels short of the screen's right edge
 
 // The airlines' names cut to fit their labels, in the order of the identity table.
 constexpr std::array<std::string_view, kAirlineCount> kLegendNames = {"Western", "Southeast", "Ocean", "Atlantic"};
@@ -34,14 +34,16 @@ constexpr int kChoiceRow = 213;
 
 void BuildHistoryChartWindow(WindowTable& table) {
   GameWindow& window = table[table.AddWindow(0, 0, kScreenWidth, kScreenHeight, "")];
-  window.AddItem(kLeft, 12, kWidth, kRowHeight, kLabel, "", 0, kBlue);
+  window.AddItem(kLeft, 12, kWidth, kRowHeight, kLabel, "", kCommandNone, kBlue);
   for (std::size_t i = 0; i < kLegendNames.size(); ++i) {
     window.AddItem(kLeft + static_cast<int>(i) * kLegendStep, 23, kLegendStep - 2, kRowHeight, kLabel,
-                   std::string(kLegendNames[i]), 0, kAirlineIdentities[i].statementColor);
+                   std::string(kLegendNames[i]), kCommandNone, kAirlineIdentities[i].statementColor);
   }
-  window.AddItem(kLeft, 34, kWidth, 174, kLabel, "", 0, kBlack);
+  window.AddItem(kLeft, 34, kWidth, 174, kLabel, "", kCommandNone, kBlack);
   for (const FigureChoice& choice : kFigureChoices) {
-    window.AddItem(choice.x, kChoiceRow, choice.width, kRowHeight, kChoice, std::string(choice.text), 0, kDarkGreen);
+    // A tap only selects: the chart shows the selected figure from the next frame on.
+    window.AddItem(choice.x, kChoiceRow, choice.width, kRowHeight, kChoice, std::string(choice.text), kCommandNone,
+                   kDarkGreen);
   }
   window.AddItem(kLeft + kWidth - 16, kChoiceRow, 14, kRowHeight, kButton, "Ok", kCommandClose, kOrange);
   window.selectedItem = kChartFirstFigureItem;

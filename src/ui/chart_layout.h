@@ -8,7 +8,7 @@ namespace jetvale {
 constexpr int kHistoryChartWindow = 20;
 
 // Its items.
-constexpr int kChartHeadingItem = 0;     // then a label for each named airline, in the order of their identities
+constexpr int kChartHeadingItem = 0;      // then a label for each named airline, in the identity table's order
 constexpr int kChartPlotItem = 5;         // the dark field the lines are drawn in
 constexpr int kChartFirstFigureItem = 6;  // the choices of the figure shown, in ChartFigure order
 constexpr int kChartOkItem = 10;
