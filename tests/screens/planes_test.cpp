@@ -101,9 +101,9 @@ TEST_F(PlanesScreens, ASoldMiddlePlanesSlotIsTakenByTheNextPurchaseWhichIsListed
   EXPECT_EQ(Player().planes[2].type, 5);
   OpenFleetList();
   const GameWindow& list = Window(kFleetListWindow);
-  EXPECT_EQ(list.Item(6 * 2 + 2).text, "B 757-200");  // slot 3 moved up
-  EXPECT_EQ(list.Item(6 * 4 + 2).text, "B 777-300");  // the new plane is last
-  EXPECT_EQ(list.Item(6 * 4 + 1).text, Player().planes[2].tag);
+  EXPECT_EQ(list.Item(ListChoiceItem(2) + 1).text, "B 757-200");  // slot 3 moved up
+  EXPECT_EQ(list.Item(ListChoiceItem(4) + 1).text, "B 777-300");  // the new plane is last
+  EXPECT_EQ(list.Item(ListChoiceItem(4)).text, Player().planes[2].tag);
   h.TapItem(kFleetListWindow, ListChoiceItem(4));
   EXPECT_EQ(SelectedFleetPlane(h.ui()), 2);
 }
