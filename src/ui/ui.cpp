@@ -39,7 +39,6 @@ void Ui::TakeLoadedGame() {
   draft = ScheduleDraft{};
   finance = FinanceScreenState{};
   airports = AirportScreenState{};
-  pendingGameSpeed = gameSpeed;
   int slot = 0;
   for (const Plane& plane : game.world.Player().planes) {
     if (plane.inUse == 1) planes.fleetOrder[static_cast<std::size_t>(planes.fleetCount++)] = slot;
