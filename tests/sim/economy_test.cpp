@@ -112,7 +112,7 @@ TEST_F(Economy, DefaultFaresFallIntoThreeDistanceBands) {
   EXPECT_NEAR(DefaultFare(1000, kEconomyClass), 190.68, 1e-9);
   EXPECT_NEAR(DefaultFare(1000, kBusinessClass), 329.10, 1e-9);
   EXPECT_NEAR(DefaultFare(1000, kFirstClass), 536.73, 1e-9);
-  EXPECT_NEAR(DefaultFare(499, kEconomyClass), 0.2017 * 499 + 36.88, 1e-9);
+  EXPECT_NEAR(DefaultFare(499, kEconomyClass), 137.5283, 1e-9);  // 0.2017 a mile plus 36.88
   EXPECT_NEAR(DefaultFare(500, kEconomyClass), 137.73, 1e-9);  // exactly 500 miles: the short-haul rate
   EXPECT_NEAR(DefaultFare(501, kEconomyClass), 113.9338, 1e-9);
   EXPECT_NEAR(DefaultFare(1500, kEconomyClass), 267.58, 1e-9);
