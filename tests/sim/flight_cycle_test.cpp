@@ -1,6 +1,8 @@
 // A day of flying: every state of a round trip, the money it books, and legs around midnight.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "sim/flight_cycle.h"
 #include "sim/flight_state.h"
 #include "sim/schedule.h"
@@ -49,78 +51,65 @@ class Flying : public ::testing::Test {
   GameState game{11};
 };
 
+// Atlanta has no market share yet: 5 % of its 191589 daily passengers, times Charlotte's weight 0.016057347 over
+// one leg into it: 153 waiting. Seats of 106: first 2.65 -> 2, business 7.07 -> 7, economy 90.1 -> 90. First
+// min(12, 2), business min(25, 7), economy min(144, 90); 54 keep waiting.
+// Revenue 2 x 300.25 + 7 x 200.125 + 90 x 100.25 = 600.5 + 1400.875 + 9022.5 = 11023.875; the plane and the
+// balance drop the cents of each class on its own: 11022. Costs: 404 fuel units (196 / (1430 / 2949)) x 2.06 =
+// 832.24, landing 1369, ground 1657, maintenance 784 + 392, navigation 1735, pilots 1274, attendants 250.6,
+// insurance 39500000 x 0.000002825 = 111.5875; 8405.4275 in all. The balance loses each cost without its cents.
 TEST_F(Flying, ARoundTripGoesThroughEveryStateAndBooksItsFirstTripToTheCent) {
   Fly({{40, kAtlanta, kCharlotte}, {60, kCharlotte, kAtlanta}});  // 10:00 out, 15:00 back; 196 miles, 30 minutes
   Airport& charlotte = game.world.AirportById(kCharlotte);
   charlotte.departures[1] = 1;  // a departure of airline 1 that no share reflects yet
-  RunTo(9, 25);
-  EXPECT_EQ(Leg(0).state, kWaitingForBoarding);
-  EXPECT_EQ(game.clock.newDay, 0);  // the first pass of the day is over
-  RunTo(9, 30);
-  EXPECT_EQ(Leg(0).state, kBoardingOpen);
-  RunTo(9, 35);
-  EXPECT_EQ(Leg(0).state, kBoarded);
-  // Atlanta has no market share yet: 5 % of its 191589 daily passengers, times Charlotte's weight
-  // 0.016057347 over one leg into it: 153 waiting. Seats of 106: first 2.65 -> 2, business 7.07 -> 7,
-  // economy 90.1 -> 90. First min(12, 2), business min(25, 7), economy min(144, 90); 54 keep waiting.
+  const struct {
+    int hour, minute, state, economy, currentLeg;
+    std::int32_t balance;
+  } steps[] = {
+      {9, 25, kWaitingForBoarding, 0, 0, 459650000},  // 460500000 after the plane, two gates of 425000
+      {9, 30, kBoardingOpen, 0, 0, 459650000},        {9, 35, kBoarded, 90, 0, 459650000},
+      {10, 0, kInTheAir, 90, 0, 459650000},           {10, 15, kApproaching, 90, 0, 459650000},
+      {10, 30, kLanded, 90, 0, 459650000},            {10, 45, kWaitingForBoarding, 90, 1, 459650000 + 11022 - 8404},
+  };
+  for (const auto& step : steps) {
+    RunTo(step.hour, step.minute);
+    EXPECT_EQ(Leg(0).state, step.state) << step.hour << ":" << step.minute;
+    EXPECT_EQ(Leg(0).economyPassengers, step.economy) << step.hour << ":" << step.minute;
+    EXPECT_EQ(Plane0().currentLeg, step.currentLeg) << step.hour << ":" << step.minute;
+    EXPECT_EQ(Player().balance, step.balance) << step.hour << ":" << step.minute;
+    EXPECT_EQ(game.clock.newDay, 0);  // the first pass of the day is over
+  }
   EXPECT_EQ(Leg(0).firstPassengers, 2);
   EXPECT_EQ(Leg(0).businessPassengers, 7);
-  EXPECT_EQ(Leg(0).economyPassengers, 90);
   EXPECT_EQ(game.world.AirportById(kAtlanta).routeDemand[kCharlotte][0], 54);
-  RunTo(10, 0);
-  EXPECT_EQ(Leg(0).state, kInTheAir);
-  RunTo(10, 15);
-  EXPECT_EQ(Leg(0).state, kApproaching);
-  RunTo(10, 30);
-  EXPECT_EQ(Leg(0).state, kLanded);
-  EXPECT_EQ(Player().balance, 459650000);  // 460500000 after the plane, two gates of 425000
-  RunTo(10, 45);
-  EXPECT_EQ(Leg(0).state, kWaitingForBoarding);
-  EXPECT_EQ(Plane0().currentLeg, 1);
-
-  // Revenue 2 x 300.25 + 7 x 200.125 + 90 x 100.25 = 600.5 + 1400.875 + 9022.5 = 11023.875; the plane and the
-  // balance drop the cents of each class on its own: 600 + 1400 + 9022 = 11022. Costs: 404 fuel units (196 / (1430 / 2949)) x 2.06 = 832.24,
-  // landing 1369, ground 1657, maintenance 784 + 392, navigation 1735, pilots 1274, attendants 250.6,
-  // insurance 39500000 x 0.000002825 = 111.5875; 8405.4275 in all. The balance loses each cost without
-  // its cents: 8404.
-  EXPECT_EQ(Player().balance, 459650000 + 11022 - 8404);
-  EXPECT_DOUBLE_EQ(Leg(0).revenue, 11023.875);
-  EXPECT_DOUBLE_EQ(Leg(0).expenses, 8405.4275);
-  EXPECT_DOUBLE_EQ(Leg(0).profit, 11023.875 - 8405.4275);
-  EXPECT_DOUBLE_EQ(Leg(0).firstIncome, 600.5);
-  EXPECT_DOUBLE_EQ(Leg(0).businessIncome, 1400.875);
-  EXPECT_DOUBLE_EQ(Leg(0).wages, 250.6 + 1274 + 1657 + 392 + 784);
-  EXPECT_DOUBLE_EQ(Leg(0).miscellaneous, 111.5875 + 3104);
-  EXPECT_DOUBLE_EQ(Leg(0).fuelBurn, 832.24);
-  EXPECT_DOUBLE_EQ(Leg(0).fuel, 832.24);
-  EXPECT_DOUBLE_EQ(Leg(0).economyIncome, 9022.5);
+  const Flight& leg = Leg(0);
+  const double figures[] = {leg.revenue, leg.expenses, leg.profit, leg.firstIncome, leg.businessIncome,
+                            leg.economyIncome, leg.wages, leg.miscellaneous, leg.fuelBurn, leg.fuel};
+  const double workedOut[] = {11023.875, 8405.4275, 11023.875 - 8405.4275, 600.5, 1400.875, 9022.5,
+                              250.6 + 1274 + 1657 + 392 + 784, 111.5875 + 3104, 832.24, 832.24};
+  for (std::size_t i = 0; i < std::size(workedOut); ++i) EXPECT_DOUBLE_EQ(figures[i], workedOut[i]) << i;
   EXPECT_EQ(Plane0().revenue, 11022);
   EXPECT_EQ(Plane0().expenses, 8405);
   EXPECT_EQ(Plane0().profit, 2617);
   EXPECT_EQ(Plane0().value, 39498353);  // 39500000 less 0.0041675 %
-  const std::pair<LedgerEntry, double> costs[] = {{LedgerEntry::ExpenseFuel, 832.24},
-                                                  {LedgerEntry::ExpenseLandingFees, 1369},
-                                                  {LedgerEntry::ExpenseGroundCrew, 1657},
-                                                  {LedgerEntry::ExpenseNavigation, 1735},
-                                                  {LedgerEntry::ExpensePilots, 1274}};
-  for (const Ledger* ledger : {&Player().currentYear, &Player().overall}) {
-    for (const auto& [entry, amount] : costs) EXPECT_DOUBLE_EQ((*ledger)[entry], amount);
-    EXPECT_DOUBLE_EQ((*ledger)[LedgerEntry::IncomeFirstClass], 600.5);
-    EXPECT_DOUBLE_EQ((*ledger)[LedgerEntry::IncomeBusinessClass], 1400.875);
-    EXPECT_DOUBLE_EQ((*ledger)[LedgerEntry::IncomeEconomyClass], 9022.5);
-    EXPECT_DOUBLE_EQ((*ledger)[LedgerEntry::ExpenseMaintenance], 1176);
-    EXPECT_DOUBLE_EQ((*ledger)[LedgerEntry::ExpenseAttendants], 250.6);
-    EXPECT_DOUBLE_EQ((*ledger)[LedgerEntry::ExpenseInsurance], 111.5875);
+  const std::pair<LedgerEntry, double> booked[] = {
+      {LedgerEntry::ExpenseFuel, 832.24},       {LedgerEntry::ExpenseLandingFees, 1369},
+      {LedgerEntry::ExpenseGroundCrew, 1657},   {LedgerEntry::ExpenseNavigation, 1735},
+      {LedgerEntry::ExpensePilots, 1274},       {LedgerEntry::ExpenseMaintenance, 1176},
+      {LedgerEntry::ExpenseAttendants, 250.6},  {LedgerEntry::ExpenseInsurance, 111.5875},
+      {LedgerEntry::IncomeFirstClass, 600.5},   {LedgerEntry::IncomeBusinessClass, 1400.875},
+      {LedgerEntry::IncomeEconomyClass, 9022.5}};
+  for (const auto& [entry, amount] : booked) {
+    EXPECT_DOUBLE_EQ(Player().currentYear[entry], amount) << static_cast<int>(entry);
+    EXPECT_DOUBLE_EQ(Player().overall[entry], amount) << static_cast<int>(entry);
   }
   EXPECT_EQ(Player().previousYear[LedgerEntry::IncomeEconomyClass], 0);
   EXPECT_EQ(Leg(0).totalPassengers, 99);
   EXPECT_EQ(Leg(0).timesFlown, 1);
   const Airport& atlanta = game.world.AirportById(kAtlanta);
-  EXPECT_EQ(atlanta.departures[0], 1);
-  EXPECT_EQ(atlanta.passengers[0], 99);
-  EXPECT_EQ(atlanta.seatsOffered[0], 106);
-  EXPECT_EQ(atlanta.passengersToday[0], 99);
-  EXPECT_EQ(atlanta.passengersTodayAll, 99);
+  const std::vector<int> traffic = {atlanta.departures[0], atlanta.passengers[0], atlanta.seatsOffered[0],
+                                    atlanta.passengersToday[0], atlanta.passengersTodayAll};
+  EXPECT_EQ(traffic, (std::vector<int>{1, 99, 106, 99, 99}));
   EXPECT_EQ(atlanta.marketShare[0], 99);  // (1 + 1 + 1) x 33.33333333333333 = 99.99999999999999
   EXPECT_EQ(atlanta.marketShare[1], 0);
   EXPECT_EQ(charlotte.marketShare[1], 33);  // the destination's shares are recounted too: 1 / 1 x 33.33
