@@ -82,28 +82,18 @@ TEST(SavedGameText, APlayedGameComesBackFieldByFieldAndSavesToTheSameText) {
   for (const std::string& line : Lines(text)) ASSERT_LE(line.size(), 49u) << line;
   const Loaded loaded = Read(text, 5);
   ASSERT_TRUE(loaded.world);
+  // What the same text again cannot tell: the digits a double needs, and the fractions the totals lose.
   const Airline& back = loaded.world->Player();
-  EXPECT_EQ(back.balance, -42);
-  EXPECT_EQ(back.identity, kOceanAirways);
   EXPECT_EQ(back.planes[2].locationX, 0.1 + 0.2);
   EXPECT_EQ(back.planes[2].legs[0].economyFare, 123.456);
-  EXPECT_EQ(back.planes[2].legs[1].revenue, 1234);  // the totals lose their fractions
+  EXPECT_EQ(back.planes[2].legs[1].revenue, 1234);
   EXPECT_EQ(back.planes[2].legs[1].profit, -56);
   EXPECT_EQ(back.previousYear[LedgerEntry::ExpenseLoans], 1e-7);
-  // The sold plane's slot stays free, the planes above it keep theirs; so do the loans around a paid-off one.
-  EXPECT_EQ(back.planes[0].inUse, 1);
+  // The counts follow the slots in use: the sold plane's slot stays free, and so does a paid-off loan's.
   EXPECT_EQ(back.planes[1].inUse, 0);
-  EXPECT_EQ(back.planes[3].inUse, 1);
-  EXPECT_EQ(back.planes[3].legCount, 3);
-  EXPECT_EQ(back.planes[3].tag, player.planes[3].tag);
   EXPECT_EQ(back.planeCount, 3);
-  EXPECT_EQ(back.loans[0].inUse, 0);
-  EXPECT_EQ(back.loans[2].inUse, 1);
-  EXPECT_EQ(back.loans[2].amount, 975000000);
   EXPECT_EQ(back.loanCount, 1);
-  EXPECT_EQ(loaded.clock.day, 18);  // 48 days after Jan-1
-  EXPECT_EQ(loaded.clock.month, 2);
-  EXPECT_EQ(loaded.clock.dayOfWeek, 0);  // Jan-1 was a Monday: 48 days later is a Sunday
+  EXPECT_EQ(loaded.clock.dayOfWeek, 0);  // 48 days after Monday Jan-1: Sunday Feb-18
   // Every other field: the same text again, and doubles written with 17 digits are the same doubles.
   EXPECT_EQ(WriteSavedGame(*loaded.world, loaded.clock), text);
 }
