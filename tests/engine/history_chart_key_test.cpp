@@ -14,35 +14,34 @@
 namespace jetvale {
 namespace {
 
+constexpr int FigureItem(ChartFigure figure) { return kChartFirstFigureItem + static_cast<int>(figure); }
+
 TEST(HistoryChartKey, TheKeyOpensAndClosesTheChartAndItsItemsChooseAndClose) {
   HeadlessGame h(MakeTestAssets("jetvale_chart_key"));
-  h.TapItem(kToolsMenuWindow, 3);  // "New Game"
-  h.TapItem(kToolsMenuWindow, 11);
-  h.TapItem(kNewGameWindow, 1);
-  h.TapItem(kNewGameWindow, 9);
-  h.game.ChartKey();
-  h.RunFrames(1);
+  for (const auto& [window, item] : {std::pair{kToolsMenuWindow, 3}, {kToolsMenuWindow, 11}, {kNewGameWindow, 1},
+                                     {kNewGameWindow, 9}}) {
+    h.TapItem(window, item);  // "New Game", "Ok", the first airline, "Ok"
+  }
+  const auto key = [&](int window) {
+    h.game.ChartKey();
+    h.RunFrames(1);
+    EXPECT_EQ(h.ui().currentWindow, window);
+  };
+  key(kHistoryChartWindow);
   EXPECT_EQ(h.ui().command, kCommandHistoryChart);
-  EXPECT_EQ(h.ui().currentWindow, kHistoryChartWindow);
   const std::string time = h.game.TimeText();
   h.RunFrames(3);
   EXPECT_NE(h.game.TimeText(), time) << "the game runs on behind the chart";
 
-  const int income = kChartFirstFigureItem + static_cast<int>(ChartFigure::Income);
-  h.TapItem(kHistoryChartWindow, income);
-  EXPECT_EQ(h.ui().windows[kHistoryChartWindow].selectedItem, income);
+  h.TapItem(kHistoryChartWindow, FigureItem(ChartFigure::Income));
+  EXPECT_EQ(h.ui().windows[kHistoryChartWindow].selectedItem, FigureItem(ChartFigure::Income));
   EXPECT_EQ(h.ui().windows[kHistoryChartWindow].Item(kChartHeadingItem).text, "Income of each month");
   h.TapItem(kHistoryChartWindow, kChartOkItem);
   EXPECT_EQ(h.ui().command, kCommandClose);
   EXPECT_EQ(h.ui().currentWindow, kToolbarWindow);
-
-  h.game.ChartKey();
-  h.RunFrames(1);
-  EXPECT_EQ(h.ui().currentWindow, kHistoryChartWindow);
-  h.game.ChartKey();
-  h.RunFrames(1);
+  key(kHistoryChartWindow);
+  key(kToolbarWindow);
   EXPECT_EQ(h.ui().command, kCommandClose);
-  EXPECT_EQ(h.ui().currentWindow, kToolbarWindow);
 }
 
 TEST(HistoryChartKey, AReplayThatOpensTheChartPlaysBackToTheSamePictures) {
@@ -51,29 +50,19 @@ TEST(HistoryChartKey, AReplayThatOpensTheChartPlaysBackToTheSamePictures) {
   GameState saved(3);
   PlayAWhile(saved);
   ASSERT_TRUE(SaveGameTo(start, saved));
-
-  PlaybackHost machine({99});
-  HeadlessSink sink;
-  GameObject game(machine, folder, folder);
-  ASSERT_TRUE(game.LoadAtStart(start));
-  ASSERT_TRUE(game.OpenDisplay(sink));
-  const auto frames = [&](int count) {
-    for (int i = 0; i < count; ++i) game.RunFrame();
-  };
-  frames(2);
-  game.ChartKey();
-  frames(1);
-  const GameWindow& chart = game.Interface().windows[kHistoryChartWindow];
-  const WindowItem& expenses = chart.Item(kChartFirstFigureItem + static_cast<int>(ChartFigure::Expenses));
-  game.Tap(expenses.y + 4, 320 - (expenses.x + 4));
-  frames(1);
-  const std::vector<Color> picture = game.BackBuffer().Pixels();
-  game.RequestScreenshot();  // keeps the picture after frame 4
-  frames(1);
-  game.ChartKey();
-  frames(2);
-  game.RequestReplay();
-  frames(1);
+  HeadlessGame h(folder, {99});
+  ASSERT_TRUE(h.game.LoadAtStart(start));
+  h.RunFrames(2);
+  h.game.ChartKey();
+  h.RunFrames(1);
+  h.TapItem(kHistoryChartWindow, FigureItem(ChartFigure::Expenses));  // frame 4
+  const std::vector<Color> picture = h.game.BackBuffer().Pixels();
+  h.game.RequestScreenshot();  // keeps the picture after frame 4
+  h.RunFrames(1);
+  h.game.ChartKey();
+  h.RunFrames(2);
+  h.game.RequestReplay();
+  h.RunFrames(1);
 
   std::string text;
   Replay replay;
@@ -81,6 +70,7 @@ TEST(HistoryChartKey, AReplayThatOpensTheChartPlaysBackToTheSamePictures) {
   ASSERT_TRUE(ReadWholeFile((std::filesystem::path(folder) / kReplayFile).string(), text));
   ASSERT_TRUE(ParseReplay(text, replay, error)) << error;
   EXPECT_NE(text.find("\n3 chart\n4 tap "), std::string::npos) << text;
+  EXPECT_NE(text.find("\n4 shot\n6 chart\n"), std::string::npos) << text;
   EXPECT_TRUE(replay.startHistory.has_value());
 
   const std::string playFolder = folder + "/play";
