@@ -78,12 +78,14 @@ TEST(Autosave, AGameStartedFromASavedGameRunsOnTheMapAndItsReplayPlaysBackToTheS
   std::string error;
   ASSERT_TRUE(ParseReplay(FormatReplay(recorded), replay, error)) << error;
   EXPECT_EQ(replay.startGame, Text(autosave));
+  EXPECT_TRUE(replay.startHistory.has_value()) << "the history beside it";
   const std::string playFolder = folder + "/play";
   std::filesystem::create_directories(playFolder);
   ReplayRun run(replay, folder, playFolder);
   std::vector<std::string> written;
   ASSERT_TRUE(run.Play({}, playFolder, written, error)) << error;
   EXPECT_EQ(SavedText(run.Game().Game(), folder + "/replayed.txt"), SavedText(h.game.Game(), folder + "/live.txt"));
+  EXPECT_EQ(run.Game().Game().world.history.months.size(), 1u);  // January
 }
 
 }  // namespace
