@@ -26,12 +26,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kUsage =
-    "usage: jetvale_monkey [--seed N]... [--frames F] [--out DIR]\n"
-    "  --seed N    one game per seed (default 1, 3 and 6, which reach every deep screen in 12000 frames)\n"
-    "  --frames F  frames a game lasts at most (default 12000); Exit Game ends it sooner\n"
-    "  --out DIR   where each game's replay goes, monkey-seed-N.txt, and where it is played, monkey-seed-N/\n"
-    "              (kept when the game fails; default: the current folder)\n";
+// One game a seed (default 1, 3 and 6, which reach the deep screens in 12000 frames), of F frames at most (Exit
+// Game ends it sooner); its replay goes to DIR/monkey-seed-N.txt, and it is played in DIR/monkey-seed-N/, which
+// is kept when the game fails.
+constexpr const char* kUsage = "usage: jetvale_monkey [--seed N]... [--frames F (12000)] [--out DIR (.)]\n";
 constexpr int kCheckEvery = 500;  // frames between checks of the fleet and the legs
 
 // The hand. "Ok" is aimed at as often as four other items; an arrow or sign aimed at may be tapped up to 40 times
@@ -163,19 +161,39 @@ class BooksWatch {
       return a.balance == kStartingBalance && a.planeCount == 0 && a.loanCount == 0 &&
              std::all_of(a.overall.values.begin(), a.overall.values.end(), [](double v) { return v == 0; });
     });
+    const auto saturated = [](std::int32_t balance) {
+      return balance == std::numeric_limits<std::int32_t>::max() || balance == std::numeric_limits<std::int32_t>::min();
+    };
     std::string fault;
     for (const Airline& airline : world.airlines) {
-      Seen& before = seen_[static_cast<std::size_t>(airline.index)];
+      Seen& was = seen_[static_cast<std::size_t>(airline.index)];
       Seen now{airline.balance, Net(airline.overall), 0, airline.loans, {}};
       for (std::size_t slot = 0; slot < airline.planes.size(); ++slot) {
         now.inUse[slot] = airline.planes[slot].inUse == 1;
         for (const Flight& leg : airline.planes[slot].legs) now.trips += leg.timesFlown;
       }
-      if (watching_ && !loaded && !pristine && fault.empty() && !Saturated(before.balance) &&
-          !Saturated(now.balance)) {
-        fault = Compare(airline.index, before, now);
+      double borrowed = 0;
+      int payments = 0;
+      for (std::size_t slot = 0; slot < now.loans.size(); ++slot) {
+        const Loan& before = was.loans[slot];
+        const Loan& is = now.loans[slot];
+        const bool taken =
+            is.inUse == 1 && (before.inUse != 1 || before.amount != is.amount || is.monthsLeft > before.monthsLeft);
+        borrowed += taken ? is.amount : 0;
+        payments += before.inUse == 1 && (is.inUse != 1 || is.monthsLeft < before.monthsLeft) ? 1 : 0;
       }
-      before = now;
+      const double moved = static_cast<double>(now.balance) - was.balance;
+      const double booked = now.net - was.net + borrowed;
+      const double bound = BooksTolerance(static_cast<double>(std::max<std::int64_t>(0, now.trips - was.trips)),
+                                          payments, static_cast<double>((now.inUse & ~was.inUse).count()));
+      if (watching_ && !loaded && !pristine && fault.empty() && !saturated(was.balance) &&
+          !saturated(now.balance) && std::abs(moved - booked) > bound) {
+        char text[160];
+        std::snprintf(text, sizeof text, "airline %d's balance moved by %.0f, its books and loans by %.2f",
+                      airline.index, moved, booked);
+        fault = text;
+      }
+      was = now;
     }
     watching_ = true;
     return fault;
@@ -189,30 +207,6 @@ class BooksWatch {
     std::array<Loan, kLoanSlots> loans{};
     std::bitset<kPlaneSlots> inUse;
   };
-  static bool Saturated(std::int32_t balance) {
-    return balance == std::numeric_limits<std::int32_t>::max() || balance == std::numeric_limits<std::int32_t>::min();
-  }
-  static std::string Compare(int airline, const Seen& before, const Seen& now) {
-    double borrowed = 0;
-    int payments = 0;
-    for (std::size_t slot = 0; slot < now.loans.size(); ++slot) {
-      const Loan& was = before.loans[slot];
-      const Loan& is = now.loans[slot];
-      const bool taken = is.inUse == 1 && (was.inUse != 1 || was.amount != is.amount || is.monthsLeft > was.monthsLeft);
-      borrowed += taken ? is.amount : 0;
-      payments += was.inUse == 1 && (is.inUse != 1 || is.monthsLeft < was.monthsLeft) ? 1 : 0;
-    }
-    const double purchases = static_cast<double>((now.inUse & ~before.inUse).count());
-    const double trips = static_cast<double>(std::max<std::int64_t>(0, now.trips - before.trips));
-    const double moved = static_cast<double>(now.balance) - before.balance;
-    const double booked = now.net - before.net + borrowed;
-    if (std::abs(moved - booked) <= BooksTolerance(trips, payments, purchases)) return "";
-    char text[160];
-    std::snprintf(text, sizeof text, "airline %d's balance moved by %.0f, its books and loans by %.2f", airline, moved,
-                  booked);
-    return text;
-  }
-
   std::array<Seen, kAirlineCount> seen_{};
   bool watching_ = false;
 };

@@ -124,12 +124,5 @@ TEST(GameObject, AScreenshotSavesThePreviousFrameOnceEvenWhenTheSaveFails) {
   std::filesystem::remove_all(dir);
 }
 
-TEST(GameObject, TheCommittedBitmapsLoad) {
-  HeadlessGame h(JETVALE_ASSET_DIR);
-  h.RunFrames(1);
-  EXPECT_EQ(h.game.StartupError(), "");
-  EXPECT_EQ(h.sink.PresentedFrames(), 1);
-}
-
 }  // namespace
 }  // namespace jetvale
