@@ -8,9 +8,16 @@
 #include "engine/headless_game.h"
 #include "save/played_game.h"
 #include "save/save_file.h"
+#include "ui/chart_layout.h"
 
 namespace jetvale {
 namespace {
+
+std::string SavedText(const GameState& game, const std::string& path) {
+  std::string text;
+  EXPECT_TRUE(SaveGameTo(path, game) && ReadWholeFile(path, text));
+  return text;
+}
 
 TEST(Replay, TheTextKeepsEveryStepAndTheSavedGameByteForByteAndRefusesWhatItDidNotWrite) {
   Replay replay;
@@ -18,29 +25,22 @@ TEST(Replay, TheTextKeepsEveryStepAndTheSavedGameByteForByteAndRefusesWhatItDidN
   replay.tickCounts = {5, 4294967295u};
   replay.frames = 900;
   replay.savedGame = "BALANCE=1\r\nsteps\n\n300 tap 1 2";  // line ends and words that look like the replay's own
+  replay.savedHistory = "h";
   replay.steps = {{120, ReplayAction::Tap, 319, 239}, {120, ReplayAction::Scroll, kScrollDown, 0},
-                  {450, ReplayAction::Screenshot, 0, 0}};
+                  {450, ReplayAction::Screenshot, 0, 0}, {451, ReplayAction::ChartKey, 0, 0}};
   const std::string text = FormatReplay(replay);
-  EXPECT_NE(text.find("\nsteps\n120 tap 319 239\n120 scroll down\n450 shot\n"), std::string::npos) << text;
-
+  EXPECT_EQ(text,
+            "jetvale replay 1\nspeed 6\nticks 5 4294967295\nframes 900\n"
+            "saved-game 29\nBALANCE=1\r\nsteps\n\n300 tap 1 2\nsaved-history 1\nh\n"
+            "steps\n120 tap 319 239\n120 scroll down\n450 shot\n451 chart\n");
   Replay read;
   std::string error;
   ASSERT_TRUE(ParseReplay(text, read, error)) << error;
-  EXPECT_EQ(read.gameSpeed, 6);
-  EXPECT_EQ(read.tickCounts, replay.tickCounts);
-  EXPECT_EQ(read.frames, 900);
-  EXPECT_EQ(read.savedGame, replay.savedGame);
-  ASSERT_EQ(read.steps.size(), 3u);
-  EXPECT_EQ(read.steps[0].frame, 120);
-  EXPECT_EQ(read.steps[0].y, 239);  // the screen's last row and column
-  EXPECT_EQ(read.steps[1].action, ReplayAction::Scroll);
-  EXPECT_EQ(read.steps[1].x, kScrollDown);
-  EXPECT_EQ(read.steps[2].frame, 450);
-  EXPECT_EQ(read.steps[2].action, ReplayAction::Screenshot);
-
+  EXPECT_EQ(FormatReplay(read), text);
+  EXPECT_FALSE(read.startGame.has_value());
   // A game that took nothing in, at the start speed FAST, is a replay too.
   Replay empty;
-  ASSERT_TRUE(ParseReplay(FormatReplay(Replay{}), empty, error)) << error;
+  ASSERT_TRUE(ParseReplay("jetvale replay 1\nspeed 1\nticks\nframes 0\nsteps\n", empty, error)) << error;
   EXPECT_EQ(empty.gameSpeed, 1);
 
   const std::string head = "jetvale replay 1\nspeed 1\nticks 7\nframes 9\nsteps\n";
@@ -48,20 +48,20 @@ TEST(Replay, TheTextKeepsEveryStepAndTheSavedGameByteForByteAndRefusesWhatItDidN
            {"jetvale replay 2\n", "line 1"},
            {"jetvale replay 1\nspeed 0\n", "line 2"},
            {"jetvale replay 1\nspeed 100000000\n", "line 2"},
-           {"jetvale replay 1\nspeed 1\nticks\nframes 18144001\nsteps\n", "line 4"},
+           {"jetvale replay 1\nspeed 1\nticks 7 x\n", "line 3"},
+           {"jetvale replay 1\nspeed 1\nticks\nframes 18144001\nsteps\n", "line 4"},  // a week and a frame
+           {"jetvale replay 1\nspeed 1\nticks\nframes 1\nsaved-game 99\nshort\nsteps\n", "line 5"},
            {head + "18144001 shot\n", "line 6"},
            {head + "5 tap -2147483648 0\n", "line 6"},
            {head + "5 tap 0 -1\n", "line 6"},
            {head + "5 tap 320 0\n", "line 6"},
            {head + "5 tap 0 240\n", "line 6"},
            {head + "5 tap 2147483647 2147483647\n", "line 6"},
-           {"jetvale replay 1\nspeed 1\nticks 7 x\n", "line 3"},
-           {"jetvale replay 1\nspeed 1\nticks\nframes 1\nsaved-game 99\nshort\nsteps\n", "line 5"},
-           {head + "5 tap 1 2\n4 shot\n", "line 7"},
            {head + "5 tap 1\n", "line 6"},
            {head + "5 shot now\n", "line 6"},
            {head + "0 shot\n", "line 6"},
            {head + "5 scroll sideways\n", "line 6"},
+           {head + "5 tap 1 2\n4 shot\n", "line 7"},
        }) {
     EXPECT_FALSE(ParseReplay(bad, read, error)) << bad;
     EXPECT_EQ(error.rfind(line + ":", 0), 0u) << bad << " -> " << error;
@@ -70,48 +70,44 @@ TEST(Replay, TheTextKeepsEveryStepAndTheSavedGameByteForByteAndRefusesWhatItDidN
 }
 
 // A player's game: loads the saved game that lay on disk at start (the clock's tick count reseeds the random
-// generator there), scrolls, opens the Planes menu and presses the screenshot key. The machine's tick count
-// differs at each reading, as a real one does.
+// generator there), scrolls, opens the Planes menu, then the history chart with its key, chooses the expenses and
+// presses the screenshot key. The machine's tick count differs at each reading, as a real one does.
 TEST(Replay, AGameRecordedInTheWindowPlaysBackHeadlessToTheSamePicturesAndTheSameGame) {
   const std::string folder = MakeTestAssets("jetvale_replay");
   GameState saved(3);
   PlayAWhile(saved);
   ASSERT_TRUE(SaveGameTo(SaveFilePath(folder), saved));
-
-  PlaybackHost machine({777, 12345});
-  HeadlessSink sink;
-  GameObject game(machine, folder, folder);
-  game.SetStartSpeed(6);
-  ASSERT_TRUE(game.OpenDisplay(sink));
-  const auto tap = [&](int window, int item) {
-    const GameWindow& w = game.Interface().windows[window];
-    const WindowItem& i = w.Item(item);
-    game.Tap(w.y + i.y + i.height / 2, 320 - (w.x + i.x + i.width / 2));
+  HeadlessGame h(folder, {777, 12345});
+  h.game.SetStartSpeed(6);
+  std::vector<std::vector<Color>> pictures;  // after frames 40, 80 and 82
+  const auto framesTo = [&](int last) {
+    h.RunFrames(last - static_cast<int>(h.game.FramesRun()));
+    pictures.push_back(h.game.BackBuffer().Pixels());
   };
-  std::vector<std::vector<Color>> pictures;  // after frames 40, 80 and 100
-  const auto frames = [&](int count) {
-    for (int i = 0; i < count; ++i) {
-      game.RunFrame();
-      if (game.FramesRun() == 40 || game.FramesRun() == 80) pictures.push_back(game.BackBuffer().Pixels());
-    }
-  };
-  frames(3);
-  tap(kToolsMenuWindow, kToolsLoadGameItem);  // "Load Game"
-  frames(1);
-  tap(kToolsMenuWindow, kToolsOkItem);  // "Ok"
-  frames(2);
-  tap(kLoadGameWindow, kConfirmYesItem);  // "Yes"
-  frames(10);
-  game.ScrollKey(kScrollRight);
-  frames(30);
-  game.RequestScreenshot();  // keeps the picture after frame 46
-  frames(1);
-  tap(kToolbarWindow, kToolbarPlanesItem);  // the Planes menu
-  frames(50);
-  game.RequestReplay();
-  frames(1);
-  ASSERT_EQ(game.Interface().currentWindow, kPlanesMenuWindow);
-  EXPECT_EQ(game.Recording().tickCounts, (std::vector<std::uint32_t>{777, 12345}));
+  h.RunFrames(3);
+  h.TapItem(kToolsMenuWindow, kToolsLoadGameItem);  // frame 4
+  h.TapItem(kToolsMenuWindow, kToolsOkItem);
+  h.RunFrames(1);  // the confirmation opens
+  h.TapItem(kLoadGameWindow, kConfirmYesItem);  // frame 7
+  h.game.ScrollKey(kScrollRight);
+  framesTo(40);
+  h.RunFrames(6);
+  h.game.RequestScreenshot();  // keeps the picture after frame 46
+  h.TapItem(kToolbarWindow, kToolbarPlanesItem);
+  framesTo(80);
+  h.game.ChartKey();
+  h.RunFrames(1);
+  h.TapItem(kHistoryChartWindow, kChartFirstFigureItem + static_cast<int>(ChartFigure::Expenses));  // frame 82
+  pictures.push_back(h.game.BackBuffer().Pixels());
+  h.game.RequestScreenshot();
+  h.RunFrames(1);
+  h.game.ChartKey();  // frame 84 closes the chart
+  h.RunFrames(14);
+  const std::string live = SavedText(h.game.Game(), folder + "/live.txt");
+  h.game.RequestReplay();  // written by frame 98, of the 97 before it
+  h.RunFrames(1);
+  ASSERT_EQ(h.ui().currentWindow, kToolbarWindow);
+  EXPECT_EQ(h.game.Recording().tickCounts, (std::vector<std::uint32_t>{777, 12345}));
 
   std::string text;
   Replay replay;
@@ -120,32 +116,28 @@ TEST(Replay, AGameRecordedInTheWindowPlaysBackHeadlessToTheSamePicturesAndTheSam
   ASSERT_TRUE(ParseReplay(text, replay, error)) << error;
   EXPECT_EQ(replay.frames, 97);
   EXPECT_EQ(replay.gameSpeed, 6);
-  ASSERT_TRUE(replay.savedGame.has_value());
+  EXPECT_EQ(replay.savedGame, SavedText(saved, folder + "/saved.txt"));
+  EXPECT_NE(text.find("\n81 chart\n82 tap "), std::string::npos) << text;
+  EXPECT_NE(text.find("\n82 shot\n84 chart\n"), std::string::npos) << text;
 
-  // Played back in a folder of its own: the recorded saved game is what it loads.
+  // Played back in a folder of its own: the recorded saved game and its history are what it loads.
   const std::string playFolder = folder + "/play";
   std::filesystem::create_directories(playFolder);
   ReplayRun run(replay, folder, playFolder);
   std::vector<std::string> written;
   ASSERT_TRUE(run.Play({40, 80}, playFolder, written, error)) << error;
-  ASSERT_EQ(written.size(), 3u);
+  ASSERT_EQ(written.size(), 4u);
   EXPECT_EQ(written[1], (std::filesystem::path(playFolder) / "frame-000046.bmp").string());
-  CGapiSurface shot;
-  ASSERT_EQ(shot.CreateSurface(written[0], nullptr), kGapiOk);
-  EXPECT_TRUE(shot.Pixels() == pictures[0]) << "frame 40";
-  ASSERT_EQ(shot.CreateSurface(written[2], nullptr), kGapiOk);
-  EXPECT_TRUE(shot.Pixels() == pictures[1]) << "frame 80";
-  EXPECT_EQ(run.Game().FramesRun(), 97);
-
-  GameState& played = run.Game().Game();
-  EXPECT_EQ(played.clock.day, game.Game().clock.day);
-  EXPECT_EQ(played.clock.minute, game.Game().clock.minute);
-  for (std::size_t a = 0; a < played.world.airlines.size(); ++a) {
-    EXPECT_EQ(played.world.airlines[a].balance, game.Game().world.airlines[a].balance) << a;
-    EXPECT_EQ(played.world.airlines[a].planes[0].tag, game.Game().world.airlines[a].planes[0].tag) << a;
+  for (const auto& [file, picture] : {std::pair{0, 0}, {2, 1}, {3, 2}}) {
+    CGapiSurface shot;
+    ASSERT_EQ(shot.CreateSurface(written[file], nullptr), kGapiOk);
+    EXPECT_TRUE(shot.Pixels() == pictures[picture]) << written[file];
   }
-  EXPECT_EQ(run.Game().Interface().map.viewX, game.Interface().map.viewX);
-  EXPECT_EQ(run.Game().Interface().currentWindow, kPlanesMenuWindow);
+  EXPECT_EQ(run.Game().FramesRun(), 97);
+  EXPECT_EQ(SavedText(run.Game().Game(), folder + "/replayed.txt"), live);
+  EXPECT_EQ(run.Game().Game().world.history.months.size(), 1u) << "January, shown by the chart";
+  EXPECT_EQ(run.Game().Interface().map.viewX, h.ui().map.viewX);
+  EXPECT_EQ(run.Game().Interface().currentWindow, kToolbarWindow);
 }
 
 }  // namespace
