@@ -13,34 +13,34 @@ struct AirportScreens : Stories {
 
 Step At(int item, int times, int airport, const char* gate = "1") {  // a new airport starts at its first gate
   return {.item = item, .times = times, .shows = {{kGatesNumberItem, gate}},
-          .check = [airport](HeadlessGame& h) { EXPECT_EQ(h.ui().airports.gateAirport, airport); }};
+          .check = [airport](H& h) { EXPECT_EQ(h.ui().airports.gateAirport, airport); }};
 }
 
 TEST_F(AirportScreens, AFreeGateIsBoughtAndSoldBackOnlyTheOwnOne) {
-  const auto gates = [](HeadlessGame& h) { return W(h).Player().currentYear; };
+  const auto gates = [](H& h) { return W(h).Player().currentYear; };
   Play({{.menu = kGates, .on = kGatesWindow, .shows = {{kAirportCodeItem, "ATL"}, {kAirportLocationItem, "Atlanta, US"},
                                                      {kGatesNumberItem, "1"}, {kGatesOwnerItem, "AVAILABLE"}}},
         {.item = kGatesBuyItem, .shows = {{kGatesOwnerItem, "NOT AVAILABLE"}}, .balance = 500000000 - 425000},
         {.item = kGatesBuyItem, .balance = 500000000 - 425000},  // bought already: nothing happens
-        {.item = kGatesSellItem, .balance = 500000000, .check = [&](HeadlessGame& h) {
+        {.item = kGatesSellItem, .balance = 500000000, .check = [&](H& h) {
            EXPECT_EQ(gates(h)[LedgerEntry::ExpenseNewGates], 425000);
            EXPECT_EQ(gates(h)[LedgerEntry::IncomeSoldGates], 425000);
          }},
         // A rival's gate reads the same and cannot be traded.
-        {.setup = [](HeadlessGame& h) { W(h).AirportById(1).gates[1].owner = 2; },
+        {.setup = [](H& h) { W(h).AirportById(1).gates[1].owner = 2; },
          .item = kGatesNextItem, .shows = {{kGatesOwnerItem, "NOT AVAILABLE"}}},
         {.item = kGatesSellItem},
         {.item = kGatesBuyItem, .balance = 500000000,
-         .check = [](HeadlessGame& h) { EXPECT_EQ(W(h).AirportById(1).gates[1].owner, 2); }},
+         .check = [](H& h) { EXPECT_EQ(W(h).AirportById(1).gates[1].owner, 2); }},
         // At the ends of the balance's range a gate trade may reach the limit, never pass it.
-        {.setup = [](HeadlessGame& h) { Player(h).balance = kBottom + 425000; }, .item = kGatesNextItem},
+        {.setup = [](H& h) { Player(h).balance = kBottom + 425000; }, .item = kGatesNextItem},
         {.item = kGatesBuyItem, .balance = kBottom},
         {.item = kGatesNextItem},
         {.item = kGatesBuyItem, .status = "Balance Limit Exceeded", .shows = {{kGatesOwnerItem, "AVAILABLE"}},
          .balance = kBottom},
-        {.setup = [](HeadlessGame& h) { Player(h).balance = kTop - 425000 + 1; }, .item = kGatesPreviousItem},
+        {.setup = [](H& h) { Player(h).balance = kTop - 425000 + 1; }, .item = kGatesPreviousItem},
         {.item = kGatesSellItem, .shows = {{kGatesOwnerItem, "NOT AVAILABLE"}}, .balance = kTop - 425000 + 1,
-         .check = [](HeadlessGame& h) { EXPECT_EQ(Player(h).overall[LedgerEntry::IncomeSoldGates], 425000); }}});
+         .check = [](H& h) { EXPECT_EQ(Player(h).overall[LedgerEntry::IncomeSoldGates], 425000); }}});
 }
 
 TEST_F(AirportScreens, StepsStayWithinTheAirportsAndGatesAndCloseStartsOverAtGateOne) {
@@ -58,7 +58,7 @@ TEST_F(AirportScreens, StepsStayWithinTheAirportsAndGatesAndCloseStartsOverAtGat
 
 TEST_F(AirportScreens, TheOverviewShowsSharesByAirlineColourGatesOwnedAndDailyTraffic) {
   const auto share = [](int row) { return kOverviewFirstShareItem + row * kOverviewShareStep; };
-  Play({{.setup = [](HeadlessGame& h) {
+  Play({{.setup = [](H& h) {
            for (int a = 0; a < 4; ++a) W(h).airlines[static_cast<std::size_t>(a)].identity = kWesternAirlines + (a + 2) % 4;
            Airport& atl = W(h).AirportById(1);
            atl.marketShare = {40, 30, 20, 9};
@@ -73,7 +73,7 @@ TEST_F(AirportScreens, TheOverviewShowsSharesByAirlineColourGatesOwnedAndDailyTr
         {.item = kAirportForwardItem, .shows = {{kAirportCodeItem, "BKK"}, {kOverviewGatesOwnedItem, "0"}}},
         {.item = kAirportForwardItem, .times = 4},
         {.item = kAirportFiveBackItem,  // "<<-" from 6 does nothing
-         .check = [](HeadlessGame& h) { EXPECT_EQ(h.ui().airports.overviewAirport, 6); }}});
+         .check = [](H& h) { EXPECT_EQ(h.ui().airports.overviewAirport, 6); }}});
 }
 
 }  // namespace

@@ -14,21 +14,21 @@ struct FinanceScreens : Stories {
 };
 
 TEST_F(FinanceScreens, TheStatementShowsEveryAirlineInTurnAndFollowsTheBooks) {
-  Play({{.setup = [](HeadlessGame& h) { W(h).airlines[3].identity = kAtlanticAir; },
+  Play({{.setup = [](H& h) { W(h).airlines[3].identity = kAtlanticAir; },
          .menu = kStatement, .on = kStatementWindow,
          .shows = {{StatementValueItem(0, 0), "0."}, {StatementValueItem(12, 2), "0."}, {kStatementBalanceItem, "500.M"}}},
-        {.setup = [](HeadlessGame& h) { Player(h).currentYear[LedgerEntry::ExpenseFuel] = 2500;
+        {.setup = [](H& h) { Player(h).currentYear[LedgerEntry::ExpenseFuel] = 2500;
                                         Player(h).overall[LedgerEntry::ExpenseFuel] = 2500; },
          .frames = 1,  // a live view: refilled every frame; fuel, then the profit this year, last year and overall
          .shows = {{StatementValueItem(6, 0), "2.5K"}, {StatementValueItem(12, 0), "-2.5K"},
                    {StatementValueItem(12, 1), "0."}, {StatementValueItem(12, 2), "-2.5K"}}},
         {.item = kStatementPreviousItem,  // "<-" from the first airline shows the fourth
          .shows = {{kStatementAirlineItem, "Atlantic Air"}, {StatementValueItem(6, 0), "0."}},
-         .check = [](HeadlessGame& h) { EXPECT_EQ(h.ui().finance.statementAirline, 3);
+         .check = [](H& h) { EXPECT_EQ(h.ui().finance.statementAirline, 3);
            EXPECT_EQ(h.ui().windows[kStatementWindow].Item(kStatementAirlineItem).background, kOrange); }},
         // "->" from the fourth shows the first: an airline without identity leaves the name as it was
         {.item = kStatementNextItem, .shows = {{kStatementAirlineItem, "Atlantic Air"}},
-         .check = [](HeadlessGame& h) { EXPECT_EQ(h.ui().finance.statementAirline, 0); }}});
+         .check = [](H& h) { EXPECT_EQ(h.ui().finance.statementAirline, 0); }}});
 }
 
 TEST_F(FinanceScreens, ALoanIsOfferedTakenViewedAndPaidOff) {
@@ -39,19 +39,19 @@ TEST_F(FinanceScreens, ALoanIsOfferedTakenViewedAndPaidOff) {
         {.item = kNewLoanMoreMoneyItem, .shows = {{kNewLoanAmountItem, "50M"}}},
         {.item = kNewLoanFewerMonthsItem, .shows = {{kNewLoanMonthsItem, "30"}}},
         {.item = kNewLoanOkItem, .status = "Loan Approved", .on = kToolbarWindow, .balance = 550000000,
-         .check = [](HeadlessGame& h) { EXPECT_EQ(Player(h).overall[LedgerEntry::ExpenseLoans], 0); }},
+         .check = [](H& h) { EXPECT_EQ(Player(h).overall[LedgerEntry::ExpenseLoans], 0); }},
         {.menu = kViewLoans, .shows = {{kViewLoansCountItem, "1"}, {kViewLoansIdItem, "1"},
                                        {kViewLoansAmountItem, "50.M"}, {kViewLoansMonthsLeftItem, "30"}}},
         {.item = kViewLoansPayOffItem, .status = "Loan Paid Off", .shows = {{kViewLoansAmountItem, "0"}},
-         .balance = 500000000, .check = [](HeadlessGame& h) { EXPECT_EQ(Player(h).loanCount, 0); }},
+         .balance = 500000000, .check = [](H& h) { EXPECT_EQ(Player(h).loanCount, 0); }},
         {.item = kViewLoansPayOffItem,  // with no loan "Payoff" closes like "Ok"
-         .check = [](HeadlessGame& h) { EXPECT_EQ(h.ui().command, kCommandClose); }}});
+         .check = [](H& h) { EXPECT_EQ(h.ui().command, kCommandClose); }}});
 }
 
 // Two loans of 975M from 500M would carry the balance past 2147483647: the second is refused, the dialog stays;
 // nor can 975M be paid off 900M above the bottom of the range.
 TEST_F(FinanceScreens, ALoanOrPayOffThatWouldLeaveTheBalancesRangeIsRefused) {
-  const auto oneLoan = [](HeadlessGame& h) {
+  const auto oneLoan = [](H& h) {
     EXPECT_EQ(Player(h).loanCount, 1);
     EXPECT_EQ(Player(h).overall[LedgerEntry::ExpenseLoans], 0);
   };
@@ -61,10 +61,10 @@ TEST_F(FinanceScreens, ALoanOrPayOffThatWouldLeaveTheBalancesRangeIsRefused) {
         {.menu = kNewLoan, .item = kNewLoanOkItem, .status = "Balance Limit Exceeded", .on = kNewLoanWindow,
          .balance = 1475000000, .check = oneLoan},
         {.item = kNewLoanCancelItem},
-        {.setup = [](HeadlessGame& h) { Player(h).balance = -2147483647 + 900000000; },
+        {.setup = [](H& h) { Player(h).balance = -2147483647 + 900000000; },
          .menu = kViewLoans, .item = kViewLoansNextItem},  // "->": the loan
         {.item = kViewLoansPayOffItem, .status = "Balance Limit Exceeded", .shows = {{kViewLoansIdItem, "1"}},
-         .balance = -2147483647 + 900000000, .check = [&](HeadlessGame& h) {
+         .balance = -2147483647 + 900000000, .check = [&](H& h) {
            EXPECT_EQ(h.ui().status.countdown, 200);
            oneLoan(h);
          }}});
@@ -72,8 +72,8 @@ TEST_F(FinanceScreens, ALoanOrPayOffThatWouldLeaveTheBalancesRangeIsRefused) {
 
 TEST_F(FinanceScreens, ASixthLoanIsRefusedAndTheArrowsStepOverFreeSlots) {
   Play({{.menu = kNewLoan, .item = kNewLoanOkItem, .times = 6, .status = "Maximum Loans Exceeded",
-         .check = [](HeadlessGame& h) { EXPECT_EQ(Player(h).loanCount, 5); }},
-        {.setup = [](HeadlessGame& h) { PayOffLoan(Player(h), 2); },
+         .check = [](H& h) { EXPECT_EQ(Player(h).loanCount, 5); }},
+        {.setup = [](H& h) { PayOffLoan(Player(h), 2); },
          .menu = kViewLoans, .shows = {{kViewLoansIdItem, "5"}}},  // the last loan taken
         {.item = kViewLoansPreviousItem, .times = 2, .shows = {{kViewLoansIdItem, "2"}}},  // 4, then over slot 2
         {.item = kViewLoansOkItem},  // "Ok" closes and forgets the selection

@@ -16,14 +16,14 @@ Step Press(int command, Step then = {}) {  // a button, then a frame
   return then;
 }
 Step Items(int count) {
-  return {.check = [count](HeadlessGame& h) { EXPECT_EQ(h.ui().windows[h.ui().currentWindow].itemCount, count); }};
+  return {.check = [count](H& h) { EXPECT_EQ(h.ui().windows[h.ui().currentWindow].itemCount, count); }};
 }
 
 TEST_F(PlanesScreens, TheFirstTypeIsBoughtIntoSlotZeroPaidInSinglePrecision) {
   Play({{.on = kPurchaseListWindow, .shows = {{ListChoiceItem(0), "B 717-200"}, {ListChoiceItem(0) + 1, "1430"},
                                              {ListChoiceItem(0) + 4, "39.5M"}, {ListChoiceItem(2) + 4, "197.5M"}}},
         {.item = ListChoiceItem(0)},
-        {.item = kCommandBuy, .status = "Plane Purchased", .balance = 460500000, .check = [](HeadlessGame& h) {
+        {.item = kCommandBuy, .status = "Plane Purchased", .balance = 460500000, .check = [](H& h) {
            EXPECT_EQ(h.ui().status.countdown, 200);  // set by the dispatch, after this frame's status line was drawn
            EXPECT_EQ(h.ui().command, 0);
            EXPECT_EQ(Player(h).planes[0].inUse, 1);
@@ -36,7 +36,7 @@ TEST_F(PlanesScreens, TheThirteenthTypeIsOnTheSecondPageAndOkWithoutAChoiceAsksF
   Play({Press(kCommandBuy, {.status = "Please select a Plane", .on = kPurchaseListWindow}),
         Press(kCommandPurchaseNext, {.shows = {{ListChoiceItem(4), "ERJ145"}, {ListChoiceItem(3) + 4, "251.25M"}}}),
         Items(5 * 6 + 3),  // rows 8..12, "Prev", "Cancel", "Ok"
-        {.choice = ListChoiceItem(4), .check = [](HeadlessGame& h) { EXPECT_EQ(Player(h).planes[0].type, 12); }},
+        {.choice = ListChoiceItem(4), .check = [](H& h) { EXPECT_EQ(Player(h).planes[0].type, 12); }},
         {.menu = kBuyMenu},  // the list opens on the page it was left at
         Press(kCommandPurchasePrev, {.shows = {{ListChoiceItem(0), "B 717-200"}}})});
 }
@@ -47,17 +47,17 @@ TEST_F(PlanesScreens, ASoldMiddlePlanesSlotIsTakenByTheNextPurchaseWhichIsListed
         {.menu = kBuyMenu, .choice = ListChoiceItem(1)}, {.menu = kBuyMenu, .choice = ListChoiceItem(2)},
         {.menu = kBuyMenu, .choice = ListChoiceItem(3)}, {.menu = kBuyMenu, .choice = ListChoiceItem(4)},
         {.menu = kFleetMenu, .shows = {{ListChoiceItem(2) + 1, "B 747-400"}, {ListChoiceItem(2) + 2, "0d"}},
-         .check = [&](HeadlessGame& h) { balance = Player(h).balance; }},
+         .check = [&](H& h) { balance = Player(h).balance; }},
         {.choice = ListChoiceItem(2), .item = kCommandSell, .status = "Plane Sold", .fleet = 4,
-         .check = [&](HeadlessGame& h) { EXPECT_EQ(Player(h).balance, balance + 197500000); }},
+         .check = [&](H& h) { EXPECT_EQ(Player(h).balance, balance + 197500000); }},
         Press(kCommandClose),
         {.menu = kBuyMenu, .choice = ListChoiceItem(5),  // B 777-300 into the freed slot 2
-         .check = [](HeadlessGame& h) { EXPECT_EQ(Player(h).planes[2].type, 5); }},
+         .check = [](H& h) { EXPECT_EQ(Player(h).planes[2].type, 5); }},
         {.menu = kFleetMenu, .shows = {{ListChoiceItem(2) + 1, "B 757-200"}, {ListChoiceItem(4) + 1, "B 777-300"}},
-         .check = [](HeadlessGame& h) {  // slot 3 moved up, the new plane is last
+         .check = [](H& h) {  // slot 3 moved up, the new plane is last
            EXPECT_EQ(Text(h, kFleetListWindow, ListChoiceItem(4)), Player(h).planes[2].tag);
          }},
-        {.item = ListChoiceItem(4), .check = [](HeadlessGame& h) { EXPECT_EQ(SelectedFleetPlane(h.ui()), 2); }}});
+        {.item = ListChoiceItem(4), .check = [](H& h) { EXPECT_EQ(SelectedFleetPlane(h.ui()), 2); }}});
 }
 
 // A purchase or sale that would carry the balance past the end of its range is refused with the list still open.
@@ -66,11 +66,11 @@ TEST_F(PlanesScreens, TheEleventhA380AndASaleAtTheTopOfTheBalanceAreRefused) {
         {.choice = ListChoiceItem(3)},
         {.menu = kBuyMenu, .choice = ListChoiceItem(3), .times = 10, .status = "Balance Limit Exceeded",
          .on = kPurchaseListWindow, .balance = -2012500096, .fleet = 10,  // ten prices paid in single precision
-         .check = [](HeadlessGame& h) { EXPECT_EQ(Player(h).overall[LedgerEntry::ExpenseNewPlanes], 10 * 251250000.0); }},
-        Press(kCommandClose, {.setup = [](HeadlessGame& h) { Player(h).balance = 2147483647 - 1000; }}),
+         .check = [](H& h) { EXPECT_EQ(Player(h).overall[LedgerEntry::ExpenseNewPlanes], 10 * 251250000.0); }},
+        Press(kCommandClose, {.setup = [](H& h) { Player(h).balance = 2147483647 - 1000; }}),
         {.menu = kFleetMenu, .choice = ListChoiceItem(0), .item = kCommandSell, .status = "Balance Limit Exceeded",
          .on = kFleetListWindow, .balance = 2147483647 - 1000, .fleet = 10,
-         .check = [](HeadlessGame& h) { EXPECT_EQ(Player(h).overall[LedgerEntry::IncomeSoldPlanes], 0); }}});
+         .check = [](H& h) { EXPECT_EQ(Player(h).overall[LedgerEntry::IncomeSoldPlanes], 0); }}});
 }
 
 TEST_F(PlanesScreens, AnEmptyFleetListOffersOnlyItsButtonsAndExplainsWhyNothingCanBeSold) {
@@ -80,14 +80,14 @@ TEST_F(PlanesScreens, AnEmptyFleetListOffersOnlyItsButtonsAndExplainsWhyNothingC
         {.menu = kBuyMenu, .choice = ListChoiceItem(0)},
         Press(kCommandDetails, {.menu = kFleetMenu, .status = "Please select a plane", .on = kFleetListWindow}),
         // A double click on "Sell": the second tap comes before the list is rebuilt, on the row just sold.
-        {.item = ListChoiceItem(0), .check = [&](HeadlessGame& h) { balance = Player(h).balance; }},
+        {.item = ListChoiceItem(0), .check = [&](H& h) { balance = Player(h).balance; }},
         {.item = kCommandSell, .times = 2, .status = "No planes available", .fleet = 0,
-         .check = [&](HeadlessGame& h) { EXPECT_EQ(Player(h).balance, balance + 39500000); }}});
+         .check = [&](H& h) { EXPECT_EQ(Player(h).balance, balance + 39500000); }}});
 }
 
 TEST_F(PlanesScreens, NineRowsMakeTwoPagesAndTheTwentyFirstPlaneIsRefused) {
   const auto start = [](int row) {
-    return [row](HeadlessGame& h) { EXPECT_EQ(h.ui().planes.fleetListStart, row); };
+    return [row](H& h) { EXPECT_EQ(h.ui().planes.fleetListStart, row); };
   };
   Play({{.choice = ListChoiceItem(0)}, {.menu = kBuyMenu, .choice = ListChoiceItem(0), .times = 19, .fleet = 20},
         {.menu = kBuyMenu, .choice = ListChoiceItem(0), .status = "Maximum Planes Exceeded", .fleet = 20},
@@ -117,8 +117,8 @@ TEST_F(PlanesScreens, DetailsAfterADayShowEveryLegsMoneyPassengersAndTrips) {
   row(2, 0, {"ATL-CLT", "2.", "7.", "90."});
   row(3, 0, {"ATL-CLT", "-414.", "99.", "1."});
   row(3, 2, {"", "", "", ""});  // no third leg
-  Play({{.setup = [](HeadlessGame& h) { h.game.Game().rivalsPlay = false; }, .choice = ListChoiceItem(0)},
-        {.setup = [](HeadlessGame& h) {
+  Play({{.setup = [](H& h) { h.game.Game().rivalsPlay = false; }, .choice = ListChoiceItem(0)},
+        {.setup = [](H& h) {
            const std::array<RouteStop, 2> stops = {{{1, 40}, {10, 60}}};  // ATL at 10:00, CLT at 15:00
            const std::array<LegFares, 2> fares = {DefaultFares(196), DefaultFares(196)};
            EXPECT_TRUE(RoutePlane(W(h), 0, 0, stops, fares));

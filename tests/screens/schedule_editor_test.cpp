@@ -25,13 +25,13 @@ Step AtlantaDallas(int returnSlot = 44) {
                 {.item = EditCityItem(1, kEditCityForwardOffset), .times = 4},
                 {.item = kLeg0Later, .times = 32}, {.item = kLeg1Later, .times = returnSlot}});
 }
-Plane& P(HeadlessGame& h) { return Player(h).planes[0]; }
+Plane& P(H& h) { return Player(h).planes[0]; }
 
 TEST_F(ScheduleEditor, ANewPlaneShowsAnEmptyTripAndOkAsksForAnotherFlight) {
   Play({{.on = kPlaneEditWindow, .shows = {{EditCityItem(0, kEditCityOffset), ""}, {kEditMaxPassItem, "106"},
                                           {kEditMaxRangeItem, "1430"}, {EditClassItem(0, kEditPercentOffset), "5"}}},
         {.item = kEditOkItem, .status = "Please schedule an additional flight",
-         .check = [](HeadlessGame& h) { EXPECT_EQ(P(h).legCount, 0); }}});
+         .check = [](H& h) { EXPECT_EQ(P(h).legCount, 0); }}});
 }
 
 TEST_F(ScheduleEditor, ATwoLegTripShowsItsCitiesMilesTimesAndDefaultFares) {
@@ -55,7 +55,7 @@ TEST_F(ScheduleEditor, EveryRefusalLeavesThePlaneAsItWas) {
         {.item = kOriginForward, .times = 3},  // origin DFW too
         {.item = kEditOkItem, .status = "Origin and Destination cannot be the same"},
         {.item = kOriginForward, .times = 6}, {.item = kLeg1Later, .times = 80},  // HNL (20), 3900 miles from DFW
-        {.item = kEditOkItem, .status = "Cities are out of Range", .check = [](HeadlessGame& h) {
+        {.item = kEditOkItem, .status = "Cities are out of Range", .check = [](H& h) {
            EXPECT_EQ(P(h).legCount, 0);
            EXPECT_EQ(P(h).legs[0].origin, 0);
          }}});
@@ -65,18 +65,18 @@ TEST_F(ScheduleEditor, EveryRefusalLeavesThePlaneAsItWas) {
 // current but the hit item is no arrow any more, so nothing steps.
 TEST_F(ScheduleEditor, AnArrowAndATapBesideEveryItemInOneFrameStepNothing) {
   ScheduleDraft before;
-  std::vector<Step> story = {AtlantaDallas(), {.check = [&](HeadlessGame& h) { before = h.ui().draft; }}};
+  std::vector<Step> story = {AtlantaDallas(), {.check = [&](H& h) { before = h.ui().draft; }}};
   for (const int arrow : {EditClassItem(0, kEditPercentDownOffset), EditClassItem(2, kEditPercentUpOffset),
                           EditClassItem(0, EditFareUpOffset(0)), EditClassItem(2, EditFareUpOffset(2)),
                           EditCityItem(0, kEditCityFiveBackOffset), EditCityItem(2, kEditCityFiveOnOffset),
                           EditTimeItem(0, kEditEarlierOffset), EditTimeItem(2, kEditLaterOffset)}) {
-    story.push_back({.setup = [arrow](HeadlessGame& h) {
+    story.push_back({.setup = [arrow](H& h) {
                        const GameWindow& w = h.ui().windows[kPlaneEditWindow];
                        const WindowItem& i = w.Item(arrow);
                        h.game.Tap(w.y + i.y + 4, 320 - (w.x + i.x + 4));
                        h.game.Tap(w.y + 5, 320 - (w.x + 5));  // the title bar
                      },
-                     .frames = 1, .on = kPlaneEditWindow, .check = [&](HeadlessGame& h) {
+                     .frames = 1, .on = kPlaneEditWindow, .check = [&](H& h) {
                        const ScheduleDraft& d = h.ui().draft;
                        EXPECT_TRUE(d.percent == before.percent && d.fare == before.fare && d.city == before.city &&
                                    d.departure == before.departure);
@@ -87,22 +87,22 @@ TEST_F(ScheduleEditor, AnArrowAndATapBesideEveryItemInOneFrameStepNothing) {
 
 TEST_F(ScheduleEditor, FaresStepByTwoFiveOrTenAndTheSeatSplitMovesOnlyFreedPoints) {
   const auto fare = [](double to) {
-    return [to](HeadlessGame& h) { EXPECT_EQ(h.ui().draft.fare[2][1], to); };
+    return [to](H& h) { EXPECT_EQ(h.ui().draft.fare[2][1], to); };
   };
   std::vector<Step> story = {AtlantaDallas()};
   for (const auto& [from, to] : {std::pair{299., 301.}, {301., 306.}, {300., 301.}, {1000., 1001.}, {1001., 1011.},
                                 {0., 1.}, {-3., -2.}}) {
-    story.push_back({.setup = [from](HeadlessGame& h) { h.ui().draft.fare[2][1] = from; },
+    story.push_back({.setup = [from](H& h) { h.ui().draft.fare[2][1] = from; },
                      .item = EditClassItem(2, EditFareUpOffset(1)), .check = fare(to)});  // "+" of economy, leg 1
   }
   const auto first = [](int percent) {
-    return [percent](HeadlessGame& h) { EXPECT_EQ(P(h).seats.firstPercent, percent); };
+    return [percent](H& h) { EXPECT_EQ(P(h).seats.firstPercent, percent); };
   };
   story.insert(story.end(), {{.item = EditClassItem(2, EditFareDownOffset(1)), .check = fare(-3)},  // "-"
                              {.item = kFirstUp, .check = first(5)},  // no free points
                              {.item = kEconomyDown, .times = 2},
                              {.item = kFirstUp, .shows = {{EditClassItem(2, kEditPercentOffset), "83"}},
-                              .check = [&](HeadlessGame& h) {  // written to the plane at once
+                              .check = [&](H& h) {  // written to the plane at once
                                 first(6)(h);
                                 EXPECT_EQ(P(h).seats.economyPercent, 83);
                                 EXPECT_EQ(h.ui().draft.freePoints, 1);
@@ -114,17 +114,17 @@ TEST_F(ScheduleEditor, FaresStepByTwoFiveOrTenAndTheSeatSplitMovesOnlyFreedPoint
 TEST_F(ScheduleEditor, SparePointsBelongToThePlaneThatFreedThem) {
   Play({{.item = kEconomyDown}, {.item = kEditCancelItem},  // 5/10/84
         {.menu = kBuyMenu, .choice = ListChoiceItem(0)}, {.menu = kFleetMenu, .choice = ListChoiceItem(1)},
-        {.item = kFirstUp, .check = [](HeadlessGame& h) { EXPECT_EQ(Player(h).planes[1].seats.firstPercent, 5); }},
+        {.item = kFirstUp, .check = [](H& h) { EXPECT_EQ(Player(h).planes[1].seats.firstPercent, 5); }},
         {.item = kEditCancelItem}, {.menu = kFleetMenu, .choice = ListChoiceItem(0)},
         {.item = kFirstUp, .times = 2, .shows = {{EditClassItem(0, kEditPercentOffset), "6"}},  // one point, no more
-         .check = [](HeadlessGame& h) { EXPECT_EQ(P(h).seats.firstPercent, 6); }}});
+         .check = [](H& h) { EXPECT_EQ(P(h).seats.firstPercent, 6); }}});
 }
 
 // Back at 11:30. A second plane opened in between starts from that edit and leaves it at 8:45 and 12:15, so the
 // first shows its own times again only if the editor reads them from the plane.
 TEST_F(ScheduleEditor, AnAcceptedTripFliesWithTheEditedFaresAndOpensAgainAsItWasLeft) {
   Play({AtlantaDallas(46), {.item = EditClassItem(2, EditFareUpOffset(0)), .times = 3},  // three steps of 2
-        {.item = kEditOkItem, .status = "Flight Scheduled", .on = kFleetListWindow, .check = [](HeadlessGame& h) {
+        {.item = kEditOkItem, .status = "Flight Scheduled", .on = kFleetListWindow, .check = [](H& h) {
            ASSERT_EQ(P(h).legCount, 2);
            EXPECT_EQ(P(h).legs[0].origin, 1);
            EXPECT_EQ(P(h).legs[1].destination, 1);
@@ -148,10 +148,10 @@ TEST_F(ScheduleEditor, ThreeDaysOfFlyingMoveBalancePlaneAndLedgerAlike) {
   int balance = 0;
   Ledger before;
   Play({AtlantaDallas(), {.item = kEditOkItem},
-        {.item = kCommandClose, .check = [&](HeadlessGame& h) { balance = Player(h).balance, before = Player(h).currentYear; }},
+        {.item = kCommandClose, .check = [&](H& h) { balance = Player(h).balance, before = Player(h).currentYear; }},
         // Every tap took a five-minute tick at FAST: the trip was set after the first day's 08:00 departure had
         // gone, so the plane flew out and back on days 2 and 3 and is in the air on day 4.
-        {.frames = 3 * 288, .check = [&](HeadlessGame& h) {
+        {.frames = 3 * 288, .check = [&](H& h) {
            const Airline& me = Player(h);
            EXPECT_EQ(h.game.DateText(), "Jan-4 Year 1 Thu");
            EXPECT_EQ(P(h).legs[0].timesFlown + P(h).legs[1].timesFlown, 4);

@@ -25,7 +25,7 @@ TEST_F(GoldenScreens, EveryScreenWithAPlayedGamesFigures) {
         {.item = kCommandClose}, {.menu = {kToolbarFinanceItem, kFinanceNewLoanItem}, .item = kNewLoanMoreMoneyItem},
         {.item = kNewLoanMoreMonthsItem, .frames = 1, .golden = "screen_new_loan"},
         {.item = kNewLoanOkItem},
-        {.setup = [](HeadlessGame& h) { h.ui().gameSpeed = kSpeedFast; },
+        {.setup = [](H& h) { h.ui().gameSpeed = kSpeedFast; },
          .frames = 40 * 288},  // forty days of flying, a month end among them
         {.menu = kFleetMenu, .choice = ListChoiceItem(0), .item = kCommandDetails, .golden = "screen_plane_details"},
         {.item = kDetailsOkItem}, {.window = kFleetListWindow, .item = kCommandClose},
