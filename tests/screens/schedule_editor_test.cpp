@@ -4,8 +4,8 @@
 namespace jetvale {
 namespace {
 
-constexpr int kOriginForward = EditCityItem(0, kEditCityForwardOffset);
-constexpr int kOriginForwardFive = EditCityItem(0, kEditCityFiveOnOffset);
+constexpr int kOriginForward = EditCityItem(0, kEditCityForwardOffset), 
+              kOriginForwardFive = EditCityItem(0, kEditCityFiveOnOffset);
 constexpr int kLeg0Later = EditTimeItem(0, kEditLaterOffset), kLeg1Later = EditTimeItem(1, kEditLaterOffset);
 constexpr int kOut = EditTimeItem(0, kEditDepartureOffset);
 constexpr int kDest = EditCityItem(1, kEditCityOffset), kReturn = EditTimeItem(1, kEditDepartureOffset);
@@ -41,8 +41,7 @@ TEST_F(ScheduleEditor, ATwoLegTripShowsItsCitiesMilesTimesAndDefaultFares) {
                    {kEditFareHeaderItem, "Price:  ATL-DFW   DFW-ATL"}, {EditLegMilesItem(0), "633"},
                    {EditLegMilesItem(1), "633"}, {EditTimeItem(0, kEditLegOriginOffset), "ATL-DFW"},
                    // 633 miles at 438 x 0.77 mph: 1.877 hours, seven whole quarter hours, arriving 9:52.
-                   {kOut, "8:00"}, {EditTimeItem(0, kEditArrivalOffset), "9:52"},
-                   {kReturn, "11:00"},
+                   {kOut, "8:00"}, {EditTimeItem(0, kEditArrivalOffset), "9:52"}, {kReturn, "11:00"},
                    // Fares at 0.1538 a mile plus 36.88: economy 134.24, business 221.85, first 353.28.
                    {kEconomy0, "134."}, {EditClassItem(1, kEditFareOffset), "222."},
                    {EditClassItem(0, kEditFareOffset), "353."}}}});
@@ -55,58 +54,52 @@ TEST_F(ScheduleEditor, EveryRefusalLeavesThePlaneAsItWas) {
         {.item = kOriginForward, .times = 3},  // origin DFW too
         {.item = kEditOkItem, .status = "Origin and Destination cannot be the same"},
         {.item = kOriginForward, .times = 6}, {.item = kLeg1Later, .times = 80},  // HNL (20), 3900 miles from DFW
-        {.item = kEditOkItem, .status = "Cities are out of Range", .check = [](H& h) {
-           EXPECT_EQ(P(h).legCount, 0);
-           EXPECT_EQ(P(h).legs[0].origin, 0);
-         }}});
+        {.item = kEditOkItem, .status = "Cities are out of Range",
+         .check = [](H& h) { EXPECT_EQ(P(h).legCount, 0); EXPECT_EQ(P(h).legs[0].origin, 0); }}});
 }
 
 // A fast double click lands two taps in one frame: an arrow, then a point on no item. The arrow's command stays
 // current but the hit item is no arrow any more, so nothing steps.
 TEST_F(ScheduleEditor, AnArrowAndATapBesideEveryItemInOneFrameStepNothing) {
-  ScheduleDraft before;
-  std::vector<Step> story = {AtlantaDallas(), {.check = [&](H& h) { before = h.ui().draft; }}};
+  ScheduleDraft was;
+  std::vector<Step> story = {AtlantaDallas(), {.check = [&](H& h) { was = h.ui().draft; }}};
   for (const int arrow : {EditClassItem(0, kEditPercentDownOffset), EditClassItem(2, kEditPercentUpOffset),
                           EditClassItem(0, EditFareUpOffset(0)), EditClassItem(2, EditFareUpOffset(2)),
                           EditCityItem(0, kEditCityFiveBackOffset), EditCityItem(2, kEditCityFiveOnOffset),
                           EditTimeItem(0, kEditEarlierOffset), EditTimeItem(2, kEditLaterOffset)}) {
     story.push_back({.setup = [arrow](H& h) {
                        const GameWindow& w = h.ui().windows[kPlaneEditWindow];
-                       const WindowItem& i = w.Item(arrow);
-                       h.game.Tap(w.y + i.y + 4, 320 - (w.x + i.x + 4));
+                       h.game.Tap(w.y + w.Item(arrow).y + 4, 320 - (w.x + w.Item(arrow).x + 4));
                        h.game.Tap(w.y + 5, 320 - (w.x + 5));  // the title bar
                      },
                      .frames = 1, .on = kPlaneEditWindow, .check = [&](H& h) {
                        const ScheduleDraft& d = h.ui().draft;
-                       EXPECT_TRUE(d.percent == before.percent && d.fare == before.fare && d.city == before.city &&
-                                   d.departure == before.departure);
+                       EXPECT_TRUE(d.percent == was.percent && d.fare == was.fare && d.city == was.city &&
+                                   d.departure == was.departure);
                      }});
   }
   Play(story);
 }
 
+Step Seats(int item, int times, int first, std::function<void(H&)> more = [](H&) {}) {
+  return {.item = item, .times = times, .check = [=](H& h) { EXPECT_EQ(P(h).seats.firstPercent, first); more(h); }};
+}
+
 TEST_F(ScheduleEditor, FaresStepByTwoFiveOrTenAndTheSeatSplitMovesOnlyFreedPoints) {
-  const auto fare = [](double to) {
-    return [to](H& h) { EXPECT_EQ(h.ui().draft.fare[2][1], to); };
-  };
+  const auto fare = [](double to) { return [to](H& h) { EXPECT_EQ(h.ui().draft.fare[2][1], to); }; };
   std::vector<Step> story = {AtlantaDallas()};
   for (const auto& [from, to] : {std::pair{299., 301.}, {301., 306.}, {300., 301.}, {1000., 1001.}, {1001., 1011.},
-                                {0., 1.}, {-3., -2.}}) {
+                                 {0., 1.}, {-3., -2.}}) {  // "+" of economy, leg 1
     story.push_back({.setup = [from](H& h) { h.ui().draft.fare[2][1] = from; },
-                     .item = EditClassItem(2, EditFareUpOffset(1)), .check = fare(to)});  // "+" of economy, leg 1
+                     .item = EditClassItem(2, EditFareUpOffset(1)), .check = fare(to)});
   }
-  const auto first = [](int percent) {
-    return [percent](H& h) { EXPECT_EQ(P(h).seats.firstPercent, percent); };
-  };
   story.insert(story.end(), {{.item = EditClassItem(2, EditFareDownOffset(1)), .check = fare(-3)},  // "-"
-                             {.item = kFirstUp, .check = first(5)},  // no free points
-                             {.item = kEconomyDown, .times = 2},
-                             {.item = kFirstUp, .shows = {{EditClassItem(2, kEditPercentOffset), "83"}},
-                              .check = [&](H& h) {  // written to the plane at once
-                                first(6)(h);
-                                EXPECT_EQ(P(h).seats.economyPercent, 83);
-                                EXPECT_EQ(h.ui().draft.freePoints, 1);
-                              }}});
+                             Seats(kFirstUp, 1, 5),  // no free points
+                             Seats(kEconomyDown, 2, 5), Seats(kFirstUp, 1, 6, [](H& h) {  // written to the plane
+                               EXPECT_EQ(P(h).seats.economyPercent, 83);
+                               EXPECT_EQ(Text(h, kPlaneEditWindow, EditClassItem(2, kEditPercentOffset)), "83");
+                               EXPECT_EQ(h.ui().draft.freePoints, 1);
+                             })});
   Play(story);
 }
 
@@ -116,8 +109,7 @@ TEST_F(ScheduleEditor, SparePointsBelongToThePlaneThatFreedThem) {
         {.menu = kBuyMenu, .choice = ListChoiceItem(0)}, {.menu = kFleetMenu, .choice = ListChoiceItem(1)},
         {.item = kFirstUp, .check = [](H& h) { EXPECT_EQ(Player(h).planes[1].seats.firstPercent, 5); }},
         {.item = kEditCancelItem}, {.menu = kFleetMenu, .choice = ListChoiceItem(0)},
-        {.item = kFirstUp, .times = 2, .shows = {{EditClassItem(0, kEditPercentOffset), "6"}},  // one point, no more
-         .check = [](H& h) { EXPECT_EQ(P(h).seats.firstPercent, 6); }}});
+        Seats(kFirstUp, 2, 6, [](H& h) { EXPECT_EQ(Text(h, kPlaneEditWindow, EditClassItem(0, kEditPercentOffset)), "6"); })});
 }
 
 // Back at 11:30. A second plane opened in between starts from that edit and leaves it at 8:45 and 12:15, so the
@@ -126,8 +118,7 @@ TEST_F(ScheduleEditor, AnAcceptedTripFliesWithTheEditedFaresAndOpensAgainAsItWas
   Play({AtlantaDallas(46), {.item = EditClassItem(2, EditFareUpOffset(0)), .times = 3},  // three steps of 2
         {.item = kEditOkItem, .status = "Flight Scheduled", .on = kFleetListWindow, .check = [](H& h) {
            ASSERT_EQ(P(h).legCount, 2);
-           EXPECT_EQ(P(h).legs[0].origin, 1);
-           EXPECT_EQ(P(h).legs[1].destination, 1);
+           EXPECT_EQ(P(h).legs[0].origin, 1); EXPECT_EQ(P(h).legs[1].destination, 1);
            EXPECT_EQ(P(h).legs[1].departure, 46);
            EXPECT_NEAR(P(h).legs[0].economyFare, 140.2354, 1e-9);  // 0.1538 x 633 + 36.88 + 6
          }},
@@ -146,26 +137,25 @@ TEST_F(ScheduleEditor, AnAcceptedTripFliesWithTheEditedFaresAndOpensAgainAsItWas
 // A whole game loop: the balance, the plane and the ledger move together by what the trips booked.
 TEST_F(ScheduleEditor, ThreeDaysOfFlyingMoveBalancePlaneAndLedgerAlike) {
   int balance = 0;
-  Ledger before;
+  Ledger was;
   Play({AtlantaDallas(), {.item = kEditOkItem},
-        {.item = kCommandClose, .check = [&](H& h) { balance = Player(h).balance, before = Player(h).currentYear; }},
+        {.item = kCommandClose, .check = [&](H& h) { balance = Player(h).balance, was = Player(h).currentYear; }},
         // Every tap took a five-minute tick at FAST: the trip was set after the first day's 08:00 departure had
         // gone, so the plane flew out and back on days 2 and 3 and is in the air on day 4.
         {.frames = 3 * 288, .check = [&](H& h) {
-           const Airline& me = Player(h);
+           const Ledger& now = Player(h).currentYear;
            EXPECT_EQ(h.game.DateText(), "Jan-4 Year 1 Thu");
            EXPECT_EQ(P(h).legs[0].timesFlown + P(h).legs[1].timesFlown, 4);
-           const double income = me.currentYear[LedgerEntry::IncomeFirstClass] +
-                                 me.currentYear[LedgerEntry::IncomeBusinessClass] +
-                                 me.currentYear[LedgerEntry::IncomeEconomyClass];
+           const double income = now[LedgerEntry::IncomeFirstClass] + now[LedgerEntry::IncomeBusinessClass] +
+                                 now[LedgerEntry::IncomeEconomyClass];
+           double spent = 0;
+           for (auto e = static_cast<std::size_t>(LedgerEntry::ExpensePilots); e < kLedgerEntryCount; ++e) {
+             spent += now.values[e] - was.values[e];
+           }
            EXPECT_GT(income, 0);
            EXPECT_NEAR(P(h).revenue, income, 3 * 6);  // truncated once per class and trip
-           double spent = 0;
-           for (int e = static_cast<int>(LedgerEntry::ExpensePilots); e < kLedgerEntryCount; ++e) {
-             spent += me.currentYear.values[static_cast<std::size_t>(e)] - before.values[static_cast<std::size_t>(e)];
-           }
            EXPECT_NEAR(P(h).expenses, spent, 6);
-           EXPECT_NEAR(me.balance - balance, income - spent, 12 * 6);  // each of a trip's twelve amounts truncated
+           EXPECT_NEAR(Player(h).balance - balance, income - spent, 12 * 6);  // a trip's twelve amounts truncated
          }}});
 }
 
