@@ -6,6 +6,7 @@ namespace {
 
 constexpr MenuChoice kGates{kToolbarPassengersItem, kPassengersGatesItem};
 constexpr int kTop = 2147483647, kBottom = -2147483647 - 1;
+constexpr int kIdentity[] = {kOceanAirways, kAtlanticAir, kWesternAirlines, kSoutheastAir};
 
 struct AirportScreens : Stories {
   AirportScreens() : Stories(MakeTestAssets("jetvale_airport_screens"), {kToMap}) {}
@@ -59,7 +60,7 @@ TEST_F(AirportScreens, StepsStayWithinTheAirportsAndGatesAndCloseStartsOverAtGat
 TEST_F(AirportScreens, TheOverviewShowsSharesByAirlineColourGatesOwnedAndDailyTraffic) {
   const auto share = [](int row) { return kOverviewFirstShareItem + row * kOverviewShareStep; };
   Play({{.setup = [](H& h) {
-           for (int a = 0; a < 4; ++a) W(h).airlines[static_cast<std::size_t>(a)].identity = kWesternAirlines + (a + 2) % 4;
+           for (int a = 0; a < 4; ++a) W(h).airlines[static_cast<std::size_t>(a)].identity = kIdentity[a];
            Airport& atl = W(h).AirportById(1);
            atl.marketShare = {40, 30, 20, 9};
            atl.gates[0].owner = 0;

@@ -8,6 +8,7 @@ namespace {
 constexpr MenuChoice kStatement{kToolbarFinanceItem, kFinanceStatementItem};
 constexpr MenuChoice kViewLoans{kToolbarFinanceItem, kFinanceViewLoansItem};
 constexpr MenuChoice kNewLoan{kToolbarFinanceItem, kFinanceNewLoanItem};
+constexpr LedgerEntry kFuel = LedgerEntry::ExpenseFuel, kLoans = LedgerEntry::ExpenseLoans;
 
 struct FinanceScreens : Stories {
   FinanceScreens() : Stories(MakeTestAssets("jetvale_finance_screens"), {kToMap}) {}
@@ -16,9 +17,9 @@ struct FinanceScreens : Stories {
 TEST_F(FinanceScreens, TheStatementShowsEveryAirlineInTurnAndFollowsTheBooks) {
   Play({{.setup = [](H& h) { W(h).airlines[3].identity = kAtlanticAir; },
          .menu = kStatement, .on = kStatementWindow,
-         .shows = {{StatementValueItem(0, 0), "0."}, {StatementValueItem(12, 2), "0."}, {kStatementBalanceItem, "500.M"}}},
-        {.setup = [](H& h) { Player(h).currentYear[LedgerEntry::ExpenseFuel] = 2500;
-                                        Player(h).overall[LedgerEntry::ExpenseFuel] = 2500; },
+         .shows = {{StatementValueItem(0, 0), "0."}, {StatementValueItem(12, 2), "0."},
+                   {kStatementBalanceItem, "500.M"}}},
+        {.setup = [](H& h) { Player(h).currentYear[kFuel] = Player(h).overall[kFuel] = 2500; },
          .frames = 1,  // a live view: refilled every frame; fuel, then the profit this year, last year and overall
          .shows = {{StatementValueItem(6, 0), "2.5K"}, {StatementValueItem(12, 0), "-2.5K"},
                    {StatementValueItem(12, 1), "0."}, {StatementValueItem(12, 2), "-2.5K"}}},
@@ -51,10 +52,7 @@ TEST_F(FinanceScreens, ALoanIsOfferedTakenViewedAndPaidOff) {
 // Two loans of 975M from 500M would carry the balance past 2147483647: the second is refused, the dialog stays;
 // nor can 975M be paid off 900M above the bottom of the range.
 TEST_F(FinanceScreens, ALoanOrPayOffThatWouldLeaveTheBalancesRangeIsRefused) {
-  const auto oneLoan = [](H& h) {
-    EXPECT_EQ(Player(h).loanCount, 1);
-    EXPECT_EQ(Player(h).overall[LedgerEntry::ExpenseLoans], 0);
-  };
+  const auto oneLoan = [](H& h) { EXPECT_EQ(Player(h).loanCount, 1); EXPECT_EQ(Player(h).overall[kLoans], 0); };
   Play({{.menu = kNewLoan},
         {.item = kNewLoanMoreMoneyItem, .times = 38, .shows = {{kNewLoanAmountItem, "975M"}}},
         {.item = kNewLoanOkItem, .balance = 1475000000},
@@ -64,10 +62,8 @@ TEST_F(FinanceScreens, ALoanOrPayOffThatWouldLeaveTheBalancesRangeIsRefused) {
         {.setup = [](H& h) { Player(h).balance = -2147483647 + 900000000; },
          .menu = kViewLoans, .item = kViewLoansNextItem},  // "->": the loan
         {.item = kViewLoansPayOffItem, .status = "Balance Limit Exceeded", .shows = {{kViewLoansIdItem, "1"}},
-         .balance = -2147483647 + 900000000, .check = [&](H& h) {
-           EXPECT_EQ(h.ui().status.countdown, 200);
-           oneLoan(h);
-         }}});
+         .balance = -2147483647 + 900000000,
+         .check = [&](H& h) { EXPECT_EQ(h.ui().status.countdown, 200); oneLoan(h); }}});
 }
 
 TEST_F(FinanceScreens, ASixthLoanIsRefusedAndTheArrowsStepOverFreeSlots) {

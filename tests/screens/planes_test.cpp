@@ -10,11 +10,7 @@ struct PlanesScreens : Stories {
   PlanesScreens() : Stories(MakeTestAssets("jetvale_planes"), {kNewGame}) {}
 };
 
-Step Press(int command, Step then = {}) {  // a button, then a frame
-  then.item = command;
-  then.frames = 1;
-  return then;
-}
+Step Press(int command, Step then = {}) { return then.item = command, then.frames = 1, then; }  // and a frame
 Step Items(int count) {
   return {.check = [count](H& h) { EXPECT_EQ(h.ui().windows[h.ui().currentWindow].itemCount, count); }};
 }
@@ -26,7 +22,7 @@ TEST_F(PlanesScreens, TheFirstTypeIsBoughtIntoSlotZeroPaidInSinglePrecision) {
         {.item = kCommandBuy, .status = "Plane Purchased", .balance = 460500000, .check = [](H& h) {
            EXPECT_EQ(h.ui().status.countdown, 200);  // set by the dispatch, after this frame's status line was drawn
            EXPECT_EQ(h.ui().command, 0);
-           EXPECT_EQ(Player(h).planes[0].inUse, 1);
+           EXPECT_EQ(Player(h).planes[0].inUse, 1);  // at the price, in single precision
            EXPECT_EQ(Player(h).planes[0].value, 39500000);
            EXPECT_EQ(Player(h).currentYear[LedgerEntry::ExpenseNewPlanes], 39500000.0);
          }}});
@@ -86,9 +82,7 @@ TEST_F(PlanesScreens, AnEmptyFleetListOffersOnlyItsButtonsAndExplainsWhyNothingC
 }
 
 TEST_F(PlanesScreens, NineRowsMakeTwoPagesAndTheTwentyFirstPlaneIsRefused) {
-  const auto start = [](int row) {
-    return [row](H& h) { EXPECT_EQ(h.ui().planes.fleetListStart, row); };
-  };
+  const auto start = [](int row) { return [row](H& h) { EXPECT_EQ(h.ui().planes.fleetListStart, row); }; };
   Play({{.choice = ListChoiceItem(0)}, {.menu = kBuyMenu, .choice = ListChoiceItem(0), .times = 19, .fleet = 20},
         {.menu = kBuyMenu, .choice = ListChoiceItem(0), .status = "Maximum Planes Exceeded", .fleet = 20},
         Press(kCommandFleetNext, {.menu = kFleetMenu}), Press(kCommandFleetNext, {.check = start(16)}),
@@ -107,16 +101,15 @@ TEST_F(PlanesScreens, DetailsOfAPlaneNeverRoutedShowEmptyRowsAndZeros) {
 // The Atlanta-Charlotte day worked by hand in tests/sim/flight_cycle_test.cpp, as the details window shows it:
 // income 330.7258, 783.95156, 6877.188 a class; 7991.87 earned against 8405.43 spent.
 TEST_F(PlanesScreens, DetailsAfterADayShowEveryLegsMoneyPassengersAndTrips) {
-  std::vector<Shows> rows;
-  const auto row = [&](int block, int leg, std::array<const char*, 4> texts) {
+  std::vector<Shows> rows;  // block, row: the title and three values
+  for (const auto& [block, leg, texts] : {std::tuple{0, 0, std::array{"ATL-CLT", "331.", "784.", "6.88K"}},
+                                          {0, 1, std::array{"CLT-ATL", "331.", "784.", "6.88K"}},
+                                          {1, 0, std::array{"ATL-CLT", "832.", "4.36K", "3.22K"}},
+                                          {2, 0, std::array{"ATL-CLT", "2.", "7.", "90."}},
+                                          {3, 0, std::array{"ATL-CLT", "-414.", "99.", "1."}},
+                                          {3, 2, std::array{"", "", "", ""}}}) {  // no third leg
     for (int i = 0; i < 4; ++i) rows.push_back({DetailsTitleItem(block, leg) + i, texts[static_cast<std::size_t>(i)]});
-  };
-  row(0, 0, {"ATL-CLT", "331.", "784.", "6.88K"});
-  row(0, 1, {"CLT-ATL", "331.", "784.", "6.88K"});
-  row(1, 0, {"ATL-CLT", "832.", "4.36K", "3.22K"});
-  row(2, 0, {"ATL-CLT", "2.", "7.", "90."});
-  row(3, 0, {"ATL-CLT", "-414.", "99.", "1."});
-  row(3, 2, {"", "", "", ""});  // no third leg
+  }
   Play({{.setup = [](H& h) { h.game.Game().rivalsPlay = false; }, .choice = ListChoiceItem(0)},
         {.setup = [](H& h) {
            const std::array<RouteStop, 2> stops = {{{1, 40}, {10, 60}}};  // ATL at 10:00, CLT at 15:00

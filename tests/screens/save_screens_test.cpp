@@ -47,8 +47,8 @@ TEST_F(SaveScreens, SavingAndLoadingBringBackThePlayersGameWithTheScreensAtTheir
                      (std::array{0, 2, 3}));
            EXPECT_EQ(ui.finance.selectedLoan, 2);
            // Every screen at its start.
-           EXPECT_EQ((std::array{ui.planes.fleetListStart, ui.finance.statementAirline, ui.draft.city[0], ui.airports.gate}),
-                     (std::array{0, 0, 0, 0}));
+           EXPECT_EQ((std::array{ui.planes.fleetListStart, ui.finance.statementAirline, ui.draft.city[0],
+                                 ui.airports.gate}), (std::array{0, 0, 0, 0}));
            EXPECT_EQ(ui.map.viewX, 180);
            EXPECT_EQ(ui.finance.loanMillions, 25);
          }}});
@@ -70,7 +70,7 @@ TEST_F(SaveScreens, ABadMissingOrUnreadableFileChangesNothing) {
   };
   Play({{.setup = [](H& h) {
            PlayAWhile(h.game.Game());
-           h.ui().planes.fleetOrder = {3, 0, 2}, h.ui().planes.fleetCount = 3;  // bought in another order than the slots'
+           h.ui().planes.fleetOrder = {3, 0, 2}, h.ui().planes.fleetCount = 3;  // not in slot order
            h.ui().map.viewX = 400;
            h.game.Game().clock.running = 0;  // the game stands still while the player taps: every byte compares
          },

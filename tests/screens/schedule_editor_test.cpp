@@ -11,6 +11,7 @@ constexpr int kOut = EditTimeItem(0, kEditDepartureOffset);
 constexpr int kDest = EditCityItem(1, kEditCityOffset), kReturn = EditTimeItem(1, kEditDepartureOffset);
 constexpr int kEconomy0 = EditClassItem(2, kEditFareOffset), kFirstUp = EditClassItem(0, kEditPercentUpOffset);
 constexpr int kEconomyDown = EditClassItem(2, kEditPercentDownOffset);
+constexpr int kFirstPercent = EditClassItem(0, kEditPercentOffset);
 
 // A new game with a B 717-200 bought, its editor open.
 struct ScheduleEditor : Stories {
@@ -29,7 +30,7 @@ Plane& P(H& h) { return Player(h).planes[0]; }
 
 TEST_F(ScheduleEditor, ANewPlaneShowsAnEmptyTripAndOkAsksForAnotherFlight) {
   Play({{.on = kPlaneEditWindow, .shows = {{EditCityItem(0, kEditCityOffset), ""}, {kEditMaxPassItem, "106"},
-                                          {kEditMaxRangeItem, "1430"}, {EditClassItem(0, kEditPercentOffset), "5"}}},
+                                          {kEditMaxRangeItem, "1430"}, {kFirstPercent, "5"}}},
         {.item = kEditOkItem, .status = "Please schedule an additional flight",
          .check = [](H& h) { EXPECT_EQ(P(h).legCount, 0); }}});
 }
@@ -109,7 +110,7 @@ TEST_F(ScheduleEditor, SparePointsBelongToThePlaneThatFreedThem) {
         {.menu = kBuyMenu, .choice = ListChoiceItem(0)}, {.menu = kFleetMenu, .choice = ListChoiceItem(1)},
         {.item = kFirstUp, .check = [](H& h) { EXPECT_EQ(Player(h).planes[1].seats.firstPercent, 5); }},
         {.item = kEditCancelItem}, {.menu = kFleetMenu, .choice = ListChoiceItem(0)},
-        Seats(kFirstUp, 2, 6, [](H& h) { EXPECT_EQ(Text(h, kPlaneEditWindow, EditClassItem(0, kEditPercentOffset)), "6"); })});
+        Seats(kFirstUp, 2, 6, [](H& h) { EXPECT_EQ(Text(h, kPlaneEditWindow, kFirstPercent), "6"); })});
 }
 
 // Back at 11:30. A second plane opened in between starts from that edit and leaves it at 8:45 and 12:15, so the

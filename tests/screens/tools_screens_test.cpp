@@ -69,7 +69,8 @@ TEST_F(ToolsScreens, ANewGameStartsFromAFreshWorldWithTheChosenAirline) {
            EXPECT_EQ(W(h).airlines[2].planes[4].inUse, 0);
            EXPECT_EQ(W(h).AirportById(5).gates[3].owner, kNoGateOwner);
          }},
-        {.frames = 1, .check = [](H& h) { EXPECT_EQ(h.game.DateText() + h.game.TimeText(), "Jan-1 Year 1 Mon01:05 "); }}});
+        {.frames = 1,
+         .check = [](H& h) { EXPECT_EQ(h.game.DateText() + ", " + h.game.TimeText(), "Jan-1 Year 1 Mon, 01:05 "); }}});
 }
 
 TEST_F(ToolsScreens, TheSpeedChangesOnlyWithOkAndTheOptionsShowItsName) {
