@@ -57,17 +57,12 @@ struct HeadlessGame {
     game.OpenDisplay(sink);
   }
 
-  void RunFrames(int count) {
-    for (int i = 0; i < count; ++i) game.RunFrame();
-  }
+  void RunFrames(int count) { for (int i = 0; i < count; ++i) game.RunFrame(); }
   Color Pixel(int x, int y) const { return game.BackBuffer().GetPixel(x, y); }
   Ui& ui() { return game.Interface(); }
 
   // A stylus tap at a landscape point, as the stylus reports it (portrait), then one frame to act on it.
-  void Tap(int x, int y) {
-    game.Tap(y, 320 - x);
-    RunFrames(1);
-  }
+  void Tap(int x, int y) { game.Tap(y, 320 - x), RunFrames(1); }
   // A tap on the middle of an item of a window, where a player aims.
   void TapItem(int window, int item) {
     const GameWindow& w = ui().windows[window];

@@ -1,113 +1,84 @@
 // Save Game and Load Game played through taps: the messages, the restarted clock and screens, the fleet list,
 // and a refused load that changes nothing.
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
 
-#include "engine/headless_game.h"
 #include "save/game_writer.h"
 #include "save/played_game.h"
 #include "save/save_file.h"
+#include "screens/story.h"
 
 namespace jetvale {
 namespace {
 
-constexpr int kSaveChoice = kToolsSaveGameItem;
-constexpr int kLoadChoice = kToolsLoadGameItem;
-constexpr int kMenuOk = kToolsOkItem;
-constexpr int kYes = kConfirmYesItem;
-
-class SaveScreens : public ::testing::Test {
- protected:
-  void Confirm(int choice, int window) {
-    h.TapItem(kToolbarWindow, kToolbarToolsItem);  // the tools button
-    h.TapItem(kToolsMenuWindow, choice);
-    h.TapItem(kToolsMenuWindow, kMenuOk);
-    h.RunFrames(1);
-    ASSERT_EQ(h.ui().currentWindow, window);
-    h.TapItem(window, kYes);
-  }
-  std::string SaveFile() { return SaveFilePath(folder); }
-
-  const std::string folder = MakeTestAssets("jetvale_save_screens");
-  HeadlessGame h{folder};
-  GameState& game = h.game.Game();
+struct SaveScreens : Stories {
+  SaveScreens() : Stories(MakeTestAssets("jetvale_save_screens"), {kToMap, {.frames = 1}}) {}
 };
 
-TEST_F(SaveScreens, SavingAndLoadingBringBackThePlayersGameWithTheScreensAtTheirStart) {
-  h.TapItem(kToolsMenuWindow, kToolsCancelItem);  // "Cancel": the toolbar is current again
-  h.RunFrames(1);
-  PlayAWhile(game);
-  const std::string tag = game.world.Player().planes[3].tag;
-  Confirm(kSaveChoice, kSaveGameWindow);
-  EXPECT_EQ(h.ui().status.text, "Game saved");
-  EXPECT_EQ(h.ui().command, 0);
-  EXPECT_EQ(h.ui().currentWindow, kToolbarWindow);
+// "Yes" to Save Game or Load Game, and the status line it ends in.
+Step Confirm(int choice, const char* status, std::function<void(H&)> setup = nullptr) {
+  return {.setup = std::move(setup), .menu = {kToolbarToolsItem, choice}, .item = kConfirmYesItem, .status = status,
+          .on = kToolbarWindow, .check = [](H& h) { EXPECT_EQ(h.ui().command, 0); }};
+}
+std::string Saved(H& h) { return WriteSavedGame(h.game.Game().world, h.game.Game().clock); }
+std::string File(H& h) { return SaveFilePath(h.ui().saveFolder); }
 
-  SellPlane(game.world.Player(), 0);
-  game.world.Player().balance = 1;
-  game.clock.day = 28;
-  h.ui().map.viewX = 400;
-  h.ui().finance.statementAirline = 2;
-  h.ui().finance.loanMillions = 500;
-  h.ui().planes.fleetListStart = 8;
-  h.ui().draft.city = {1, 2, 3};
-  h.ui().airports.gate = 7;
-  Confirm(kLoadChoice, kLoadGameWindow);
-  EXPECT_EQ(h.ui().status.text, "Game Loaded");
-  EXPECT_EQ(h.ui().command, 0);
-  EXPECT_EQ(h.ui().currentWindow, kToolbarWindow);
-  EXPECT_EQ(game.world.Player().planes[0].inUse, 1);
-  EXPECT_EQ(game.world.Player().planes[3].tag, tag);
-  EXPECT_NE(game.world.Player().balance, 1);
-  EXPECT_EQ(game.clock.day, 18);  // the saved date
-  EXPECT_EQ(game.clock.running, 1);
-  // The fleet list in slot order, the sold slot 1 left out; View Loans on the remaining loan in slot 2.
-  EXPECT_EQ(h.ui().planes.fleetCount, 3);
-  EXPECT_EQ(h.ui().planes.fleetOrder[0], 0);
-  EXPECT_EQ(h.ui().planes.fleetOrder[1], 2);
-  EXPECT_EQ(h.ui().planes.fleetOrder[2], 3);
-  EXPECT_EQ(h.ui().finance.selectedLoan, 2);
-  EXPECT_EQ(h.ui().planes.fleetListStart, 0);
-  EXPECT_EQ(h.ui().map.viewX, 180);
-  EXPECT_EQ(h.ui().finance.statementAirline, 0);
-  EXPECT_EQ(h.ui().finance.loanMillions, 25);
-  EXPECT_EQ(h.ui().draft.city[0], 0);
-  EXPECT_EQ(h.ui().airports.gate, 0);
+TEST_F(SaveScreens, SavingAndLoadingBringBackThePlayersGameWithTheScreensAtTheirStart) {
+  std::string tag;
+  Play({{.setup = [&](H& h) { PlayAWhile(h.game.Game()), tag = Player(h).planes[3].tag; }},
+        Confirm(kToolsSaveGameItem, "Game saved"),
+        Confirm(kToolsLoadGameItem, "Game Loaded", [](H& h) {
+          SellPlane(Player(h), 0);
+          Player(h).balance = 1, h.game.Game().clock.day = 28;
+          Ui& ui = h.ui();
+          ui.map.viewX = 400, ui.finance.statementAirline = 2, ui.finance.loanMillions = 500;
+          ui.planes.fleetListStart = 8, ui.draft.city = {1, 2, 3}, ui.airports.gate = 7;
+        }),
+        {.check = [&](H& h) {
+           const Ui& ui = h.ui();
+           EXPECT_EQ(Player(h).planes[0].inUse, 1);
+           EXPECT_EQ(Player(h).planes[3].tag, tag);
+           EXPECT_NE(Player(h).balance, 1);
+           EXPECT_EQ(h.game.Game().clock.day, 18);  // the saved date
+           EXPECT_EQ(h.game.Game().clock.running, 1);
+           // The fleet list in slot order, the sold slot 1 left out; View Loans on the remaining loan in slot 2.
+           EXPECT_EQ(ui.planes.fleetCount, 3);
+           EXPECT_EQ((std::array{ui.planes.fleetOrder[0], ui.planes.fleetOrder[1], ui.planes.fleetOrder[2]}),
+                     (std::array{0, 2, 3}));
+           EXPECT_EQ(ui.finance.selectedLoan, 2);
+           // Every screen at its start.
+           EXPECT_EQ((std::array{ui.planes.fleetListStart, ui.finance.statementAirline, ui.draft.city[0],
+                                 ui.airports.gate}), (std::array{0, 0, 0, 0}));
+           EXPECT_EQ(ui.map.viewX, 180);
+           EXPECT_EQ(ui.finance.loanMillions, 25);
+         }}});
 }
 
 TEST_F(SaveScreens, ABadMissingOrUnreadableFileChangesNothing) {
-  h.TapItem(kToolsMenuWindow, kToolsCancelItem);
-  h.RunFrames(1);
-  PlayAWhile(game);
-  h.ui().planes.fleetOrder[0] = 3;  // bought in another order than the slots'
-  h.ui().planes.fleetOrder[1] = 0;
-  h.ui().planes.fleetOrder[2] = 2;
-  h.ui().planes.fleetCount = 3;
-  h.ui().map.viewX = 400;
-  game.clock.running = 0;  // the game stands still while the player taps, so every byte can be compared
-  h.RunFrames(1);
-  const std::string before = WriteSavedGame(game.world, game.clock);
-  const std::string date = h.game.DateText();
-
-  std::ofstream(SaveFile(), std::ios::binary) << "AIRPORT_CITY\n1\nBALANCE\n";
-  Confirm(kLoadChoice, kLoadGameWindow);
-  EXPECT_EQ(h.ui().status.text, "Error during load");
-  std::filesystem::remove(SaveFile());
-  Confirm(kLoadChoice, kLoadGameWindow);
-  EXPECT_EQ(h.ui().status.text, "Error during load");
-  std::filesystem::create_directory(SaveFile());  // no file at all, but a folder of that name
-  Confirm(kLoadChoice, kLoadGameWindow);
-  EXPECT_EQ(h.ui().status.text, "Error during load");
-
-  EXPECT_TRUE(WriteSavedGame(game.world, game.clock) == before);  // the world and the clock, the date included
-  EXPECT_EQ(game.clock.running, 0);
-  EXPECT_EQ(h.ui().planes.fleetOrder[0], 3);
-  EXPECT_EQ(h.ui().planes.fleetCount, 3);
-  EXPECT_EQ(h.ui().map.viewX, 400);
-  h.RunFrames(1);
-  EXPECT_EQ(h.game.DateText(), date);
+  std::string before, date;
+  const Step refused = {.status = "Error during load", .check = [&](H& h) {  // the world and the clock, the date too
+    EXPECT_TRUE(Saved(h) == before);
+    EXPECT_EQ(h.game.Game().clock.running, 0);
+    EXPECT_EQ(h.ui().planes.fleetOrder[0], 3);
+    EXPECT_EQ(h.ui().planes.fleetCount, 3);
+    EXPECT_EQ(h.ui().map.viewX, 400);
+  }};
+  const auto load = [&](std::function<void(H&)> setup) {
+    Step s = refused;
+    s.setup = std::move(setup), s.menu = {kToolbarToolsItem, kToolsLoadGameItem}, s.item = kConfirmYesItem;
+    return s;
+  };
+  Play({{.setup = [](H& h) {
+           PlayAWhile(h.game.Game());
+           h.ui().planes.fleetOrder = {3, 0, 2}, h.ui().planes.fleetCount = 3;  // not in slot order
+           h.ui().map.viewX = 400;
+           h.game.Game().clock.running = 0;  // the game stands still while the player taps: every byte compares
+         },
+         .frames = 1, .check = [&](H& h) { before = Saved(h), date = h.game.DateText(); }},
+        load([](H& h) { std::ofstream(File(h), std::ios::binary) << "AIRPORT_CITY\n1\nBALANCE\n"; }),
+        load([](H& h) { std::filesystem::remove(File(h)); }),
+        load([](H& h) { std::filesystem::create_directory(File(h)); }),  // no file, but a folder of that name
+        {.frames = 1, .check = [&](H& h) { EXPECT_EQ(h.game.DateText(), date); }}});
 }
 
 }  // namespace

@@ -1,221 +1,163 @@
 // The route editor played through taps: cities, times, fares and seats, every refusal, and a trip that earns.
-#include <gtest/gtest.h>
-
-#include "engine/headless_game.h"
-#include "screens/planes.h"
+#include "screens/story.h"
 
 namespace jetvale {
 namespace {
 
-// Editor items, as a player sees them.
-constexpr int kOriginForward = EditCityItem(0, kEditCityForwardOffset);
-constexpr int kOriginForwardFive = EditCityItem(0, kEditCityFiveOnOffset);
-constexpr int kDestForward = EditCityItem(1, kEditCityForwardOffset);
-constexpr int kDestForwardFive = EditCityItem(1, kEditCityFiveOnOffset);
-constexpr int kDest2Forward = EditCityItem(2, kEditCityForwardOffset);
-constexpr int kDest2Back = EditCityItem(2, kEditCityBackOffset);
-constexpr int kLeg0Later = EditTimeItem(0, kEditLaterOffset);
-constexpr int kLeg1Later = EditTimeItem(1, kEditLaterOffset);
-constexpr int kLeg1Earlier = EditTimeItem(1, kEditEarlierOffset);
-constexpr int kLeg2Later = EditTimeItem(2, kEditLaterOffset);
+constexpr int kOriginForward = EditCityItem(0, kEditCityForwardOffset), 
+              kOriginForwardFive = EditCityItem(0, kEditCityFiveOnOffset);
+constexpr int kLeg0Later = EditTimeItem(0, kEditLaterOffset), kLeg1Later = EditTimeItem(1, kEditLaterOffset);
+constexpr int kOut = EditTimeItem(0, kEditDepartureOffset);
+constexpr int kDest = EditCityItem(1, kEditCityOffset), kReturn = EditTimeItem(1, kEditDepartureOffset);
+constexpr int kEconomy0 = EditClassItem(2, kEditFareOffset), kFirstUp = EditClassItem(0, kEditPercentUpOffset);
+constexpr int kEconomyDown = EditClassItem(2, kEditPercentDownOffset);
+constexpr int kFirstPercent = EditClassItem(0, kEditPercentOffset);
 
-class ScheduleEditor : public ::testing::Test {
- protected:
-  ScheduleEditor() {
-    h.TapItem(kToolsMenuWindow, kToolsNewGameItem);
-    h.TapItem(kToolsMenuWindow, kToolsOkItem);
-    h.RunFrames(1);
-    h.TapItem(kNewGameWindow, kFirstAirlineChoiceItem);
-    h.TapItem(kNewGameWindow, kNewGameOkItem);
-    h.RunFrames(1);
-    h.TapItem(kPurchaseListWindow, ListChoiceItem(0));  // "B 717-200"
-    h.TapItem(kPurchaseListWindow, h.ui().windows[kPurchaseListWindow].itemCount - 1);
-    OpenEditor();
-  }
-  void OpenEditor(int row = 0) {
-    h.TapItem(kToolbarWindow, kToolbarPlanesItem);
-    h.TapItem(kPlanesMenuWindow, kPlanesListItem);  // "List"
-    h.TapItem(kPlanesMenuWindow, kPlanesOkItem);
-    h.RunFrames(1);
-    h.TapItem(kFleetListWindow, ListChoiceItem(row));
-    h.TapItem(kFleetListWindow, h.ui().windows[kFleetListWindow].itemCount - 1);  // "Route"
-    h.RunFrames(1);
-  }
-  void Tap(int item, int times = 1) {
-    for (int i = 0; i < times; ++i) h.TapItem(kPlaneEditWindow, item);
-  }
-  std::string Text(int item) { return h.ui().windows[kPlaneEditWindow].Item(item).text; }
-  // ATL (1) out to DFW (14), leaving at 08:00 and, by default, back at 11:00.
-  void AtlantaDallas(int returnSlot = 44) {
-    Tap(kOriginForward);
-    Tap(kDestForwardFive, 2);
-    Tap(kDestForward, 4);
-    Tap(kLeg0Later, 32);
-    Tap(kLeg1Later, returnSlot);
-  }
-  Plane& P() { return h.game.Game().world.Player().planes[0]; }
-  HeadlessGame h{MakeTestAssets("jetvale_editor")};
+// A new game with a B 717-200 bought, its editor open.
+struct ScheduleEditor : Stories {
+  ScheduleEditor()
+      : Stories(MakeTestAssets("jetvale_editor"), {kNewGame, {.item = ListChoiceItem(0)}, {.item = kCommandBuy},
+                                                   {.menu = kFleetMenu, .choice = ListChoiceItem(0)}}) {}
 };
 
+// ATL (1) out to DFW (14), leaving at 08:00 and back at `returnSlot` (44: 11:00).
+Step AtlantaDallas(int returnSlot = 44) {
+  return Steps({{.item = kOriginForward}, {.item = EditCityItem(1, kEditCityFiveOnOffset), .times = 2},
+                {.item = EditCityItem(1, kEditCityForwardOffset), .times = 4},
+                {.item = kLeg0Later, .times = 32}, {.item = kLeg1Later, .times = returnSlot}});
+}
+Plane& P(H& h) { return Player(h).planes[0]; }
+
 TEST_F(ScheduleEditor, ANewPlaneShowsAnEmptyTripAndOkAsksForAnotherFlight) {
-  ASSERT_EQ(h.ui().currentWindow, kPlaneEditWindow);
-  EXPECT_EQ(Text(44), "");
-  EXPECT_EQ(Text(90), "106");   // seats of a B 717-200
-  EXPECT_EQ(Text(92), "1430");  // its range
-  EXPECT_EQ(Text(3), "5");
-  Tap(kEditOkItem);
-  EXPECT_EQ(h.ui().status.text, "Please schedule an additional flight");
-  EXPECT_EQ(P().legCount, 0);
+  Play({{.on = kPlaneEditWindow, .shows = {{EditCityItem(0, kEditCityOffset), ""}, {kEditMaxPassItem, "106"},
+                                          {kEditMaxRangeItem, "1430"}, {kFirstPercent, "5"}}},
+        {.item = kEditOkItem, .status = "Please schedule an additional flight",
+         .check = [](H& h) { EXPECT_EQ(P(h).legCount, 0); }}});
 }
 
 TEST_F(ScheduleEditor, ATwoLegTripShowsItsCitiesMilesTimesAndDefaultFares) {
-  AtlantaDallas();
-  EXPECT_EQ(Text(44), "Atlanta, US");
-  EXPECT_EQ(Text(51), "Dallas, US");
-  EXPECT_EQ(Text(58), "");
-  EXPECT_EQ(Text(63), "Atlanta, US");  // the trip ends where it began
-  EXPECT_EQ(Text(1), "Price:  ATL-DFW   DFW-ATL");
-  EXPECT_EQ(Text(54), "633");
-  EXPECT_EQ(Text(61), "633");
-  EXPECT_EQ(Text(66), "ATL-DFW");
-  // 633 miles at 438 x 0.77 mph: 1.877 hours, seven whole quarter hours, arriving 9:52.
-  EXPECT_EQ(Text(68), "8:00");
-  EXPECT_EQ(Text(72), "9:52");
-  EXPECT_EQ(Text(76), "11:00");
-  // Fares at 0.1538 a mile plus 36.88: economy 134.24, business 221.85, first 353.28.
-  EXPECT_EQ(Text(33), "134.");
-  EXPECT_EQ(Text(20), "222.");
-  EXPECT_EQ(Text(7), "353.");
+  Play({AtlantaDallas(),
+        {.shows = {{EditCityItem(0, kEditCityOffset), "Atlanta, US"}, {kDest, "Dallas, US"},
+                   {EditCityItem(2, kEditCityOffset), ""}, {kEditFinalCityItem, "Atlanta, US"},  // back where it began
+                   {kEditFareHeaderItem, "Price:  ATL-DFW   DFW-ATL"}, {EditLegMilesItem(0), "633"},
+                   {EditLegMilesItem(1), "633"}, {EditTimeItem(0, kEditLegOriginOffset), "ATL-DFW"},
+                   // 633 miles at 438 x 0.77 mph: 1.877 hours, seven whole quarter hours, arriving 9:52.
+                   {kOut, "8:00"}, {EditTimeItem(0, kEditArrivalOffset), "9:52"}, {kReturn, "11:00"},
+                   // Fares at 0.1538 a mile plus 36.88: economy 134.24, business 221.85, first 353.28.
+                   {kEconomy0, "134."}, {EditClassItem(1, kEditFareOffset), "222."},
+                   {EditClassItem(0, kEditFareOffset), "353."}}}});
 }
 
 TEST_F(ScheduleEditor, EveryRefusalLeavesThePlaneAsItWas) {
-  AtlantaDallas(43);  // back at 10:45: four quarter hours after landing at slot 39
-  Tap(kEditOkItem);
-  EXPECT_EQ(h.ui().status.text, "Flights must be over one hour apart");
-  EXPECT_EQ(h.ui().currentWindow, kPlaneEditWindow);
-  Tap(kLeg1Earlier, 43);
-  Tap(kOriginForwardFive, 2);
-  Tap(kOriginForward, 3);  // origin DFW too
-  Tap(kEditOkItem);
-  EXPECT_EQ(h.ui().status.text, "Origin and Destination cannot be the same");
-  Tap(kOriginForward, 6);  // HNL (20), 3900 miles from DFW
-  Tap(kLeg1Later, 80);
-  Tap(kEditOkItem);
-  EXPECT_EQ(h.ui().status.text, "Cities are out of Range");
-  EXPECT_EQ(P().legCount, 0);
-  EXPECT_EQ(P().legs[0].origin, 0);
+  Play({AtlantaDallas(43),  // back at 10:45: four quarter hours after landing at slot 39
+        {.item = kEditOkItem, .status = "Flights must be over one hour apart", .on = kPlaneEditWindow},
+        {.item = EditTimeItem(1, kEditEarlierOffset), .times = 43}, {.item = kOriginForwardFive, .times = 2},
+        {.item = kOriginForward, .times = 3},  // origin DFW too
+        {.item = kEditOkItem, .status = "Origin and Destination cannot be the same"},
+        {.item = kOriginForward, .times = 6}, {.item = kLeg1Later, .times = 80},  // HNL (20), 3900 miles from DFW
+        {.item = kEditOkItem, .status = "Cities are out of Range",
+         .check = [](H& h) { EXPECT_EQ(P(h).legCount, 0); EXPECT_EQ(P(h).legs[0].origin, 0); }}});
 }
 
 // A fast double click lands two taps in one frame: an arrow, then a point on no item. The arrow's command stays
 // current but the hit item is no arrow any more, so nothing steps.
 TEST_F(ScheduleEditor, AnArrowAndATapBesideEveryItemInOneFrameStepNothing) {
-  AtlantaDallas();
-  const ScheduleDraft before = h.ui().draft;
-  const GameWindow& w = h.ui().windows[kPlaneEditWindow];
-  for (const int arrow : {2, 30, 6, 40, 42, 60, 67, 85}) {  // seats, fares, cities, times
-    const WindowItem& i = w.Item(arrow);
-    h.game.Tap(w.y + i.y + 4, 320 - (w.x + i.x + 4));
-    h.game.Tap(w.y + 5, 320 - (w.x + 5));  // the title bar
-    h.RunFrames(1);
-    const ScheduleDraft& d = h.ui().draft;
-    EXPECT_TRUE(d.percent == before.percent && d.fare == before.fare && d.city == before.city &&
-                d.departure == before.departure)
-        << arrow;
-    EXPECT_EQ(h.ui().currentWindow, kPlaneEditWindow);
+  ScheduleDraft was;
+  std::vector<Step> story = {AtlantaDallas(), {.check = [&](H& h) { was = h.ui().draft; }}};
+  for (const int arrow : {EditClassItem(0, kEditPercentDownOffset), EditClassItem(2, kEditPercentUpOffset),
+                          EditClassItem(0, EditFareUpOffset(0)), EditClassItem(2, EditFareUpOffset(2)),
+                          EditCityItem(0, kEditCityFiveBackOffset), EditCityItem(2, kEditCityFiveOnOffset),
+                          EditTimeItem(0, kEditEarlierOffset), EditTimeItem(2, kEditLaterOffset)}) {
+    story.push_back({.setup = [arrow](H& h) {
+                       const GameWindow& w = h.ui().windows[kPlaneEditWindow];
+                       h.game.Tap(w.y + w.Item(arrow).y + 4, 320 - (w.x + w.Item(arrow).x + 4));
+                       h.game.Tap(w.y + 5, 320 - (w.x + 5));  // the title bar
+                     },
+                     .frames = 1, .on = kPlaneEditWindow, .check = [&](H& h) {
+                       const ScheduleDraft& d = h.ui().draft;
+                       EXPECT_TRUE(d.percent == was.percent && d.fare == was.fare && d.city == was.city &&
+                                   d.departure == was.departure);
+                     }});
   }
+  Play(story);
+}
+
+Step Seats(int item, int times, int first, std::function<void(H&)> more = [](H&) {}) {
+  return {.item = item, .times = times, .check = [=](H& h) { EXPECT_EQ(P(h).seats.firstPercent, first); more(h); }};
 }
 
 TEST_F(ScheduleEditor, FaresStepByTwoFiveOrTenAndTheSeatSplitMovesOnlyFreedPoints) {
-  AtlantaDallas();
-  const struct {
-    double from;
-    double to;
-  } steps[] = {{299, 301}, {301, 306}, {300, 301}, {1000, 1001}, {1001, 1011}, {0, 1}, {-3, -2}};
-  for (const auto& s : steps) {
-    h.ui().draft.fare[2][1] = s.from;
-    Tap(EditClassItem(2, EditFareUpOffset(1)));  // "+" of economy, leg 1
-    EXPECT_EQ(h.ui().draft.fare[2][1], s.to) << s.from;
+  const auto fare = [](double to) { return [to](H& h) { EXPECT_EQ(h.ui().draft.fare[2][1], to); }; };
+  std::vector<Step> story = {AtlantaDallas()};
+  for (const auto& [from, to] : {std::pair{299., 301.}, {301., 306.}, {300., 301.}, {1000., 1001.}, {1001., 1011.},
+                                 {0., 1.}, {-3., -2.}}) {  // "+" of economy, leg 1
+    story.push_back({.setup = [from](H& h) { h.ui().draft.fare[2][1] = from; },
+                     .item = EditClassItem(2, EditFareUpOffset(1)), .check = fare(to)});
   }
-  Tap(EditClassItem(2, EditFareDownOffset(1)));  // "-"
-  EXPECT_EQ(h.ui().draft.fare[2][1], -3);
-
-  Tap(EditClassItem(0, kEditPercentUpOffset));  // "->" on first class: no free points
-  EXPECT_EQ(P().seats.firstPercent, 5);
-  Tap(EditClassItem(2, kEditPercentDownOffset), 2);  // "<-" on economy twice
-  Tap(EditClassItem(0, kEditPercentUpOffset));
-  EXPECT_EQ(P().seats.firstPercent, 6);  // written to the plane at once
-  EXPECT_EQ(P().seats.economyPercent, 83);
-  EXPECT_EQ(Text(29), "83");
-  EXPECT_EQ(h.ui().draft.freePoints, 1);
+  story.insert(story.end(), {{.item = EditClassItem(2, EditFareDownOffset(1)), .check = fare(-3)},  // "-"
+                             Seats(kFirstUp, 1, 5),  // no free points
+                             Seats(kEconomyDown, 2, 5), Seats(kFirstUp, 1, 6, [](H& h) {  // written to the plane
+                               EXPECT_EQ(P(h).seats.economyPercent, 83);
+                               EXPECT_EQ(Text(h, kPlaneEditWindow, EditClassItem(2, kEditPercentOffset)), "83");
+                               EXPECT_EQ(h.ui().draft.freePoints, 1);
+                             })});
+  Play(story);
 }
 
 // Freed points stay with their plane: another plane has none to take, and the first finds its point again.
 TEST_F(ScheduleEditor, SparePointsBelongToThePlaneThatFreedThem) {
-  Tap(EditClassItem(2, kEditPercentDownOffset));  // economy down: 5/10/84
-  Tap(kEditCancelItem);  // "Cancel"
-  h.TapItem(kToolbarWindow, kToolbarPlanesItem);
-  h.TapItem(kPlanesMenuWindow, kPlanesBuyItem);  // "Buy"
-  h.TapItem(kPlanesMenuWindow, kPlanesOkItem);
-  h.RunFrames(1);
-  h.TapItem(kPurchaseListWindow, ListChoiceItem(0));
-  h.TapItem(kPurchaseListWindow, h.ui().windows[kPurchaseListWindow].itemCount - 1);
-  OpenEditor(1);
-  Tap(EditClassItem(0, kEditPercentUpOffset));
-  EXPECT_EQ(h.game.Game().world.Player().planes[1].seats.firstPercent, 5);
-  Tap(kEditCancelItem);
-  OpenEditor(0);
-  Tap(EditClassItem(0, kEditPercentUpOffset), 2);
-  EXPECT_EQ(P().seats.firstPercent, 6);  // one point free, no more
-  EXPECT_EQ(Text(3), "6");
+  Play({{.item = kEconomyDown}, {.item = kEditCancelItem},  // 5/10/84
+        {.menu = kBuyMenu, .choice = ListChoiceItem(0)}, {.menu = kFleetMenu, .choice = ListChoiceItem(1)},
+        {.item = kFirstUp, .check = [](H& h) { EXPECT_EQ(Player(h).planes[1].seats.firstPercent, 5); }},
+        {.item = kEditCancelItem}, {.menu = kFleetMenu, .choice = ListChoiceItem(0)},
+        Seats(kFirstUp, 2, 6, [](H& h) { EXPECT_EQ(Text(h, kPlaneEditWindow, kFirstPercent), "6"); })});
 }
 
+// Back at 11:30. A second plane opened in between starts from that edit and leaves it at 8:45 and 12:15, so the
+// first shows its own times again only if the editor reads them from the plane.
 TEST_F(ScheduleEditor, AnAcceptedTripFliesWithTheEditedFaresAndOpensAgainAsItWasLeft) {
-  AtlantaDallas();
-  Tap(32 + 2, 3);  // economy fare of leg 0 up three steps of 2: 134.2354 + 6
-  Tap(kEditOkItem);
-  EXPECT_EQ(h.ui().status.text, "Flight Scheduled");
-  EXPECT_EQ(h.ui().currentWindow, kFleetListWindow);
-  ASSERT_EQ(P().legCount, 2);
-  EXPECT_EQ(P().legs[0].origin, 1);
-  EXPECT_EQ(P().legs[1].destination, 1);
-  EXPECT_EQ(P().legs[1].departure, 44);
-  EXPECT_DOUBLE_EQ(P().legs[0].economyFare, 0.1538 * 633 + 36.88 + 6);
-
-  h.TapItem(kFleetListWindow, h.ui().windows[kFleetListWindow].itemCount - 1);  // "Route" again
-  h.RunFrames(1);
-  EXPECT_EQ(Text(51), "Dallas, US");
-  EXPECT_EQ(Text(76), "11:00");  // its own times
-  EXPECT_EQ(Text(33), "140.");
-  Tap(kDest2Forward, 2);  // a third city, Bangkok: too far, but the trip shows three legs
-  EXPECT_EQ(Text(1), "Price:  ATL-DFW   DFW-BKK   BKK-ATL");
-  Tap(kDest2Back, 2);  // back to none: a two-leg trip again
-  EXPECT_EQ(Text(58), "");
-  EXPECT_EQ(Text(1), "Price:  ATL-DFW   DFW-ATL");
+  Play({AtlantaDallas(46), {.item = EditClassItem(2, EditFareUpOffset(0)), .times = 3},  // three steps of 2
+        {.item = kEditOkItem, .status = "Flight Scheduled", .on = kFleetListWindow, .check = [](H& h) {
+           ASSERT_EQ(P(h).legCount, 2);
+           EXPECT_EQ(P(h).legs[0].origin, 1); EXPECT_EQ(P(h).legs[1].destination, 1);
+           EXPECT_EQ(P(h).legs[1].departure, 46);
+           EXPECT_NEAR(P(h).legs[0].economyFare, 140.2354, 1e-9);  // 0.1538 x 633 + 36.88 + 6
+         }},
+        {.item = kCommandClose}, {.menu = kBuyMenu, .choice = ListChoiceItem(0)},
+        {.menu = kFleetMenu, .choice = ListChoiceItem(1)},
+        {.item = kLeg1Later, .times = 3}, {.item = kLeg0Later, .times = 3, .shows = {{kOut, "8:45"}}},
+        {.item = kEditCancelItem},
+        {.menu = kFleetMenu, .choice = ListChoiceItem(0),
+         .shows = {{kDest, "Dallas, US"}, {kOut, "8:00"}, {kReturn, "11:30"}, {kEconomy0, "140."}}},
+        {.item = EditCityItem(2, kEditCityForwardOffset), .times = 2,  // Bangkok: too far, but three legs show
+         .shows = {{kEditFareHeaderItem, "Price:  ATL-DFW   DFW-BKK   BKK-ATL"}}},
+        {.item = EditCityItem(2, kEditCityBackOffset), .times = 2,  // back to none: a two-leg trip again
+         .shows = {{EditCityItem(2, kEditCityOffset), ""}, {kEditFareHeaderItem, "Price:  ATL-DFW   DFW-ATL"}}}});
 }
 
 // A whole game loop: the balance, the plane and the ledger move together by what the trips booked.
 TEST_F(ScheduleEditor, ThreeDaysOfFlyingMoveBalancePlaneAndLedgerAlike) {
-  AtlantaDallas();
-  Tap(kEditOkItem);
-  h.TapItem(kFleetListWindow, h.ui().windows[kFleetListWindow].itemCount - 2);  // "Close"
-  const Airline& me = h.game.Game().world.Player();
-  const int balance = me.balance;
-  const Ledger before = me.currentYear;
-  h.RunFrames(3 * 288);
-  // Every tap took a five-minute tick at FAST: the trip was set after the first day's 08:00 departure had gone,
-  // so the plane flew out and back on days 2 and 3 and is in the air on day 4.
-  EXPECT_EQ(h.game.DateText(), "Jan-4 Year 1 Thu");
-  EXPECT_EQ(P().legs[0].timesFlown + P().legs[1].timesFlown, 4);
-  const double income = me.currentYear[LedgerEntry::IncomeFirstClass] + me.currentYear[LedgerEntry::IncomeBusinessClass] +
-                        me.currentYear[LedgerEntry::IncomeEconomyClass];
-  EXPECT_GT(income, 0);
-  EXPECT_NEAR(P().revenue, income, 3 * 6);  // truncated once per class and trip
-  double spent = 0;
-  for (int e = static_cast<int>(LedgerEntry::ExpensePilots); e < kLedgerEntryCount; ++e) {
-    spent += me.currentYear.values[static_cast<std::size_t>(e)] - before.values[static_cast<std::size_t>(e)];
-  }
-  EXPECT_NEAR(P().expenses, spent, 6);
-  EXPECT_NEAR(me.balance - balance, income - spent, 12 * 6);  // each of a trip's twelve amounts truncated
+  int balance = 0;
+  Ledger was;
+  Play({AtlantaDallas(), {.item = kEditOkItem},
+        {.item = kCommandClose, .check = [&](H& h) { balance = Player(h).balance, was = Player(h).currentYear; }},
+        // Every tap took a five-minute tick at FAST: the trip was set after the first day's 08:00 departure had
+        // gone, so the plane flew out and back on days 2 and 3 and is in the air on day 4.
+        {.frames = 3 * 288, .check = [&](H& h) {
+           const Ledger& now = Player(h).currentYear;
+           EXPECT_EQ(h.game.DateText(), "Jan-4 Year 1 Thu");
+           EXPECT_EQ(P(h).legs[0].timesFlown + P(h).legs[1].timesFlown, 4);
+           const double income = now[LedgerEntry::IncomeFirstClass] + now[LedgerEntry::IncomeBusinessClass] +
+                                 now[LedgerEntry::IncomeEconomyClass];
+           double spent = 0;
+           for (auto e = static_cast<std::size_t>(LedgerEntry::ExpensePilots); e < kLedgerEntryCount; ++e) {
+             spent += now.values[e] - was.values[e];
+           }
+           EXPECT_GT(income, 0);
+           EXPECT_NEAR(P(h).revenue, income, 3 * 6);  // truncated once per class and trip
+           EXPECT_NEAR(P(h).expenses, spent, 6);
+           EXPECT_NEAR(Player(h).balance - balance, income - spent, 12 * 6);  // a trip's twelve amounts truncated
+         }}});
 }
 
 }  // namespace
