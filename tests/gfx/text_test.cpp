@@ -1,9 +1,9 @@
 // The font's shapes where the game relies on them, and the outlined and shadowed text of DrawTextW.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <utility>
 
-#include "gfx/font.h"
 #include "gfx/gapi_surface.h"
 
 namespace jetvale {
@@ -16,25 +16,32 @@ CGapiSurface Blue(int width, int height) {
   return surface;
 }
 
-TEST(Font, EveryGlyphFitsTheSevenRowsLeftUnderTheStatusLine) {
-  constexpr int kRowsUnderTheStatusLine = 240 - 233;  // the status line's texts are drawn at y 233
-  for (int code = 0x20; code <= 0x7E; ++code) {
-    const FontGlyph& glyph = GlyphFor(static_cast<char>(code));
-    for (int row = kRowsUnderTheStatusLine; row < kGlyphHeight; ++row) {
-      EXPECT_EQ(glyph.rows[static_cast<std::size_t>(row)], 0) << static_cast<char>(code);
-    }
-  }
-  // The descenders were redrawn, not dropped: 'p' keeps a stem under its bowl, 'y' a tail.
-  EXPECT_EQ(GlyphFor('p').rows[6], 0x80);  // "#...."
-  EXPECT_EQ(GlyphFor('y').rows[6], 0x60);  // ".##.."
+// Ink drawn plain at the origin, as "#" rows of the cell's seven columns' worth.
+std::string Ink(const CGapiSurface& screen, int row) {
+  std::string ink;
+  for (int x = 0; x < screen.GetWidth(); ++x) ink += screen.GetPixel(x, row) == kWhite ? '#' : '.';
+  return ink;
 }
 
-TEST(Font, AFullStopIsOneDotOnTheBaselineSoMoneyDoesNotReadAsAPlus) {
-  const FontGlyph& stop = GlyphFor('.');
-  for (int row = 0; row < kGlyphHeight; ++row) {
-    EXPECT_EQ(stop.rows[static_cast<std::size_t>(row)], row == 6 ? 0x20 : 0) << row;  // "..#.." on row 6 only
+TEST(Font, EveryGlyphFitsTheSevenRowsLeftUnderTheStatusLine) {
+  // The status line's texts are drawn at y 233: rows 7 and below of a cell would fall off the 240-row screen.
+  for (char code = 0x20; code <= 0x7E; ++code) {
+    CGapiSurface screen = Blue(8, 12);
+    screen.DrawTextW(0, 0, std::string(1, code), kWhite, kTextPlain);
+    for (int row = 7; row < 12; ++row) EXPECT_EQ(Ink(screen, row), "........") << code;
   }
-  EXPECT_NE(GlyphFor(',').rows, stop.rows);
+}
+
+// The descenders were redrawn, not dropped, and a full stop is one dot so money does not read as a plus.
+TEST(Font, DescendersAndTheFullStopOnTheBottomRow) {
+  for (const auto& [text, bottom] : {std::pair{"p", "#......."}, {"y", ".##....."}, {".", "..#....."}}) {
+    CGapiSurface screen = Blue(8, 8);
+    screen.DrawTextW(0, 0, text, kWhite, kTextPlain);
+    EXPECT_EQ(Ink(screen, 6), bottom) << text;
+    if (text[0] == '.') {
+      for (int row = 0; row < 6; ++row) EXPECT_EQ(Ink(screen, row), "........") << row;
+    }
+  }
 }
 
 TEST(Text, OutlineRingsTheInkWithBlackAndLeavesTheRestAlone) {

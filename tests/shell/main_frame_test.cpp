@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <thread>
 
 #include "engine/replay.h"
@@ -57,7 +59,41 @@ void PushClick(const GameWindow& window, int item) {
   Push(event);
 }
 
-void Wait() { std::this_thread::sleep_for(std::chrono::milliseconds(400)); }
+// The machine, counting sleeps. Only the game thread sleeps, and every frame ends in one sleep (the frame timer's,
+// or a late frame's millisecond), so the count tells another thread, race-free, that frames have passed.
+class CountingHost final : public Host {
+ public:
+  std::uint32_t TickCount() override { return machine_.TickCount(); }
+  std::int64_t NowMicroseconds() override { return machine_.NowMicroseconds(); }
+  void SleepMicroseconds(std::int64_t microseconds) override {
+    ++sleeps;
+    machine_.SleepMicroseconds(microseconds);
+  }
+  std::atomic<int> sleeps{0};
+
+ private:
+  SystemHost machine_;
+};
+
+// Waits until the window thread has handled all that was pushed (a marker event behind it is taken) and the game
+// thread has then ended two frames: the first may be the one under way, the second took the input at its start.
+// False after a deadline no working game comes near.
+bool Settle(const CountingHost& host) {
+  SDL_Event marker{};
+  marker.type = SDL_USEREVENT;
+  if (SDL_PushEvent(&marker) != 1) return false;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  const auto until = [&](const auto& done) {
+    while (!done()) {
+      if (std::chrono::steady_clock::now() > deadline) return false;
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return true;
+  };
+  if (!until([] { return SDL_HasEvent(SDL_USEREVENT) == SDL_FALSE; })) return false;
+  const int start = host.sleeps.load();
+  return until([&] { return host.sleeps.load() >= start + 2; });
+}
 
 TEST(Settings, TheyAreReadBackLenientlyAndLiveInTheConfigFolder) {
   EXPECT_EQ(SettingsFilePath("/cfg", "/home/pat"), "/cfg/jetvale/settings.txt");
@@ -92,44 +128,46 @@ TEST(MainFrame, ClicksKeysAndFocusReachTheGameWhileFramesRunAndClosingKeepsTheSa
   ASSERT_EQ(SDL_setenv("SDL_RENDER_DRIVER", "software", 1), 0);
   ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS), 0) << SDL_GetError();
 
-  SystemHost host;
+  CountingHost host;
   CMainFrame frame(host, JETVALE_ASSET_DIR, folder.string(), Settings{});
   const WindowTable& windows = frame.Game().Interface().windows;  // a fixed layout; read before the thread starts
   ASSERT_TRUE(frame.Create()) << frame.StartupError();
 
-  // One thing at a time, each given a few frames, as a player's hand does.
+  // One thing at a time, each taken by the game before the next, as a player's hand does.
+  const auto click = [&](int window, int item) { return [&windows, window, item] { PushClick(windows[window], item); }; };
+  const auto key = [](SDL_Keycode k) { return [k] { PushKey(k); }; };
+  const auto focus = [](SDL_WindowEventID id) { return [id] { PushWindowEvent(id); }; };
+  const std::vector<std::function<void()>> steps = {
+      click(kToolsMenuWindow, kToolsOptionsItem),  // "Options"
+      click(kToolsMenuWindow, kToolsOkItem),
+      click(kOptionsWindow, kOptionsSlowerItem),  // "<-": MEDIUM
+      click(kOptionsWindow, kOptionsSlowerItem),  // SLOW
+      click(kOptionsWindow, kOptionsOkItem),  // "Ok"
+      click(kToolbarWindow, kToolbarToolsItem),  // the Tools menu again
+      click(kToolsMenuWindow, kToolsNewGameItem),  // "New Game"
+      click(kToolsMenuWindow, kToolsOkItem),
+      click(kNewGameWindow, kFirstAirlineChoiceItem + kAirlineChoiceStep),  // "Southeast Air"
+      click(kNewGameWindow, kNewGameOkItem),  // "Ok"
+      key(SDLK_RIGHT),
+      focus(SDL_WINDOWEVENT_FOCUS_LOST),  // the game idles: only its pause loop sleeps
+      focus(SDL_WINDOWEVENT_FOCUS_GAINED),
+      key(SDLK_F12),
+      key(SDLK_F11),
+      key(SDLK_F2),  // the history chart, opened and closed again
+      key(SDLK_F2),
+      key(SDLK_F9),
+      click(kToolbarWindow, kToolbarToolsItem),
+      click(kToolsMenuWindow, kToolsSaveGameItem),  // "Save Game"
+      click(kToolsMenuWindow, kToolsOkItem),
+  };
   std::thread player([&] {
-    const auto click = [&](int window, int item) {
-      Wait();
-      PushClick(windows[window], item);
-    };
-    click(kToolsMenuWindow, kToolsOptionsItem);  // "Options"
-    click(kToolsMenuWindow, kToolsOkItem);
-    click(kOptionsWindow, kOptionsSlowerItem);  // "<-": MEDIUM
-    click(kOptionsWindow, kOptionsSlowerItem);  // SLOW
-    click(kOptionsWindow, kOptionsOkItem);  // "Ok"
-    click(kToolbarWindow, kToolbarToolsItem);  // the Tools menu again
-    click(kToolsMenuWindow, kToolsNewGameItem);  // "New Game"
-    click(kToolsMenuWindow, kToolsOkItem);
-    click(kNewGameWindow, kFirstAirlineChoiceItem + kAirlineChoiceStep);  // "Southeast Air"
-    click(kNewGameWindow, kNewGameOkItem);  // "Ok"
-    Wait();
-    PushKey(SDLK_RIGHT);
-    PushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
-    Wait();
-    PushWindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED);
-    PushKey(SDLK_F12);
-    PushKey(SDLK_F11);
-    Wait();
-    PushKey(SDLK_F2);  // the history chart, opened and closed again
-    Wait();
-    PushKey(SDLK_F2);
-    Wait();
-    PushKey(SDLK_F9);
-    click(kToolbarWindow, kToolbarToolsItem);
-    click(kToolsMenuWindow, kToolsSaveGameItem);  // "Save Game"
-    click(kToolsMenuWindow, kToolsOkItem);
-    click(kSaveGameWindow, kConfirmYesItem);  // "Yes", and the window closes at once
+    bool settled = Settle(host);  // the first frame is up
+    for (std::size_t i = 0; settled && i < steps.size(); ++i) {
+      steps[i]();
+      settled = Settle(host);
+      EXPECT_TRUE(settled) << "step " << i << " was not taken";
+    }
+    if (settled) click(kSaveGameWindow, kConfirmYesItem)();  // "Yes", and the window closes at once
     SDL_Event quit{};
     quit.type = SDL_QUIT;
     Push(quit);

@@ -1,15 +1,15 @@
-// Golden pictures as PNG files: the tools' encoder, and a decoder for what it writes.
+// Golden pictures as PNG files, read and written through libpng.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "gfx/color.h"
-#include "png/png_writer.h"
 
 namespace jetvale {
 
-// Reads back a picture this encoder wrote (fixed-Huffman or stored blocks, no row filters); false for anything else.
-bool DecodePng(const std::vector<unsigned char>& png, int width, int height, std::vector<Color>& pixels);
+// The pixels of a PNG file, top row first, whatever its colour type (alpha is dropped); false if unreadable.
+bool ReadPng(const std::string& path, int& width, int& height, std::vector<Color>& pixels);
+bool WritePng(const std::string& path, int width, int height, const std::vector<Color>& pixels);
 
 }  // namespace jetvale

@@ -7,35 +7,32 @@
 namespace jetvale {
 namespace {
 
+// A pad tap scrolls twenty frames of one pixel, or eighty of two in fast mode; a step that would pass an edge is
+// not taken, yet uses up its frame. The view is 291 x 222 over the 1200 x 514 map.
 TEST(MapView, APadTapScrollsTwentyPixelsOrEightyStepsOfTwoInFastModeAndStopsAtTheEdge) {
-  MapView view;
-  view.StartScroll(kScrollRight);
-  for (int i = 0; i < 25; ++i) view.ScrollStep();
-  EXPECT_EQ(view.viewX, 200);
-  EXPECT_EQ(view.framesLeft, 0);
-  EXPECT_EQ(view.direction, kScrollRight);  // kept after the scroll ends
-
-  view.fast = 1;
-  view.StartScroll(kScrollDown);
-  for (int i = 0; i < 100; ++i) view.ScrollStep();
-  EXPECT_EQ(view.viewY, 260);  // 100 + 160
-
-  view.viewY = 291;  // one pixel above the lowest view (514 - 222 = 292): a step of two is not taken
-  view.StartScroll(kScrollDown);
-  view.ScrollStep();
-  EXPECT_EQ(view.viewY, 291);
-  EXPECT_EQ(view.framesLeft, 79);  // yet it used up a frame
-
-  view.fast = 0;
-  view.viewX = 0;
-  view.StartScroll(kScrollLeft);
-  view.ScrollStep();
-  EXPECT_EQ(view.viewX, 0);
-  view.viewX = 908;
-  view.StartScroll(kScrollRight);
-  view.ScrollStep();
-  view.ScrollStep();
-  EXPECT_EQ(view.viewX, 909);  // 1200 - 291 is the last view
+  struct Case {
+    int fast, x, y, direction, steps, endX, endY, framesLeft;
+  };
+  for (const Case& c : {
+           Case{0, 180, 100, kScrollRight, 25, 200, 100, 0},
+           Case{1, 180, 100, kScrollDown, 100, 180, 260, 0},  // 100 + 160
+           Case{1, 180, 291, kScrollDown, 1, 180, 291, 79},   // 514 - 222 = 292 is the lowest view
+           Case{0, 908, 100, kScrollRight, 2, 909, 100, 18},  // 1200 - 291 is the last view
+           Case{0, 1, 100, kScrollLeft, 2, 0, 100, 18},       // the left edge is reached, not passed
+           Case{0, 180, 1, kScrollUp, 2, 180, 0, 18},
+           Case{0, 0, 0, kScrollLeft, 1, 0, 0, 19},
+       }) {
+    MapView view;
+    view.fast = c.fast;
+    view.viewX = c.x;
+    view.viewY = c.y;
+    view.StartScroll(c.direction);
+    for (int i = 0; i < c.steps; ++i) view.ScrollStep();
+    EXPECT_EQ(view.viewX, c.endX) << c.x << "," << c.y << " dir " << c.direction;
+    EXPECT_EQ(view.viewY, c.endY) << c.x << "," << c.y << " dir " << c.direction;
+    EXPECT_EQ(view.framesLeft, c.framesLeft) << c.x << "," << c.y << " dir " << c.direction;
+    EXPECT_EQ(view.direction, c.direction);  // kept after the scroll ends
+  }
 }
 
 TEST(PlaneSprites, TheShorterWayRoundTheMapIsTakenOnlyWhenItIsStrictlyShorter) {
