@@ -1,9 +1,7 @@
-// The statement's rows, and the year end as the clock crosses it.
+// The statement's rows: the order they sum in, and what the profit counts.
 #include <gtest/gtest.h>
 
 #include "finance/ledgers.h"
-#include "finance/loans.h"
-#include "sim/calendar.h"
 
 namespace jetvale {
 namespace {
@@ -32,33 +30,6 @@ TEST(Statement, RowsSumLeftToRightAndProfitCountsPurchasesButNoLoanMoney) {
   EXPECT_EQ(StatementValue(misc, ledger), 1480.25);
   EXPECT_EQ(StatementValue(kStatementRows[3], ledger), 20000000);  // "Planes Sold"
   EXPECT_EQ(StatementValue(profit, ledger), 18826862.25);  // 20429001 of income, 1602138.75 of expenses
-}
-
-TEST(YearEnd, TheYearClosesAfterTheFirstOfJanuarysLoanPayment) {
-  GameState game(1);
-  game.clock.Start();
-  Airline& player = game.world.airlines[0];
-  TakeLoan(player, 0, 0.0501, 36, 25000000);
-  player.currentYear[IncomeEconomyClass] = 1234.5;
-  player.previousYear[ExpenseFuel] = 77;
-  player.overall[ExpenseFuel] = 88;
-  game.world.AirportById(52).passengers[3] = 40;
-  game.world.AirportById(52).legsInto[3] = 2;
-  game.clock.month = 12;
-  game.clock.day = 31;
-  game.clock.hour = 23;
-  game.clock.minute = 55;
-  AdvanceClock(game);
-  EXPECT_EQ(player.balance, 525000000 - 749384);
-  EXPECT_EQ(player.previousYear[BalancePreviousYear], 524250616.0);
-  EXPECT_EQ(player.previousYear[ExpenseLoans], 749384.6772004307);
-  EXPECT_EQ(player.previousYear[IncomeEconomyClass], 1234.5);
-  EXPECT_EQ(player.previousYear[ExpenseFuel], 0);
-  for (const double value : player.currentYear.values) EXPECT_EQ(value, 0);
-  EXPECT_EQ(player.overall[ExpenseFuel], 88);
-  EXPECT_EQ(game.world.airlines[3].previousYear[BalancePreviousYear], 500000000.0);
-  EXPECT_EQ(game.world.AirportById(52).passengers[3], 0);
-  EXPECT_EQ(game.world.AirportById(52).legsInto[3], 2);
 }
 
 }  // namespace

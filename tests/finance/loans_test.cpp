@@ -45,17 +45,6 @@ TEST(Loans, TheNewLoanArrowsStepByTwentyFiveMillionsAndSixMonthsWithinTheirRange
   EXPECT_EQ(StepLoanMonths(360, -1), 354);
 }
 
-TEST(Loans, PayingOffAfterAYearRepaysThePrincipalLeft) {
-  Airline airline;
-  TakeLoan(airline, 0, 0.0501, 36, 25000000);
-  for (int month = 0; month < 12; ++month) ChargeLoanMonth(airline, 0);
-  EXPECT_EQ(airline.balance, 516007392);
-  PayOffLoan(airline, 0);
-  EXPECT_EQ(airline.balance, 498927737);  // trunc(516007392 - 17079654.62)
-  EXPECT_NEAR(airline.currentYear[ExpenseLoans], 26072270.7498, 1e-3);
-  EXPECT_EQ(airline.loans[0].amount, 0);
-}
-
 // At the bottom of the balance's range a month that cannot be paid waits: nothing is charged, booked or counted.
 TEST(Loans, AMonthTheBalanceCannotPayIsNotCharged) {
   Airline airline;

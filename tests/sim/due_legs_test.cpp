@@ -1,4 +1,4 @@
-// The index of due planes: which quarter hour each leg state waits for, and how planes are filed and taken.
+// The index of due planes: which planes are never due, and how planes are filed and taken.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -30,28 +30,6 @@ class DuePlanes : public ::testing::Test {
 
   GameState game{3};
 };
-
-TEST_F(DuePlanes, EachStateWaitsForItsOwnQuarterHourFoldedIntoTheDay) {
-  ASSERT_EQ(Leg0().arrival, 42);
-  const std::pair<int, int> expected[] = {{kWaitingForBoarding, 38}, {kBoardingOpen, 38}, {kBoarded, 40},
-                                          {kInTheAir, 41},           {kApproaching, 42},  {kLanded, 43}};
-  for (const auto& [state, slot] : expected) {
-    Leg0().state = state;
-    EXPECT_EQ(NextTimeTest(Plane(0)), slot) << "state " << state;
-    // The leg step moves on at that quarter hour and at no other.
-    for (int now = 0; now < kQuarterSlotsPerDay; ++now) {
-      GameState copy = game;
-      StepLeg(copy.world, now, 0, 0, 0);
-      EXPECT_EQ(copy.world.airlines[0].planes[0].legs[0].state != state, now == slot) << state << " at " << now;
-    }
-  }
-  Leg0().departure = 1;  // boards at 23:45 the day before
-  Leg0().state = kWaitingForBoarding;
-  EXPECT_EQ(NextTimeTest(Plane(0)), 95);
-  Leg0().arrival = 100;  // lands at 01:00 the next day, settled at 01:15
-  Leg0().state = kLanded;
-  EXPECT_EQ(NextTimeTest(Plane(0)), 5);
-}
 
 TEST_F(DuePlanes, APlaneThatCannotStepIsNeverDue) {
   const std::function<void(jetvale::Plane&)> stuck[] = {

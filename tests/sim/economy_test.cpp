@@ -1,4 +1,5 @@
-// The economy's rules one by one: route demand, seats by class, market shares and default fares.
+// The economy at its edges: an all-economy cabin, the fares' distance bands, and a trip at the balance's limits
+// (the whole-game figures are the simulator's fingerprints).
 #include <gtest/gtest.h>
 
 #include "sim/economy.h"
@@ -28,23 +29,6 @@ class Economy : public ::testing::Test {
   World world;
 };
 
-TEST_F(Economy, TwoLegsOnOneRouteShareTheDaysPoolTheFirstTakingMore) {
-  Atlanta().marketShare[0] = 40;  // 40 % of 191589 = 76635.6, times 0.016057347 over two legs: 615
-  Atlanta().passengersToday[0] = 5;  // yesterday's count, cleared when the day's demand is counted
-  Atlanta().passengersTodayAll = 9;
-  Flight& first = PlaneOnRoute(0, 0);
-  Flight& second = PlaneOnRoute(1, 0);
-  BoardPassengers(world, 0, 0, 0);
-  EXPECT_EQ(Atlanta().passengersToday[0], 0);
-  EXPECT_EQ(Atlanta().passengersTodayAll, 0);
-  EXPECT_EQ(first.economyPassengers, 90);
-  EXPECT_EQ(Atlanta().routeDemand[kCharlotte][0], 615 - 2 - 7 - 90);
-  BoardPassengers(world, 0, 1, 0);  // the pool is not counted again the same day
-  EXPECT_EQ(second.economyPassengers, 90);
-  EXPECT_EQ(Atlanta().routeDemand[kCharlotte][0], 615 - 2 * 99);
-  EXPECT_EQ(Atlanta().dailyRefresh[kCharlotte][0], 0);
-}
-
 TEST_F(Economy, AnAllEconomyCabinLeavesTheFirstAndBusinessShareWaiting) {
   Flight& leg = PlaneOnRoute(0, 5);  // B 777-300, 550 seats
   world.airlines[0].planes[0].seats = SeatPlan{0, 0, 100};
@@ -53,15 +37,6 @@ TEST_F(Economy, AnAllEconomyCabinLeavesTheFirstAndBusinessShareWaiting) {
   EXPECT_EQ(leg.businessPassengers, 0);
   EXPECT_EQ(leg.economyPassengers, 153);  // the whole pool fits
   EXPECT_EQ(Atlanta().routeDemand[kCharlotte][0], 0);
-}
-
-TEST_F(Economy, APlaneWorthNothingPaysNoInsuranceAndLosesNoValue) {
-  Flight& leg = PlaneOnRoute(0, 0);
-  world.airlines[0].planes[0].value = 0;
-  SettleArrival(world, 0, 0, 0);
-  EXPECT_EQ(world.airlines[0].planes[0].value, 0);
-  EXPECT_EQ(world.airlines[0].overall[LedgerEntry::ExpenseInsurance], 0);
-  EXPECT_DOUBLE_EQ(leg.miscellaneous, 3104);
 }
 
 // A trip worth 7991.87 and costing 8405.43 settled at the ends of the balance's range: the balance stops at the
@@ -93,19 +68,6 @@ TEST_F(Economy, ATripAtTheLimitsOfTheBalanceBooksOnlyWhatMoved) {
     EXPECT_NEAR(income, limit.received, 1e-6) << limit.start;
     EXPECT_NEAR(static_cast<double>(airline.balance) - limit.start, income - expenses, 12) << limit.start;
   }
-}
-
-TEST_F(Economy, MarketSharesAverageThreeSharesAndAnEmptyAirportGivesNothing) {
-  MarketShareUpdate(Atlanta());
-  for (int share : Atlanta().marketShare) EXPECT_EQ(share, 0);
-  Atlanta().seatsOffered = {300, 100, 0, 0};
-  Atlanta().passengers = {50, 150, 0, 0};
-  Atlanta().departures = {1, 3, 0, 0};
-  MarketShareUpdate(Atlanta());
-  // (0.75 + 0.25 + 0.25) x 33.33 = 41.67 and (0.25 + 0.75 + 0.75) x 33.33 = 58.33
-  EXPECT_EQ(Atlanta().marketShare[0], 41);
-  EXPECT_EQ(Atlanta().marketShare[1], 58);
-  EXPECT_EQ(Atlanta().marketShare[2], 0);
 }
 
 TEST_F(Economy, DefaultFaresFallIntoThreeDistanceBands) {

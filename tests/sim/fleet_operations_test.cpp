@@ -1,4 +1,4 @@
-// Buying into slots, the schedule editor's checks in their order, and routing a plane with its fares.
+// Buying into slots, and the schedule editor's checks in their order.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -51,26 +51,6 @@ TEST_F(FleetOperations, TheEditorsChecksRunInOrderAndTheFirstFailureSpeaks) {
   // New York-Philadelphia, 81 miles on an ERJ145 at 346.5 mph: 14 minutes, still one slot in the air.
   EXPECT_EQ(ArrivalSlot(40, 81, kErj145), 41);
   EXPECT_EQ(Check(kErj145, {{kNewYork, 40}, {kPhiladelphia, 45}}), "Flights must be over one hour apart");
-}
-
-TEST_F(FleetOperations, RoutingReplacesTheTripAndGivesEveryLegItsFares) {
-  BuyPlaneIntoFreeSlot(world.airlines[0], kB717, kPlayerFleetLimit);
-  const Plane& plane = world.airlines[0].planes[0];
-  const std::array<RouteStop, 3> three = {{{kAtlanta, 32}, {kCharlotte, 40}, {kChicago, 60}}};
-  const std::array<LegFares, 3> fares = {{{300, 200, 100.5}, {301, 201, 101}, {302, 202, 102}}};
-  ASSERT_TRUE(RoutePlane(world, 0, 0, three, fares));
-  EXPECT_EQ(plane.legCount, 3);
-  EXPECT_EQ(plane.legs[2].destination, kAtlanta);
-  EXPECT_EQ(plane.legs[2].departure, 60);
-  EXPECT_EQ(plane.legs[2].firstFare, 302);
-  const LegFares defaults = {536.73, 329.10, 190.68};
-  const std::array<RouteStop, 2> two = {{{kCharlotte, 40}, {kAtlanta, 60}}};
-  ASSERT_TRUE(RoutePlane(world, 0, 0, two, std::array{defaults, defaults}));
-  EXPECT_EQ(plane.legCount, 2);
-  EXPECT_EQ(plane.legs[1].businessFare, defaults.business);
-  EXPECT_FALSE(RoutePlane(world, 0, 0, two, fares));  // one fare set per leg
-  EXPECT_FALSE(RoutePlane(world, 0, kPlaneSlots, two, std::array{defaults, defaults}));
-  EXPECT_EQ(plane.legCount, 2);
 }
 
 }  // namespace

@@ -1,20 +1,12 @@
-// The game clock: five-minute ticks, its texts, and the day, month and year boundaries with their work.
+// The game clock: five-minute ticks, its texts, the day, month and year boundaries, and a clock from outside.
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #include "sim/calendar.h"
-#include "world/trade.h"
 
 namespace jetvale {
 namespace {
-
-// Ticks until the clock shows the given day and month at 23:55, the last tick of that day.
-void RunToLastTickOf(GameState& game, int day, int month) {
-  while (!(game.clock.day == day && game.clock.month == month && game.clock.hour == 23 && game.clock.minute == 55)) {
-    AdvanceClock(game);
-  }
-}
 
 TEST(GameClock, ANewGameStartsAt0100OnMondayTheFirstOfJanuaryAndAStoppedClockStays) {
   GameState game(1);
@@ -62,41 +54,6 @@ TEST(GameClock, MonthsHaveFixedLengthsWithoutALeapDayAndTheYearEndsAfterDecember
   last.year = kMaxYear, last.month = 12, last.day = 31, last.hour = 23, last.minute = 55;
   last.Tick();
   EXPECT_EQ(last.year, kMaxYear);  // past the last year the months go round within it
-}
-
-TEST(GameClock, MidnightStartsTheNextDayAndAgesOnlyPlanesInUse) {
-  GameState game(1);
-  game.clock.Start();
-  BuyPlane(game.world.airlines[2], 4, 0);
-  game.world.AirportById(5).dailyRefresh[9][1] = 0;
-  game.world.AirportById(kAirportCount).dailyRefresh[1][3] = 0;  // the last airport too
-  game.clock.newDay = 0;
-  game.clock.ticksToday = 287;
-  RunToLastTickOf(game, 1, 1);
-  AdvanceClock(game);
-  EXPECT_EQ(game.clock.DateText() + " " + game.clock.TimeText(), "Jan-2 Year 1 Tue 00:00 ");
-  EXPECT_EQ(game.clock.ticksToday, 0);
-  EXPECT_EQ(game.world.airlines[2].planes[4].age, 1);
-  EXPECT_EQ(game.world.airlines[2].planes[5].age, 0);
-  EXPECT_EQ(game.world.AirportById(5).dailyRefresh[9][1], 1);
-  EXPECT_EQ(game.world.AirportById(kAirportCount).dailyRefresh[1][3], 1);
-}
-
-// 365 days of 288 ticks from the first Monday: the year closes on the next tick after Dec-31 23:55.
-TEST(GameClock, TheYearEndClearsTheTrafficStatisticsButNotTheLegsCounted) {
-  GameState game(1);
-  game.clock.Start();
-  Airport& airport = game.world.AirportById(11);
-  airport.departures[1] = 5;
-  airport.passengers[2] = 600;
-  airport.seatsOffered[3] = 700;
-  airport.legsInto[1] = 2;
-  RunToLastTickOf(game, 31, 12);
-  EXPECT_EQ(airport.departures[1], 5);  // not yet
-  AdvanceClock(game);
-  EXPECT_EQ(game.clock.DateText(), "Jan-1 Year 2 Tue");  // 365 days after a Monday
-  EXPECT_EQ(airport.departures[1] + airport.passengers[2] + airport.seatsOffered[3], 0);
-  EXPECT_EQ(airport.legsInto[1], 2);  // never lowered
 }
 
 TEST(GameClock, AClockFromOutsideIsCheckedFieldByField) {

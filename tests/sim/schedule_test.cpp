@@ -1,4 +1,4 @@
-// Scheduling legs: distances, arrival slots, the gates found or bought, and what rescheduling frees.
+// Scheduling legs: arrival slots at their edges, refused legs, why no gate was found, and what rescheduling frees.
 #include <gtest/gtest.h>
 
 #include "sim/great_circle.h"
@@ -34,33 +34,6 @@ TEST_F(Scheduling, DistancesFollowTheGreatCircleAndBlockTimeDropsPartialQuarterH
   EXPECT_EQ(ArrivalSlot(40, 1000, 0), 51);
   EXPECT_EQ(ArrivalSlot(88, 674, 0), 95);  // 1.998 hours: 4 + 3 quarter hours
   EXPECT_EQ(ArrivalSlot(88, 675, 0), 96);  // 2.001 hours: lands at midnight exactly
-}
-
-TEST_F(Scheduling, AFirstLegBuysAGateAtEachEndAndReservesItsSlots) {
-  const std::int32_t before = world.airlines[0].balance;
-  EXPECT_EQ(ScheduleLeg(world, 0, 0, 0, 40, kAtlanta, kCharlotte), 5);  // scheduled
-  const Flight& leg = Leg(0, 0);
-  EXPECT_EQ(leg.miles, 196);
-  EXPECT_EQ(leg.arrival, 42);
-  EXPECT_EQ(leg.overnight, 0);
-  EXPECT_EQ(leg.scheduled, 1);
-  EXPECT_EQ(world.AirportById(kCharlotte).legsInto[0], 1);
-  EXPECT_EQ(world.airlines[0].balance, before - 2 * 425000);
-  EXPECT_EQ(world.airlines[0].overall[LedgerEntry::ExpenseNewGates], 850000.0);
-  for (int slot : {38, 39, 40}) EXPECT_NE(GateAt(kAtlanta, 0).reserved[static_cast<std::size_t>(slot)], 0);
-  EXPECT_EQ(GateAt(kAtlanta, 0).reserved[41], 0);
-  for (int slot : {41, 42}) EXPECT_NE(GateAt(kCharlotte, 0).reserved[static_cast<std::size_t>(slot)], 0);
-
-  // A second plane leaving at the same time finds gate 0 busy and buys gate 1.
-  EXPECT_EQ(ScheduleLeg(world, 0, 1, 0, 40, kAtlanta, kCharlotte), kScheduled);
-  EXPECT_EQ(Leg(1, 0).departureGate, 1);
-  EXPECT_EQ(GateAt(kAtlanta, 1).owner, 0);
-  // At another time the airline's own gate 0 is free and is used without a purchase or a reservation.
-  const std::int32_t owning = world.airlines[0].balance;
-  EXPECT_EQ(ScheduleLeg(world, 0, 1, 1, 60, kAtlanta, kCharlotte), kScheduled);
-  EXPECT_EQ(Leg(1, 1).departureGate, 0);
-  EXPECT_EQ(world.airlines[0].balance, owning);
-  EXPECT_EQ(GateAt(kAtlanta, 0).reserved[60], 0);
 }
 
 TEST_F(Scheduling, ALegBetweenAirportsOrSlotsThatDoNotExistIsRefusedUntouched) {
@@ -116,22 +89,6 @@ TEST_F(Scheduling, ALegKeepsOffSlotsThatAnotherLegReservedAfterItsGateWasSoldAnd
   EXPECT_EQ(GateAt(kAtlanta, 0).owner, 1);
   ASSERT_EQ(ScheduleLeg(world, 0, 0, 0, 70, kCharlotte, kAtlanta), kScheduled);
   for (int slot : {38, 39, 40}) EXPECT_NE(GateAt(kAtlanta, 0).reserved[static_cast<std::size_t>(slot)], 0);
-}
-
-TEST_F(Scheduling, SlotsAroundMidnightWrapIntoTheDay) {
-  ASSERT_EQ(ScheduleLeg(world, 0, 1, 0, 94, kAtlanta, kChicago), kScheduled);
-  const Flight& late = Leg(1, 0);
-  EXPECT_EQ(late.arrival, 100);  // 526 miles: 1.56 hours, 6 quarter hours
-  EXPECT_EQ(late.overnight, 1);
-  for (int slot : {3, 4}) EXPECT_NE(GateAt(kChicago, 0).reserved[static_cast<std::size_t>(slot)], 0);
-  ASSERT_EQ(ScheduleLeg(world, 0, 0, 0, 1, kCharlotte, kChicago), kScheduled);
-  for (int slot : {95, 0, 1}) EXPECT_NE(GateAt(kCharlotte, 0).reserved[static_cast<std::size_t>(slot)], 0);
-  // Atlanta to Charlotte takes 2 quarter hours: from 23:30 it lands at slot 96, midnight, not yet overnight.
-  ASSERT_EQ(ScheduleLeg(world, 0, 1, 1, 94, kAtlanta, kCharlotte), kScheduled);
-  EXPECT_EQ(Leg(1, 1).arrival, 96);
-  EXPECT_EQ(Leg(1, 1).overnight, 0);
-  ASSERT_EQ(ScheduleLeg(world, 0, 1, 1, 95, kAtlanta, kCharlotte), kScheduled);
-  EXPECT_EQ(Leg(1, 1).overnight, 1);
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
-// The world as built at start: the tables' published totals, the airports' traffic, the registrations, the
-// program-run airlines' draws and the airlines' empty slots.
+// The world as built at start: the generator, the tables' published totals, and the program-run airlines' draws.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -52,18 +51,6 @@ TEST(Tables, EveryColumnAddsUpToThePublishedTotals) {
   EXPECT_NEAR(AircraftTypeAt(12).MilesPerFuelUnit(), 1.1978, 1e-4);  // 1320 / 1102
 }
 
-TEST(Airports, DailyPassengersAndTrafficWeightsComeFromTheYearlyFigures) {
-  Random random(7);
-  const World world(random);
-  EXPECT_EQ(world.AirportById(1).dailyPassengers, 191589);  // Atlanta: 68205769 / 356
-  EXPECT_EQ(world.AirportById(1).trafficWeight, 0.048038431);  // 68205769 / 1419816750, to nine places
-  EXPECT_EQ(world.AirportById(8).dailyPassengers, 11231);  // Capetown: 3998316 / 356
-  EXPECT_EQ(world.AirportById(8).trafficWeight, 0.002816079);  // 0.00281607890..
-  // Ids from outside the game: only 1..52 are airports; anything else reads the empty slot 0.
-  for (const int id : {0, 53, -1}) EXPECT_EQ(world.AirportById(id).info, nullptr) << id;
-  EXPECT_EQ(world.AirportById(52).info->code, "ZRH");
-}
-
 // Seed 3 worked by hand through the generator: state = state x 214013 + 2531011, rand = bits 16..30.
 // The pool takes 399 x 7 draws, each modulo 10; then airlines 1, 2 and 3 each draw a personality and their
 // 1000 decisions, each as trunc(rand x 10 / 32768).
@@ -93,32 +80,6 @@ TEST(NewGame, SeedThreeDrawsTheseTagsPersonalitiesAndDecisions) {
   EXPECT_EQ(world.airlines[0].strategy.personality, 0);
   const std::vector<int> first1 = {11, 7, 13, 11, 13, 13, 13, 7, 13, 13, 13, 11};
   EXPECT_EQ(std::vector<int>(world.decisions[1].begin(), world.decisions[1].begin() + 12), first1);
-}
-
-TEST(World, AFreshWorldHasRichEmptyAirlinesAndUnownedGates) {
-  Random random(3);
-  World world(random);
-  EXPECT_EQ(&world.Player(), &world.airlines[0]);  // the player runs airline 0
-  for (const Airline& airline : world.airlines) {
-    EXPECT_EQ(airline.index, &airline - &world.airlines[0]);
-    EXPECT_EQ(airline.balance, 500000000);
-    EXPECT_EQ(airline.planeCount + airline.loanCount, 0);
-    EXPECT_EQ(airline.planes[5].seats.economyPercent, 85);
-    EXPECT_EQ(airline.planes[5].originX, 45);
-    const Flight& leg = airline.planes[5].legs[3];  // a leg slot not yet flown: no fares, active, waiting
-    EXPECT_EQ(leg.firstFare + leg.businessFare + leg.economyFare + leg.state, 0);
-    EXPECT_EQ(leg.active, 1);
-  }
-  for (int id = 1; id <= kAirportCount; ++id) {
-    const Airport& airport = world.AirportById(id);
-    for (const Gate& gate : airport.gates) {
-      EXPECT_EQ(gate.owner, kNoGateOwner);
-      EXPECT_EQ(gate.number, &gate - &airport.gates[0]);
-    }
-    for (int destination = 1; destination <= kAirportCount; ++destination) {
-      for (const int flag : airport.dailyRefresh[static_cast<std::size_t>(destination)]) EXPECT_EQ(flag, 1);
-    }
-  }
 }
 
 }  // namespace
