@@ -100,29 +100,5 @@ TEST(GameObject, PauseHoldsTheFramesResumeGoesOnAndStopEndsAPausedThread) {
   game.Stop();  // a second stop returns at once
 }
 
-TEST(GameObject, AScreenshotSavesThePreviousFrameOnceEvenWhenTheSaveFails) {
-  const auto dir = std::filesystem::temp_directory_path() / "jetvale_screenshot";
-  HeadlessGame h(MakeTestAssets("jetvale_screenshot_assets"));
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(dir / kScreenshotFile);  // a directory where the file should go
-  const auto previous = std::filesystem::current_path();
-  std::filesystem::current_path(dir);
-  h.RunFrames(1);
-  h.game.RequestScreenshot();
-  h.RunFrames(1);  // the save fails
-  std::filesystem::remove(kScreenshotFile);
-  h.RunFrames(1);
-  EXPECT_FALSE(std::filesystem::exists(kScreenshotFile));  // the failed request was not repeated
-  h.game.RequestScreenshot();
-  h.RunFrames(1);
-  BmpImage saved;
-  std::string error;
-  EXPECT_TRUE(ReadBmpFile(kScreenshotFile, saved, error)) << error;
-  std::filesystem::current_path(previous);
-  ASSERT_EQ(saved.pixels.size(), 320u * 240);
-  EXPECT_EQ(saved.pixels[10 * 320 + 30], TestMapPixel(181, 101));
-  std::filesystem::remove_all(dir);
-}
-
 }  // namespace
 }  // namespace jetvale

@@ -70,17 +70,6 @@ TEST(SaveFolder, OneProgramAtATimeHoldsTheFolderAndItsLockEndsWithIt) {
   EXPECT_EQ(error.rfind("cannot use the save folder", 0), 0u) << error;
 }
 
-TEST(SaveFile, SavingCreatesTheFolderAndReplacesTheOldSaveWhole) {
-  const fs::path folder = FreshFolder("replace") / "deeper";
-  GameState game(3);
-  ASSERT_TRUE(SaveGameTo(SaveFilePath(folder), game));
-  PlayAWhile(game);
-  ASSERT_TRUE(SaveGameTo(SaveFilePath(folder), game));
-  EXPECT_EQ(FileText(folder / "am.txt"), WriteSavedGame(game.world, game.clock));
-  // The saved game and its history, no temporary left.
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2);
-}
-
 TEST(SaveFile, ASaveThatCannotBeWrittenKeepsTheOldSave) {
   const fs::path folder = FreshFolder("full");
   GameState game(3);

@@ -57,25 +57,5 @@ TEST_F(AirportScreens, StepsStayWithinTheAirportsAndGatesAndCloseStartsOverAtGat
         {.menu = kGates, .shows = {{kAirportCodeItem, "ATL"}, {kGatesNumberItem, "1"}}}});
 }
 
-TEST_F(AirportScreens, TheOverviewShowsSharesByAirlineColourGatesOwnedAndDailyTraffic) {
-  const auto share = [](int row) { return kOverviewFirstShareItem + row * kOverviewShareStep; };
-  Play({{.setup = [](H& h) {
-           for (int a = 0; a < 4; ++a) W(h).airlines[static_cast<std::size_t>(a)].identity = kIdentity[a];
-           Airport& atl = W(h).AirportById(1);
-           atl.marketShare = {40, 30, 20, 9};
-           atl.gates[0].owner = 0;
-           atl.gates[7].owner = 0;
-           atl.gates[8].owner = 1;
-         },
-         .menu = {kToolbarPassengersItem, kPassengersOverviewItem}, .on = kOverviewWindow,
-         // The player is Ocean Airways: the red row. 191.59K passengers a day: 68205769 / 356.
-         .shows = {{share(2), "40 pct"}, {share(3), "30 pct"}, {share(0), "20 pct"}, {share(1), "9 pct"},
-                   {kOverviewGatesOwnedItem, "2"}, {kOverviewTrafficItem, "191.59K"}}},
-        {.item = kAirportForwardItem, .shows = {{kAirportCodeItem, "BKK"}, {kOverviewGatesOwnedItem, "0"}}},
-        {.item = kAirportForwardItem, .times = 4},
-        {.item = kAirportFiveBackItem,  // "<<-" from 6 does nothing
-         .check = [](H& h) { EXPECT_EQ(h.ui().airports.overviewAirport, 6); }}});
-}
-
 }  // namespace
 }  // namespace jetvale

@@ -14,24 +14,6 @@ struct FinanceScreens : Stories {
   FinanceScreens() : Stories(MakeTestAssets("jetvale_finance_screens"), {kToMap}) {}
 };
 
-TEST_F(FinanceScreens, TheStatementShowsEveryAirlineInTurnAndFollowsTheBooks) {
-  Play({{.setup = [](H& h) { W(h).airlines[3].identity = kAtlanticAir; },
-         .menu = kStatement, .on = kStatementWindow,
-         .shows = {{StatementValueItem(0, 0), "0."}, {StatementValueItem(12, 2), "0."},
-                   {kStatementBalanceItem, "500.M"}}},
-        {.setup = [](H& h) { Player(h).currentYear[kFuel] = Player(h).overall[kFuel] = 2500; },
-         .frames = 1,  // a live view: refilled every frame; fuel, then the profit this year, last year and overall
-         .shows = {{StatementValueItem(6, 0), "2.5K"}, {StatementValueItem(12, 0), "-2.5K"},
-                   {StatementValueItem(12, 1), "0."}, {StatementValueItem(12, 2), "-2.5K"}}},
-        {.item = kStatementPreviousItem,  // "<-" from the first airline shows the fourth
-         .shows = {{kStatementAirlineItem, "Atlantic Air"}, {StatementValueItem(6, 0), "0."}},
-         .check = [](H& h) { EXPECT_EQ(h.ui().finance.statementAirline, 3);
-           EXPECT_EQ(h.ui().windows[kStatementWindow].Item(kStatementAirlineItem).background, kOrange); }},
-        // "->" from the fourth shows the first: an airline without identity leaves the name as it was
-        {.item = kStatementNextItem, .shows = {{kStatementAirlineItem, "Atlantic Air"}},
-         .check = [](H& h) { EXPECT_EQ(h.ui().finance.statementAirline, 0); }}});
-}
-
 TEST_F(FinanceScreens, ALoanIsOfferedTakenViewedAndPaidOff) {
   Play({{.menu = kNewLoan, .on = kNewLoanWindow,  // 749384.68 a month
          .shows = {{kNewLoanAmountItem, "25M"}, {kNewLoanRateItem, "5.01"}, {kNewLoanMonthsItem, "36"},

@@ -15,19 +15,6 @@ Step Items(int count) {
   return {.check = [count](H& h) { EXPECT_EQ(h.ui().windows[h.ui().currentWindow].itemCount, count); }};
 }
 
-TEST_F(PlanesScreens, TheFirstTypeIsBoughtIntoSlotZeroPaidInSinglePrecision) {
-  Play({{.on = kPurchaseListWindow, .shows = {{ListChoiceItem(0), "B 717-200"}, {ListChoiceItem(0) + 1, "1430"},
-                                             {ListChoiceItem(0) + 4, "39.5M"}, {ListChoiceItem(2) + 4, "197.5M"}}},
-        {.item = ListChoiceItem(0)},
-        {.item = kCommandBuy, .status = "Plane Purchased", .balance = 460500000, .check = [](H& h) {
-           EXPECT_EQ(h.ui().status.countdown, 200);  // set by the dispatch, after this frame's status line was drawn
-           EXPECT_EQ(h.ui().command, 0);
-           EXPECT_EQ(Player(h).planes[0].inUse, 1);  // at the price, in single precision
-           EXPECT_EQ(Player(h).planes[0].value, 39500000);
-           EXPECT_EQ(Player(h).currentYear[LedgerEntry::ExpenseNewPlanes], 39500000.0);
-         }}});
-}
-
 TEST_F(PlanesScreens, TheThirteenthTypeIsOnTheSecondPageAndOkWithoutAChoiceAsksForOne) {
   Play({Press(kCommandBuy, {.status = "Please select a Plane", .on = kPurchaseListWindow}),
         Press(kCommandPurchaseNext, {.shows = {{ListChoiceItem(4), "ERJ145"}, {ListChoiceItem(3) + 4, "251.25M"}}}),

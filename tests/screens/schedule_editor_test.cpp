@@ -35,19 +35,6 @@ TEST_F(ScheduleEditor, ANewPlaneShowsAnEmptyTripAndOkAsksForAnotherFlight) {
          .check = [](H& h) { EXPECT_EQ(P(h).legCount, 0); }}});
 }
 
-TEST_F(ScheduleEditor, ATwoLegTripShowsItsCitiesMilesTimesAndDefaultFares) {
-  Play({AtlantaDallas(),
-        {.shows = {{EditCityItem(0, kEditCityOffset), "Atlanta, US"}, {kDest, "Dallas, US"},
-                   {EditCityItem(2, kEditCityOffset), ""}, {kEditFinalCityItem, "Atlanta, US"},  // back where it began
-                   {kEditFareHeaderItem, "Price:  ATL-DFW   DFW-ATL"}, {EditLegMilesItem(0), "633"},
-                   {EditLegMilesItem(1), "633"}, {EditTimeItem(0, kEditLegOriginOffset), "ATL-DFW"},
-                   // 633 miles at 438 x 0.77 mph: 1.877 hours, seven whole quarter hours, arriving 9:52.
-                   {kOut, "8:00"}, {EditTimeItem(0, kEditArrivalOffset), "9:52"}, {kReturn, "11:00"},
-                   // Fares at 0.1538 a mile plus 36.88: economy 134.24, business 221.85, first 353.28.
-                   {kEconomy0, "134."}, {EditClassItem(1, kEditFareOffset), "222."},
-                   {EditClassItem(0, kEditFareOffset), "353."}}}});
-}
-
 TEST_F(ScheduleEditor, EveryRefusalLeavesThePlaneAsItWas) {
   Play({AtlantaDallas(43),  // back at 10:45: four quarter hours after landing at slot 39
         {.item = kEditOkItem, .status = "Flights must be over one hour apart", .on = kPlaneEditWindow},
@@ -133,31 +120,6 @@ TEST_F(ScheduleEditor, AnAcceptedTripFliesWithTheEditedFaresAndOpensAgainAsItWas
          .shows = {{kEditFareHeaderItem, "Price:  ATL-DFW   DFW-BKK   BKK-ATL"}}},
         {.item = EditCityItem(2, kEditCityBackOffset), .times = 2,  // back to none: a two-leg trip again
          .shows = {{EditCityItem(2, kEditCityOffset), ""}, {kEditFareHeaderItem, "Price:  ATL-DFW   DFW-ATL"}}}});
-}
-
-// A whole game loop: the balance, the plane and the ledger move together by what the trips booked.
-TEST_F(ScheduleEditor, ThreeDaysOfFlyingMoveBalancePlaneAndLedgerAlike) {
-  int balance = 0;
-  Ledger was;
-  Play({AtlantaDallas(), {.item = kEditOkItem},
-        {.item = kCommandClose, .check = [&](H& h) { balance = Player(h).balance, was = Player(h).currentYear; }},
-        // Every tap took a five-minute tick at FAST: the trip was set after the first day's 08:00 departure had
-        // gone, so the plane flew out and back on days 2 and 3 and is in the air on day 4.
-        {.frames = 3 * 288, .check = [&](H& h) {
-           const Ledger& now = Player(h).currentYear;
-           EXPECT_EQ(h.game.DateText(), "Jan-4 Year 1 Thu");
-           EXPECT_EQ(P(h).legs[0].timesFlown + P(h).legs[1].timesFlown, 4);
-           const double income = now[LedgerEntry::IncomeFirstClass] + now[LedgerEntry::IncomeBusinessClass] +
-                                 now[LedgerEntry::IncomeEconomyClass];
-           double spent = 0;
-           for (auto e = static_cast<std::size_t>(LedgerEntry::ExpensePilots); e < kLedgerEntryCount; ++e) {
-             spent += now.values[e] - was.values[e];
-           }
-           EXPECT_GT(income, 0);
-           EXPECT_NEAR(P(h).revenue, income, 3 * 6);  // truncated once per class and trip
-           EXPECT_NEAR(P(h).expenses, spent, 6);
-           EXPECT_NEAR(Player(h).balance - balance, income - spent, 12 * 6);  // a trip's twelve amounts truncated
-         }}});
 }
 
 }  // namespace

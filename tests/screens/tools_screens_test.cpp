@@ -8,30 +8,12 @@ struct ToolsScreens : Stories {
   ToolsScreens() : Stories(MakeTestAssets("jetvale_tools_screens"), {}, {1, 5, 9}) {}  // start-up, each new game
 };
 
-Step Toolbar(int item, int window, int command) {
-  return {.window = kToolbarWindow, .item = item, .on = window,
-          .check = [command](H& h) { EXPECT_EQ(h.ui().command, command); }};
-}
 Step Speed(int item, const char* name, int times = 1) {
   return {.item = item, .times = times, .shows = {{kOptionsSpeedItem, name}}};
 }
 std::string TagDrawnBy(std::uint32_t seed) {  // the rivals' fleets are drawn from the machine's tick count
   Random random(seed);
   return World(random).airlines[1].planes[0].tag;
-}
-
-TEST_F(ToolsScreens, TheGameStartsInTheToolsMenuAndTheToolbarWaitsUntilItIsClosed) {
-  std::vector<Step> story = {{.frames = 1},  // the planes button lies under no item of the Tools menu
-                             Toolbar(kToolbarPlanesItem, kToolsMenuWindow, kCommandToolsMenu),
-                             {.item = kCommandClose, .on = kToolbarWindow,
-                              .check = [](H& h) { EXPECT_EQ(h.ui().command, kCommandClose); }}};
-  for (const auto& [item, window, command] : {std::tuple{kToolbarPlanesItem, kPlanesMenuWindow, kCommandPlanesMenu},
-                                              {kToolbarFinanceItem, kFinanceMenuWindow, kCommandFinanceMenu},
-                                              {kToolbarPassengersItem, kPassengersMenuWindow, kCommandPassengersMenu},
-                                              {kToolbarToolsItem, kToolsMenuWindow, kCommandToolsMenu}}) {
-    story.insert(story.end(), {Toolbar(item, window, command), {.frames = 2, .on = window}, {.item = kCommandClose}});
-  }
-  Play(story);
 }
 
 TEST_F(ToolsScreens, OkWithoutAChoiceKeepsTheMenuAndTheLastChoiceStaysForTheNextVisit) {
@@ -114,18 +96,6 @@ TEST_F(ToolsScreens, ThePadAndTheArrowKeysScrollTheMapAndTheCentreSwitchesFastMo
         {.setup = [](H& h) { h.game.ScrollKey(kScrollUp); }, .frames = 90,  // 50 steps of two, then the top edge
          .check = [](H& h) { EXPECT_EQ(h.ui().map.viewY, 0); }},
         {.window = kToolbarWindow, .item = kPadCentreItem, .frames = 1, .check = mark(false)}});
-}
-
-// ATL at map (328, 170) under the view at (180, 100): a yellow dot, "ATL" to its lower right.
-TEST_F(ToolsScreens, AirportsInViewAreMarkedYellowWithTheirCode) {
-  Play({{.frames = 1, .check = [](H& h) {
-           EXPECT_EQ(h.Pixel(328 - 180 + 29, 170 - 100 + 9), kYellow);
-           bool codeDrawn = false;
-           for (int y = 81; y < 89; ++y) {
-             for (int x = 179; x < 194; ++x) codeDrawn = codeDrawn || h.Pixel(x, y) == kWhite;
-           }
-           EXPECT_TRUE(codeDrawn);
-         }}});
 }
 
 }  // namespace
