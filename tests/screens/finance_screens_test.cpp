@@ -1,11 +1,11 @@
-// The Finance menu played through taps: the statement of every airline, taking, viewing and paying off loans.
+// The Finance menu played through taps: loans refused at the balance's limits and at five, and the arrows
+// over free slots.
 #include "finance/loans.h"
 #include "screens/story.h"
 
 namespace jetvale {
 namespace {
 
-constexpr MenuChoice kStatement{kToolbarFinanceItem, kFinanceStatementItem};
 constexpr MenuChoice kViewLoans{kToolbarFinanceItem, kFinanceViewLoansItem};
 constexpr MenuChoice kNewLoan{kToolbarFinanceItem, kFinanceNewLoanItem};
 constexpr LedgerEntry kFuel = LedgerEntry::ExpenseFuel, kLoans = LedgerEntry::ExpenseLoans;
@@ -13,23 +13,6 @@ constexpr LedgerEntry kFuel = LedgerEntry::ExpenseFuel, kLoans = LedgerEntry::Ex
 struct FinanceScreens : Stories {
   FinanceScreens() : Stories(MakeTestAssets("jetvale_finance_screens"), {kToMap}) {}
 };
-
-TEST_F(FinanceScreens, ALoanIsOfferedTakenViewedAndPaidOff) {
-  Play({{.menu = kNewLoan, .on = kNewLoanWindow,  // 749384.68 a month
-         .shows = {{kNewLoanAmountItem, "25M"}, {kNewLoanRateItem, "5.01"}, {kNewLoanMonthsItem, "36"},
-                   {kNewLoanPaymentItem, "749.38K"}}},
-        {.item = kNewLoanLessMoneyItem, .shows = {{kNewLoanAmountItem, "25M"}}},  // the least already
-        {.item = kNewLoanMoreMoneyItem, .shows = {{kNewLoanAmountItem, "50M"}}},
-        {.item = kNewLoanFewerMonthsItem, .shows = {{kNewLoanMonthsItem, "30"}}},
-        {.item = kNewLoanOkItem, .status = "Loan Approved", .on = kToolbarWindow, .balance = 550000000,
-         .check = [](H& h) { EXPECT_EQ(Player(h).overall[LedgerEntry::ExpenseLoans], 0); }},
-        {.menu = kViewLoans, .shows = {{kViewLoansCountItem, "1"}, {kViewLoansIdItem, "1"},
-                                       {kViewLoansAmountItem, "50.M"}, {kViewLoansMonthsLeftItem, "30"}}},
-        {.item = kViewLoansPayOffItem, .status = "Loan Paid Off", .shows = {{kViewLoansAmountItem, "0"}},
-         .balance = 500000000, .check = [](H& h) { EXPECT_EQ(Player(h).loanCount, 0); }},
-        {.item = kViewLoansPayOffItem,  // with no loan "Payoff" closes like "Ok"
-         .check = [](H& h) { EXPECT_EQ(h.ui().command, kCommandClose); }}});
-}
 
 // Two loans of 975M from 500M would carry the balance past 2147483647: the second is refused, the dialog stays;
 // nor can 975M be paid off 900M above the bottom of the range.

@@ -85,27 +85,5 @@ TEST_F(PlanesScreens, DetailsOfAPlaneNeverRoutedShowEmptyRowsAndZeros) {
         Press(kDetailsOkItem, {.on = kFleetListWindow})});
 }
 
-// The Atlanta-Charlotte day worked by hand in tests/sim/flight_cycle_test.cpp, as the details window shows it:
-// income 330.7258, 783.95156, 6877.188 a class; 7991.87 earned against 8405.43 spent.
-TEST_F(PlanesScreens, DetailsAfterADayShowEveryLegsMoneyPassengersAndTrips) {
-  std::vector<Shows> rows;  // block, row: the title and three values
-  for (const auto& [block, leg, texts] : {std::tuple{0, 0, std::array{"ATL-CLT", "331.", "784.", "6.88K"}},
-                                          {0, 1, std::array{"CLT-ATL", "331.", "784.", "6.88K"}},
-                                          {1, 0, std::array{"ATL-CLT", "832.", "4.36K", "3.22K"}},
-                                          {2, 0, std::array{"ATL-CLT", "2.", "7.", "90."}},
-                                          {3, 0, std::array{"ATL-CLT", "-414.", "99.", "1."}},
-                                          {3, 2, std::array{"", "", "", ""}}}) {  // no third leg
-    for (int i = 0; i < 4; ++i) rows.push_back({DetailsTitleItem(block, leg) + i, texts[static_cast<std::size_t>(i)]});
-  }
-  Play({{.setup = [](H& h) { h.game.Game().rivalsPlay = false; }, .choice = ListChoiceItem(0)},
-        {.setup = [](H& h) {
-           const std::array<RouteStop, 2> stops = {{{1, 40}, {10, 60}}};  // ATL at 10:00, CLT at 15:00
-           const std::array<LegFares, 2> fares = {DefaultFares(196), DefaultFares(196)};
-           EXPECT_TRUE(RoutePlane(W(h), 0, 0, stops, fares));
-         },
-         .frames = 288},
-        {.menu = kFleetMenu, .choice = ListChoiceItem(0), .item = kCommandDetails, .shows = rows}});
-}
-
 }  // namespace
 }  // namespace jetvale

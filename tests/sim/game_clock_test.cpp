@@ -8,20 +8,6 @@
 namespace jetvale {
 namespace {
 
-TEST(GameClock, ANewGameStartsAt0100OnMondayTheFirstOfJanuaryAndAStoppedClockStays) {
-  GameState game(1);
-  for (int i = 0; i < 3; ++i) EXPECT_FALSE(AdvanceClock(game).midnight);
-  GameClock& clock = game.clock;
-  EXPECT_EQ(clock.DateText() + " " + clock.TimeText(), "Jan-1 Year 1 Mon 01:00 ");
-  EXPECT_EQ(clock.QuarterSlot(), 4);
-  EXPECT_FALSE(clock.Tick().midnight);
-  EXPECT_EQ(clock.TimeText(), "01:05 ");
-  EXPECT_EQ(clock.newDay, 1);  // the program-run airlines act on the very first tick
-  for (int i = 0; i < 12; ++i) clock.Tick();
-  EXPECT_EQ(clock.TimeText(), "02:05 ");
-  EXPECT_EQ(clock.QuarterSlot(), 8);
-}
-
 // The last tick of a day, and what it crosses. The clocks start on a Monday, so the next day is a Tuesday.
 TEST(GameClock, MonthsHaveFixedLengthsWithoutALeapDayAndTheYearEndsAfterDecember31) {
   const struct {
