@@ -8,7 +8,7 @@ namespace {
 
 constexpr MenuChoice kViewLoans{kToolbarFinanceItem, kFinanceViewLoansItem};
 constexpr MenuChoice kNewLoan{kToolbarFinanceItem, kFinanceNewLoanItem};
-constexpr LedgerEntry kFuel = LedgerEntry::ExpenseFuel, kLoans = LedgerEntry::ExpenseLoans;
+constexpr LedgerEntry kLoans = LedgerEntry::ExpenseLoans;
 
 struct FinanceScreens : Stories {
   FinanceScreens() : Stories(MakeTestAssets("jetvale_finance_screens"), {kToMap}) {}
