@@ -80,6 +80,7 @@ TEST_F(Flying, ARoundTripGoesThroughEveryStateAndBooksItsFirstTripToTheCent) {
     EXPECT_EQ(Player().balance, step.balance) << step.hour << ":" << step.minute;
     EXPECT_EQ(game.clock.newDay, 0);  // the first pass of the day is over
   }
+  EXPECT_EQ(game.clock.ticksToday, 117);  // 01:00 to 10:45, five minutes a tick: the saved game's GAME_TIME
   EXPECT_EQ(Leg(0).firstPassengers, 2);
   EXPECT_EQ(Leg(0).businessPassengers, 7);
   EXPECT_EQ(game.world.AirportById(kAtlanta).routeDemand[kCharlotte][0], 54);
