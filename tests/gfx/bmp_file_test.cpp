@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <utility>
 
 #include "gfx/bmp_file.h"
 #include "gfx/gapi_surface.h"
@@ -73,30 +74,25 @@ TEST(BmpFile, ASavedSurfaceReadsBackAndDamagedFilesAreRefusedWithTheFileNameAndT
   EXPECT_EQ(loaded.Pixels(), surface.Pixels());
   std::filesystem::remove(path);
 
-  // Each damage: the byte changed (-1: none), its new value, how many bytes are kept, the fault.
-  const struct {
-    int at, value;
-    std::size_t kept;
-    const char* fault;
-  } damages[] = {
-      {0, 'X', good.size(), "not a BMP file (no 'BM' signature)"},
-      {-1, 0, good.size() - 3, "truncated: the pixel data ends before the file says"},
-      {28, 8, good.size(), "8-bit pixels are not supported (24 or 32 needed)"},
-      {29, 1, good.size(), "280-bit pixels are not supported (24 or 32 needed)"},  // the high byte: 24 + 256
-      {21, 0x7F, good.size(), "impossible size 2130706437 x 3"},                  // width beyond two billion
-      {-1, 0, 20, "too short to be a BMP file"},
+  // Each damage: the bytes kept, the byte changed and its new value, the fault.
+  const auto damaged = [&good](std::size_t kept, std::size_t at, unsigned char value) {
+    std::vector<unsigned char> bad(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(kept));
+    if (at < kept) bad[at] = value;
+    return bad;
   };
-  for (const auto& d : damages) {
-    std::vector<unsigned char> bad(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(d.kept));
-    if (d.at >= 0) bad[static_cast<std::size_t>(d.at)] = static_cast<unsigned char>(d.value);
+  const std::size_t all = good.size();
+  for (const auto& [bytes, fault] : std::vector<std::pair<std::vector<unsigned char>, std::string>>{
+           {damaged(all, 0, 'X'), "not a BMP file (no 'BM' signature)"},
+           {damaged(all - 3, all, 0), "truncated: the pixel data ends before the file says"},
+           {damaged(all, 28, 8), "8-bit pixels are not supported (24 or 32 needed)"},
+           {damaged(all, 29, 1), "280-bit pixels are not supported (24 or 32 needed)"},  // the high byte: 24 + 256
+           {damaged(all, 21, 0x7F), "impossible size 2130706437 x 3"},                  // width beyond two billion
+           {HandMadeBmp(4097, 1, 24, {}, {}), "impossible size 4097 x 1"},
+           {damaged(20, all, 0), "too short to be a BMP file"}}) {
     BmpImage out;
-    EXPECT_FALSE(ParseBmp(bad, "x.bmp", out, error)) << d.fault;
-    EXPECT_EQ(error, std::string("x.bmp: ") + d.fault);
+    EXPECT_FALSE(ParseBmp(bytes, "x.bmp", out, error)) << fault;
+    EXPECT_EQ(error, "x.bmp: " + fault);
   }
-  BmpImage out;
-  EXPECT_FALSE(ParseBmp(HandMadeBmp(4097, 1, 24, {}, {}), "x.bmp", out, error));
-  EXPECT_EQ(error, "x.bmp: impossible size 4097 x 1");
-
   // A file that promises a 4000 x 4000 picture but holds one row is refused without reading further.
   const std::string big = TempPath("jetvale_promises_much.bmp");
   {
@@ -104,6 +100,7 @@ TEST(BmpFile, ASavedSurfaceReadsBackAndDamagedFilesAreRefusedWithTheFileNameAndT
     const std::vector<unsigned char> bytes = HandMadeBmp(4000, 4000, 24, {}, std::vector<unsigned char>(12000));
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   }
+  BmpImage out;
   EXPECT_FALSE(ReadBmpFile(big, out, error));
   EXPECT_EQ(error, big + ": truncated: the pixel data ends before the file says");
   std::filesystem::remove(big);

@@ -3,6 +3,8 @@
 
 #include <iterator>
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "gfx/gapi_surface.h"
 
@@ -10,11 +12,12 @@ namespace jetvale {
 namespace {
 
 // A 4 x 4 black screen; Picture writes it row by row, '/' between rows, a pixel as the digit of its red channel.
-CGapiSurface Screen() {
+CGapiSurface Sized(int width, int height) {
   CGapiSurface s;
-  s.CreateSurface(4, 4);
+  s.CreateSurface(width, height);
   return s;
 }
+CGapiSurface Screen() { return Sized(4, 4); }
 std::string Picture(const CGapiSurface& s) {
   std::string text;
   for (int y = 0; y < s.GetHeight(); ++y) {
@@ -28,38 +31,33 @@ std::string Picture(const CGapiSurface& s) {
 }
 // 3 x 3, pixel (x, y) has red 1 + x + 3y: "123/456/789".
 CGapiSurface Numbered() {
-  CGapiSurface s;
-  s.CreateSurface(3, 3);
+  CGapiSurface s = Sized(3, 3);
   for (int i = 0; i < 9; ++i) s.SetPixel(i % 3, i / 3, MakeColor(1 + i, 0, 0));
   return s;
 }
 
 TEST(Surface, BlitsAndFillsAreClippedAtEveryEdgeOfTheDestination) {
   const GapiRect lowerRight{1, 1, 3, 3};  // right and bottom exclusive: "56/89"
-  struct Blit {
-    int x, y;
-    const GapiRect* rect;
-    const char* picture;
-  };
-  for (const Blit& b : {Blit{-1, -1, nullptr, "56../89../..../...."}, Blit{2, 2, nullptr, "..../..../..12/..45"},
-                        Blit{-2, 3, nullptr, "..../..../..../3..."}, Blit{3, -2, nullptr, "...7/..../..../...."},
-                        Blit{-1, 3, &lowerRight, "..../..../..../6..."}, Blit{1, 0, &lowerRight, ".56./.89./..../...."},
-                        Blit{4, 0, nullptr, "..../..../..../...."}, Blit{-3, 0, nullptr, "..../..../..../...."},
-                        Blit{0, 4, nullptr, "..../..../..../...."}, Blit{0, -3, nullptr, "..../..../..../...."}}) {
+  using Blit = std::tuple<int, int, const GapiRect*, const char*>;
+  for (const auto& [x, y, rect, picture] :
+       {Blit{-1, -1, nullptr, "56../89../..../...."}, Blit{2, 2, nullptr, "..../..../..12/..45"},
+        Blit{-2, 3, nullptr, "..../..../..../3..."}, Blit{3, -2, nullptr, "...7/..../..../...."},
+        Blit{-1, 3, &lowerRight, "..../..../..../6..."}, Blit{1, 0, &lowerRight, ".56./.89./..../...."},
+        Blit{4, 0, nullptr, "..../..../..../...."}, Blit{-3, 0, nullptr, "..../..../..../...."},
+        Blit{0, 4, nullptr, "..../..../..../...."}, Blit{0, -3, nullptr, "..../..../..../...."}}) {
     CGapiSurface screen = Screen();
-    EXPECT_EQ(screen.BltFast(b.x, b.y, Numbered(), b.rect, kBltOpaque), kGapiOk);
-    EXPECT_EQ(Picture(screen), b.picture) << b.x << "," << b.y;
+    EXPECT_EQ(screen.BltFast(x, y, Numbered(), rect, kBltOpaque), kGapiOk);
+    EXPECT_EQ(Picture(screen), picture) << x << "," << y;
   }
-  struct Fill {
-    GapiRect rect;
-    const char* picture;
-  };
-  for (const Fill& f : {Fill{{-1, -1, 2, 1}, "11../..../..../...."}, Fill{{3, 2, 9, 9}, "..../..../...1/...1"},
-                        Fill{{3, 0, 1, 2}, "..../..../..../...."}, Fill{{0, 2, 4, 0}, "..../..../..../...."},
-                        Fill{{4, 0, 9, 4}, "..../..../..../...."}, Fill{{-5, 0, 0, 4}, "..../..../..../...."}}) {
+  for (const auto& [rect, picture] : {std::pair{GapiRect{-1, -1, 2, 1}, "11../..../..../...."},
+                                      {GapiRect{3, 2, 9, 9}, "..../..../...1/...1"},
+                                      {GapiRect{3, 0, 1, 2}, "..../..../..../...."},    // inside out
+                                      {GapiRect{0, 2, 4, 0}, "..../..../..../...."},    // upside down
+                                      {GapiRect{4, 0, 9, 4}, "..../..../..../...."},    // beside the right
+                                      {GapiRect{-5, 0, 0, 4}, "..../..../..../...."}}) {  // and the left
     CGapiSurface screen = Screen();
-    EXPECT_EQ(screen.FillRect(f.rect, MakeColor(1, 0, 0), kFillSolid, nullptr), kGapiOk);
-    EXPECT_EQ(Picture(screen), f.picture) << f.rect.left << "," << f.rect.top;
+    EXPECT_EQ(screen.FillRect(rect, MakeColor(1, 0, 0), kFillSolid, nullptr), kGapiOk);
+    EXPECT_EQ(Picture(screen), picture) << rect.left << "," << rect.top;
   }
   // Lines take both ends, the pixel nearest y = x / 3 when shallow, and drop what lies off the surface.
   CGapiSurface lines = Screen();
@@ -105,12 +103,9 @@ TEST(Surface, BadRectanglesFlagsAndSurfacesAreRefusedWithTheirCodesAndDrawNothin
       {screen.DrawTextW(0, 0, "#", kRed, 1), kGapiInvalidParams},
       {none.DrawTextW(0, 0, "#", kRed, kTextPlain), kGapiNotInitialized},
       {screen.DrawLine(0, 0, 3, 3, kRed, 3), kGapiInvalidParams},
-      {none.DrawLine(0, 0, 3, 3, kRed, 0), kGapiNotInitialized},
-      {none.SetPixel(0, 0, kRed), kGapiNotInitialized},
-      {none.CreateSurface(0, 4), kGapiInvalidParams},
-      {none.CreateSurface(4, 0), kGapiInvalidParams},
-      {none.SaveSurface("never.bmp"), kGapiNotInitialized},
-      {screen.SaveSurface(""), kGapiInvalidParams},
+      {none.DrawLine(0, 0, 3, 3, kRed, 0), kGapiNotInitialized}, {none.SetPixel(0, 0, kRed), kGapiNotInitialized},
+      {none.CreateSurface(0, 4), kGapiInvalidParams}, {none.CreateSurface(4, 0), kGapiInvalidParams},
+      {none.SaveSurface("never.bmp"), kGapiNotInitialized}, {screen.SaveSurface(""), kGapiInvalidParams},
       {screen.SaveSurface("/nonexistent-folder/screen.bmp"), kGapiFail},
   };
   for (std::size_t i = 0; i < std::size(refusals); ++i) EXPECT_EQ(refusals[i].got, refusals[i].want) << "refusal " << i;

@@ -35,10 +35,7 @@ TEST(FrameAsset, ToolbarPicturesKeepTwoPixelsClearOfTheButtonEdges) {
     }
   }
   // The scroll pad's left arrow (tap rectangle from x 0) leaves the two left columns to the pad's plain well.
-  for (int y = 195; y < 230; ++y) {
-    EXPECT_EQ(At(frame, 0, y), At(frame, 0, 195)) << "y " << y;
-    EXPECT_EQ(At(frame, 1, y), At(frame, 0, 195)) << "y " << y;
-  }
+  for (int y = 195; y < 230; ++y) EXPECT_TRUE(At(frame, 0, y) == At(frame, 0, 195) && At(frame, 1, y) == At(frame, 0, 195)) << y;
 }
 
 TEST(SpriteAsset, EveryAircraftHasTheSameSizeAndADarkOutline) {
@@ -47,7 +44,10 @@ TEST(SpriteAsset, EveryAircraftHasTheSameSizeAndADarkOutline) {
       {{0, 16}, {18, 34}, {35, 51}, {54, 70}, {70, 86}, {88, 104}, {104, 120}, {120, 133}}};
   const BmpImage sheet = Asset("sprites.bmp", 135, 72);
   const auto filled = [&](int x, int y) { return At(sheet, x, y) != kMagenta; };
-  const auto dark = [&](int x, int y) { return RedOf(At(sheet, x, y)) + GreenOf(At(sheet, x, y)) + BlueOf(At(sheet, x, y)) < 90; };
+  const auto dark = [&](int x, int y) {
+    const Color c = At(sheet, x, y);
+    return RedOf(c) + GreenOf(c) + BlueOf(c) < 90;
+  };
   for (const int top : {0, 17, 34, 51}) {
     std::array<int, 8> area{}, body{};  // body: the airline's colours inside the outline
     for (std::size_t h = 0; h < kHeadingCells.size(); ++h) {
@@ -64,8 +64,7 @@ TEST(SpriteAsset, EveryAircraftHasTheSameSizeAndADarkOutline) {
     }
     // Turning a shape on a pixel grid changes its area a little; an aircraft drawn at 85 % would lose a quarter.
     for (std::size_t h = 0; h < kHeadingCells.size(); ++h) {
-      EXPECT_GT(area[h], area[0] * 85 / 100) << "row " << top << " heading " << h;
-      EXPECT_LT(area[h], area[0] * 115 / 100) << "row " << top << " heading " << h;
+      EXPECT_TRUE(area[h] > area[0] * 85 / 100 && area[h] < area[0] * 115 / 100) << "row " << top << " heading " << h;
       EXPECT_GT(body[h], area[h] / 3) << "row " << top << " heading " << h;
     }
   }

@@ -1,4 +1,4 @@
-// The window machinery: where a tap lands and what a choice looks like when chosen. What each window draws is
+// The window machinery: where a tap lands, and a chosen choice turning red. What each window draws is
 // in its golden picture (golden_window_test.cpp).
 #include <gtest/gtest.h>
 
@@ -33,7 +33,7 @@ TEST(HitTest, EdgesCountTheLowerIndexWinsAndAZeroSizedItemIsHitOnlyOnItsPoint) {
       {125, 65, true, 111, 0},  {131, 65, true, 222, 1},  // under A and B, A comes first; beyond A, B
       {109, 65, false, 7, kMissedItem},  {131, 70, false, 7, kMissedItem}, {120, 59, false, 7, kMissedItem},
       {160, 100, true, 555, 4}, {161, 100, false, 7, kMissedItem}, {160, 101, false, 7, kMissedItem},
-      {159, 100, false, 7, kMissedItem},
+      {159, 100, false, 7, kMissedItem}, {120, 84, true, 7, 2},  // a choice is hit but sets no command
   };
   for (const auto& t : taps) {
     GameWindow w = window;
@@ -42,29 +42,14 @@ TEST(HitTest, EdgesCountTheLowerIndexWinsAndAZeroSizedItemIsHitOnlyOnItsPoint) {
     EXPECT_EQ(command, t.command) << t.x << "," << t.y;
     EXPECT_EQ(w.hitItem, t.item) << t.x << "," << t.y;
   }
+  // A tapped choice turns red, and the one chosen before green again.
+  GameWindow w = window;
   int command = 7;
+  EXPECT_TRUE(HitTest(w, 120, 84, command) && HitTest(w, 120, 99, command));
+  EXPECT_EQ(std::tuple(w.selectedItem, w.Item(2).background, w.Item(3).background),
+            std::tuple(3, kDarkGreen, kSelectedRed));
   EXPECT_FALSE(HitTest(table[table.AddWindow(0, 0, 320, 240, "Empty")], 10, 10, command));
   EXPECT_EQ(table[1].hitItem, 0);  // a window without items
-}
-
-TEST(HitTest, ATappedChoiceTurnsRedAndThePreviousOneGreenAgainButAChoiceSetsNoCommand) {
-  WindowTable table;
-  GameWindow w = TwoButtonsAndTwoChoices(table);
-  int command = 0;
-  // C, C again (still chosen, still red), then D; then a rebuilt list whose first tap recolours no old row.
-  for (const auto& [y, selected, c, d] : {std::tuple{84, 2, kSelectedRed, kDarkGreen}, {84, 2, kSelectedRed, kDarkGreen},
-                                          {99, 3, kDarkGreen, kSelectedRed}}) {
-    EXPECT_TRUE(HitTest(w, 120, y, command));
-    EXPECT_EQ(w.selectedItem, selected);
-    EXPECT_EQ(w.Item(2).background, c);
-    EXPECT_EQ(w.Item(3).background, d);
-  }
-  EXPECT_EQ(command, 0);
-  w.ResetItems();
-  w.AddItem(10, 30, 40, 9, kChoice, "C", 333, kDarkGreen);
-  EXPECT_TRUE(HitTest(w, 120, 84, command));
-  EXPECT_EQ(w.selectedItem, 0);
-  EXPECT_EQ(w.Item(3).background, kSelectedRed);  // the old row's colour stays where it was
 }
 
 TEST(HitTest, TheStylusPortraitPointIsTurnedIntoTheLandscapeScreen) {

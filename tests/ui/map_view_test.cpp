@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include <utility>
 
 #include "ui/map_view.h"
 #include "ui/plane_sprites.h"
@@ -12,27 +13,24 @@ namespace {
 // A pad tap scrolls twenty frames of one pixel, or eighty of two in fast mode; a step that would pass an edge is
 // not taken, yet uses up its frame. The view is 291 x 222 over the 1200 x 514 map.
 TEST(MapView, APadTapScrollsTwentyPixelsOrEightyStepsOfTwoInFastModeAndStopsAtTheEdge) {
-  struct Case {
-    int fast, x, y, direction, steps, endX, endY, framesLeft;
-  };
-  for (const Case& c : {
-           Case{0, 180, 100, kScrollRight, 25, 200, 100, 0},
-           Case{1, 180, 100, kScrollDown, 100, 180, 260, 0},  // 100 + 160
-           Case{1, 180, 291, kScrollDown, 1, 180, 291, 79},   // 514 - 222 = 292 is the lowest view
-           Case{0, 908, 100, kScrollRight, 2, 909, 100, 18},  // 1200 - 291 is the last view
-           Case{0, 1, 100, kScrollLeft, 2, 0, 100, 18},       // the left edge is reached, not passed
-           Case{0, 180, 1, kScrollUp, 2, 180, 0, 18},
-           Case{0, 0, 0, kScrollLeft, 1, 0, 0, 19},
+  for (const auto& [fast, x, y, direction, steps, endX, endY, framesLeft] : {
+           std::tuple{0, 180, 100, kScrollRight, 25, 200, 100, 0},
+           {1, 180, 100, kScrollDown, 100, 180, 260, 0},  // 100 + 160
+           {1, 180, 291, kScrollDown, 1, 180, 291, 79},   // 514 - 222 = 292 is the lowest view
+           {0, 908, 100, kScrollRight, 2, 909, 100, 18},  // 1200 - 291 is the last view
+           {0, 1, 100, kScrollLeft, 2, 0, 100, 18},       // the left edge is reached, not passed
+           {0, 180, 1, kScrollUp, 2, 180, 0, 18},
+           {0, 0, 0, kScrollLeft, 1, 0, 0, 19},
        }) {
     MapView view;
-    view.fast = c.fast;
-    view.viewX = c.x;
-    view.viewY = c.y;
-    view.StartScroll(c.direction);
-    for (int i = 0; i < c.steps; ++i) view.ScrollStep();
+    view.fast = fast;
+    view.viewX = x;
+    view.viewY = y;
+    view.StartScroll(direction);
+    for (int i = 0; i < steps; ++i) view.ScrollStep();
     // The direction is kept after the scroll ends.
     EXPECT_EQ(std::tuple(view.viewX, view.viewY, view.framesLeft, view.direction),
-              std::tuple(c.endX, c.endY, c.framesLeft, c.direction)) << c.x << "," << c.y << " dir " << c.direction;
+              std::tuple(endX, endY, framesLeft, direction)) << x << "," << y << " dir " << direction;
   }
 }
 
@@ -83,8 +81,7 @@ TEST(PlaneSprites, OverTheEdgeAPlaneWrapsAsSoonAsItPassesTheMapsEndsWithItsHeigh
        }) {
     const Sky sky = FlyOneFrame(fromX, fromY, toX, toY, step);
     ASSERT_EQ(sky.count, 1);
-    EXPECT_DOUBLE_EQ(sky.planes[0].x, x) << fromX << " step " << step;
-    EXPECT_DOUBLE_EQ(sky.planes[0].y, y) << fromX << " step " << step;
+    EXPECT_EQ(std::pair(sky.planes[0].x, sky.planes[0].y), std::pair(x, y)) << fromX << " step " << step;  // exact
   }
   // Step 29 is the trip's last; a plane past it, sold, or in slot 20 or above is not in the sky.
   for (const auto& [step, slot, inUse, count] :
