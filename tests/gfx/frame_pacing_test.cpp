@@ -1,6 +1,8 @@
 // Frame pacing and the hand-over of frames between the game thread and the window thread.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "gfx/frame_exchange.h"
 #include "gfx/gapi_timer.h"
 
@@ -12,17 +14,17 @@ TEST(FrameTimer, WaitsOutTheRestOfTheFrameAndRestartsAfterALateOne) {
   CGapiTimer timer(host);
   EXPECT_EQ(timer.WaitForNextFrame(), kGapiNotInitialized);
   EXPECT_EQ(timer.StartTimer(0), kGapiInvalidParams);
-  ASSERT_EQ(timer.StartTimer(30), kGapiOk);
-  host.SleepMicroseconds(10000);  // a 10 ms frame
-  EXPECT_EQ(timer.WaitForNextFrame(), kGapiOk);
-  EXPECT_EQ(host.NowMicroseconds(), 33333);
-  host.SleepMicroseconds(50000);  // a frame that took too long
-  EXPECT_EQ(timer.WaitForNextFrame(), kGapiFrameLate);
-  EXPECT_EQ(host.NowMicroseconds(), 83333);  // no wait
-  EXPECT_EQ(timer.WaitForNextFrame(), kGapiOk);
-  EXPECT_EQ(host.NowMicroseconds(), 83333 + 33333);  // one period after the late frame, no rush
+  ASSERT_EQ(timer.StartTimer(30), kGapiOk);  // frames of 33333 microseconds, the first due at 33333
+  // Each frame's work, what the wait says, and the clock after it.
+  for (const auto& [work, result, now] : {std::tuple{10000, kGapiOk, 33333}, {33333, kGapiOk, 66666},  // on time
+                                          {50000, kGapiFrameLate, 116666},  // no wait, and the next due at 149999
+                                          {0, kGapiOk, 149999}}) {
+    host.SleepMicroseconds(work);
+    EXPECT_EQ(timer.WaitForNextFrame(), result) << work;
+    EXPECT_EQ(host.NowMicroseconds(), now) << work;
+  }
   host.Sleep(2);  // milliseconds
-  EXPECT_EQ(host.NowMicroseconds(), 83333 + 33333 + 2000);
+  EXPECT_EQ(host.NowMicroseconds(), 149999 + 2000);
 }
 
 TEST(FrameExchange, TheWindowGetsTheNewestFrameOnceAndBuffersAreNeverShared) {
@@ -54,8 +56,7 @@ TEST(SystemHost, ItsClockStartsNearZeroAndNeverGoesBackAndItsTickCountIsInMillis
   EXPECT_GE(first, 0);
   EXPECT_LT(first, 60'000'000);  // a minute: far more than constructing it takes, far less than a machine's uptime
   EXPECT_GE(host.NowMicroseconds(), first);
-  // The tick count that seeds a new game counts milliseconds.
-  const std::uint32_t ticks = host.TickCount();
+  const std::uint32_t ticks = host.TickCount();  // the tick count that seeds a new game
   host.Sleep(20);
   EXPECT_GE(host.TickCount() - ticks, 20u);
 }
