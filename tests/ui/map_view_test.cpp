@@ -1,9 +1,14 @@
 // The map: scrolling with the pad, and planes crossing it the shorter way round, wrapping over the edge.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
 #include <tuple>
 #include <utility>
+#include <vector>
 
+#include "gfx/color.h"
 #include "ui/map_view.h"
 #include "ui/plane_sprites.h"
 
@@ -87,6 +92,33 @@ TEST(PlaneSprites, OverTheEdgeAPlaneWrapsAsSoonAsItPassesTheMapsEndsWithItsHeigh
   for (const auto& [step, slot, inUse, count] :
        {std::tuple{29, 3, 1, 1}, {30, 3, 1, 0}, {0, 3, 0, 0}, {0, 19, 1, 1}, {0, 20, 1, 0}}) {
     EXPECT_EQ(FlyOneFrame(500, 100, 500, 100, step, slot, inUse).count, count) << step << " " << slot << " " << inUse;
+  }
+}
+
+// Each airline's planes wear its colour from the sprite sheet; a plane of no airline's identity flies red.
+TEST(PlaneSprites, EveryAirlineFliesInItsOwnColour) {
+  CGapiSurface sprites;
+  std::string error;
+  ASSERT_EQ(sprites.CreateSurface(std::string(JETVALE_ASSET_DIR) + "/sprites.bmp", &error), kGapiOk) << error;
+  sprites.SetColorKey(kMagenta);
+  const Color orange = MakeColor(255, 150, 0), red = MakeColor(220, 30, 30);
+  std::vector<bool> shape;
+  for (const auto& [identity, colour] : {std::pair{kWesternAirlines, MakeColor(40, 90, 255)},
+                                         {kSoutheastAir, MakeColor(255, 230, 0)}, {kOceanAirways, red},
+                                         {kAtlanticAir, orange}, {0, red}}) {
+    CGapiSurface screen;
+    screen.CreateSurface(320, 240);
+    const MapView view;
+    Sky sky;
+    sky.planes[0] = {view.viewX + 150.0, view.viewY + 100.0, Heading::East, identity};
+    sky.count = 1;
+    DrawPlanes(screen, sprites, sky, view);
+    EXPECT_GT(std::count(screen.Pixels().begin(), screen.Pixels().end(), colour), 20) << identity;
+    // The rows draw the same aircraft: every airline's covers the same pixels.
+    std::vector<bool> covered;
+    for (const Color pixel : screen.Pixels()) covered.push_back(pixel != 0);
+    if (shape.empty()) shape = covered;
+    EXPECT_TRUE(covered == shape) << identity;
   }
 }
 
