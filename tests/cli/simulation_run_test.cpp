@@ -66,8 +66,9 @@ TEST(SimOptions, AFleetBeyondItsRangeOrItsSizeIsRefused) {
   }
 }
 
-// The summary of a game set by hand: the player's row adds the trips and passengers of all legs in 64 bits.
-TEST(Simulation, TheSummaryLaysOutEveryAirlineItsLedgerAndItsLoans) {
+// The summary of a game set by hand (the fingerprints pin the rest of its layout): a negative balance in its
+// column, and the player's trips and passengers added over all legs in 64 bits.
+TEST(Simulation, TheSummaryAddsEveryLegsPassengersWithoutOverflow) {
   SimOptions options;
   std::string error;
   ASSERT_TRUE(ParseSimOptions({"--seed", "3", "--days", "1", "--plane", "B 717-200:ATL@1000-CLT@1500"}, options, error));
@@ -79,26 +80,9 @@ TEST(Simulation, TheSummaryLaysOutEveryAirlineItsLedgerAndItsLoans) {
   player.planes[0].legs[1].timesFlown = 2;
   player.planes[0].legs[0].totalPassengers = 2000000000;
   player.planes[0].legs[1].totalPassengers = 2000000000;
-  player.currentYear[LedgerEntry::ExpenseFuel] = 1664.476;
-  game.world.airlines[3].loans[2].inUse = 1;
-  game.world.airlines[3].loans[2].amountLeft = 25000000.5;
-  game.world.airlines[3].loanCount = 1;
   std::string summary;
   ASSERT_TRUE(Summary(game, options, summary, error)) << error;
-  for (const char* part : {
-           "Jetvale simulation, seed 3, 1 days\nJan-1 Year 1 Mon, 01:00\n\n"
-           "airline                balance  planes   trips  passengers\n"
-           "0 Western Airlines       -1234       1       3  4000000000\n"
-           "1 Southeast Air      500000000       0       0           0\n",
-           "\n\ncurrent-year ledger                airline 0       airline 1       airline 2       airline 3\n",
-           "\nFIN_EXP_FUEL                         1664.48            0.00            0.00            0.00\n",
-           "\nloans          airline 0       airline 1       airline 2       airline 3\n"
-           "in use                 0               0               0               1\n"
-           "owed                0.00            0.00            0.00     25000000.50\n\n",
-       }) {
-    EXPECT_NE(summary.find(part), std::string::npos) << part << "\nin\n" << summary;
-  }
-  EXPECT_TRUE(summary.ends_with("25000000.50\n\n")) << "a blank line ends the summary";
+  EXPECT_NE(summary.find("\n0 Western Airlines       -1234       1       3  4000000000\n"), std::string::npos) << summary;
 }
 
 // A column holds 15 characters of money and the blank before it; a loaded game may hold more.
