@@ -1,3 +1,4 @@
+// Golden pictures on disk through libpng: a PNG read into the game's colours, and pixels written as a PNG.
 #include "png_file.h"
 
 #include <png.h>
