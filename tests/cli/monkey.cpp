@@ -1,7 +1,7 @@
 // jetvale_monkey: a player with no plan. Taps fall all over the screen, now and then two or three in one frame,
 // with scroll keys, the history chart's key and screenshots between them; most taps aim at a button or choice of
 // the window on screen, so the games reach buying, routing, loans, gates, saving and loading. Each game is
-// recorded, written as a replay as it goes (a crash leaves a replay that crashes again) and played again. Frame by
+// recorded, written as a replay and played again (a seed that crashes crashes again). Frame by
 // frame the balances must follow the books; the fleet order and every leg must hold; the replay must end in the
 // same game, and the game must save and load.
 #include <algorithm>
@@ -260,14 +260,6 @@ std::string SaveFlyingGame(std::uint32_t seed, const std::string& path) {
   return SaveGameTo(path, game) ? "" : "cannot save the starting game to " + path;
 }
 
-// The steps of a replay, without its header.
-std::string StepLines(std::vector<ReplayStep> steps) {
-  Replay replay;
-  replay.steps = std::move(steps);
-  const std::string text = FormatReplay(replay);
-  return text.substr(text.find("\nsteps\n") + 7);
-}
-
 // One game of `seed`, played in `folder` (its saves, screenshots and replayed saves) and recorded, its replay
 // written to `replayPath` and played again. Empty, or what went wrong; the folder is removed when all is well.
 std::string PlayGame(std::uint32_t seed, std::int64_t frames, const fs::path& folder, const std::string& replayPath) {
@@ -287,25 +279,12 @@ std::string PlayGame(std::uint32_t seed, std::int64_t frames, const fs::path& fo
   std::vector<ReplayStep> taken;
   std::string fault;
   std::bitset<kHistoryChartWindow + 1> windows;
-  {
-    // The game's recording at the start for `frames` frames (the tick count stays the same all game), then each
-    // frame's steps, flushed before the frame runs.
-    std::FILE* file = std::fopen(replayPath.c_str(), "wb");
-    if (file == nullptr) return "cannot write " + replayPath;
-    Replay start = game.Recording();
-    start.frames = frames;
-    std::fputs(FormatReplay(start).c_str(), file);
-    while (game.FramesRun() < frames && game.ExitRequested() == 0 && fault.empty()) {
-      const std::size_t before = taken.size();
-      monkey.Act(game, taken);
-      std::fputs(StepLines({taken.begin() + static_cast<std::ptrdiff_t>(before), taken.end()}).c_str(), file);
-      std::fflush(file);
-      game.RunFrame();
-      windows.set(static_cast<std::size_t>(game.Interface().currentWindow));
-      fault = books.Check(game.Interface());
-      if (fault.empty() && game.FramesRun() % kCheckEvery == 0) fault = FleetAndLegFault(game.Interface());
-    }
-    std::fclose(file);
+  while (game.FramesRun() < frames && game.ExitRequested() == 0 && fault.empty()) {
+    monkey.Act(game, taken);
+    game.RunFrame();
+    windows.set(static_cast<std::size_t>(game.Interface().currentWindow));
+    fault = books.Check(game.Interface());
+    if (fault.empty() && game.FramesRun() % kCheckEvery == 0) fault = FleetAndLegFault(game.Interface());
   }
   std::printf("seed %u: %lld frames%s, %zu steps, %zu of %d windows shown\n", seed,
               static_cast<long long>(game.FramesRun()), game.ExitRequested() == 1 ? " (then Exit Game)" : "",
@@ -315,7 +294,9 @@ std::string PlayGame(std::uint32_t seed, std::int64_t frames, const fs::path& fo
   replay.frames = game.FramesRun();
   if (!WriteFileSafely(replayPath, FormatReplay(replay))) return "cannot write " + replayPath;
   if (!fault.empty()) return "frame " + std::to_string(game.FramesRun()) + ": " + fault;
-  if (StepLines(taken) != StepLines(replay.steps)) return "the game recorded other steps than the monkey took";
+  Replay monkeys = replay;
+  monkeys.steps = taken;
+  if (FormatReplay(monkeys) != FormatReplay(replay)) return "the game recorded other steps than the monkey took";
   if (fault = GameFault(game, folder); !fault.empty()) return "after the game: " + fault;
 
   ReplayRun run(replay, assets, (folder / "replayed").string());

@@ -1,7 +1,9 @@
-// The statement's rows: the order they sum in, and what the profit counts.
+// The books: the statement's rows, what the profit counts, and the history's ten years.
 #include <gtest/gtest.h>
 
+#include "cli/simulation_run.h"
 #include "finance/ledgers.h"
+#include "finance/month_close.h"
 
 namespace jetvale {
 namespace {
@@ -30,6 +32,18 @@ TEST(Statement, RowsSumLeftToRightAndProfitCountsPurchasesButNoLoanMoney) {
   EXPECT_EQ(StatementValue(misc, ledger), 1480.25);
   EXPECT_EQ(StatementValue(kStatementRows[3], ledger), 20000000);  // "Planes Sold"
   EXPECT_EQ(StatementValue(profit, ledger), 18826862.25);  // 20429001 of income, 1602138.75 of expenses
+}
+
+TEST(MonthHistory, TenYearsAreKeptTheOldestMonthGoingAndANewGameStartsWithout) {
+  GameState game(5);
+  game.clock.Start();
+  RunDays(game, 10 * 365 + 31);
+  const std::vector<MonthRecord>& months = game.world.history.months;
+  ASSERT_EQ(months.size(), kHistoryMonths);
+  EXPECT_EQ(months.front().month * 100 + months.front().year, 201);   // Feb Year 1
+  EXPECT_EQ(months.back().month * 100 + months.back().year, 111);     // Jan Year 11
+  game.Restart(6);
+  EXPECT_TRUE(game.world.history.months.empty());
 }
 
 }  // namespace

@@ -1,8 +1,14 @@
-// The display: the one landscape mode, the back buffer it hands out, Flip presenting it; and the key list.
+// The platform layer: the one landscape display and its back buffer, frame pacing and the hand-over of frames
+// between threads, the machine's clock, and finding the bitmaps.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <tuple>
+
+#include "gfx/asset_directory.h"
+#include "gfx/frame_exchange.h"
 #include "gfx/gapi_display.h"
-#include "gfx/gapi_input.h"
+#include "gfx/gapi_timer.h"
 
 namespace jetvale {
 namespace {
@@ -50,12 +56,71 @@ TEST(Display, OpensInLandscapeAndFlipShowsTheBackBuffer) {
   EXPECT_FALSE(GapiFailed(kGapiFrameLate));  // a late frame is news, not a failure
 }
 
-TEST(Input, TheKeyListPutsTheTwoCloseKeysAndTheScreenshotKeyWhereTheWindowLooks) {
-  KeyList list;
-  ASSERT_EQ(CGapiInput{}.GetKeyList(list), kGapiOk);
-  EXPECT_EQ(list.keys[0], 0x1B);  // Escape closes
-  EXPECT_EQ(list.keys[5], 0x51);  // so does Q
-  EXPECT_EQ(list.keys[7], 0x7B);  // F12 saves a screenshot
+TEST(FrameTimer, WaitsOutTheRestOfTheFrameAndRestartsAfterALateOne) {
+  VirtualHost host;
+  CGapiTimer timer(host);
+  EXPECT_EQ(timer.WaitForNextFrame(), kGapiNotInitialized);
+  EXPECT_EQ(timer.StartTimer(0), kGapiInvalidParams);
+  ASSERT_EQ(timer.StartTimer(30), kGapiOk);  // frames of 33333 microseconds, the first due at 33333
+  // Each frame's work, what the wait says, and the clock after it.
+  for (const auto& [work, result, now] : {std::tuple{10000, kGapiOk, 33333}, {33333, kGapiOk, 66666},  // on time
+                                          {50000, kGapiFrameLate, 116666},  // no wait, and the next due at 149999
+                                          {0, kGapiOk, 149999}}) {
+    host.SleepMicroseconds(work);
+    EXPECT_EQ(timer.WaitForNextFrame(), result) << work;
+    EXPECT_EQ(host.NowMicroseconds(), now) << work;
+  }
+  host.Sleep(2);  // milliseconds
+  EXPECT_EQ(host.NowMicroseconds(), 149999 + 2000);
+}
+
+TEST(FrameExchange, TheWindowGetsTheNewestFrameOnceAndBuffersAreNeverShared) {
+  FrameExchange exchange;
+  EXPECT_EQ(exchange.TakeLatest(), nullptr);
+  exchange.WriteBuffer().assign(1, kRed);
+  exchange.Publish();
+  exchange.WriteBuffer().assign(1, kGreen);
+  exchange.Publish();
+  const std::vector<Color>* shown = exchange.TakeLatest();
+  ASSERT_NE(shown, nullptr);
+  EXPECT_EQ(shown->front(), kGreen);
+  EXPECT_EQ(exchange.TakeLatest(), nullptr);  // nothing new since
+  // Round after round, the frame being drawn is never the one on show.
+  for (const Color color : {kBlue, kWhite, kYellow, kBlack}) {
+    EXPECT_NE(&exchange.WriteBuffer(), shown);
+    exchange.WriteBuffer().assign(1, color);
+    exchange.Publish();
+    shown = exchange.TakeLatest();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->front(), color);
+  }
+}
+
+// The real machine's clock counts from the host's start, so frame times are small numbers that cannot overflow.
+TEST(SystemHost, ItsClockStartsNearZeroAndNeverGoesBackAndItsTickCountIsInMilliseconds) {
+  SystemHost host;
+  const std::int64_t first = host.NowMicroseconds();
+  EXPECT_GE(first, 0);
+  EXPECT_LT(first, 60'000'000);  // a minute: far more than constructing it takes, far less than a machine's uptime
+  EXPECT_GE(host.NowMicroseconds(), first);
+  const std::uint32_t ticks = host.TickCount();  // the tick count that seeds a new game
+  host.Sleep(20);
+  EXPECT_GE(host.TickCount() - ticks, 20u);
+}
+
+TEST(AssetDirectory, AProgramWithAnAssetsFolderBesideItUsesThatOne) {
+  const std::filesystem::path folder = std::filesystem::temp_directory_path() / "jetvale_asset_lookup";
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder / "game" / "assets");
+  std::filesystem::create_directories(folder / "bare");
+  std::filesystem::create_directories(folder / "prefix" / "share" / "jetvale");
+  EXPECT_EQ(AssetDirectoryFor(folder / "game" / "jetvale"), (folder / "game" / "assets").string());
+  EXPECT_EQ(AssetDirectoryFor(folder / "bare" / "jetvale"), JETVALE_ASSET_DIR);
+  // Installed: under the prefix the program lies in, wherever that was moved.
+  EXPECT_EQ(AssetDirectoryFor(folder / "prefix" / "bin" / "jetvale"),
+            (folder / "prefix" / "share" / "jetvale").string());
+  EXPECT_EQ(FindAssetDirectory(), JETVALE_ASSET_DIR);  // the test program has no bitmaps of its own
+  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

