@@ -67,19 +67,6 @@ TEST(Surface, BlitsAndFillsAreClippedAtEveryEdgeOfTheDestination) {
   EXPECT_EQ(lines.SetPixel(9, 9, kRed), kGapiOk);
 }
 
-TEST(Surface, AColourKeySkipsItsColourOnlyInAKeyedBlitOfASurfaceThatHasOne) {
-  CGapiSurface keyed = Numbered();
-  keyed.SetColorKey(MakeColor(5, 0, 0));
-  const CGapiSurface unkeyed = Numbered();
-  CGapiSurface screen = Screen();
-  screen.FillRect({0, 0, 4, 4}, MakeColor(9, 0, 0), kFillSolid, nullptr);
-  const GapiRect middleRow{0, 1, 3, 2};
-  screen.BltFast(0, 0, keyed, &middleRow, kBltColorKey);
-  screen.BltFast(0, 1, keyed, &middleRow, kBltOpaque);
-  screen.BltFast(0, 2, unkeyed, &middleRow, kBltColorKey);
-  EXPECT_EQ(Picture(screen), "4969/4569/4569/9999");
-}
-
 TEST(Surface, BadRectanglesFlagsAndSurfacesAreRefusedWithTheirCodesAndDrawNothing) {
   CGapiSurface screen = Screen();
   const CGapiSurface source = Numbered();

@@ -1,5 +1,5 @@
-// The world as built at start (the generator, the tables' published totals, the program-run airlines' draws),
-// and trade: what a reused slot keeps, and the balance at the ends of its range.
+// The world as built at start (the generator, the tables' published totals), and trade: what a reused slot
+// keeps, and the balance at the ends of its range.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -7,7 +7,6 @@
 
 #include "world/aircraft_types.h"
 #include "world/booking.h"
-#include "world/identities.h"
 #include "world/trade.h"
 #include "world/world.h"
 
@@ -53,37 +52,6 @@ TEST(Tables, EveryColumnAddsUpToThePublishedTotals) {
   EXPECT_EQ(AircraftTypeAt(12).name, "ERJ145");
   EXPECT_EQ(AircraftTypeAt(13).name, "B 717-200");  // never a read outside the table
   EXPECT_NEAR(AircraftTypeAt(12).MilesPerFuelUnit(), 1.1978, 1e-4);  // 1320 / 1102
-}
-
-// Seed 3 worked by hand through the generator: state = state x 214013 + 2531011, rand = bits 16..30.
-// The pool takes 399 x 7 draws, each modulo 10; then airlines 1, 2 and 3 each draw a personality and their
-// 1000 decisions, each as trunc(rand x 10 / 32768).
-TEST(NewGame, SeedThreeDrawsTheseTagsPersonalitiesAndDecisions) {
-  Random random(3);
-  const World world(random);
-  EXPECT_EQ(world.airlines[0].planes[0].tag, "H64117X");
-  EXPECT_EQ(world.airlines[0].planes[98].tag, "B14266S");
-  EXPECT_EQ(world.airlines[1].planes[0].tag, "C72371K");  // pool tag 99
-  EXPECT_EQ(world.airlines[3].planes[98].tag, "N39710K");  // pool tag 395
-  EXPECT_FALSE(world.registrations[396].used);
-  EXPECT_EQ(world.registrations[398].Text(), "F20652S");
-  const int personalities[] = {0, 3, 9, 4};  // the player draws nothing; classes 0, 2 and 1
-  const std::map<int, int> counts[] = {{},
-                                       {{7, 207}, {11, 103}, {13, 690}},
-                                       {{7, 380}, {10, 107}, {11, 117}, {13, 396}},
-                                       {{7, 319}, {10, 104}, {11, 89}, {13, 488}}};
-  const int firsts[] = {0, 11, 11, 13}, lasts[] = {0, 7, 11, 7};
-  for (std::size_t a = 1; a < kAirlineCount; ++a) {
-    EXPECT_EQ(world.airlines[a].strategy.personality, personalities[a]);
-    std::map<int, int> drawn;  // how often each state comes up: the rows of the three classes in proportion
-    for (const int entry : world.decisions[a]) ++drawn[entry];
-    EXPECT_EQ(drawn, counts[a]) << a;
-    EXPECT_EQ(world.decisions[a].front(), firsts[a]);
-    EXPECT_EQ(world.decisions[a].back(), lasts[a]);
-  }
-  EXPECT_EQ(world.airlines[0].strategy.personality, 0);
-  const std::vector<int> first1 = {11, 7, 13, 11, 13, 13, 13, 7, 13, 13, 13, 11};
-  EXPECT_EQ(std::vector<int>(world.decisions[1].begin(), world.decisions[1].begin() + 12), first1);
 }
 
 TEST(Trade, BuyingIntoAFreedSlotKeepsTheOldPlanesFigures) {
