@@ -1,6 +1,6 @@
-// Replays and the autosave: the replay text keeps everything a game took in; a recorded game plays back headless
-// to the same pictures and game; a month end leaves autosave.txt beside the saved game, which starts the game
-// again where it was, and a replay of such a run plays back to the same game.
+// Replays and the autosave: the replay text keeps everything a game took in; a month end leaves autosave.txt
+// beside the saved game, which starts the game again where it was, and a replay of such a run plays back headless
+// to the same pictures and the same game.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -40,86 +40,19 @@ TEST(Replay, TheTextKeepsEveryStepAndTheSavedGameByteForByteAndRefusesWhatItDidN
 
   const std::string head = "jetvale replay 1\nspeed 1\nticks 7\nframes 9\nsteps\n";
   for (const auto& [bad, line] : std::vector<std::pair<std::string, std::string>>{
-           {"jetvale replay 2\n", "line 1"},
-           {"jetvale replay 1\nspeed 0\n", "line 2"},
+           {"jetvale replay 2\n", "line 1"}, {"jetvale replay 1\nspeed 0\n", "line 2"},
            {"jetvale replay 1\nspeed 1\nticks 7 x\n", "line 3"},
            {"jetvale replay 1\nspeed 1\nticks\nframes 18144001\nsteps\n", "line 4"},  // a week and a frame
            {"jetvale replay 1\nspeed 1\nticks\nframes 1\nsaved-game 99\nshort\nsteps\n", "line 5"},
-           {head + "18144001 shot\n", "line 6"},
-           {head + "5 tap -2147483648 0\n", "line 6"},
-           {head + "5 tap 320 0\n", "line 6"},
-           {head + "5 tap 2147483647 2147483647\n", "line 6"},
-           {head + "5 tap 1\n", "line 6"},
-           {head + "0 shot\n", "line 6"},
-           {head + "5 scroll sideways\n", "line 6"},
+           {head + "18144001 shot\n", "line 6"}, {head + "5 tap -2147483648 0\n", "line 6"},
+           {head + "5 tap 320 0\n", "line 6"}, {head + "5 tap 2147483647 2147483647\n", "line 6"},
+           {head + "5 tap 1\n", "line 6"}, {head + "0 shot\n", "line 6"}, {head + "5 scroll sideways\n", "line 6"},
            {head + "5 tap 1 2\n4 shot\n", "line 7"},
        }) {
     EXPECT_FALSE(ParseReplay(bad, read, error)) << bad;
     EXPECT_EQ(error.rfind(line + ":", 0), 0u) << bad << " -> " << error;
   }
   EXPECT_EQ(read.frames, 900) << "a refused text leaves the replay as it was";
-}
-
-// A player's game: loads the saved game that lay on disk at start (the clock's tick count reseeds the random
-// generator there), scrolls, presses the screenshot key and opens the Planes menu. The machine's tick count
-// differs at each reading, as a real one does. (The monkey replays the chart key and every other action.)
-TEST(Replay, AGameRecordedInTheWindowPlaysBackHeadlessToTheSamePicturesAndTheSameGame) {
-  const std::string folder = MakeTestAssets("jetvale_replay");
-  GameState saved(3);
-  PlayAWhile(saved);
-  ASSERT_TRUE(SaveGameTo(SaveFilePath(folder), saved));
-  HeadlessGame h(folder, {777, 12345});
-  h.game.SetStartSpeed(6);
-  std::vector<std::vector<Color>> pictures;  // after frames 40 and 80
-  const auto framesTo = [&](int last) {
-    h.RunFrames(last - static_cast<int>(h.game.FramesRun()));
-    pictures.push_back(h.game.BackBuffer().Pixels());
-  };
-  h.RunFrames(3);
-  h.TapItem(kToolsMenuWindow, kToolsLoadGameItem);  // frame 4
-  h.TapItem(kToolsMenuWindow, kToolsOkItem);
-  h.RunFrames(1);  // the confirmation opens
-  h.TapItem(kLoadGameWindow, kConfirmYesItem);  // frame 7
-  h.game.ScrollKey(kScrollRight);
-  framesTo(40);
-  h.RunFrames(6);
-  h.game.RequestScreenshot();  // keeps the picture after frame 46
-  h.TapItem(kToolbarWindow, kToolbarPlanesItem);
-  framesTo(80);
-  h.RunFrames(17);
-  const std::string live = SavedText(h.game.Game(), folder + "/live.txt");
-  h.game.RequestReplay();  // written by frame 98, of the 97 before it
-  h.RunFrames(1);
-  ASSERT_EQ(h.ui().currentWindow, kPlanesMenuWindow);
-  EXPECT_EQ(h.game.Recording().tickCounts, (std::vector<std::uint32_t>{777, 12345}));
-
-  std::string text;
-  Replay replay;
-  std::string error;
-  ASSERT_TRUE(ReadWholeFile((std::filesystem::path(folder) / kReplayFile).string(), text));
-  ASSERT_TRUE(ParseReplay(text, replay, error)) << error;
-  EXPECT_EQ(replay.frames, 97);
-  EXPECT_EQ(replay.gameSpeed, 6);
-  EXPECT_EQ(replay.savedGame, SavedText(saved, folder + "/saved.txt"));
-
-  // Played back in a folder of its own: the recorded saved game and its history are what it loads.
-  const std::string playFolder = folder + "/play";
-  std::filesystem::create_directories(playFolder);
-  ReplayRun run(replay, folder, playFolder);
-  std::vector<std::string> written;
-  ASSERT_TRUE(run.Play({40, 80}, playFolder, written, error)) << error;
-  ASSERT_EQ(written.size(), 3u);
-  EXPECT_EQ(written[1], (std::filesystem::path(playFolder) / "frame-000046.bmp").string());
-  for (const auto& [file, picture] : {std::pair{0, 0}, {2, 1}}) {
-    CGapiSurface shot;
-    ASSERT_EQ(shot.CreateSurface(written[file], nullptr), kGapiOk);
-    EXPECT_TRUE(shot.Pixels() == pictures[picture]) << written[file];
-  }
-  EXPECT_EQ(run.Game().FramesRun(), 97);
-  EXPECT_EQ(SavedText(run.Game().Game(), folder + "/replayed.txt"), live);
-  EXPECT_EQ(run.Game().Game().world.history.months.size(), 1u) << "January";
-  EXPECT_EQ(run.Game().Interface().map.viewX, h.ui().map.viewX);
-  EXPECT_EQ(run.Game().Interface().currentWindow, kPlanesMenuWindow);
 }
 
 TEST(Autosave, AMonthEndWritesTheGameBesideTheSavedGameWhichStaysAsItWas) {
@@ -154,16 +87,26 @@ TEST(Autosave, AMonthEndWritesTheGameBesideTheSavedGameWhichStaysAsItWas) {
   EXPECT_EQ(SavedText(game, folder + "/after.txt"), before);
 }
 
-TEST(Autosave, AGameStartedFromASavedGameRunsOnTheMapAndItsReplayPlaysBackToTheSameGame) {
+// A game started from a saved game (jetvale --load) runs on the map, the machine's tick count reseeding it there
+// and differing at each reading, as a real one does. Scrolled, with a screenshot, it plays back headless from its
+// replay to the same pictures and the same game.
+TEST(Autosave, AGameStartedFromASavedGameRunsOnTheMapAndItsReplayPlaysBackToTheSamePicturesAndGame) {
   const std::string folder = MakeTestAssets("jetvale_load_at_start");
   GameState saved(3);
   PlayAWhile(saved);
   const std::string autosave = (std::filesystem::path(folder) / kAutosaveFile).string();
   ASSERT_TRUE(SaveGameTo(autosave, saved));
-  HeadlessGame h(folder, {777});
+  HeadlessGame h(folder, {777, 12345});
+  h.game.SetStartSpeed(6);
   EXPECT_FALSE(h.game.LoadAtStart(folder + "/missing.txt"));
   ASSERT_TRUE(h.game.LoadAtStart(autosave));
-  h.RunFrames(60);
+  h.game.ScrollKey(kScrollRight);
+  h.RunFrames(40);
+  const std::vector<Color> at40 = h.game.BackBuffer().Pixels();
+  h.RunFrames(6);
+  const std::vector<Color> at46 = h.game.BackBuffer().Pixels();
+  h.game.RequestScreenshot();  // keeps the picture after frame 46
+  h.RunFrames(14);
   EXPECT_EQ(h.ui().currentWindow, kToolbarWindow);
   EXPECT_EQ(h.game.Game().clock.running, 1);
   EXPECT_EQ(h.ui().planes.fleetCount, saved.world.Player().planeCount);
@@ -174,15 +117,24 @@ TEST(Autosave, AGameStartedFromASavedGameRunsOnTheMapAndItsReplayPlaysBackToTheS
   Replay replay;
   std::string error;
   ASSERT_TRUE(ParseReplay(FormatReplay(recorded), replay, error)) << error;
+  EXPECT_EQ(replay.gameSpeed, 6);
   EXPECT_EQ(replay.startGame, FileText(autosave));
   EXPECT_TRUE(replay.startHistory.has_value()) << "the history beside it";
   const std::string playFolder = folder + "/play";
   std::filesystem::create_directories(playFolder);
   ReplayRun run(replay, folder, playFolder);
   std::vector<std::string> written;
-  ASSERT_TRUE(run.Play({}, playFolder, written, error)) << error;
+  ASSERT_TRUE(run.Play({40}, playFolder, written, error)) << error;
+  ASSERT_EQ(written.size(), 2u);
+  EXPECT_EQ(written[1], (std::filesystem::path(playFolder) / "frame-000046.bmp").string());
+  for (const auto& [file, picture] : {std::pair{written[0], &at40}, {written[1], &at46}}) {
+    CGapiSurface shot;
+    ASSERT_EQ(shot.CreateSurface(file, nullptr), kGapiOk);
+    EXPECT_TRUE(shot.Pixels() == *picture) << file;
+  }
   EXPECT_EQ(SavedText(run.Game().Game(), folder + "/replayed.txt"), SavedText(h.game.Game(), folder + "/live.txt"));
   EXPECT_EQ(run.Game().Game().world.history.months.size(), 1u);  // January
+  EXPECT_EQ(run.Game().Interface().map.viewX, h.ui().map.viewX);
 }
 
 }  // namespace

@@ -78,12 +78,5 @@ TEST_F(PlanesScreens, NineRowsMakeTwoPagesAndTheTwentyFirstPlaneIsRefused) {
         Press(kCommandFleetPrev, {.check = start(8)})});
 }
 
-TEST_F(PlanesScreens, DetailsOfAPlaneNeverRoutedShowEmptyRowsAndZeros) {
-  Play({{.choice = ListChoiceItem(0)},
-        {.menu = kFleetMenu, .choice = ListChoiceItem(0), .item = kCommandDetails, .on = kPlaneDetailsWindow,
-         .shows = {{DetailsTitleItem(0, 0), ""}, {DetailsValueItem(0, 0, 0), "0"}, {DetailsValueItem(3, 2, 2), "0"}}},
-        Press(kDetailsOkItem, {.on = kFleetListWindow})});
-}
-
 }  // namespace
 }  // namespace jetvale

@@ -16,15 +16,6 @@ std::string TagDrawnBy(std::uint32_t seed) {  // the rivals' fleets are drawn fr
   return World(random).airlines[1].planes[0].tag;
 }
 
-TEST_F(ToolsScreens, OkWithoutAChoiceKeepsTheMenuAndTheLastChoiceStaysForTheNextVisit) {
-  Play({{.item = kToolsOkItem, .frames = 1, .on = kToolsMenuWindow}, {.item = kToolsExitGameItem},
-        {.item = kToolsCancelItem},
-        {.window = kToolbarWindow, .item = kToolbarToolsItem, .check = [](H& h) {
-           EXPECT_EQ(h.ui().windows[kToolsMenuWindow].Item(kToolsExitGameItem).background, kSelectedRed);
-         }},
-        {.item = kToolsOkItem, .frames = 1, .on = kExitConfirmWindow}});
-}
-
 TEST_F(ToolsScreens, ANewGameStartsFromAFreshWorldWithTheChosenAirline) {
   const auto drawn = [](std::uint32_t seed, std::array<int, 4> identities) {
     return [=](H& h) {

@@ -80,23 +80,6 @@ TEST(PlainNumbers, WriteTheWholeIntegerWithItsSign) {
   EXPECT_EQ(IntegerText(INT_MIN) + " " + PercentText(42) + " " + PercentText(-5), "-2147483648 42 pct -5 pct");
 }
 
-TEST(DoubleText, EveryDigitOfTheBinaryValueIsWrittenOut) {
-  const ExactDigits tenth = ExactDecimal(0.1);
-  EXPECT_EQ(tenth.digits, "1000000000000000055511151231257827021181583404541015625");
-  EXPECT_EQ(tenth.exponent, -1);
-  const ExactDigits half = ExactDecimal(0.5);
-  EXPECT_EQ(half.digits, "5");
-  EXPECT_EQ(half.exponent, -1);
-  const ExactDigits large = ExactDecimal(1e22);  // exactly 10^22
-  EXPECT_EQ(large.digits, "1");
-  EXPECT_EQ(large.exponent, 22);
-  const ExactDigits smallest = ExactDecimal(std::numeric_limits<double>::denorm_min());  // 2^-1074
-  EXPECT_EQ(smallest.digits.size(), 751U);
-  EXPECT_EQ(smallest.digits.substr(0, 17), "49406564584124654");
-  EXPECT_EQ(smallest.exponent, -324);
-  EXPECT_EQ(ExactDecimal(0.0).digits, "0");
-}
-
 TEST(DoubleText, FixedTextsMatchTheSharedTable) {
   for (const auto& entry : double_text_cases::kFixedCases) {
     EXPECT_EQ(FixedText(entry.value, entry.fractionDigits), entry.text) << entry.text;

@@ -52,12 +52,5 @@ TEST(HitTest, EdgesCountTheLowerIndexWinsAndAZeroSizedItemIsHitOnlyOnItsPoint) {
   EXPECT_EQ(table[1].hitItem, 0);  // a window without items
 }
 
-TEST(HitTest, TheStylusPortraitPointIsTurnedIntoTheLandscapeScreen) {
-  // Portrait (px, py) with px across the 240 side: landscape X = 320 - py, Y = px.
-  EXPECT_EQ(LandscapeX(17, 300), 20);
-  EXPECT_EQ(LandscapeY(17, 300), 17);
-  EXPECT_EQ(LandscapeX(0, 0), 320);
-}
-
 }  // namespace
 }  // namespace jetvale

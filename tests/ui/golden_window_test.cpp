@@ -21,21 +21,6 @@ TEST(GoldenWindows, EveryWindowDrawsAsReviewed) {
   }
 }
 
-// What the update writes is what the comparison reads: each channel in its place, rows in order.
-TEST(GoldenWindows, APictureWrittenReadsBackPixelForPixel) {
-  const std::vector<Color> pixels = {kRed, kGreen, kBlue, MakeColor(1, 2, 3), kWhite, kBlack};
-  const std::string path = ::testing::TempDir() + "three_by_two.png";
-  ASSERT_TRUE(WritePng(path, 3, 2, pixels));
-  int width = 0;
-  int height = 0;
-  std::vector<Color> back;
-  ASSERT_TRUE(ReadPng(path, width, height, back));
-  EXPECT_EQ(back, pixels);
-  EXPECT_EQ(width, 3);
-  EXPECT_EQ(height, 2);
-  EXPECT_FALSE(ReadPng(path + ".none", width, height, back));
-}
-
 struct GoldenScreens : Stories {
   GoldenScreens() : Stories(JETVALE_ASSET_DIR, {}) {}
 };
