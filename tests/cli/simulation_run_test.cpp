@@ -20,8 +20,7 @@ TEST(SimOptions, BadOptionsAreRefusedWithAReason) {
   const std::string alone = "--shot and --shots go with --replay, which takes no other option";
   using Case = std::pair<std::vector<std::string>, std::string>;
   for (const auto& [args, reason] : std::vector<Case>{
-           {{"--speed", "3"}, "unknown option '--speed'"},
-           {{"--days"}, "--days needs a value"},
+           {{"--speed", "3"}, "unknown option '--speed'"}, {{"--days"}, "--days needs a value"},
            {{"--days", "-1"}, "--days takes a whole number from 0 to 365000, not '-1'"},
            {{"--days", "365001"}, "--days takes a whole number from 0 to 365000, not '365001'"},
            {{"--seed", "12x"}, "--seed takes a whole number from 0 to 4294967295, not '12x'"},
@@ -34,8 +33,7 @@ TEST(SimOptions, BadOptionsAreRefusedWithAReason) {
            {{"--replay", "r.txt", "--shot", "0"}, "--shot takes a frame number from 1 to 18144000, not '0'"},
            {{"--replay", "r.txt", "--shot", "18144001"},
             "--shot takes a frame number from 1 to 18144000, not '18144001'"},
-           {{"--shots", "pictures"}, alone},
-           {{"--no-rivals", "--replay", "r.txt"}, alone},
+           {{"--shots", "pictures"}, alone}, {{"--no-rivals", "--replay", "r.txt"}, alone},
            {{"--history", missing}, "--history: there is no folder '" + (folder / "gone").string() + "' for '" +
                                         missing + "'"},
            {{"--chart", folder.string()}, "--chart takes the name of a file, not '" + folder.string() + "'"},

@@ -156,8 +156,7 @@ TEST(SavedGameText, FilesOfOtherWritersLoadIntoTheSameGame) {
     const char* what;
     std::string text;
   } files[] = {
-      {"the handheld's numbers", Joined(handheld)},
-      {"carriage returns", Joined(crlf)},
+      {"the handheld's numbers", Joined(handheld)}, {"carriage returns", Joined(crlf)},
       {"no line feed at the end", text.substr(0, text.size() - 1)},
       {"carriage returns, the last without its line feed", Joined(crlf).substr(0, Joined(crlf).size() - 1)},
       {"unknown keys", Joined(newer)},

@@ -35,8 +35,7 @@ TEST_F(AirportScreens, AFreeGateIsBoughtAndSoldBackOnlyTheOwnOne) {
          .check = [](H& h) { EXPECT_EQ(W(h).AirportById(1).gates[1].owner, 2); }},
         // At the ends of the balance's range a gate trade may reach the limit, never pass it.
         {.setup = [](H& h) { Player(h).balance = kBottom + 425000; }, .item = kGatesNextItem},
-        {.item = kGatesBuyItem, .balance = kBottom},
-        {.item = kGatesNextItem},
+        {.item = kGatesBuyItem, .balance = kBottom}, {.item = kGatesNextItem},
         {.item = kGatesBuyItem, .status = "Balance Limit Exceeded", .shows = {{kGatesOwnerItem, "AVAILABLE"}},
          .balance = kBottom},
         {.setup = [](H& h) { Player(h).balance = kTop - 425000 + 1; }, .item = kGatesPreviousItem},

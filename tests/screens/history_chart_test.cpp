@@ -18,8 +18,7 @@ TEST(ChartAxis, RoundStepsTakeInEveryValue) {
   } cases[] = {
       {0, 0, 0, 1, 1},                        // nothing yet: a unit of room above
       {0, 3, 0, 3, 1},                        // whole units at least
-      {480e6, 1.15e9, 400e6, 1.2e9, 200e6},
-      {-2500, 9000, -5000, 10000, 5000},
+      {480e6, 1.15e9, 400e6, 1.2e9, 200e6}, {-2500, 9000, -5000, 10000, 5000},
       {7e6, 7e6, 6e6, 8e6, 500e3},            // one value: room on both sides
   };
   for (const auto& c : cases) {

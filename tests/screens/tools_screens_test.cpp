@@ -8,9 +8,6 @@ struct ToolsScreens : Stories {
   ToolsScreens() : Stories(MakeTestAssets("jetvale_tools_screens"), {}, {1, 5, 9}) {}  // start-up, each new game
 };
 
-Step Speed(int item, const char* name, int times = 1) {
-  return {.item = item, .times = times, .shows = {{kOptionsSpeedItem, name}}};
-}
 std::string TagDrawnBy(std::uint32_t seed) {  // the rivals' fleets are drawn from the machine's tick count
   Random random(seed);
   return World(random).airlines[1].planes[0].tag;
@@ -44,18 +41,6 @@ TEST_F(ToolsScreens, ANewGameStartsFromAFreshWorldWithTheChosenAirline) {
          }},
         {.frames = 1,
          .check = [](H& h) { EXPECT_EQ(h.game.DateText() + ", " + h.game.TimeText(), "Jan-1 Year 1 Mon, 01:05 "); }}});
-}
-
-TEST_F(ToolsScreens, TheSpeedChangesOnlyWithOkAndTheOptionsShowItsName) {
-  Play({{.choice = kToolsOptionsItem, .shows = {{kOptionsSpeedItem, "FAST"}}}, Speed(kOptionsSlowerItem, "SLOW", 3),
-        {.item = kOptionsCancelItem, .check = [](H& h) { EXPECT_EQ(h.ui().gameSpeed, kSpeedFast); }},
-        {.menu = {kToolbarToolsItem, kToolsOptionsItem}, .shows = {{kOptionsSpeedItem, "FAST"}}},
-        Speed(kOptionsSlowerItem, "MEDIUM"), Speed(kOptionsFasterItem, "FAST"),
-        Speed(kOptionsFasterItem, "FAST"), {.item = kOptionsSlowerItem},  // the fastest already
-        {.item = kOptionsOkItem, .check = [](H& h) {
-           EXPECT_EQ(h.ui().gameSpeed, kSpeedMedium);
-           EXPECT_EQ(h.ui().command, kCommandNone);
-         }}});
 }
 
 TEST_F(ToolsScreens, TheOptionsFirstShowTheSpeedTheProgramStartedWith) {

@@ -24,8 +24,7 @@ TEST(MapView, APadTapScrollsTwentyPixelsOrEightyStepsOfTwoInFastModeAndStopsAtTh
            {1, 180, 291, kScrollDown, 1, 180, 291, 79},   // 514 - 222 = 292 is the lowest view
            {0, 908, 100, kScrollRight, 2, 909, 100, 18},  // 1200 - 291 is the last view
            {0, 1, 100, kScrollLeft, 2, 0, 100, 18},       // the left edge is reached, not passed
-           {0, 180, 1, kScrollUp, 2, 180, 0, 18},
-           {0, 0, 0, kScrollLeft, 1, 0, 0, 19},
+           {0, 180, 1, kScrollUp, 2, 180, 0, 18}, {0, 0, 0, kScrollLeft, 1, 0, 0, 19},
        }) {
     MapView view;
     view.fast = fast;
