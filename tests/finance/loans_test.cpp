@@ -1,6 +1,8 @@
 // Annuity loans: the level payment, a loan paid down month by month, pay-offs, and slots that stay put.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "finance/loan_desk.h"
 
 namespace jetvale {
@@ -35,14 +37,11 @@ TEST(Loans, ALoanIsPaidDownInLevelPaymentsToAResidueThatStaysUntilPaidOff) {
 }
 
 TEST(Loans, TheNewLoanArrowsStepByTwentyFiveMillionsAndSixMonthsWithinTheirRanges) {
-  EXPECT_EQ(StepLoanMillions(25, -1), 25);
-  EXPECT_EQ(StepLoanMillions(25, +1), 50);
-  EXPECT_EQ(StepLoanMillions(975, +1), 975);
-  EXPECT_EQ(StepLoanMillions(975, -1), 950);
-  EXPECT_EQ(StepLoanMonths(6, -1), 6);
-  EXPECT_EQ(StepLoanMonths(36, +1), 42);
-  EXPECT_EQ(StepLoanMonths(360, +1), 360);
-  EXPECT_EQ(StepLoanMonths(360, -1), 354);
+  const auto steps = [](int from, int (*step)(int, int)) { return std::pair(step(from, -1), step(from, +1)); };
+  EXPECT_EQ(steps(25, StepLoanMillions), std::pair(25, 50));
+  EXPECT_EQ(steps(975, StepLoanMillions), std::pair(950, 975));
+  EXPECT_EQ(steps(6, StepLoanMonths), std::pair(6, 12));
+  EXPECT_EQ(steps(360, StepLoanMonths), std::pair(354, 360));
 }
 
 // At the bottom of the balance's range a month that cannot be paid waits: nothing is charged, booked or counted.

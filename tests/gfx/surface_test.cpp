@@ -77,9 +77,7 @@ TEST(Surface, BadRectanglesFlagsAndSurfacesAreRefusedWithTheirCodesAndDrawNothin
   CGapiSurface none;
   const FillEffect half{128};
   const GapiRect all{0, 0, 4, 4};
-  const struct {
-    GapiResult got, want;
-  } refusals[] = {
+  const struct { GapiResult got, want; } refusals[] = {
       {screen.BltFast(0, 0, none, nullptr, kBltOpaque), kGapiNotInitialized},
       {none.BltFast(0, 0, source, nullptr, kBltOpaque), kGapiNotInitialized},
       {screen.BltFast(0, 0, screen, nullptr, kBltOpaque), kGapiInPrimary},

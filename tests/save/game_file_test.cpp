@@ -152,10 +152,7 @@ TEST(SavedGameText, FilesOfOtherWritersLoadIntoTheSameGame) {
   for (const std::size_t at : {std::size_t{0}, std::size_t{5096}, lines.size()}) {
     newer.insert(newer.begin() + static_cast<std::ptrdiff_t>(at), {"GAME_WEATHER_2", "some value"});
   }
-  const struct {
-    const char* what;
-    std::string text;
-  } files[] = {
+  const struct { const char* what; std::string text; } files[] = {
       {"the handheld's numbers", Joined(handheld)}, {"carriage returns", Joined(crlf)},
       {"no line feed at the end", text.substr(0, text.size() - 1)},
       {"carriage returns, the last without its line feed", Joined(crlf).substr(0, Joined(crlf).size() - 1)},
@@ -185,10 +182,7 @@ TEST(SavedGameText, DamagedFilesAreRefused) {
   auto at = [](std::vector<std::string>& c, std::size_t index) { return c.begin() + static_cast<std::ptrdiff_t>(index); };
   const std::size_t status = static_cast<std::size_t>(std::find(lines.begin(), lines.end(), "FLIGHT_STATUS") - lines.begin());
   const std::string whole = Joined(lines);
-  const struct {
-    const char* what;
-    std::string text;
-  } damaged[] = {
+  const struct { const char* what; std::string text; } damaged[] = {
       {"empty", ""}, {"cut in the last key", whole.substr(0, whole.rfind("FLIGHT_FUEL_BURN") + 10)},
       {"cut in a leg", Joined({lines.begin(), lines.begin() + 5640})},
       {"cut before the last leg", Joined({lines.begin(), lines.end() - 60})},

@@ -158,15 +158,12 @@ namespace fs = std::filesystem;
 class HistoryFile : public ::testing::Test {
  protected:
   void SetUp() override {
-    fs::remove_all(folder);
     PlayAWhile(played);  // January kept, February under way
     ASSERT_EQ(played.world.history.months.size(), 1u);
     ASSERT_TRUE(SaveGameTo(game, played));
   }
   // A folder of each test's own: the tests run in parallel processes.
-  const fs::path folder =
-      fs::temp_directory_path() /
-      ("jetvale_history_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+  const fs::path folder = FreshFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
   const std::string game = (folder / "am.txt").string();
   const std::string history = (folder / "am.history").string();
   GameState played{3};

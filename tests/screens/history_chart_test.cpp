@@ -12,10 +12,7 @@ namespace jetvale {
 namespace {
 
 TEST(ChartAxis, RoundStepsTakeInEveryValue) {
-  const struct {
-    double low, high;
-    double bottom, top, step;
-  } cases[] = {
+  const struct { double low, high; double bottom, top, step; } cases[] = {
       {0, 0, 0, 1, 1},                        // nothing yet: a unit of room above
       {0, 3, 0, 3, 1},                        // whole units at least
       {480e6, 1.15e9, 400e6, 1.2e9, 200e6}, {-2500, 9000, -5000, 10000, 5000},

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 #include <vector>
 
 #include "sim/due_legs.h"
@@ -65,10 +66,7 @@ TEST_F(Flying, ARoundTripGoesThroughEveryStateAndBooksItsFirstTripToTheCent) {
   Fly({{40, kAtlanta, kCharlotte}, {60, kCharlotte, kAtlanta}});  // 10:00 out, 15:00 back; 196 miles, 30 minutes
   Airport& charlotte = game.world.AirportById(kCharlotte);
   charlotte.departures[1] = 1;  // a departure of airline 1 that no share reflects yet
-  const struct {
-    int hour, minute, state, economy, currentLeg;
-    std::int32_t balance;
-  } steps[] = {
+  const struct { int hour, minute, state, economy, currentLeg; std::int32_t balance; } steps[] = {
       {9, 25, kWaitingForBoarding, 0, 0, 459650000},  // 460500000 after the plane, two gates of 425000
       {9, 30, kBoardingOpen, 0, 0, 459650000},        {9, 35, kBoarded, 90, 0, 459650000},
       {10, 0, kInTheAir, 90, 0, 459650000},           {10, 15, kApproaching, 90, 0, 459650000},
@@ -92,9 +90,7 @@ TEST_F(Flying, ARoundTripGoesThroughEveryStateAndBooksItsFirstTripToTheCent) {
   const double workedOut[] = {11023.875, 8405.4275, 11023.875 - 8405.4275, 600.5, 1400.875, 9022.5,
                               250.6 + 1274 + 1657 + 392 + 784, 111.5875 + 3104, 832.24, 832.24};
   for (std::size_t i = 0; i < std::size(workedOut); ++i) EXPECT_DOUBLE_EQ(figures[i], workedOut[i]) << i;
-  EXPECT_EQ(Plane0().revenue, 11022);
-  EXPECT_EQ(Plane0().expenses, 8405);
-  EXPECT_EQ(Plane0().profit, 2617);
+  EXPECT_EQ(std::tuple(Plane0().revenue, Plane0().expenses, Plane0().profit), std::tuple(11022, 8405, 2617));
   EXPECT_EQ(Plane0().value, 39498353);  // 39500000 less 0.0041675 %
   const std::pair<LedgerEntry, double> booked[] = {
       {LedgerEntry::ExpenseFuel, 832.24},       {LedgerEntry::ExpenseLandingFees, 1369},

@@ -8,11 +8,7 @@ namespace {
 
 // The last tick of a day, and what it crosses. The clocks start on a Monday, so the next day is a Tuesday.
 TEST(GameClock, MonthsHaveFixedLengthsWithoutALeapDayAndTheYearEndsAfterDecember31) {
-  const struct {
-    int month, day;
-    const char* next;
-    bool monthEnded, yearEnded;
-  } days[] = {
+  const struct { int month, day; const char* next; bool monthEnded, yearEnded; } days[] = {
       {1, 1, "Jan-2 Year 1 Tue", false, false},  {2, 28, "Mar-1 Year 1 Tue", true, false},
       {4, 29, "Apr-30 Year 1 Tue", false, false}, {4, 30, "May-1 Year 1 Tue", true, false},
       {7, 30, "Jul-31 Year 1 Tue", false, false}, {7, 31, "Aug-1 Year 1 Tue", true, false},

@@ -1,6 +1,8 @@
 // The program-run airlines' daily step at the edges of its strategy.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "finance/loans.h"
 #include "sim/fleet_operations.h"
 #include "sim/rivals.h"
@@ -22,9 +24,8 @@ TEST_F(Rivals, ARivalShortOfCashBorrowsThePriceAndBuysTheNextDayUnlessItHasFiveL
   rival.strategy.state = kBuyB757;
   RivalDailyStep(world, random, 3);
   EXPECT_EQ(rival.strategy.state, kBuyB757);
-  EXPECT_EQ(rival.loans[0].amount, 76500000);
-  EXPECT_EQ(rival.loans[0].rate, 0.0583);
-  EXPECT_EQ(rival.loans[0].totalMonths, 150);
+  EXPECT_EQ(std::tuple(rival.loans[0].amount, rival.loans[0].rate, rival.loans[0].totalMonths),
+            std::tuple(76500000, 0.0583, 150));
   RivalDailyStep(world, random, 3);
   EXPECT_EQ(rival.planes[7].type, 3);
   EXPECT_EQ(rival.strategy.plane, 7);

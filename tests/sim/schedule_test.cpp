@@ -2,8 +2,6 @@
 // buying into slots, and the schedule editor's checks in their order.
 #include <gtest/gtest.h>
 
-#include <array>
-
 #include "sim/fleet_operations.h"
 #include "sim/great_circle.h"
 #include "sim/schedule.h"

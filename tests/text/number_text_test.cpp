@@ -3,7 +3,6 @@
 
 #include <climits>
 #include <cmath>
-#include <limits>
 #include <string>
 
 #include "text/double_text.h"
@@ -54,14 +53,11 @@ TEST(FormatMoney, EveryBoundItselfAndEverythingBeyondTheRangesReadsEmpty) {
   ExpectMoney({{1e11, ""}, {-1e10, ""}, {std::nan(""), ""}, {INFINITY, ""}});
 }
 
-TEST(FormatMoney, MoneyJustAboveABoundRoundsUpIntoTheNextSuffix) {
-  // Five digits leave room for a carry to 1000; three digits do not.
-  ExpectMoney({{999.995, "1.K"}, {9999.991, "10.K"}, {999999.98, "1000.K"}, {999.98, "1000."}, {999.5, "1000."}, {-999.98, "-1000."}, {999.49, "999."}});
-}
-
-TEST(FormatMoney, ScalesByMultiplyingSoTheLastBitDecidesTies) {
-  // 1005 * 0.001 is stored as 1.00500...1 but 1005 / 1000 as 1.00499...; 1125 * 0.001 is exactly 1.125.
-  ExpectMoney({{1005, "1.01K"}, {1125, "1.13K"}, {-1125, "-1.13K"}});
+// Five digits leave room for a carry to 1000; three digits do not. 1005 * 0.001 is stored as 1.00500...1 but
+// 1005 / 1000 as 1.00499...; 1125 * 0.001 is exactly 1.125.
+TEST(FormatMoney, MoneyJustAboveABoundRoundsUpIntoTheNextSuffixAndScalingByMultiplyingDecidesTies) {
+  ExpectMoney({{999.995, "1.K"}, {9999.991, "10.K"}, {999999.98, "1000.K"}, {999.98, "1000."}, {999.5, "1000."},
+               {-999.98, "-1000."}, {999.49, "999."}, {1005, "1.01K"}, {1125, "1.13K"}, {-1125, "-1.13K"}});
 }
 
 TEST(FormatAge, CountsWholeYearsThenMonthsFromThirtyDays) {

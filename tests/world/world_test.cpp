@@ -1,8 +1,6 @@
 // The random generator, and trade: what a reused slot keeps, and the balance at the ends of its range.
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "world/booking.h"
 #include "world/trade.h"
 #include "world/world.h"
