@@ -1,9 +1,9 @@
 // jetvale_monkey: a player with no plan. Taps fall all over the screen, now and then two or three in one frame,
 // with scroll keys, the history chart's key and screenshots between them; most taps aim at a button or choice of
 // the window on screen, so the games reach buying, routing, loans, gates, saving and loading. Each game is
-// recorded, written as a replay and played again (a seed that crashes crashes again). Frame by
-// frame the balances must follow the books; the fleet order and every leg must hold; the replay must end in the
-// same game, and the game must save and load.
+// recorded, written as a replay and played again (a seed that crashes crashes again). Frame by frame the balances
+// must follow the books; the fleet order and every leg must hold; the replay must end in the same game, and the
+// game must save and load.
 #include <algorithm>
 #include <bitset>
 #include <cmath>

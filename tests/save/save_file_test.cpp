@@ -1,6 +1,8 @@
 // The saved game on disk: the player's folder, a save that fails without harm, a load that replaces the world;
 // and the history's side file, read back whole with the load and never in its way.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <cerrno>
 #include <csignal>
@@ -8,8 +10,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sys/resource.h>
-#include <sys/stat.h>
 
 #include "finance/month_close.h"
 #include "save/game_writer.h"
@@ -152,8 +152,6 @@ TEST(SaveFile, APlaneSavedOnItsSecondLegFliesOnAfterALoadAsIfNeverSaved) {
   RunDays(loaded, 2);
   EXPECT_EQ(flying(loaded), flying(saved));
 }
-
-namespace fs = std::filesystem;
 
 class HistoryFile : public ::testing::Test {
  protected:
