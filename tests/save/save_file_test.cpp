@@ -1,5 +1,6 @@
 // The saved game on disk: the player's folder, a save that fails without harm, a load that replaces the world;
 // and the history's side file, read back whole with the load and never in its way.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -49,6 +50,11 @@ TEST(SaveFolder, OneProgramAtATimeHoldsTheFolderAndItsLockEndsWithIt) {
     EXPECT_FALSE(second.Acquire(folder, error));
     EXPECT_EQ(error, "another Jetvale is running with the save folder " + folder.string());
   }
+  // A lock never acquired closes no descriptor, not even 0 (here /dev/null when the test runs without input).
+  const bool opened = ::fcntl(0, F_GETFD) == -1 && ::open("/dev/null", O_RDONLY) == 0;
+  { SaveFolderLock neverAcquired; }
+  EXPECT_NE(::fcntl(0, F_GETFD), -1);
+  if (opened) ::close(0);
   SaveFolderLock after;
   EXPECT_TRUE(after.Acquire(folder, error)) << error;
   EXPECT_EQ(error, "");
