@@ -106,15 +106,12 @@ class Reader {
     return true;
   }
 
-  // The leg is scheduled again with its own airports and departure, on the gates it had where they are free.
+  // The leg is placed again with its own airports, departure and gates; a load buys and reserves nothing.
   void LegRead(int airline, int plane, int legIndex) {
     Flight& leg = world_.airlines[static_cast<std::size_t>(airline)]
                       .planes[static_cast<std::size_t>(plane)]
                       .legs[static_cast<std::size_t>(legIndex)];
-    const int departureGate = leg.departureGate;
-    const int arrivalGate = leg.arrivalGate;
-    ScheduleLeg(world_, airline, plane, legIndex, leg.departure, leg.origin, leg.destination);
-    RestoreLegGates(world_, airline, plane, legIndex, departureGate, arrivalGate);
+    PlaceLeg(world_, airline, plane, legIndex, leg.departure, leg.origin, leg.destination);
     leg.scheduled = 1;
     leg.active = 1;
   }

@@ -6,9 +6,13 @@
 #include <cstdint>
 #include <filesystem>
 #include <limits>
+#include <memory>
+#include <span>
 #include <vector>
 
 #include "finance/month_close.h"
+#include "save/line_words.h"
+#include "save/side_state.h"
 #include "save/value_text.h"
 #include "sim/game_clock.h"
 #include "world/money.h"
@@ -16,7 +20,9 @@
 namespace jetvale {
 namespace {
 
-constexpr std::string_view kVersionLine = "jetvale history 1";
+constexpr std::string_view kVersionLine = "jetvale history 2";
+constexpr std::string_view kFirstVersionLine = "jetvale history 1";  // months only, without the side state
+constexpr std::string_view kStateLine = "state";
 constexpr std::string_view kHistoryExtension = ".history";
 constexpr std::int32_t kLowestBalance = std::numeric_limits<std::int32_t>::min();
 constexpr std::int32_t kHighestBalance = std::numeric_limits<std::int32_t>::max();
@@ -45,35 +51,14 @@ void AppendCounts(std::string& out, const MonthCounts& counts) {
   out.append(" ").append(std::to_string(counts.passengers)).append(" ").append(std::to_string(counts.trips));
 }
 
-// The words of one line, taken from the front one by one.
-class Words {
- public:
-  explicit Words(std::string_view line) : line_(line) {}
-  std::string_view Next() {
-    const std::size_t end = line_.find(' ');
-    const std::string_view word = line_.substr(0, end);
-    line_ = end == std::string_view::npos ? std::string_view{} : line_.substr(end + 1);
-    return word;
-  }
-  bool Done() const { return line_.empty(); }
-
-  template <typename Number>
-  bool Whole(Number& value, Number low, Number high) {
-    const std::string_view word = Next();
-    const char* end = word.data() + word.size();
-    const auto [ptr, error] = std::from_chars(word.data(), end, value);
-    return !word.empty() && error == std::errc{} && ptr == end && value >= low && value <= high;
-  }
-  bool Money(double& value) { return ParseDouble(Next(), value) && value >= -kMaxMoney && value <= kMaxMoney; }
-  bool Counts(MonthCounts& counts) {
-    constexpr std::int64_t kMost = std::numeric_limits<std::int64_t>::max();
-    return Money(counts.income) && Money(counts.expenses) && Whole(counts.passengers, std::int64_t{0}, kMost) &&
-           Whole(counts.trips, std::int64_t{0}, kMost);
-  }
-
- private:
-  std::string_view line_;
-};
+// A month's figures: its money within the game's bounds, and counts no higher than the airports' counters hold
+// in a year, each stopping at its ceiling; the month's counts are differences of such sums, so none of that
+// arithmetic can overflow either.
+bool ReadCounts(Words& words, MonthCounts& counts) {
+  constexpr std::int64_t kMost = std::int64_t{kAirportCount} * kCounterCeiling;
+  return words.Money(counts.income) && words.Money(counts.expenses) &&
+         words.Whole(counts.passengers, std::int64_t{0}, kMost) && words.Whole(counts.trips, std::int64_t{0}, kMost);
+}
 
 std::vector<std::string_view> Lines(std::string_view text) {
   std::vector<std::string_view> lines;
@@ -91,7 +76,7 @@ bool ReadSoFar(std::string_view line, int airline, MonthCounts& counts) {
   Words words(line);
   int read = 0;
   return words.Next() == "so-far" && words.Whole(read, 0, kAirlineCount - 1) && read == airline &&
-         words.Counts(counts) && words.Done();
+         ReadCounts(words, counts) && words.Done();
 }
 
 // "month YEAR MONTH A BALANCE ..." of airline `airline` in the record's month.
@@ -103,7 +88,7 @@ bool ReadMonth(std::string_view line, int airline, MonthRecord& record) {
   AirlineMonth& figures = record.airlines[static_cast<std::size_t>(airline)];
   if (words.Next() != "month" || !words.Whole(year, 1, kMaxYear) || !words.Whole(month, 1, 12) ||
       !words.Whole(read, 0, kAirlineCount - 1) || read != airline ||
-      !words.Whole(figures.balance, kLowestBalance, kHighestBalance) || !words.Counts(figures.counts) ||
+      !words.Whole(figures.balance, kLowestBalance, kHighestBalance) || !ReadCounts(words, figures.counts) ||
       !words.Done()) {
     return false;
   }
@@ -122,7 +107,8 @@ std::string HistoryFilePath(const std::string& savedGamePath) {
   return path.replace_extension(kHistoryExtension).string();
 }
 
-std::string WriteHistoryText(const World& world, std::string_view savedGame) {
+std::string WriteHistoryText(const GameState& game, std::string_view savedGame) {
+  const World& world = game.world;
   std::string out(kVersionLine);
   out.append("\ngame ").append(DigestText(savedGame)).append("\n");
   const AirlineCounts soFar = MonthSoFar(world);
@@ -140,15 +126,24 @@ std::string WriteHistoryText(const World& world, std::string_view savedGame) {
       out += '\n';
     }
   }
+  out.append(kStateLine).append("\n");
+  AppendSideState(out, game);
   return out;
 }
 
-bool ReadHistoryText(std::string_view text, std::string_view savedGame, World& world) {
+bool ReadHistoryText(std::string_view text, std::string_view savedGame, GameState& game, bool* wholeGame) {
   const std::vector<std::string_view> lines = Lines(text);
   constexpr std::size_t kHead = 2 + kAirlineCount;
-  if (lines.size() < kHead || (lines.size() - kHead) % kAirlineCount != 0 ||
-      (lines.size() - kHead) / kAirlineCount > kHistoryMonths || lines[0] != kVersionLine ||
+  if (lines.size() < kHead || (lines[0] != kVersionLine && lines[0] != kFirstVersionLine) ||
       lines[1] != "game " + DigestText(savedGame)) {
+    return false;
+  }
+  // The first version ends with its months; the present one goes on with the side state.
+  const bool withState = lines[0] == kVersionLine;
+  std::size_t monthsEnd = kHead;
+  while (monthsEnd < lines.size() && lines[monthsEnd].starts_with("month ")) monthsEnd += 1;
+  if ((monthsEnd - kHead) % kAirlineCount != 0 || (monthsEnd - kHead) / kAirlineCount > kHistoryMonths ||
+      (withState ? monthsEnd == lines.size() || lines[monthsEnd] != kStateLine : monthsEnd != lines.size())) {
     return false;
   }
   AirlineCounts soFar{};
@@ -156,15 +151,21 @@ bool ReadHistoryText(std::string_view text, std::string_view savedGame, World& w
     if (!ReadSoFar(lines[2 + static_cast<std::size_t>(a)], a, soFar[static_cast<std::size_t>(a)])) return false;
   }
   MonthHistory history;
-  for (std::size_t first = kHead; first < lines.size(); first += kAirlineCount) {
+  for (std::size_t first = kHead; first < monthsEnd; first += kAirlineCount) {
     MonthRecord record;
     for (int a = 0; a < kAirlineCount; ++a) {
       if (!ReadMonth(lines[first + static_cast<std::size_t>(a)], a, record)) return false;
     }
     history.Add(record);
   }
-  world.history = std::move(history);
-  StartMonthCounts(world, soFar);
+  // The side state goes into a copy, so a wrong line leaves the game as it was.
+  const auto whole = std::make_unique<GameState>(game);
+  if (withState && !ReadSideState(std::span(lines).subspan(monthsEnd + 1), *whole)) return false;
+  whole->world.history = std::move(history);
+  // The month so far counts on from the airports' traffic, which the side state has just put back.
+  StartMonthCounts(whole->world, soFar);
+  game = std::move(*whole);
+  if (wholeGame != nullptr) *wholeGame = withState;
   return true;
 }
 

@@ -110,29 +110,32 @@ bool ReadWholeFile(const std::string& path, std::string& text, std::size_t limit
 bool SaveGameTo(const std::string& path, const GameState& game) {
   const std::string text = WriteSavedGame(game.world, game.clock);
   if (!WriteFileSafely(path, text)) return false;
-  WriteFileSafely(HistoryFilePath(path), WriteHistoryText(game.world, text));
+  WriteFileSafely(HistoryFilePath(path), WriteHistoryText(game, text));
   return true;
 }
 
-bool LoadGameFrom(const std::string& path, GameState& game, std::string* problem) {
+bool LoadGameFrom(const std::string& path, GameState& game, std::string* problem, bool* wholeGame) {
   std::string text;
   if (!ReadWholeFile(path, text)) {
     if (problem != nullptr) *problem = "the file cannot be read";
     return false;
   }
 
-  Random random(game.seed);
-  auto world = std::make_unique<World>(random);
-  GameClock clock;
-  if (!ReadSavedGame(text, *world, clock, problem)) return false;
-  RestoreCurrentLegs(*world);
-  // Without its history the game loads all the same, its history empty and the month counted from here.
+  // A world as constructed from the game's seed and a clock as constructed (stopped); the generator goes on
+  // from where it stands unless the side file says where it stood when the game was saved.
+  auto loaded = std::make_unique<GameState>(game.seed);
+  loaded->random = game.random;
+  loaded->rivalsPlay = game.rivalsPlay;
+  if (!ReadSavedGame(text, loaded->world, loaded->clock, problem)) return false;
+  bool whole = false;
+  // Without its side file the game loads all the same, its history empty and the month counted from here.
   if (std::string history; !ReadWholeFile(HistoryFilePath(path), history, kMaxHistoryFileBytes) ||
-                           !ReadHistoryText(history, text, *world)) {
-    StartMonthCounts(*world);
+                           !ReadHistoryText(history, text, *loaded, &whole)) {
+    StartMonthCounts(loaded->world);
   }
-  game.world = std::move(*world);
-  game.clock = clock;
+  if (!whole) RestoreCurrentLegs(loaded->world);
+  game = std::move(*loaded);
+  if (wholeGame != nullptr) *wholeGame = whole;
   return true;
 }
 

@@ -35,11 +35,13 @@ bool ReadWholeFile(const std::string& path, std::string& text, std::size_t limit
 // save/history_file.h); the result tells of the saved game alone.
 bool SaveGameTo(const std::string& path, const GameState& game);
 
-// Replaces the world and clock of `game` by those of the file at `path`. The file is read into a world as
-// constructed from the game's seed and a clock as constructed (stopped), so nothing of the game before comes
-// through, and is put in place only when all of it is sound: on false `game` is exactly as it was, and
-// `problem` (when given) tells what was wrong. The history comes from the side file when it is the one written
-// with this very file; else the history is empty.
-bool LoadGameFrom(const std::string& path, GameState& game, std::string* problem = nullptr);
+// Replaces the game by the one in the file at `path`. The file is read into a world as constructed from the
+// game's seed and a clock as constructed (stopped), so nothing of the game before comes through, and is put in
+// place only when all of it is sound: on false `game` is exactly as it was, and `problem` (when given) tells what
+// was wrong. The history and the side state come from the side file when it is the one written with this very
+// file, and `wholeGame` (when given) tells whether the side state came back, so the game is the one saved; else
+// the history is empty and the game is what the saved game alone carries.
+bool LoadGameFrom(const std::string& path, GameState& game, std::string* problem = nullptr,
+                  bool* wholeGame = nullptr);
 
 }  // namespace jetvale

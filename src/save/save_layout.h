@@ -7,7 +7,7 @@
 //   Slots(countKey, idKey, count, slots, visit)
 //                             a count and then that many slots, each introduced by its slot index
 //   Check(sound, what)        what spans several fields: the reader refuses a record that is not sound
-//   kReads, LegRead(...)      the reader schedules every leg again once it is read
+//   kReads, LegRead(...)      the reader places every leg again once it is read
 #pragma once
 
 #include "finance/loans.h"
@@ -55,7 +55,9 @@ bool WalkPlane(Io& io, PlaneRecord& plane) {
          io.Value(kPlanePctEcoClass, plane.seats.economyPercent) && io.Value(kPlaneLocX, plane.locationX) &&
          io.Value(kPlaneLocY, plane.locationY) && io.Value(kPlaneOriginX, plane.originX) &&
          io.Value(kPlaneOriginY, plane.originY) && io.Value(kPlaneDestX, plane.destinationX) &&
-         io.Value(kPlaneDestY, plane.destinationY);
+         io.Value(kPlaneDestY, plane.destinationY) &&
+         io.Check(plane.seats.firstPercent + plane.seats.businessPercent + plane.seats.economyPercent <= 100,
+                  "a seat plan of more than the whole cabin");
 }
 
 template <typename Io, typename WorldRecord, typename ClockRecord>
@@ -79,7 +81,8 @@ bool WalkSavedGame(Io& io, WorldRecord& world, ClockRecord& clock) {
   if (!io.Value(kGameDay, clock.day) || !io.Value(kGameMonth, clock.month) || !io.Value(kGameYear, clock.year) ||
       !io.Value(kGameDow, clock.dayOfWeek) || !io.Value(kGameTime, clock.ticksToday) ||
       !io.Value(kGameMin, clock.minute) || !io.Value(kGameHour, clock.hour) ||
-      !io.Check(clock.IsValid(), "a date or time that is not on the clock")) {
+      !io.Check(clock.IsValid(), "a date or time that is not on the clock") ||
+      !io.Check(clock.ticksToday <= clock.TicksSinceMidnight(), "more ticks today than since midnight")) {
     return false;
   }
 

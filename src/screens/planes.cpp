@@ -8,7 +8,6 @@
 #include "text/number_text.h"
 #include "ui/toolbar.h"
 #include "world/booking.h"
-#include "world/trade.h"
 
 namespace jetvale {
 namespace {
@@ -152,7 +151,7 @@ void Sell(Ui& ui) {
   if (ExplainMissingSelection(ui, kCommandFleetList)) return;
   PlanesScreenState& s = ui.planes;
   const int row = s.fleetListStart + ListRowOfItem(ui.windows[kFleetListWindow].selectedItem);
-  if (SellPlane(Player(ui), s.fleetOrder[static_cast<std::size_t>(row)])) {
+  if (SellFleetPlane(ui.game.world, Player(ui).index, s.fleetOrder[static_cast<std::size_t>(row)])) {
     for (int i = row; i + 1 < s.fleetCount; ++i) {
       s.fleetOrder[static_cast<std::size_t>(i)] = s.fleetOrder[static_cast<std::size_t>(i + 1)];
     }

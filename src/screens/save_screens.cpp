@@ -13,18 +13,19 @@ void SaveGame(Ui& ui) {
   ui.ShowMap();
 }
 
-// The fleet list shows the player's planes in slot order.
 // A file that cannot be loaded changes nothing: the game goes on where it was. A loaded one starts its clock
-// and the screens afresh.
+// and the screens afresh. A game whose side file came back whole draws on where it was saved; any other draws
+// anew from the machine's clock.
 void LoadGame(Ui& ui) {
   GameState& game = ui.game;
-  if (!LoadGameFrom(SaveFilePath(ui.saveFolder), game)) {
+  bool wholeGame = false;
+  if (!LoadGameFrom(SaveFilePath(ui.saveFolder), game, nullptr, &wholeGame)) {
     ui.Say("Error during load");
     ui.ShowMap();
     return;
   }
   game.clock.Start();
-  game.random.Seed(ui.host->TickCount());
+  if (!wholeGame) game.random.Seed(ui.host->TickCount());
   ui.TakeLoadedGame();
   ui.ShowMap();
 }

@@ -101,7 +101,19 @@ bool RoutePlane(World& world, int airline, int planeSlot, std::span<const RouteS
     leg.businessFare = fares[k].business;
     leg.economyFare = fares[k].economy;
   }
+  // The legs the new trip no longer flies give back what they reserved.
+  for (std::size_t k = count; k < plane.legs.size(); ++k) ReleaseLegGates(world, plane.legs[k]);
   plane.legCount = static_cast<int>(count);
+  return true;
+}
+
+bool SellFleetPlane(World& world, int airline, int planeSlot) {
+  if (airline < 0 || airline >= kAirlineCount || planeSlot < 0 || planeSlot >= kPlaneSlots) return false;
+  Airline& owner = world.airlines[static_cast<std::size_t>(airline)];
+  Plane& plane = owner.planes[static_cast<std::size_t>(planeSlot)];
+  if (plane.inUse != 1 || !SellPlane(owner, planeSlot)) return false;
+  for (Flight& leg : plane.legs) ReleaseLegGates(world, leg);
+  world.schedulesChanged = true;
   return true;
 }
 

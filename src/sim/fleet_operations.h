@@ -1,5 +1,5 @@
 // The game's operations on a fleet, one way each for the player's screens, jetvale-sim and the program-run
-// airlines: buying a plane into a slot, checking a round trip as the schedule editor does, and routing a plane.
+// airlines: buying a plane into a slot, checking a round trip as the schedule editor does, routing and selling.
 #pragma once
 
 #include <span>
@@ -58,10 +58,15 @@ int FirstLegBeyondRange(const World& world, int type, std::span<const RouteStop>
 
 ScheduleProblem CheckSchedule(const World& world, int type, std::span<const RouteStop> stops);
 
-// Gives the plane in `planeSlot` the round trip through `stops` with `fares` per leg: the old legs are dropped,
-// each leg is scheduled (gates bought as needed) and gets its fares. False, and nothing changed, when the stop
-// and fare counts differ or do not make two to four legs. The trip is not checked: that is CheckSchedule's job.
+// Gives the plane in `planeSlot` the round trip through `stops` with `fares` per leg: each leg is scheduled
+// (gates bought as needed) and gets its fares, and legs beyond the new trip free what they reserved. False, and
+// nothing changed, when the stop and fare counts differ or do not make two to four legs. The trip is not
+// checked: that is CheckSchedule's job.
 bool RoutePlane(World& world, int airline, int planeSlot, std::span<const RouteStop> stops,
                 std::span<const LegFares> fares);
+
+// Sells the plane in `planeSlot`, which must be in use; its legs free every gate slot they reserved. False, and
+// nothing changed, when the sale would carry the balance out of its range.
+bool SellFleetPlane(World& world, int airline, int planeSlot);
 
 }  // namespace jetvale

@@ -39,6 +39,9 @@ struct GameClock {
   std::string TimeText() const;
   // "Jan-1 Year 1 Mon"
   std::string DateText() const;
+  // The flight-cycle passes a day has had by this time: one at 00:00, 288 at 23:55. A game's count can be lower
+  // (its first day began at 01:00) but never higher, or the day would end past its last tick.
+  int TicksSinceMidnight() const { return (hour * 60 + minute) / kMinutesPerTick + 1; }
   // The quarter hour of the day, 0..95.
   int QuarterSlot() const { return hour * 4 + minute / 15; }
   // Whether every field lies in its range (a date of the calendar, a time on the five-minute grid), as a clock

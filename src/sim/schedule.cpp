@@ -71,18 +71,6 @@ GateSearch FindGate(World& world, Airline& airline, int airportId, int firstSlot
   return last;
 }
 
-// Moves one end of the leg to `wanted` when that gate is the airline's and free for the slots.
-void TakeBackGate(World& world, int airlineIndex, int airportId, int firstSlot, int count, int holder, int wanted,
-                  int& gateNumber, GateHold& hold) {
-  if (wanted == gateNumber || wanted < 0 || wanted >= kGatesPerAirport) return;
-  const Gate& gate = world.AirportById(airportId).gates[static_cast<std::size_t>(wanted)];
-  if (gate.owner != airlineIndex || !SlotsFree(gate, firstSlot, count)) return;
-  Release(world, hold);
-  hold = GateHold{airportId, wanted, firstSlot, count, holder};
-  Reserve(world, hold);
-  gateNumber = wanted;
-}
-
 }  // namespace
 
 double BlockHours(int miles, int type) { return miles / (AircraftTypeAt(type).speed * kBlockSpeedFactor); }
@@ -105,21 +93,12 @@ int ScheduleLeg(World& world, int airlineIndex, int planeSlot, int legIndex, int
   Airline& airline = world.airlines[static_cast<std::size_t>(airlineIndex)];
   Plane& plane = airline.planes[static_cast<std::size_t>(planeSlot)];
   Flight& leg = plane.legs[static_cast<std::size_t>(legIndex)];
-  world.schedulesChanged = true;
 
   // What the leg held under its old times and airports is freed first, whatever the new search finds.
-  Release(world, leg.departureHold);
-  Release(world, leg.arrivalHold);
+  ReleaseLegGates(world, leg);
   leg.departureGate = 0;
   leg.arrivalGate = 0;
-
-  leg.departure = departure;
-  leg.origin = origin;
-  leg.destination = destination;
-  leg.miles = LegMiles(world, origin, destination);
-  leg.arrival = ArrivalSlot(departure, leg.miles, plane.type);
-  world.AirportById(destination).legsInto[static_cast<std::size_t>(airlineIndex)] += 1;
-  leg.overnight = (leg.arrival > kQuarterSlotsPerDay || departure > kQuarterSlotsPerDay) ? 1 : 0;
+  PlaceLeg(world, airlineIndex, planeSlot, legIndex, departure, origin, destination);
 
   const int holder = LegKey(airlineIndex, planeSlot, legIndex);
   if (FindGate(world, airline, origin, departure - 2, kDepartureSlots, holder, leg.departureGate,
@@ -138,16 +117,23 @@ int ScheduleLeg(World& world, int airlineIndex, int planeSlot, int legIndex, int
   return kArrivalGatesTaken;
 }
 
-void RestoreLegGates(World& world, int airlineIndex, int planeSlot, int legIndex, int departureGate,
-                     int arrivalGate) {
-  Flight& leg = world.airlines[static_cast<std::size_t>(airlineIndex)]
-                    .planes[static_cast<std::size_t>(planeSlot)]
-                    .legs[static_cast<std::size_t>(legIndex)];
-  const int holder = LegKey(airlineIndex, planeSlot, legIndex);
-  TakeBackGate(world, airlineIndex, leg.origin, leg.departure - 2, kDepartureSlots, holder, departureGate,
-               leg.departureGate, leg.departureHold);
-  TakeBackGate(world, airlineIndex, leg.destination, leg.arrival - 1, kArrivalSlots, holder, arrivalGate,
-               leg.arrivalGate, leg.arrivalHold);
+void PlaceLeg(World& world, int airlineIndex, int planeSlot, int legIndex, int departure, int origin,
+              int destination) {
+  Plane& plane = world.airlines[static_cast<std::size_t>(airlineIndex)].planes[static_cast<std::size_t>(planeSlot)];
+  Flight& leg = plane.legs[static_cast<std::size_t>(legIndex)];
+  world.schedulesChanged = true;
+  leg.departure = departure;
+  leg.origin = origin;
+  leg.destination = destination;
+  leg.miles = LegMiles(world, origin, destination);
+  leg.arrival = ArrivalSlot(departure, leg.miles, plane.type);
+  world.AirportById(destination).legsInto[static_cast<std::size_t>(airlineIndex)] += 1;
+  leg.overnight = (leg.arrival > kQuarterSlotsPerDay || departure > kQuarterSlotsPerDay) ? 1 : 0;
+}
+
+void ReleaseLegGates(World& world, Flight& leg) {
+  Release(world, leg.departureHold);
+  Release(world, leg.arrivalHold);
 }
 
 void RestoreCurrentLegs(World& world) {

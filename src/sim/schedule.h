@@ -24,12 +24,14 @@ int ArrivalSlot(int departure, int miles, int type);
 // A slot or airport id outside its table is refused as kNoDepartureGate with nothing changed.
 int ScheduleLeg(World& world, int airline, int planeSlot, int leg, int departure, int origin, int destination);
 
-// A leg of a loaded game takes back the gates the saved game names. The reservations made while playing are not
-// saved, so ScheduleLeg alone may find a lower gate free that was taken then; each named gate that the airline
-// owns and that is free for the leg's slots becomes the leg's again, reserved for it.
-void RestoreLegGates(World& world, int airline, int planeSlot, int leg, int departureGate, int arrivalGate);
+// The part of ScheduleLeg that needs no gate: the leg's times, airports, miles and arrival, counted at its
+// destination. A loaded game places its legs so, on the gates the saved game names, and buys nothing.
+void PlaceLeg(World& world, int airline, int planeSlot, int leg, int departure, int origin, int destination);
 
-// A loaded game does not carry the leg each plane works on, and ScheduleLeg sets it to 0: every plane in use
+// Frees the gate slots the leg reserved, as a leg rescheduled, dropped from its trip or sold with its plane must.
+void ReleaseLegGates(World& world, Flight& leg);
+
+// A saved game does not carry the leg each plane works on (its side file does): without it every plane in use
 // takes back the leg under way, the first whose state is not waiting, or leg 0 when all of them wait.
 void RestoreCurrentLegs(World& world);
 

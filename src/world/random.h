@@ -12,6 +12,8 @@ class Random {
 
   explicit Random(std::uint32_t seed = 1) : state_(seed) {}
   void Seed(std::uint32_t seed) { state_ = seed; }
+  // Where the generator stands: seeding another with it draws the same numbers from here on.
+  std::uint32_t State() const { return state_; }
   int Next() {
     state_ = state_ * 214013u + 2531011u;
     return static_cast<int>((state_ >> 16) & 0x7FFF);

@@ -220,6 +220,10 @@ TEST(SavedGameText, DamagedFilesAreRefused) {
       {"a fare of 1e308", replaced({{"FLIGHT_ECLS_PRICE", "1e308"}})},
       {"an infinite amount", replaced({{"LOAN_AMOUNT", "inf"}})},
       {"a whole number with a fraction of letters", replaced({{"BALANCE", "12.x"}})},
+      {"seats for more than the whole cabin", replaced({{"PLANE_PCT_FIRST_CLASS", "90"}, {"PLANE_PCT_ECO_CLASS", "85"}})},
+      // The clock's ticks would pass the day's last before the next midnight, and the next save would be refused.
+      {"more ticks than since midnight", replaced({{"GAME_TIME", "288"}, {"GAME_HOUR", "0"}, {"GAME_MIN", "0"}})},
+      {"a tick ahead of the time", replaced({{"GAME_TIME", "14"}, {"GAME_HOUR", "1"}, {"GAME_MIN", "0"}})},
       {"binary garbage", std::string("\x01\xff\0PLANE\n\x80\n", 12)},
   };
   for (const auto& file : damaged) {
@@ -246,7 +250,11 @@ TEST(SavedGameText, AFileAtTheEndsOfEveryRangePlaysOnAndSavesAFileThatLoads) {
       const int key = KeyOf(extreme[i]);
       if (!structure.contains(key)) extreme[i + 1] = GeneralText(end(key), 17);
     }
-    // A loan's payment follows from its amount, term and rate.
+    // The cabin is shared out once; a loan's payment follows from its amount, term and rate.
+    if (top) {
+      Replace(extreme, "PLANE_PCT_BUS_CLASS", "0");
+      Replace(extreme, "PLANE_PCT_ECO_CLASS", "0");
+    }
     Replace(extreme, "LOAN_MONTHLY",
             GeneralText(LoanPayment(end(kLoanAmount), static_cast<int>(end(kLoanTotalMonths)), end(kLoanRate)), 17));
     GameState game(5);

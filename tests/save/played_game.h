@@ -11,7 +11,7 @@
 #include "finance/loans.h"
 #include "save/save_file.h"
 #include "world/identities.h"
-#include "world/trade.h"
+#include "sim/fleet_operations.h"
 
 namespace jetvale {
 
@@ -42,7 +42,7 @@ inline void PlayAWhile(GameState& game) {
   TakeLoan(player, 0, 0.0501, 36, 25000000);
   TakeLoan(player, 2, 0.0501, 120, 975000000);
   RunDays(game, 45);
-  SellPlane(player, 1);
+  SellFleetPlane(game.world, 0, 1);
   PayOffLoan(player, 0);
   RunDays(game, 3);
 }

@@ -109,7 +109,12 @@ TEST(SaveFile, ALoadReplacesTheWholeWorld) {
   ASSERT_TRUE(LoadGameFrom(SaveFilePath(folder), game));
   EXPECT_EQ(WriteSavedGame(game.world, game.clock), WriteSavedGame(saved.world, saved.clock));
   EXPECT_EQ(game.world.airlines[2].planes[40].inUse, 0);
-  EXPECT_EQ(game.world.AirportById(1).legsInto[0], 2);  // ATL-ORD and back, flown by two planes
+  // The side file carries the legs counted into Atlanta while playing, rescheduled ones too; without it the
+  // count is that of the legs the saved game lists: ATL-ORD and back, flown by two planes.
+  EXPECT_EQ(game.world.AirportById(1).legsInto[0], saved.world.AirportById(1).legsInto[0]);
+  fs::remove(HistoryFilePath(SaveFilePath(folder)));
+  ASSERT_TRUE(LoadGameFrom(SaveFilePath(folder), game));
+  EXPECT_EQ(game.world.AirportById(1).legsInto[0], 2);
 }
 
 // 16 MiB is the most the game reads of any file; a FIFO or a device is refused before it is read, not waited on.
@@ -128,10 +133,36 @@ TEST(SaveFile, AFileIsReadWholeUpToSixteenMebibytesAndOnlyWhenItIsARegularFile) 
   EXPECT_FALSE(ReadWholeFile(folder.string(), text));
 }
 
-// The A320s (slots 0 and 2) are on their second leg, back from Chicago, when the game is saved; loaded, they fly
-// on as before. (The B 757 waits between two legs then, which the file cannot tell from a plane waiting to start
-// its trip: it starts again at its first leg.)
-TEST(SaveFile, APlaneSavedOnItsSecondLegFliesOnAfterALoadAsIfNeverSaved) {
+// The same game played on, and played on through a save and a load at a tick of a day drawn by the seed, into a
+// game of another run's seed: 60 days on, with the rivals buying and routing, both save the same two files.
+TEST(SaveFile, AGameSavedAndLoadedAtAnyTickPlaysOnAsTheSameGame) {
+  for (const std::uint32_t seed : {3u, 8u, 21u}) {
+    GameState straight(seed);
+    PlayAWhile(straight);
+    Random draw(seed);
+    const int ticks = draw.Below(30) * kTicksPerDay + draw.Below(kTicksPerDay);
+    for (int tick = 0; tick < ticks; ++tick) SimulateTick(straight);
+    const fs::path folder = FreshFolder("same_game_" + std::to_string(seed));
+    const std::string path = SaveFilePath(folder.string());
+    ASSERT_TRUE(SaveGameTo(path, straight));
+    GameState loaded(seed + 1);
+    bool wholeGame = false;
+    ASSERT_TRUE(LoadGameFrom(path, loaded, nullptr, &wholeGame));
+    EXPECT_TRUE(wholeGame);
+    loaded.clock.Start();
+    RunDays(straight, 60);
+    RunDays(loaded, 60);
+    const std::string other = (folder / "loaded.txt").string();
+    EXPECT_EQ(SavedText(loaded, other), SavedText(straight, path)) << "seed " << seed << ", tick " << ticks;
+    EXPECT_EQ(FileText(HistoryFilePath(other)), FileText(HistoryFilePath(path))) << "seed " << seed;
+  }
+}
+
+// Without its side file the saved game alone tells where the planes are. The A320s (slots 0 and 2) are on their
+// second leg, back from Chicago, when the game is saved; loaded, they fly on as before. (The B 757 waits between
+// two legs then, which the file cannot tell from a plane waiting to start its trip: it starts again at its first
+// leg.)
+TEST(SaveFile, APlaneSavedOnItsSecondLegFliesOnAfterALoadWithoutTheSideFile) {
   const fs::path folder = FreshFolder("second_leg");
   GameState saved(3);
   PlayAWhile(saved);
@@ -139,6 +170,7 @@ TEST(SaveFile, APlaneSavedOnItsSecondLegFliesOnAfterALoadAsIfNeverSaved) {
   for (int tick = 0; tick < 12 * 12; ++tick) SimulateTick(saved);  // 13:00
   ASSERT_EQ(saved.world.Player().planes[0].legs[1].state, kInTheAir);
   ASSERT_TRUE(SaveGameTo(SaveFilePath(folder), saved));
+  fs::remove(HistoryFilePath(SaveFilePath(folder)));
   GameState loaded(3);
   loaded.rivalsPlay = false;
   ASSERT_TRUE(LoadGameFrom(SaveFilePath(folder), loaded));
@@ -177,9 +209,8 @@ TEST_F(HistoryFile, FollowsTheSavedGameAndComesBackWithItsMonthSoFar) {
   GameState loaded(3);
   ASSERT_TRUE(LoadGameFrom(game, loaded));
   const std::string saved = FileText(game);
-  EXPECT_EQ(WriteHistoryText(loaded.world, saved), WriteHistoryText(played.world, saved));
-  EXPECT_EQ(FileText(history), WriteHistoryText(played.world, saved));
-  // The loaded world's traffic statistics start from nothing, yet February goes on from what it had counted.
+  EXPECT_EQ(WriteHistoryText(loaded, saved), WriteHistoryText(played, saved));
+  EXPECT_EQ(FileText(history), WriteHistoryText(played, saved));
   EXPECT_GT(MonthSoFar(loaded.world)[0].passengers, 0);
   EXPECT_EQ(MonthSoFar(loaded.world)[0].passengers, MonthSoFar(played.world)[0].passengers);
 }
@@ -189,9 +220,17 @@ TEST_F(HistoryFile, AMissingOrDamagedOneLeavesTheHistoryEmptyAndTheLoadWhole) {
   GameState later(3);
   PlayAWhile(later);
   RunDays(later, 40);
-  const std::string otherGame = WriteHistoryText(later.world, WriteSavedGame(later.world, later.clock));
+  const std::string otherGame = WriteHistoryText(later, WriteSavedGame(later.world, later.clock));
+  const auto line = [](std::string text, std::string_view start, std::string_view by) {
+    const std::size_t at = text.find(start);
+    return text.replace(at + 1, text.find('\n', at + 1) - at - 1, by);
+  };
   const std::function<std::string(std::string)> damages[] = {
-      [](std::string text) { return text.replace(0, 17, "jetvale history 2"); },
+      [](std::string text) { return text.replace(0, 17, "jetvale history 3"); },
+      // A month's count that the next month end would carry past the int64 range.
+      [&](const std::string& text) { return line(text, "\nso-far 0 ", "so-far 0 0 0 9223372036854775000 0"); },
+      [&](const std::string& text) { return line(text, "\nairport 2 ", "airport 2"); },
+      [&](const std::string& text) { return line(text, "\nseed ", "seed 3 1 2"); },
       [](std::string text) { return text.substr(0, text.size() - 3); },             // cut short
       [](std::string text) { return text.replace(text.find("\nmonth 1 1 "), 11, "\nmonth 1 13 "); },
       [](std::string text) { return text.replace(text.find("\nso-far 1 "), 10, "\nso-far 2 "); },

@@ -28,7 +28,7 @@ TEST_F(SaveScreens, SavingAndLoadingBringBackThePlayersGameWithTheScreensAtTheir
   Play({{.setup = [&](H& h) { PlayAWhile(h.game.Game()), tag = Player(h).planes[3].tag; }},
         Confirm(kToolsSaveGameItem, "Game saved"),
         Confirm(kToolsLoadGameItem, "Game Loaded", [](H& h) {
-          SellPlane(Player(h), 0);
+          SellFleetPlane(h.game.Game().world, 0, 0);
           Player(h).balance = 1, h.game.Game().clock.day = 28;
           Ui& ui = h.ui();
           ui.map.viewX = 400, ui.finance.statementAirline = 2, ui.finance.loanMillions = 500;

@@ -91,6 +91,31 @@ TEST_F(Scheduling, ALegKeepsOffSlotsThatAnotherLegReservedAfterItsGateWasSoldAnd
   for (int slot : {38, 39, 40}) EXPECT_NE(GateAt(kAtlanta, 0).reserved[static_cast<std::size_t>(slot)], 0);
 }
 
+// A plane sold, or routed again over fewer stops, gives back exactly the slots its dropped legs reserved: the
+// airline's next leg at those times finds its own gate free and buys no other.
+TEST_F(Scheduling, ASoldPlaneAndLegsDroppedFromATripFreeWhatTheyReserved) {
+  // The last leg leaves Chicago while the gate its arrival bought is still held, so it buys a second one.
+  const int arrival = ArrivalSlot(50, LegMiles(world, kCharlotte, kChicago), 0);
+  const RouteStop threeStops[] = {{kAtlanta, 40}, {kCharlotte, 50}, {kChicago, arrival + 1}};
+  const LegFares fares[] = {{}, {}, {}};
+  ASSERT_TRUE(RoutePlane(world, 0, 0, threeStops, fares));
+  const auto held = [&](int slot) { return GateAt(kChicago, 1).reserved[static_cast<std::size_t>(slot)]; };
+  for (int slot = arrival - 1; slot <= arrival + 1; ++slot) EXPECT_EQ(held(slot), LegKey(0, 0, 2)) << slot;
+  ASSERT_TRUE(RoutePlane(world, 0, 0, std::span(threeStops, 2), std::span(fares, 2)));
+  for (int slot = arrival - 1; slot <= arrival + 1; ++slot) EXPECT_EQ(held(slot), 0) << slot;
+  ASSERT_TRUE(SellFleetPlane(world, 0, 0));
+  const std::int32_t balance = world.airlines[0].balance;
+  for (int id = 1; id <= kAirportCount; ++id) {
+    for (const Gate& gate : world.AirportById(id).gates) {
+      for (const std::uint16_t key : gate.reserved) EXPECT_EQ(key, 0) << id << " gate " << gate.number;
+    }
+  }
+  ASSERT_EQ(ScheduleLeg(world, 0, 1, 0, 40, kAtlanta, kCharlotte), kScheduled);
+  EXPECT_EQ(Leg(1, 0).departureGate, 0);
+  EXPECT_EQ(world.airlines[0].balance, balance);
+  EXPECT_FALSE(SellFleetPlane(world, 0, 0));  // sold already
+}
+
 constexpr int kCaracas = 9, kJakarta = 22, kNewYork = 33, kPhiladelphia = 36, kSanFrancisco = 41, kFrankfurt = 18,
               kZurich = 52;
 constexpr int kB717 = 0, kB777 = 5, kFokker70 = 7, kErj145 = 12;
