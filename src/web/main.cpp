@@ -3,8 +3,10 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "save/save_file.h"
 #include "web/frame_schedule.h"
 #include "web/web_game.h"
 
@@ -17,6 +19,7 @@ constexpr const char* kSaveFolder = "/save";        // mounted on IndexedDB by s
 std::unique_ptr<jetvale::WebGame> game;
 jetvale::FrameSchedule schedule(kFramesPerSecond);
 std::string state;
+std::string loadProblem;
 
 // Called before the browser paints: a picture put on the canvas then costs a fraction of one put between paints.
 void RunOneFrame() {
@@ -36,6 +39,15 @@ EMSCRIPTEN_KEEPALIVE void jetvale_set_hidden(int hidden) { game->SetHidden(hidde
 EMSCRIPTEN_KEEPALIVE const char* jetvale_state() {
   state = game->StateText();
   return state.c_str();
+}
+// The longest file the game's reader takes: the page refuses a longer one before reading it.
+EMSCRIPTEN_KEEPALIVE int jetvale_max_saved_game_bytes() { return static_cast<int>(jetvale::kMaxReadFileBytes); }
+// Null when the saved game at `path` would load, else why it would not.
+EMSCRIPTEN_KEEPALIVE const char* jetvale_load_problem(const char* path) {
+  const std::optional<std::string> problem = game->LoadProblem(path);
+  if (!problem) return nullptr;
+  loadProblem = *problem;
+  return loadProblem.c_str();
 }
 
 }  // extern "C"

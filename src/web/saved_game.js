@@ -3,6 +3,7 @@
 var kSaveFolder = '/save';
 var kSaveFile = kSaveFolder + '/am.txt';
 var kAutosaveFile = kSaveFolder + '/autosave.txt';
+var kUploadFile = kSaveFolder + '/upload.txt';  // a file from elsewhere, until the game's reader accepts it
 
 Module['preRun'] = Module['preRun'] || [];
 Module['preRun'].push(function () {
@@ -53,8 +54,21 @@ Module['downloadAutosave'] = function () {
   return true;
 };
 
-// Puts the bytes of a saved game from elsewhere in place of the browser's own; Load Game then reads it.
+// The longest file the game's reader takes; the page refuses a longer one before reading it.
+Module['savedGameLimit'] = function () { return _jetvale_max_saved_game_bytes(); };
+
+// Puts the bytes of a saved game from elsewhere in place of the browser's own once the game's reader has accepted
+// them in a file beside it; Load Game then reads it. `done` gets null once the new game is kept in lasting storage,
+// or the reader's reason for refusing the bytes, and then the stored game and its history stay as they were. The
+// old am.history may stay beside a new am.txt: the reader takes a history only with the text it was written with.
 Module['replaceSavedGame'] = function (bytes, done) {
-  FS.writeFile(kSaveFile, new Uint8Array(bytes));
-  FS.syncfs(false, done);
+  FS.writeFile(kUploadFile, new Uint8Array(bytes));
+  var problem = ccall('jetvale_load_problem', 'number', ['string'], [kUploadFile]);
+  if (problem !== 0) {
+    FS.unlink(kUploadFile);
+    done(UTF8ToString(problem));
+    return;
+  }
+  FS.rename(kUploadFile, kSaveFile);
+  FS.syncfs(false, function () { done(null); });
 };

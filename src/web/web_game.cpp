@@ -1,10 +1,12 @@
 // The browser shell's frame, input and closing picture.
 #include "web/web_game.h"
 
+#include <memory>
 #include <string_view>
 #include <utility>
 
 #include "gfx/font.h"
+#include "save/save_file.h"
 #include "text/number_text.h"
 #include "ui/map_view.h"
 #include "web/page_bridge.h"
@@ -97,6 +99,14 @@ bool WebGame::Key(std::string_view name) {
 void WebGame::SetHidden(bool hidden) {
   hidden_ = hidden;
   if (hidden && !closed_) game_.Autosave();
+}
+
+std::optional<std::string> WebGame::LoadProblem(const std::string& path) {
+  // The seed Load Game would read with, as the world a saved game is read into is drawn from it.
+  const auto scratch = std::make_unique<GameState>(game_.Game().seed);
+  std::string problem;
+  if (LoadGameFrom(path, *scratch, &problem)) return std::nullopt;
+  return problem;
 }
 
 void WebGame::ShowClosingPicture() {

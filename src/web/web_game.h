@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,9 @@ class WebGame {
   bool Key(std::string_view name);
   // Hidden, the page runs no frames and the game under way is written to the autosave.
   void SetHidden(bool hidden);
+  // Why the saved game at `path` would not load, or nothing when it would: read as Load Game reads it, but into a
+  // game of its own, so the game under way stays as it is.
+  std::optional<std::string> LoadProblem(const std::string& path);
 
   const std::string& StartupError() const { return game_.StartupError(); }
   // The state tests read: balance text, fleet size, date, the open window, frames shown, the time spent in

@@ -1,7 +1,7 @@
 // The page in headless chromium: a player's first minutes, tapped and typed through real input events.
 // Usage: node page_test.mjs FOLDER [TIMING_PAGE NATIVE_TIMING] (the built page; the frame timing's page and its
 // native program, to set the two side by side). Prints the measured numbers and "N passed, N failed".
-import { mkdtemp, readdir, readFile, rm } from 'node:fs/promises';
+import { mkdtemp, readdir, readFile, rm, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 
@@ -183,8 +183,28 @@ try {
   check(await tapItem(page, 'Save Game') && await tapItem(page, 'Ok') && await tapItem(page, 'Yes'), 'the empty game is saved');
   const { root } = await page('DOM.getDocument');
   const { nodeId } = await page('DOM.querySelector', { nodeId: root.nodeId, selector: '#upload-save' });
-  await page('DOM.setFileInputFiles', { nodeId, files: [download] });
-  await waitFor(page, 'document.getElementById("save-note").textContent.startsWith("Loaded")', 10);
+  // Chooses a file for the upload button; resolves to what the page then says about it.
+  async function upload(path) {
+    await evaluate(page, 'document.getElementById("save-note").textContent = ""');
+    await page('DOM.setFileInputFiles', { nodeId, files: [path] });
+    await waitFor(page, 'document.getElementById("save-note").textContent !== ""', 10);
+    return evaluate(page, 'document.getElementById("save-note").textContent');
+  }
+  // A damaged or too large file is refused, and the browser's saved game and history stay byte for byte.
+  const storedSave = () => evaluate(page,
+    '["am.txt", "am.history", "upload.txt"].map((name) => FS.analyzePath("/save/" + name).exists ? ' +
+    'FS.readFile("/save/" + name, { encoding: "utf8" }) : "none").join("|")');
+  const stored = await storedSave();
+  const damaged = join(scratch, 'damaged.txt');
+  await writeFile(damaged, savedText.slice(0, savedText.length / 2), 'latin1');
+  const refusal = await upload(damaged);
+  console.log(`a damaged upload: ${refusal}`);
+  check(/^This file is no saved game of Jetvale: line \d+: /.test(refusal), 'a damaged upload is refused by its line');
+  const tooLarge = join(scratch, 'large.txt');
+  await writeFile(tooLarge, Buffer.alloc(await evaluate(page, 'Module.savedGameLimit()') + 1, 'x'));
+  check((await upload(tooLarge)).includes('too large'), 'a too large upload is refused unread');
+  check(await storedSave() === stored && stored.endsWith('|none'), 'refused uploads leave the saved game as it was');
+  check((await upload(download)).startsWith('Loaded'), 'a saved game is taken from a file');
   await tapPixel(page, ...toolsButton);
   check(await tapItem(page, 'Load Game') && await tapItem(page, 'Ok') && await tapItem(page, 'Yes'), 'the file is loaded');
   check((await state(page)).fleet === 1, 'the game from the file has its plane');
