@@ -2,8 +2,9 @@
 // with scroll keys, the history chart's key and screenshots between them; most taps aim at a button or choice of
 // the window on screen, so the games reach buying, routing, loans, gates, saving and loading. Each game is
 // recorded, written as a replay and played again (a seed that crashes crashes again). Frame by frame the balances
-// must follow the books; the fleet order and every leg must hold; the replay must end in the same game, and the
-// game must save and load.
+// must follow the books; the fleet order and every leg must hold; the replay must end in the same game; and the
+// game, saved and loaded at frames drawn at random and after the game, must come back as the same game, which
+// after the game plays on for 60 days as the game itself does.
 #include <algorithm>
 #include <bitset>
 #include <cmath>
@@ -19,7 +20,7 @@
 #include "save/save_file.h"
 #include "support/books.h"
 #include "ui/chart_layout.h"
-#include "world/trade.h"
+#include "save/history_file.h"
 
 namespace jetvale {
 namespace {
@@ -30,7 +31,8 @@ namespace fs = std::filesystem;
 // Game ends it sooner); its replay goes to DIR/monkey-seed-N.txt, and it is played in DIR/monkey-seed-N/, which
 // is kept when the game fails.
 constexpr const char* kUsage = "usage: jetvale_monkey [--seed N]... [--frames F (12000)] [--out DIR (.)]\n";
-constexpr int kCheckEvery = 500;  // frames between checks of the fleet and the legs
+constexpr int kCheckEvery = 500;  // frames between checks of the fleet and the legs, and on average between saves
+constexpr int kDaysPlayedOn = 60;  // after the game, by the game and by the game saved and loaded
 
 // The hand. "Ok" is aimed at as often as four other items; an arrow or sign aimed at may be tapped up to 40 times
 // over; the buttons that close a window are mostly passed over, so the monkey finishes what it does in a dialog,
@@ -198,30 +200,34 @@ std::string Differ(const GameState& expected, const GameState& got, const std::s
   return want == back ? "" : what + ":\n" + want + "---\n" + back;
 }
 
-// The fleet and legs hold, and the game saves and loads into the same game. Loading schedules every leg again,
-// so a leg whose airline sold the gate it flies from buys a free gate there, as scheduling would: the loaded game
-// is the saved one with those gates bought. What the load gives then saves and loads unchanged.
-std::string GameFault(GameObject& played, const fs::path& folder) {
-  if (std::string fault = FleetAndLegFault(played.Interface()); !fault.empty()) return fault;
-  const GameState& game = played.Game();
+// The game saves and loads into the same game, which saves the same two files again and, played on for `daysOn`
+// days beside the game itself, still does.
+std::string SaveLoadFault(const GameState& game, const fs::path& folder, int daysOn) {
   const std::string path = (folder / "check.txt").string();
-  GameState once(game.seed);
-  GameState twice(game.seed);
-  if (!SaveGameTo(path, game) || !LoadGameFrom(path, once) || !SaveGameTo(path, once) || !LoadGameFrom(path, twice)) {
+  const std::string again = (folder / "again.txt").string();
+  const auto files = [](const std::string& at) {
+    std::string text;
+    std::string history;
+    ReadWholeFile(at, text);
+    ReadWholeFile(HistoryFilePath(at), history, kMaxHistoryFileBytes);
+    return text + history;
+  };
+  GameState straight = game;
+  GameState loaded(game.seed + 1);  // another run's seed: the side file names the one the world was drawn from
+  if (!SaveGameTo(path, straight) || !LoadGameFrom(path, loaded) || !SaveGameTo(again, loaded)) {
     return "the game does not save and load";
   }
-  GameState expected = game;
-  for (int id = 1; id <= kAirportCount; ++id) {
-    for (int number = 0; number < kGatesPerAirport; ++number) {
-      Gate& gate = expected.world.AirportById(id).gates[static_cast<std::size_t>(number)];
-      const int owner = once.world.AirportById(id).gates[static_cast<std::size_t>(number)].owner;
-      if (gate.owner == kNoGateOwner && owner != kNoGateOwner) {
-        BuyGate(gate, expected.world.airlines[static_cast<std::size_t>(owner)]);
-      }
-    }
-  }
-  const std::string fault = Differ(expected, once, "the loaded game differs from the saved one");
-  return fault.empty() ? Differ(once, twice, "a loaded game saved and loaded again differs") : fault;
+  if (files(again) != files(path)) return Differ(straight, loaded, "the loaded game saves another game");
+  loaded.clock.running = straight.clock.running;
+  RunDays(straight, daysOn);
+  RunDays(loaded, daysOn);
+  if (!SaveGameTo(path, straight) || !SaveGameTo(again, loaded)) return "the games played on do not save";
+  return files(again) == files(path) ? "" : Differ(straight, loaded, "the loaded game plays on as another game");
+}
+
+std::string GameFault(GameObject& played, const fs::path& folder) {
+  if (std::string fault = FleetAndLegFault(played.Interface()); !fault.empty()) return fault;
+  return SaveLoadFault(played.Game(), folder, kDaysPlayedOn);
 }
 
 // The saved game that lies on disk when the monkey starts, so "Load Game" brings planes routed and flying.
@@ -256,12 +262,19 @@ std::string PlayGame(std::uint32_t seed, std::int64_t frames, const fs::path& fo
   BooksWatch books;
   std::string fault;
   std::bitset<kHistoryChartWindow + 1> windows;
+  // Saves and loads at frames drawn apart from the hand's, so at any tick of any day.
+  std::mt19937 saves(seed);
+  std::int64_t nextSave = saves() % kCheckEvery;
   while (game.FramesRun() < frames && game.ExitRequested() == 0 && fault.empty()) {
     monkey.Act(game);
     game.RunFrame();
     windows.set(static_cast<std::size_t>(game.Interface().currentWindow));
     fault = books.Check(game.Interface());
     if (fault.empty() && game.FramesRun() % kCheckEvery == 0) fault = FleetAndLegFault(game.Interface());
+    if (fault.empty() && game.FramesRun() == nextSave) {
+      fault = SaveLoadFault(game.Game(), folder, 0);
+      nextSave += 1 + saves() % (2 * kCheckEvery);
+    }
   }
   // The replay as the game recorded it, which ends where the game ended.
   Replay replay = game.Recording();
