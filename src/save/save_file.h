@@ -21,9 +21,15 @@ inline std::string PlayerDataFolder(const char* xdgDataHome, const char* home) {
 // The saved game's path inside `folder`.
 std::string SaveFilePath(const std::string& folder);
 
-// Writes `text` to `path`, creating its folder when missing. The text goes to a new file beside it, is flushed to
-// the disk and then renamed over `path`, so a failure at any step leaves the old file as it was.
+// Writes `text` to `path`, whose folder must be there. The text goes to a new file beside it,
+// `<name>.saving-XXXXXX`, is flushed to the disk and then renamed over `path`, so a failure at any step leaves
+// the old file as it was. A symbolic link stays and its target (at the end of the chain) is written; the file
+// keeps its mode, and a new one gets the mode a plain create gives. Temporaries a killed write left go first.
 bool WriteFileSafely(const std::string& path, std::string_view text);
+// Removes the temporaries that killed writes left in `folder` (`*.saving-XXXXXX`), for a save folder at start:
+// the next save of a file removes its own, but a file may not be saved again soon. A pending side file stays, as
+// it may hold the only history of the saved game.
+void RemoveStaleSaveTemporaries(const std::string& folder);
 // No file the game reads comes near this (a played 80-plane game saves about 130 KB); anything longer, or that
 // is no regular file (a FIFO, a device), is refused before it is read, so it neither hangs nor fills memory.
 constexpr std::size_t kMaxReadFileBytes = 16 * 1024 * 1024;

@@ -5,12 +5,14 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <vector>
 
 #include "finance/month_close.h"
 #include "save/game_writer.h"
@@ -26,10 +28,19 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// An empty folder of the test's own, made anew.
 fs::path FreshFolder(const std::string& name) {
   const fs::path folder = fs::temp_directory_path() / ("jetvale_save_" + name);
   fs::remove_all(folder);
+  fs::create_directories(folder);
   return folder;
+}
+
+std::vector<std::string> FileNames(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 TEST(SaveFolder, TheGameKeepsItsSaveInThePlayersDataFolder) {
@@ -66,7 +77,7 @@ TEST(SaveFolder, OneProgramAtATimeHoldsTheFolderAndItsLockEndsWithIt) {
   EXPECT_TRUE(unlockable.Acquire(folder, error));
   EXPECT_EQ(error, "the save folder " + folder.string() + " cannot be locked (" + std::strerror(ENOLCK) +
                        "): a second Jetvale on it would not be noticed");
-  const fs::path notAFolder = FreshFolder("lock_file");
+  const fs::path notAFolder = FreshFolder("lock_file") / "file";
   std::ofstream(notAFolder) << "x";  // a file where the folder should be
   EXPECT_FALSE(SaveFolderLock().Acquire(notAFolder, error));
   EXPECT_EQ(error.rfind("cannot use the save folder", 0), 0u) << error;
@@ -91,9 +102,41 @@ TEST(SaveFile, ASaveThatCannotBeWrittenKeepsTheOldSave) {
   EXPECT_EQ(FileText(folder / "am.txt"), old);
   EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2);  // with its history
 
-  // A folder that cannot be made: a file stands where it would be.
+  // A folder is never made: neither a missing one nor where a file stands.
+  EXPECT_FALSE(SaveGameTo(SaveFilePath(folder / "missing"), game));
+  EXPECT_FALSE(fs::exists(folder / "missing"));
   std::ofstream(folder / "taken") << "x";
   EXPECT_FALSE(SaveGameTo(SaveFilePath(folder / "taken"), game));
+}
+
+// A chain of links, the first absolute, the second relative to its own folder; and a dangling link.
+TEST(SaveFile, ASaveThroughLinksWritesTheirTargetWithItsModeOrThatOfAPlainCreate) {
+  const fs::path folder = FreshFolder("link");
+  std::ofstream(folder / "game.txt") << "old";
+  fs::permissions(folder / "game.txt", fs::perms(0640));
+  fs::create_symlink("game.txt", folder / "middle");
+  fs::create_symlink(folder / "middle", folder / "am.txt");
+  fs::create_symlink("made.txt", folder / "dangling");
+  const GameState game(3);
+  const mode_t mask = ::umask(022);
+  const bool written = SaveGameTo(SaveFilePath(folder), game) && WriteFileSafely(folder / "dangling", "new");
+  ::umask(mask);
+  ASSERT_TRUE(written);
+  EXPECT_TRUE(fs::is_symlink(folder / "am.txt") && fs::is_symlink(folder / "dangling"));
+  EXPECT_EQ(FileText(folder / "game.txt"), WriteSavedGame(game.world, game.clock));
+  EXPECT_EQ(fs::status(folder / "game.txt").permissions(), fs::perms(0640));
+  EXPECT_EQ(FileText(folder / "made.txt"), "new");
+  EXPECT_EQ(fs::status(folder / "made.txt").permissions(), fs::perms(0644));
+}
+
+TEST(SaveFile, AtStartTheSaveFolderLosesOnlyTheTemporariesOfKilledWrites) {
+  const fs::path folder = FreshFolder("stale");
+  for (const char* name :
+       {"am.txt.saving-0a1b2c", "replay.txt.saving-zz9999", "am.txt.saving-ABCDEF", "am.history.next"}) {
+    std::ofstream(folder / name) << "x";
+  }
+  RemoveStaleSaveTemporaries(folder);
+  EXPECT_EQ(FileNames(folder), (std::vector<std::string>{"am.history.next", "am.txt.saving-ABCDEF"}));
 }
 
 // A damaged file leaves the game as it was: see the save screens.
@@ -115,7 +158,6 @@ TEST(SaveFile, ALoadReplacesTheWholeWorld) {
 // 16 MiB is the most the game reads of any file; a FIFO or a device is refused before it is read, not waited on.
 TEST(SaveFile, AFileIsReadWholeUpToSixteenMebibytesAndOnlyWhenItIsARegularFile) {
   const fs::path folder = FreshFolder("limit");
-  fs::create_directories(folder);
   const fs::path big = folder / "big.txt";
   std::ofstream(big, std::ios::binary) << std::string(std::size_t{16} << 20, 'x');
   std::string text;
