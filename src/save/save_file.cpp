@@ -1,5 +1,5 @@
 // File access of the saved game. Writing uses the POSIX calls that make a replacement safe: a temporary file in
-// the same folder, fsync, rename.
+// the same folder, fsync, rename; a saved game and its side file are renamed in an order a crash cannot split.
 #include "save/save_file.h"
 
 #include <fcntl.h>
@@ -69,6 +69,9 @@ std::optional<fs::path> WrittenFile(const fs::path& path) {
   return std::nullopt;
 }
 
+// A history that waits beside its side file while the saved game goes into place.
+fs::path PendingFile(const fs::path& sideFile) { return fs::path(sideFile.string() + ".next"); }
+
 // A name for a temporary of `file`; the counter makes every try of this process another, the process id sets
 // it apart from other processes.
 fs::path TemporaryName(const fs::path& file) {
@@ -133,6 +136,21 @@ std::optional<fs::path> WriteTemporary(const fs::path& file, std::string_view te
 }
 
 bool MoveOver(const fs::path& from, const fs::path& to) { return ::rename(from.c_str(), to.c_str()) == 0; }
+
+// The history of the saved game `text` at `path` put into `world`: from the side file, else from a pending one
+// a killed save left; false when neither was written with this very game.
+bool ReadHistoryOf(const std::string& path, std::string_view text, World& world) {
+  const std::optional<fs::path> sideFile = WrittenFile(HistoryFilePath(path));
+  if (!sideFile) return false;
+  for (const fs::path& candidate : {*sideFile, PendingFile(*sideFile)}) {
+    std::string history;
+    if (ReadWholeFile(candidate, history, kMaxHistoryFileBytes) && ReadHistoryText(history, text, world)) {
+      return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 std::string PlayerFolder(const char* xdgFolder, const char* home, const char* homeSubfolder) {
@@ -190,12 +208,39 @@ bool ReadWholeFile(const std::string& path, std::string& text, std::size_t limit
   return true;
 }
 
-// The history follows the saved game: a side file that cannot be written leaves the game saved, and its load
-// then finds no history of this game (an older side file names another game).
+// Both files are whole on the disk before anything is renamed; the history then waits as the pending side file
+// while the game goes into place, and only then becomes the side file. Killed at any instant, the folder holds a
+// loadable game and beside it its own history (side file or pending) or none that a load takes for it.
 bool SaveGameTo(const std::string& path, const GameState& game) {
+  const std::optional<fs::path> gameFile = WrittenFile(path);
+  if (!gameFile) return false;
+  const std::optional<fs::path> sideFile = WrittenFile(HistoryFilePath(path));
+  RemoveStaleTemporariesOf(*gameFile);
+  if (sideFile) RemoveStaleTemporariesOf(*sideFile);
+
   const std::string text = WriteSavedGame(game.world, game.clock);
-  if (!WriteFileSafely(path, text)) return false;
-  WriteFileSafely(HistoryFilePath(path), WriteHistoryText(game.world, text));
+  // The game matters most: a side file that cannot be written leaves it saved alone, its history then empty.
+  const std::optional<fs::path> sideTemporary =
+      sideFile ? WriteTemporary(*sideFile, WriteHistoryText(game.world, text)) : std::nullopt;
+  const std::optional<fs::path> gameTemporary = WriteTemporary(*gameFile, text);
+  if (!gameTemporary) {
+    if (sideTemporary) ::unlink(sideTemporary->c_str());
+    return false;
+  }
+  const bool pending = sideTemporary && MoveOver(*sideTemporary, PendingFile(*sideFile));
+  if (sideTemporary && !pending) ::unlink(sideTemporary->c_str());
+  if (!MoveOver(*gameTemporary, *gameFile)) {
+    ::unlink(gameTemporary->c_str());
+    if (pending) ::unlink(PendingFile(*sideFile).c_str());  // the history of a game that never came
+    return false;
+  }
+  if (pending) {
+    MoveOver(PendingFile(*sideFile), *sideFile);  // should it fail, the load finds the history still pending
+  } else if (sideFile) {
+    ::unlink(PendingFile(*sideFile).c_str());  // an earlier save's, written with another game
+  }
+  SyncFolder(gameFile->parent_path());
+  if (sideFile && sideFile->parent_path() != gameFile->parent_path()) SyncFolder(sideFile->parent_path());
   return true;
 }
 
@@ -212,10 +257,7 @@ bool LoadGameFrom(const std::string& path, GameState& game, std::string* problem
   if (!ReadSavedGame(text, *world, clock, problem)) return false;
   RestoreCurrentLegs(*world);
   // Without its history the game loads all the same, its history empty and the month counted from here.
-  if (std::string history; !ReadWholeFile(HistoryFilePath(path), history, kMaxHistoryFileBytes) ||
-                           !ReadHistoryText(history, text, *world)) {
-    StartMonthCounts(*world);
-  }
+  if (!ReadHistoryOf(path, text, *world)) StartMonthCounts(*world);
   game.world = std::move(*world);
   game.clock = clock;
   return true;

@@ -38,14 +38,15 @@ constexpr std::size_t kMaxReadFileBytes = 16 * 1024 * 1024;
 bool ReadWholeFile(const std::string& path, std::string& text, std::size_t limit = kMaxReadFileBytes);
 
 // Writes the game to `path` as WriteFileSafely writes, and its history to the side file beside it (see
-// save/history_file.h); the result tells of the saved game alone.
+// save/history_file.h); the result tells of the saved game alone. The two are written as one step as far as a
+// crash can tell: the history waits as `<side file>.next` while the game is renamed into place.
 bool SaveGameTo(const std::string& path, const GameState& game);
 
 // Replaces the world and clock of `game` by those of the file at `path`. The file is read into a world as
 // constructed from the game's seed and a clock as constructed (stopped), so nothing of the game before comes
 // through, and is put in place only when all of it is sound: on false `game` is exactly as it was, and
-// `problem` (when given) tells what was wrong. The history comes from the side file when it is the one written
-// with this very file; else the history is empty.
+// `problem` (when given) tells what was wrong. The history comes from the side file, else from the pending one a
+// killed save left, when it is the one written with this very file; else the history is empty.
 bool LoadGameFrom(const std::string& path, GameState& game, std::string* problem = nullptr);
 
 }  // namespace jetvale

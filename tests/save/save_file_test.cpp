@@ -4,14 +4,20 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iostream>
+#include <random>
+#include <thread>
 #include <vector>
 
 #include "finance/month_close.h"
@@ -127,6 +133,57 @@ TEST(SaveFile, ASaveThroughLinksWritesTheirTargetWithItsModeOrThatOfAPlainCreate
   EXPECT_EQ(fs::status(folder / "game.txt").permissions(), fs::perms(0640));
   EXPECT_EQ(FileText(folder / "made.txt"), "new");
   EXPECT_EQ(fs::status(folder / "made.txt").permissions(), fs::perms(0644));
+}
+
+// A child saves two games by turns (one month of history and two) until it is killed at a random instant within
+// the next few saves. The game left loads, with its own history, or with none only when that history was pending
+// from the kill before and this save's pending one replaced it. The last save tidies up.
+TEST(SaveFile, AKilledSaveLeavesALoadableGameWithItsOwnHistoryOrNone) {
+  const fs::path folder = FreshFolder("killed");
+  const std::string path = SaveFilePath(folder);
+  GameState first(3);
+  PlayAWhile(first);
+  GameState second(3);
+  PlayAWhile(second);
+  RunDays(second, 40);
+  const GameState* const games[] = {&first, &second};
+  const std::string texts[] = {WriteSavedGame(first.world, first.clock), WriteSavedGame(second.world, second.clock)};
+
+  const auto start = std::chrono::steady_clock::now();
+  for (const GameState* game : games) ASSERT_TRUE(SaveGameTo(path, *game));
+  const auto saveTime = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
+  std::mt19937 random(7);
+  std::uniform_int_distribution<std::int64_t> delay(0, 2 * saveTime.count());
+  int kept = 0, pending = 0, lost = 0, interrupted = 0;
+  bool settled = true;  // the kill before left the game's history in the side file
+  for (int kill = 0; kill < 40; ++kill) {
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    for (int turn = 0; child == 0; ++turn) SaveGameTo(path, *games[turn % 2]);  // until killed
+    std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+
+    interrupted += FileNames(folder).size() > 2;  // a temporary or a pending side file
+    const std::string text = FileText(path);
+    const int which = text == texts[0] ? 0 : 1;
+    ASSERT_EQ(text, texts[which]);
+    GameState loaded(3);
+    ASSERT_TRUE(LoadGameFrom(path, loaded));
+    const std::string own = WriteHistoryText(games[which]->world, text);
+    const bool none = loaded.world.history.months.empty();
+    std::string sideText;
+    const bool inSide = !none && ReadWholeFile(HistoryFilePath(path), sideText) && sideText == own;
+    EXPECT_TRUE(none || WriteHistoryText(loaded.world, text) == own);
+    EXPECT_TRUE(!none || !settled) << "kill " << kill << " lost the history of a finished save";
+    ++(none ? lost : inSide ? kept : pending);
+    settled = inSide;
+  }
+  std::cout << "40 kills: history kept in the side file " << kept << ", pending " << pending << ", none " << lost
+            << "; " << interrupted << " left a temporary or a pending side file\n";
+  EXPECT_GT(interrupted, 0) << "no kill landed inside a save";
+  ASSERT_TRUE(SaveGameTo(path, first));
+  EXPECT_EQ(FileNames(folder), (std::vector<std::string>{"am.history", "am.txt"}));
 }
 
 TEST(SaveFile, AtStartTheSaveFolderLosesOnlyTheTemporariesOfKilledWrites) {
