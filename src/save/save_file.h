@@ -21,9 +21,15 @@ inline std::string PlayerDataFolder(const char* xdgDataHome, const char* home) {
 // The saved game's path inside `folder`.
 std::string SaveFilePath(const std::string& folder);
 
-// Writes `text` to `path`, creating its folder when missing. The text goes to a new file beside it, is flushed to
-// the disk and then renamed over `path`, so a failure at any step leaves the old file as it was.
+// Writes `text` to `path`, whose folder must be there. The text goes to a new file beside it,
+// `<name>.saving-XXXXXX`, is flushed to the disk and then renamed over `path`, so a failure at any step leaves
+// the old file as it was. A symbolic link stays and its target (at the end of the chain) is written; the file
+// keeps its mode, and a new one gets the mode a plain create gives. Temporaries a killed write left go first.
 bool WriteFileSafely(const std::string& path, std::string_view text);
+// Removes the temporaries that killed writes left in `folder` (`*.saving-XXXXXX`), for a save folder at start:
+// the next save of a file removes its own, but a file may not be saved again soon. A pending side file stays, as
+// it may hold the only history of the saved game.
+void RemoveStaleSaveTemporaries(const std::string& folder);
 // No file the game reads comes near this (a played 80-plane game saves about 130 KB); anything longer, or that
 // is no regular file (a FIFO, a device), is refused before it is read, so it neither hangs nor fills memory.
 constexpr std::size_t kMaxReadFileBytes = 16 * 1024 * 1024;
@@ -32,15 +38,17 @@ constexpr std::size_t kMaxReadFileBytes = 16 * 1024 * 1024;
 bool ReadWholeFile(const std::string& path, std::string& text, std::size_t limit = kMaxReadFileBytes);
 
 // Writes the game to `path` as WriteFileSafely writes, and its history to the side file beside it (see
-// save/history_file.h); the result tells of the saved game alone.
+// save/history_file.h); the result tells of the saved game alone. The two are written as one step as far as a
+// crash can tell: the history waits as `<side file>.next` while the game is renamed into place.
 bool SaveGameTo(const std::string& path, const GameState& game);
 
 // Replaces the game by the one in the file at `path`. The file is read into a world as constructed from the
 // game's seed and a clock as constructed (stopped), so nothing of the game before comes through, and is put in
 // place only when all of it is sound: on false `game` is exactly as it was, and `problem` (when given) tells what
-// was wrong. The history and the side state come from the side file when it is the one written with this very
-// file, and `wholeGame` (when given) tells whether the side state came back, so the game is the one saved; else
-// the history is empty and the game is what the saved game alone carries.
+// was wrong. The history and the side state come from the side file, else from the pending one a killed save
+// left, when it is the one written with this very file; `wholeGame` (when given) tells whether the side state
+// came back, so the game is the one saved. Else the history is empty and the game is what the saved game alone
+// carries.
 bool LoadGameFrom(const std::string& path, GameState& game, std::string* problem = nullptr,
                   bool* wholeGame = nullptr);
 

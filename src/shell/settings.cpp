@@ -63,7 +63,11 @@ bool WriteSettings(const std::string& path, const Settings& settings) {
   text.append(std::to_string(settings.gameSpeed)).append("\nwindow=").append(std::to_string(settings.windowWidth));
   text.append("x").append(std::to_string(settings.windowHeight)).append("\nfullscreen=");
   text.append(settings.fullScreen ? "1" : "0").append("\n");
-  return WriteFileSafely(path, text);
+  // The player's own configuration folder is made on first use; the safe write makes no folder of itself.
+  const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+  std::error_code error;
+  if (!folder.empty()) std::filesystem::create_directories(folder, error);
+  return !error && WriteFileSafely(path, text);
 }
 
 }  // namespace jetvale

@@ -249,7 +249,7 @@ std::string SaveFlyingGame(std::uint32_t seed, const std::string& path) {
 std::string PlayGame(std::uint32_t seed, std::int64_t frames, const fs::path& folder, const std::string& replayPath) {
   const std::string assets = FindAssetDirectory();
   fs::remove_all(folder);
-  fs::create_directories(folder / "shots");
+  for (const char* made : {"shots", "saves", "replayed"}) fs::create_directories(folder / made);  // saves make none
   fs::current_path(folder);  // where the screenshots go
   if (std::string error = SaveFlyingGame(seed, SaveFilePath((folder / "saves").string())); !error.empty()) {
     return error;

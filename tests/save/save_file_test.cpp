@@ -4,13 +4,21 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iostream>
+#include <random>
+#include <thread>
+#include <vector>
 
 #include "finance/month_close.h"
 #include "save/game_writer.h"
@@ -26,10 +34,19 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// An empty folder of the test's own, made anew.
 fs::path FreshFolder(const std::string& name) {
   const fs::path folder = fs::temp_directory_path() / ("jetvale_save_" + name);
   fs::remove_all(folder);
+  fs::create_directories(folder);
   return folder;
+}
+
+std::vector<std::string> FileNames(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 TEST(SaveFolder, TheGameKeepsItsSaveInThePlayersDataFolder) {
@@ -66,7 +83,7 @@ TEST(SaveFolder, OneProgramAtATimeHoldsTheFolderAndItsLockEndsWithIt) {
   EXPECT_TRUE(unlockable.Acquire(folder, error));
   EXPECT_EQ(error, "the save folder " + folder.string() + " cannot be locked (" + std::strerror(ENOLCK) +
                        "): a second Jetvale on it would not be noticed");
-  const fs::path notAFolder = FreshFolder("lock_file");
+  const fs::path notAFolder = FreshFolder("lock_file") / "file";
   std::ofstream(notAFolder) << "x";  // a file where the folder should be
   EXPECT_FALSE(SaveFolderLock().Acquire(notAFolder, error));
   EXPECT_EQ(error.rfind("cannot use the save folder", 0), 0u) << error;
@@ -91,9 +108,92 @@ TEST(SaveFile, ASaveThatCannotBeWrittenKeepsTheOldSave) {
   EXPECT_EQ(FileText(folder / "am.txt"), old);
   EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2);  // with its history
 
-  // A folder that cannot be made: a file stands where it would be.
+  // A folder is never made: neither a missing one nor where a file stands.
+  EXPECT_FALSE(SaveGameTo(SaveFilePath(folder / "missing"), game));
+  EXPECT_FALSE(fs::exists(folder / "missing"));
   std::ofstream(folder / "taken") << "x";
   EXPECT_FALSE(SaveGameTo(SaveFilePath(folder / "taken"), game));
+}
+
+// A chain of links, the first absolute, the second relative to its own folder; and a dangling link.
+TEST(SaveFile, ASaveThroughLinksWritesTheirTargetWithItsModeOrThatOfAPlainCreate) {
+  const fs::path folder = FreshFolder("link");
+  std::ofstream(folder / "game.txt") << "old";
+  fs::permissions(folder / "game.txt", fs::perms(0640));
+  fs::create_symlink("game.txt", folder / "middle");
+  fs::create_symlink(folder / "middle", folder / "am.txt");
+  fs::create_symlink("made.txt", folder / "dangling");
+  const GameState game(3);
+  const mode_t mask = ::umask(022);
+  const bool written = SaveGameTo(SaveFilePath(folder), game) && WriteFileSafely(folder / "dangling", "new");
+  ::umask(mask);
+  ASSERT_TRUE(written);
+  EXPECT_TRUE(fs::is_symlink(folder / "am.txt") && fs::is_symlink(folder / "dangling"));
+  EXPECT_EQ(FileText(folder / "game.txt"), WriteSavedGame(game.world, game.clock));
+  EXPECT_EQ(fs::status(folder / "game.txt").permissions(), fs::perms(0640));
+  EXPECT_EQ(FileText(folder / "made.txt"), "new");
+  EXPECT_EQ(fs::status(folder / "made.txt").permissions(), fs::perms(0644));
+}
+
+// A child saves two games by turns (one month of history and two) until it is killed at a random instant within
+// the next few saves. The game left loads, with its own history, or with none only when that history was pending
+// from the kill before and this save's pending one replaced it. The last save tidies up.
+TEST(SaveFile, AKilledSaveLeavesALoadableGameWithItsOwnHistoryOrNone) {
+  const fs::path folder = FreshFolder("killed");
+  const std::string path = SaveFilePath(folder);
+  GameState first(3);
+  PlayAWhile(first);
+  GameState second(3);
+  PlayAWhile(second);
+  RunDays(second, 40);
+  const GameState* const games[] = {&first, &second};
+  const std::string texts[] = {WriteSavedGame(first.world, first.clock), WriteSavedGame(second.world, second.clock)};
+
+  const auto start = std::chrono::steady_clock::now();
+  for (const GameState* game : games) ASSERT_TRUE(SaveGameTo(path, *game));
+  const auto saveTime = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
+  std::mt19937 random(7);
+  std::uniform_int_distribution<std::int64_t> delay(0, 2 * saveTime.count());
+  int kept = 0, pending = 0, lost = 0, interrupted = 0;
+  bool settled = true;  // the kill before left the game's history in the side file
+  for (int kill = 0; kill < 40; ++kill) {
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    for (int turn = 0; child == 0; ++turn) SaveGameTo(path, *games[turn % 2]);  // until killed
+    std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+
+    interrupted += FileNames(folder).size() > 2;  // a temporary or a pending side file
+    const std::string text = FileText(path);
+    const int which = text == texts[0] ? 0 : 1;
+    ASSERT_EQ(text, texts[which]);
+    GameState loaded(3);
+    ASSERT_TRUE(LoadGameFrom(path, loaded));
+    const std::string own = WriteHistoryText(*games[which], text);
+    const bool none = loaded.world.history.months.empty();
+    std::string sideText;
+    const bool inSide = !none && ReadWholeFile(HistoryFilePath(path), sideText) && sideText == own;
+    EXPECT_TRUE(none || WriteHistoryText(loaded, text) == own);
+    EXPECT_TRUE(!none || !settled) << "kill " << kill << " lost the history of a finished save";
+    ++(none ? lost : inSide ? kept : pending);
+    settled = inSide;
+  }
+  std::cout << "40 kills: history kept in the side file " << kept << ", pending " << pending << ", none " << lost
+            << "; " << interrupted << " left a temporary or a pending side file\n";
+  EXPECT_GT(interrupted, 0) << "no kill landed inside a save";
+  ASSERT_TRUE(SaveGameTo(path, first));
+  EXPECT_EQ(FileNames(folder), (std::vector<std::string>{"am.history", "am.txt"}));
+}
+
+TEST(SaveFile, AtStartTheSaveFolderLosesOnlyTheTemporariesOfKilledWrites) {
+  const fs::path folder = FreshFolder("stale");
+  for (const char* name :
+       {"am.txt.saving-0a1b2c", "replay.txt.saving-zz9999", "am.txt.saving-ABCDEF", "am.history.next"}) {
+    std::ofstream(folder / name) << "x";
+  }
+  RemoveStaleSaveTemporaries(folder);
+  EXPECT_EQ(FileNames(folder), (std::vector<std::string>{"am.history.next", "am.txt.saving-ABCDEF"}));
 }
 
 // A damaged file leaves the game as it was: see the save screens.
@@ -120,7 +220,6 @@ TEST(SaveFile, ALoadReplacesTheWholeWorld) {
 // 16 MiB is the most the game reads of any file; a FIFO or a device is refused before it is read, not waited on.
 TEST(SaveFile, AFileIsReadWholeUpToSixteenMebibytesAndOnlyWhenItIsARegularFile) {
   const fs::path folder = FreshFolder("limit");
-  fs::create_directories(folder);
   const fs::path big = folder / "big.txt";
   std::ofstream(big, std::ios::binary) << std::string(std::size_t{16} << 20, 'x');
   std::string text;
