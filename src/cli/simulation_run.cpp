@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <cstdint>
+#include <limits>
 
 #include "cli/history_output.h"
 #include "cli/parse_number.h"
@@ -19,30 +20,25 @@ namespace {
 constexpr int kMaxDays = 365 * 1000;
 constexpr std::size_t kLedgerNameWidth = 28;
 constexpr std::size_t kLedgerColumnWidth = 16;
+// The sign, the 309 digits of the largest double, the point and the cents.
+constexpr std::size_t kLongestCents = 1 + (std::numeric_limits<double>::max_exponent10 + 1) + 3;
 
 std::string PadLeft(const std::string& text, std::size_t width) {
   return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
 }
 
 // Money with its cents, right in a column of the summary with a blank before it; std::to_chars so no locale can
-// change the text. An amount too wide for the column gives no text, and `error` names it (the first one only).
-std::string ColumnCents(double value, const std::string& what, std::string& error) {
-  char cents[kLedgerColumnWidth - 1];
-  const auto written = std::to_chars(cents, cents + sizeof cents, value, std::chars_format::fixed, 2);
-  if (written.ec == std::errc{}) return PadLeft(std::string(cents, written.ptr), kLedgerColumnWidth);
-  if (error.empty()) {
-    char shortest[32];  // the longest double is 24 characters
-    const auto end = std::to_chars(shortest, shortest + sizeof shortest, value).ptr;
-    error = what + " (" + std::string(shortest, end) + ") is too large for the summary's column of " +
-            std::to_string(sizeof cents) + " characters";
-  }
-  return {};
+// change the text. An amount wider than the column widens its cell, the blank kept.
+std::string ColumnCents(double value) {
+  char cents[kLongestCents];
+  const auto written = std::to_chars(std::begin(cents), std::end(cents), value, std::chars_format::fixed, 2);
+  return " " + PadLeft(std::string(cents, written.ptr), kLedgerColumnWidth - 1);
 }
 
 std::string AirlineName(const Airline& airline) { return "airline " + std::to_string(airline.index); }
 
 // Each airline's loans in use and the principal they still owe.
-std::string LoanSummary(const GameState& game, std::string& error) {
+std::string LoanSummary(const GameState& game) {
   std::string header = "\nloans   ";
   std::string count = "in use  ";
   std::string owed = "owed    ";
@@ -51,7 +47,7 @@ std::string LoanSummary(const GameState& game, std::string& error) {
     double left = 0;
     for (const Loan& loan : airline.loans) left += loan.inUse == 1 ? loan.amountLeft : 0;
     count += PadLeft(std::to_string(airline.loanCount), kLedgerColumnWidth);
-    owed += ColumnCents(left, "what " + AirlineName(airline) + " owes", error);
+    owed += ColumnCents(left);
   }
   return header + "\n" + count + "\n" + owed + "\n";
 }
@@ -188,15 +184,12 @@ bool FinishSimulation(const SimOptions& options, GameState& game, std::string& e
   return options.chartFile.empty() || WriteChartPicture(game, options.chartFile, error);
 }
 
-bool Summary(const GameState& game, const SimOptions& options, std::string& text, std::string& error) {
-  if (!GameSummary(game, text, error)) return false;
-  text.insert(0, "Jetvale simulation, seed " + std::to_string(options.seed) + ", " + std::to_string(options.days) +
-                     " days\n");
-  return true;
+std::string Summary(const GameState& game, const SimOptions& options) {
+  return "Jetvale simulation, seed " + std::to_string(options.seed) + ", " + std::to_string(options.days) +
+         " days\n" + GameSummary(game);
 }
 
-bool GameSummary(const GameState& game, std::string& text, std::string& error) {
-  error.clear();
+std::string GameSummary(const GameState& game) {
   const GameClock& clock = game.clock;
   std::string out = clock.DateText() + ", " + TwoDigits(clock.hour) + ":" + TwoDigits(clock.minute) + "\n\n";
   out += "airline                balance  planes   trips  passengers\n";
@@ -224,17 +217,14 @@ bool GameSummary(const GameState& game, std::string& text, std::string& error) {
   for (const Airline& airline : game.world.airlines) header += PadLeft(AirlineName(airline), kLedgerColumnWidth);
   out += "\n" + header + "\n";
   for (int entry = 0; entry < kLedgerEntryCount; ++entry) {
-    const std::string name(kLedgerEntryNames[static_cast<std::size_t>(entry)]);
-    std::string row = name;
+    std::string row(kLedgerEntryNames[static_cast<std::size_t>(entry)]);
     row.resize(kLedgerNameWidth, ' ');
     for (const Airline& airline : game.world.airlines) {
-      const double value = airline.currentYear.values[static_cast<std::size_t>(entry)];
-      row += ColumnCents(value, AirlineName(airline) + "'s " + name, error);
+      row += ColumnCents(airline.currentYear.values[static_cast<std::size_t>(entry)]);
     }
     out += row + "\n";
   }
-  text = out + LoanSummary(game, error) + "\n";  // a blank last line keeps the summary apart from what follows
-  return error.empty();
+  return out + LoanSummary(game) + "\n";  // a blank last line keeps the summary apart from what follows
 }
 
 }  // namespace jetvale

@@ -27,8 +27,8 @@ struct SimOptions {
 
 extern const char* const kSimUsage;
 
-// jetvale-sim's exit status beside 0: what it refuses to do (a bad option, file or environment, money too large
-// for the summary) and what failed on the way (the display, a picture, a save).
+// jetvale-sim's exit status beside 0: what it refuses to do (a bad option, file or environment) and what failed
+// on the way (the display, a picture, a save).
 constexpr int kExitFailed = 1;
 constexpr int kExitRefused = 2;
 
@@ -44,9 +44,9 @@ void RunDays(GameState& game, int days);
 bool FinishSimulation(const SimOptions& options, GameState& game, std::string& error);
 
 // Date, and for every airline its balance, fleet, trips, passengers, current-year ledger and loans.
-// Same game, same text. False with `error` set when an amount of money is too large for its column.
-bool Summary(const GameState& game, const SimOptions& options, std::string& text, std::string& error);
+// Same game, same text; an amount too wide for its column widens its cell.
+std::string Summary(const GameState& game, const SimOptions& options);
 // The same without the headline.
-bool GameSummary(const GameState& game, std::string& text, std::string& error);
+std::string GameSummary(const GameState& game);
 
 }  // namespace jetvale
