@@ -66,14 +66,18 @@ int PlayReplayFile(const SimOptions& options, std::string& report, std::string& 
   if (!MakeScratchFolder(scratch, error)) return kExitRefused;
   std::vector<std::string> pictures;
   std::error_code ignored;
-  std::filesystem::create_directories(options.shotFolder, ignored);
-  int status = 0;
+  int status = kExitRefused;
   {
     ReplayRun run(replay, FindAssetDirectory(), scratch);
-    const bool played = run.Play(options.shotFrames, options.shotFolder, pictures, error);
-    report = "Jetvale replay, " + std::to_string(run.Game().FramesRun()) + " frames\n";
-    if (played) report += GameSummary(run.Game().Game());
-    status = played ? 0 : kExitFailed;
+    if (!run.StartRefusal().empty()) {
+      error = options.replayFile + ": " + run.StartRefusal();
+    } else {
+      std::filesystem::create_directories(options.shotFolder, ignored);
+      const bool played = run.Play(options.shotFrames, options.shotFolder, pictures, error);
+      report = "Jetvale replay, " + std::to_string(run.Game().FramesRun()) + " frames\n";
+      if (played) report += GameSummary(run.Game().Game());
+      status = played ? 0 : kExitFailed;
+    }
   }
   std::filesystem::remove_all(scratch, ignored);
   for (const std::string& picture : pictures) report.append("picture ").append(picture).append("\n");
@@ -95,7 +99,9 @@ ReplayRun::ReplayRun(const Replay& replay, const std::string& assetDirectory, co
     // A game started with --load starts from the same file here.
     const std::string path = (std::filesystem::path(saveFolder) / "start-game.txt").string();
     PlaceSavedGame(path, replay.startGame, replay.startHistory);
-    game_->LoadAtStart(path);
+    if (std::string problem; !game_->LoadAtStart(path, problem)) {
+      startRefusal_ = "cannot load the saved game it starts from: " + problem;
+    }
   }
 }
 

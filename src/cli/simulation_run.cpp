@@ -156,8 +156,8 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
 bool StartSimulation(const SimOptions& options, GameState& game, std::string& error) {
   if (options.loadFile.empty()) {
     AssignIdentities(game.world, kWesternAirlines);
-  } else if (!LoadGameFrom(options.loadFile, game)) {
-    error = "cannot load the saved game '" + options.loadFile + "'";
+  } else if (std::string problem; !LoadGameFrom(options.loadFile, game, &problem)) {
+    error = "cannot load the saved game '" + options.loadFile + "': " + problem;
     return false;
   }
   game.rivalsPlay = options.rivals;

@@ -36,7 +36,7 @@ constexpr int kExitRefused = 2;
 bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, std::string& error);
 
 // Starts a new game as "Western Airlines", or the saved game of --load, gives the player the scripted fleet.
-// False with `error` set when the saved game cannot be loaded or the fleet cannot be flown.
+// False with `error` set when the saved game cannot be loaded (saying why) or the fleet cannot be flown.
 bool StartSimulation(const SimOptions& options, GameState& game, std::string& error);
 void RunDays(GameState& game, int days);
 // Saves the game to --save's file, the history to --history's and the chart to --chart's, those that were given;

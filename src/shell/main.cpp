@@ -16,6 +16,8 @@
 
 namespace {
 
+constexpr int kExitRefused = 2;
+
 constexpr const char* kUsage =
     "usage: jetvale [--load FILE] [--frame-stats]\n"
     "       jetvale --help | --version\n"
@@ -46,7 +48,7 @@ int ParseOptions(int argc, char** argv, Options& options) {
       options.loadFile = argv[++i];
     } else {
       std::fprintf(stderr, "jetvale: unknown option or missing value: %s\n%s", argv[i], kUsage);
-      return 2;
+      return kExitRefused;
     }
   }
   return -1;
@@ -59,6 +61,11 @@ bool HasRealScreen() {
   const bool invisible = driver == "offscreen" || driver == "dummy";
   return !invisible || SDL_GetHint(SDL_HINT_VIDEODRIVER) != nullptr;
 }
+
+// SDL ends after the window, whichever way the program leaves; ending SDL before it started is harmless.
+struct SdlAtExit {
+  ~SdlAtExit() { SDL_Quit(); }
+};
 
 }  // namespace
 
@@ -73,40 +80,33 @@ int main(int argc, char** argv) {
     }
     return 1;
   }
+  jetvale::SystemHost host;
+  const std::string saveFolder = jetvale::PlayerDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+  const std::string settingsFile = jetvale::SettingsFilePath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+  const SdlAtExit sdl;
+  jetvale::CMainFrame frame(host, assets, saveFolder, jetvale::ReadSettings(settingsFile), options.frameStats);
+  // The saved game is checked first: refused, it leaves no folder or lock behind.
+  if (std::string problem; !options.loadFile.empty() && !frame.Game().LoadAtStart(options.loadFile, problem)) {
+    std::fprintf(stderr, "jetvale: cannot load the saved game '%s': %s\n", options.loadFile.c_str(), problem.c_str());
+    return kExitRefused;
+  }
+  jetvale::SaveFolderLock lock;
+  std::string message;
+  const bool locked = lock.Acquire(saveFolder, message);
+  if (!message.empty()) std::fprintf(stderr, "jetvale: %s\n", message.c_str());  // why not, or that it goes on unlocked
+  if (!locked) return 1;
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
     std::fprintf(stderr, "jetvale: cannot open the display: %s\n", SDL_GetError());
     return 1;
   }
   if (!HasRealScreen()) {
     std::fprintf(stderr, "jetvale: cannot open the display: no screen found (is DISPLAY set?)\n");
-    SDL_Quit();
     return 1;
   }
-  jetvale::SystemHost host;
-  const std::string saveFolder = jetvale::PlayerDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
-  const std::string settingsFile = jetvale::SettingsFilePath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
-  jetvale::SaveFolderLock lock;
-  std::string message;
-  const bool locked = lock.Acquire(saveFolder, message);
-  if (!message.empty()) std::fprintf(stderr, "jetvale: %s\n", message.c_str());  // why not, or that it goes on unlocked
-  if (!locked) {
-    SDL_Quit();
-    return 1;
+  const int exitCode = frame.Create() ? frame.Run() : 1;
+  if (exitCode != 0) std::fprintf(stderr, "jetvale: %s\n", frame.StartupError().c_str());
+  if (exitCode == 0 && !jetvale::WriteSettings(settingsFile, frame.FinalSettings())) {
+    std::fprintf(stderr, "jetvale: cannot remember the settings in %s\n", settingsFile.c_str());
   }
-  int exitCode = 0;
-  {
-    jetvale::CMainFrame frame(host, assets, saveFolder, jetvale::ReadSettings(settingsFile), options.frameStats);
-    if (!options.loadFile.empty() && !frame.Game().LoadAtStart(options.loadFile)) {
-      std::fprintf(stderr, "jetvale: cannot load the saved game '%s'\n", options.loadFile.c_str());
-      SDL_Quit();
-      return 1;
-    }
-    exitCode = frame.Create() ? frame.Run() : 1;
-    if (exitCode != 0) std::fprintf(stderr, "jetvale: %s\n", frame.StartupError().c_str());
-    if (exitCode == 0 && !jetvale::WriteSettings(settingsFile, frame.FinalSettings())) {
-      std::fprintf(stderr, "jetvale: cannot remember the settings in %s\n", settingsFile.c_str());
-    }
-  }
-  SDL_Quit();
   return exitCode;
 }

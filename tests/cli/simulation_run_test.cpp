@@ -46,17 +46,26 @@ TEST(SimOptions, BadOptionsAreRefusedWithAReason) {
   }
 }
 
-TEST(SimOptions, AFleetBeyondItsRangeOrItsSizeIsRefused) {
+TEST(SimOptions, AGameThatCannotStartIsRefusedWithAReason) {
+  const fs::path folder = fs::temp_directory_path() / "jetvale_sim_start";
+  fs::create_directories(folder);
+  const std::string damaged = (folder / "damaged.txt").string();
+  ASSERT_TRUE(WriteFileSafely(damaged, "AIRPORT_CITY\n0\n"));
+  const std::string missing = (folder / "missing.txt").string();
   // Ten A380s take the balance from 500 million to -2012.5 million; the eleventh would carry it past its limit.
-  for (const auto& [plane, reason, bought] : {
-           std::tuple{"Fokker 70:ATL@0800-SFO@1600", "ATL-SFO (1853 miles) cannot be flown by a Fokker 70 (range 1085 "
-                                                     "miles)", 0},
-           {"21*ERJ145:ATL@0800-CLT@1200", "the fleet is full: 20 planes at most", 20},
-           {"11*A380:ATL@0800-ORD@1200", "the balance would leave its range with plane 11", 10},
+  for (const auto& [args, reason, bought] : {
+           std::tuple<std::vector<std::string>, std::string, int>{
+               {"--plane", "Fokker 70:ATL@0800-SFO@1600"},
+               "ATL-SFO (1853 miles) cannot be flown by a Fokker 70 (range 1085 miles)", 0},
+           {{"--plane", "21*ERJ145:ATL@0800-CLT@1200"}, "the fleet is full: 20 planes at most", 20},
+           {{"--plane", "11*A380:ATL@0800-ORD@1200"}, "the balance would leave its range with plane 11", 10},
+           {{"--load", missing}, "cannot load the saved game '" + missing + "': the file cannot be read", 0},
+           {{"--load", damaged},
+            "cannot load the saved game '" + damaged + "': line 2: AIRPORT_CITY '0' is no value of the game", 0},
        }) {
     SimOptions options;
     std::string error;
-    ASSERT_TRUE(ParseSimOptions({"--plane", plane}, options, error)) << error;
+    ASSERT_TRUE(ParseSimOptions(args, options, error)) << error;
     GameState game(1);
     EXPECT_FALSE(StartSimulation(options, game, error));
     EXPECT_EQ(error, reason);
