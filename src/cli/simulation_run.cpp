@@ -1,11 +1,15 @@
 // Options, set-up and summary of a headless run.
 #include "cli/simulation_run.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstdint>
 #include <limits>
+#include <string_view>
 
 #include "cli/history_output.h"
+#include "cli/output_files.h"
 #include "cli/parse_number.h"
 #include "engine/replay.h"
 #include "save/save_file.h"
@@ -22,6 +26,20 @@ constexpr std::size_t kLedgerNameWidth = 28;
 constexpr std::size_t kLedgerColumnWidth = 16;
 // The sign, the 309 digits of the largest double, the point and the cents.
 constexpr std::size_t kLongestCents = 1 + (std::numeric_limits<double>::max_exponent10 + 1) + 3;
+
+// An option of the command line: whether a value follows it, and whether it may be given more than once.
+struct OptionRule {
+  std::string_view name;
+  bool takesValue;
+  bool repeats;
+};
+
+constexpr std::array<OptionRule, 14> kOptionRules = {{
+    {"--help", false, false}, {"-h", false, false}, {"--version", false, false}, {"--no-rivals", false, false},
+    {"--seed", true, false}, {"--days", true, false}, {"--plane", true, true}, {"--load", true, false},
+    {"--save", true, false}, {"--history", true, false}, {"--chart", true, false}, {"--replay", true, false},
+    {"--shot", true, true}, {"--shots", true, false},
+}};
 
 std::string PadLeft(const std::string& text, std::size_t width) {
   return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
@@ -50,6 +68,46 @@ std::string LoanSummary(const GameState& game) {
     owed += ColumnCents(left);
   }
   return header + "\n" + count + "\n" + owed + "\n";
+}
+
+// Takes the value of `option`; false with `error` set when it is refused.
+bool TakeValue(const std::string& option, const std::string& value, SimOptions& options, std::string& error) {
+  if (option == "--seed" && !ParseNumber(value, options.seed)) {
+    error = "--seed takes a whole number from 0 to 4294967295, not '" + value + "'";
+    return false;
+  }
+  if (option == "--days" && (!ParseNumber(value, options.days) || options.days < 0 || options.days > kMaxDays)) {
+    error = "--days takes a whole number from 0 to " + std::to_string(kMaxDays) + ", not '" + value + "'";
+    return false;
+  }
+  std::int64_t frame = 0;
+  if (option == "--shot" && (!ParseNumber(value, frame) || frame < 1 || frame > kMaxReplayFrames)) {
+    error = "--shot takes a frame number from 1 to " + std::to_string(kMaxReplayFrames) + ", not '" + value + "'";
+    return false;
+  }
+  if (value.empty() && (option == "--load" || option == "--replay" || option == "--shots")) {
+    error = option + " takes the name of a " + (option == "--shots" ? "folder" : "file") + ", not ''";
+    return false;
+  }
+  if ((option == "--save" || option == "--history" || option == "--chart") && !CanWriteFile(option, value, error)) {
+    return false;
+  }
+  if (option == "--chart" && !value.ends_with(".bmp")) {
+    error = "--chart writes a BMP picture, to a file whose name ends in .bmp, not '" + value + "'";
+    return false;
+  }
+  if (option == "--plane") {
+    ScriptedPlanes planes;
+    if (!ParseScriptedPlanes(value, planes, error)) return false;
+    options.fleet.push_back(planes);
+  }
+  if (option == "--shot") options.shotFrames.push_back(frame);
+  for (const auto& [name, field] : {std::pair{"--shots", &options.shotFolder}, {"--replay", &options.replayFile},
+                                    {"--load", &options.loadFile}, {"--save", &options.saveFile},
+                                    {"--history", &options.historyFile}, {"--chart", &options.chartFile}}) {
+    if (option == name) *field = value;
+  }
+  return true;
 }
 
 }  // namespace
@@ -85,63 +143,33 @@ const char* const kSimUsage =
     "The summary goes to standard output; the simulated ticks per second to standard error.\n";
 
 bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, std::string& error) {
+  std::vector<std::string_view> given;
   bool usesReplay = false;
   bool usesScript = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& option = args[i];
-    if (option == "--help" || option == "-h") {
-      options.help = true;
-      continue;
-    }
-    if (option == "--version") {
-      options.version = true;
-      continue;
-    }
-    if (option == "--no-rivals") {
-      options.rivals = false;
-      continue;
-    }
-    if (option != "--seed" && option != "--days" && option != "--plane" && option != "--load" && option != "--save" &&
-        option != "--replay" && option != "--shot" && option != "--shots" && option != "--history" &&
-        option != "--chart") {
+    const auto rule = std::find_if(kOptionRules.begin(), kOptionRules.end(),
+                                   [&option](const OptionRule& known) { return known.name == option; });
+    if (rule == kOptionRules.end()) {
       error = "unknown option '" + option + "'";
       return false;
+    }
+    if (!rule->repeats && std::find(given.begin(), given.end(), rule->name) != given.end()) {
+      error = option + " may be given only once";
+      return false;
+    }
+    given.push_back(rule->name);
+    if (!rule->takesValue) {
+      options.help = options.help || option == "--help" || option == "-h";
+      options.version = options.version || option == "--version";
+      options.rivals = options.rivals && option != "--no-rivals";
+      continue;
     }
     if (i + 1 == args.size()) {
       error = option + " needs a value";
       return false;
     }
-    const std::string& value = args[++i];
-    if (option == "--seed" && !ParseNumber(value, options.seed)) {
-      error = "--seed takes a whole number from 0 to 4294967295, not '" + value + "'";
-      return false;
-    }
-    if (option == "--days" && (!ParseNumber(value, options.days) || options.days < 0 || options.days > kMaxDays)) {
-      error = "--days takes a whole number from 0 to " + std::to_string(kMaxDays) + ", not '" + value + "'";
-      return false;
-    }
-    std::int64_t frame = 0;
-    if (option == "--shot" && (!ParseNumber(value, frame) || frame < 1 || frame > kMaxReplayFrames)) {
-      error = "--shot takes a frame number from 1 to " + std::to_string(kMaxReplayFrames) + ", not '" + value + "'";
-      return false;
-    }
-    if (option == "--shot") options.shotFrames.push_back(frame);
-    if (option == "--shots") options.shotFolder = value;
-    if (option == "--replay") options.replayFile = value;
-    if (option == "--load") options.loadFile = value;
-    if (option == "--save") options.saveFile = value;
-    if ((option == "--history" || option == "--chart") && !CanWriteFile(option, value, error)) return false;
-    if (option == "--chart" && !value.ends_with(".bmp")) {
-      error = "--chart writes a BMP picture, to a file whose name ends in .bmp, not '" + value + "'";
-      return false;
-    }
-    if (option == "--history") options.historyFile = value;
-    if (option == "--chart") options.chartFile = value;
-    if (option == "--plane") {
-      ScriptedPlanes planes;
-      if (!ParseScriptedPlanes(value, planes, error)) return false;
-      options.fleet.push_back(planes);
-    }
+    if (!TakeValue(option, args[++i], options, error)) return false;
     // A replay is the whole game: nothing of a scripted run goes with it, and pictures need a replay.
     const bool replayOption = option == "--replay" || option == "--shot" || option == "--shots";
     (replayOption ? usesReplay : usesScript) = true;
@@ -150,7 +178,7 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
     error = "--shot and --shots go with --replay, which takes no other option";
     return false;
   }
-  return true;
+  return OutputsStandApart(options, error);
 }
 
 bool StartSimulation(const SimOptions& options, GameState& game, std::string& error) {

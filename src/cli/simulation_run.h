@@ -27,12 +27,13 @@ struct SimOptions {
 
 extern const char* const kSimUsage;
 
-// jetvale-sim's exit status beside 0: what it refuses to do (a bad option, file or environment) and what failed
-// on the way (the display, a picture, a save).
+// jetvale-sim's exit status beside 0: what it refuses to do (a bad option, file or environment), which it refuses
+// before it changes anything, and what failed on the way (the display, a picture, a save).
 constexpr int kExitFailed = 1;
 constexpr int kExitRefused = 2;
 
-// False with `error` set on an unknown option or a bad value.
+// False with `error` set on an unknown option, a bad value, an option given twice that goes once (all but
+// --plane and --shot), or outputs that cannot be written or name one file (see cli/output_files.h).
 bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, std::string& error);
 
 // Starts a new game as "Western Airlines", or the saved game of --load, gives the player the scripted fleet.

@@ -31,10 +31,10 @@ constexpr const char* kUsage =
 
 struct Options {
   bool frameStats = false;
-  std::string loadFile;
+  std::string loadFile;  // empty when not given: an empty name is refused
 };
 
-// -1 when the program goes on with `options`, else the exit code (after --help, --version or a bad option).
+// -1 when the program goes on with `options`, else the exit code (after --help, --version or a refused option).
 int ParseOptions(int argc, char** argv, Options& options) {
   for (int i = 1; i < argc; ++i) {
     const std::string_view option = argv[i];
@@ -42,12 +42,21 @@ int ParseOptions(int argc, char** argv, Options& options) {
       std::fputs(option == "--help" ? kUsage : "jetvale " JETVALE_VERSION "\n", stdout);
       return 0;
     }
-    if (option == "--frame-stats") {
+    std::string error;
+    if (option != "--frame-stats" && option != "--load") {
+      error = "unknown option '" + std::string(option) + "'";
+    } else if (option == "--frame-stats" ? options.frameStats : !options.loadFile.empty()) {
+      error = std::string(option) + " may be given only once";
+    } else if (option == "--frame-stats") {
       options.frameStats = true;
-    } else if (option == "--load" && i + 1 < argc) {
-      options.loadFile = argv[++i];
+    } else if (i + 1 == argc) {
+      error = "--load needs a value";
     } else {
-      std::fprintf(stderr, "jetvale: unknown option or missing value: %s\n%s", argv[i], kUsage);
+      options.loadFile = argv[++i];
+      if (options.loadFile.empty()) error = "--load takes the name of a file, not ''";
+    }
+    if (!error.empty()) {
+      std::fprintf(stderr, "jetvale: %s (see --help)\n", error.c_str());
       return kExitRefused;
     }
   }

@@ -25,14 +25,18 @@ if(NOT result EQUAL 0 OR NOT EXISTS ${OUT}/wide-kept.txt
   message(FATAL_ERROR "the wide game was not kept (${result}):\n${errors}${printed}")
 endif()
 # What it cannot do is refused with a reason and status 2, printing no summary and making or changing no file: a
-# bad option, a damaged saved game, replays that no game wrote (unknown speed, taps beside the screen, frame counts
-# beyond a week, a start game that does not load), and a TMPDIR that is no folder.
+# bad option, outputs that cannot be written or that name one file, a damaged saved game, replays that no game
+# wrote (unknown speed, taps beside the screen, frame counts beyond a week, a start game that does not load), and
+# a TMPDIR that is no folder.
 string(REGEX REPLACE "\nGAME_TIME\n[^\n]*\n" "\nGAME_TIME\n298\n" damaged "${game}")
 file(WRITE ${OUT}/damaged.txt "${damaged}")
 set(head "jetvale replay 1\nspeed 1\nticks 5\nframes 3\nsteps\n")
 set(start "jetvale replay 1\nspeed 1\nticks 5\nframes 3\nstart-game 15\nAIRPORT_CITY\n0\n\nsteps\n")
 set(refusals
     "${head}|--days many|--days takes a whole number"
+    "${head}|--seed 1 --days 1 --seed 2|--seed may be given only once"
+    "${head}|--days 1 --save ${OUT}/gone/game.txt|--save: there is no folder"
+    "${head}|--days 1 --save ${OUT}/game.txt --history ${OUT}/game.history|--save's history side file and --history"
     "${head}|--load ${OUT}/damaged.txt --days 1 --save ${OUT}/game.txt|damaged.txt': line 5106: GAME_TIME '298' is no"
     "${head}|--replay REPLAY --shot 99999999999|--shot takes a frame number from 1 to 18144000"
     "jetvale replay 1\nspeed 100000000\n|--replay REPLAY|line 2: expected \"speed\" and 1, 6 or 12"

@@ -17,6 +17,8 @@ TEST(SimOptions, BadOptionsAreRefusedWithAReason) {
   const fs::path folder = fs::temp_directory_path() / "jetvale_sim_options";
   fs::create_directories(folder);
   const std::string missing = (folder / "gone" / "h.csv").string();
+  const std::string save = (folder / "a.txt").string();
+  const std::string sideFile = (folder / "." / "a.history").string();  // the same file by another name
   const std::string alone = "--shot and --shots go with --replay, which takes no other option";
   using Case = std::pair<std::vector<std::string>, std::string>;
   for (const auto& [args, reason] : std::vector<Case>{
@@ -38,11 +40,30 @@ TEST(SimOptions, BadOptionsAreRefusedWithAReason) {
                                         missing + "'"},
            {{"--chart", folder.string()}, "--chart takes the name of a file, not '" + folder.string() + "'"},
            {{"--chart", "c.png"}, "--chart writes a BMP picture, to a file whose name ends in .bmp, not 'c.png'"},
+           {{"--save", ""}, "--save takes the name of a file, not ''"},
+           {{"--load", ""}, "--load takes the name of a file, not ''"},
+           {{"--replay", ""}, "--replay takes the name of a file, not ''"},
+           {{"--replay", "r.txt", "--shots", ""}, "--shots takes the name of a folder, not ''"},
+           {{"--seed", "1", "--seed", "2"}, "--seed may be given only once"},
+           {{"--no-rivals", "--no-rivals"}, "--no-rivals may be given only once"},
+           {{"--save", missing},
+            "--save: there is no folder '" + (folder / "gone").string() + "' for '" + missing + "'"},
+           {{"--save", save, "--history", sideFile},
+            "--save's history side file and --history name the same file, '" + sideFile + "'"},
+           {{"--load", save, "--history", save}, "--load and --history name the same file, '" + save + "'"},
        }) {
     SimOptions options;
     std::string error;
     EXPECT_FALSE(ParseSimOptions(args, options, error)) << args[0];
     EXPECT_EQ(error, reason);
+  }
+  // Saving over the game loaded goes on with it; planes and pictures are asked for one by one.
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {"--load", save, "--save", save}, {"--plane", "A320:ATL@0800-ORD@1200", "--plane", "A320:ATL@0900-ORD@1300"},
+           {"--replay", "r.txt", "--shot", "1", "--shot", "2"}}) {
+    SimOptions options;
+    std::string error;
+    EXPECT_TRUE(ParseSimOptions(args, options, error)) << args[0] << ": " << error;
   }
 }
 

@@ -1,5 +1,6 @@
 # The desktop game started where it cannot run, or with what it refuses, says why and ends: without a screen it
-# exits 1 rather than run unseen; a saved game it refuses with status 2 before it makes its data folder.
+# exits 1 rather than run unseen; a bad option or saved game it refuses with status 2 before it makes its data
+# folder.
 set(data ${OUT}/data)
 file(REMOVE_RECURSE ${OUT})
 file(WRITE ${OUT}/damaged.txt "AIRPORT_CITY\n0\n")
@@ -7,6 +8,9 @@ file(WRITE ${OUT}/damaged.txt "AIRPORT_CITY\n0\n")
 # what standard error says.
 set(starts
     "GAME|1|jetvale: cannot open the display"
+    "GAME --load|2|jetvale: --load needs a value"
+    "GAME --frame-stats --frame-stats|2|jetvale: --frame-stats may be given only once"
+    "GAME --load ${OUT}/damaged.txt --load ${OUT}/damaged.txt|2|jetvale: --load may be given only once"
     "GAME --load ${OUT}/damaged.txt|2|jetvale: cannot load the saved game '.*damaged.txt': line 2: AIRPORT_CITY '0'"
     "GAME --load ${OUT}/missing.txt|2|jetvale: cannot load the saved game '.*missing.txt': the file cannot be read")
 foreach(start IN LISTS starts)
