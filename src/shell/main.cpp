@@ -11,6 +11,7 @@
 #include "gfx/host.h"
 #include "save/save_file.h"
 #include "save/save_folder_lock.h"
+#include "shell/data_folder.h"
 #include "shell/main_frame.h"
 #include "shell/settings.h"
 
@@ -101,9 +102,9 @@ int main(int argc, char** argv) {
   }
   jetvale::SaveFolderLock lock;
   std::string message;
-  const bool locked = lock.Acquire(saveFolder, message);
-  if (!message.empty()) std::fprintf(stderr, "jetvale: %s\n", message.c_str());  // why not, or that it goes on unlocked
-  if (!locked) return 1;
+  const bool mayStart = jetvale::OpenDataFolder(saveFolder, lock, message);
+  if (!message.empty()) std::fprintf(stderr, "jetvale: %s\n", message.c_str());
+  if (!mayStart) return 1;
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
     std::fprintf(stderr, "jetvale: cannot open the display: %s\n", SDL_GetError());
     return 1;

@@ -63,7 +63,11 @@ bool WriteSettings(const std::string& path, const Settings& settings) {
   text.append(std::to_string(settings.gameSpeed)).append("\nwindow=").append(std::to_string(settings.windowWidth));
   text.append("x").append(std::to_string(settings.windowHeight)).append("\nfullscreen=");
   text.append(settings.fullScreen ? "1" : "0").append("\n");
-  return WriteFileSafely(path, text);
+  // The saved game's writes make no folders; the settings' folder is made here.
+  std::error_code failure;
+  const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+  if (!folder.empty()) std::filesystem::create_directories(folder, failure);
+  return !failure && WriteFileSafely(path, text);
 }
 
 }  // namespace jetvale
