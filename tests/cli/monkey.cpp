@@ -241,7 +241,7 @@ std::string SaveFlyingGame(std::uint32_t seed, const std::string& path) {
 std::string PlayGame(std::uint32_t seed, std::int64_t frames, const fs::path& folder, const std::string& replayPath) {
   const std::string assets = FindAssetDirectory();
   fs::remove_all(folder);
-  fs::create_directories(folder / "shots");
+  for (const char* part : {"shots", "saves", "replayed"}) fs::create_directories(folder / part);
   fs::current_path(folder);  // where the screenshots go
   if (std::string error = SaveFlyingGame(seed, SaveFilePath((folder / "saves").string())); !error.empty()) {
     return error;
