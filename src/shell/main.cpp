@@ -22,7 +22,8 @@ constexpr int kExitRefused = 2;
 constexpr const char* kUsage =
     "usage: jetvale [--load FILE] [--frame-stats]\n"
     "       jetvale --help | --version\n"
-    "Plays Jetvale in a window. Saved games go to $XDG_DATA_HOME/jetvale (else ~/.local/share/jetvale).\n"
+    "Plays Jetvale in a window. Saved games go to $XDG_DATA_HOME/jetvale (else ~/.local/share/jetvale); when that\n"
+    "folder cannot be made or written, the game runs with saving off. Each option is given at most once.\n"
     "  --load FILE    start from this saved game: am.txt, the autosave.txt written at every month end and on\n"
     "                 closing, or a file downloaded from the browser game\n"
     "  --frame-stats  report the time to the first picture, the frames shown a second every 5 s and over the\n"
