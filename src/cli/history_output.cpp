@@ -1,10 +1,7 @@
 // The history's CSV lines and the chart picture, drawn by the game's own chart handler on a surface of its own.
 #include "cli/history_output.h"
 
-#include <unistd.h>
-
 #include <charconv>
-#include <filesystem>
 
 #include "gfx/gapi_display.h"
 #include "screens/history_chart.h"
@@ -43,22 +40,6 @@ bool WriteChartPicture(GameState& game, const std::string& path, std::string& er
   ShowHistoryChart(ui);
   if (!GapiFailed(screen.SaveSurface(path))) return true;
   error = "cannot write the chart to '" + path + "'";
-  return false;
-}
-
-bool CanWriteFile(const std::string& option, const std::string& path, std::string& error) {
-  const std::filesystem::path file(path);
-  const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
-  std::error_code failure;
-  if (path.empty() || std::filesystem::is_directory(file, failure)) {
-    error = option + " takes the name of a file, not '" + path + "'";
-  } else if (!std::filesystem::is_directory(folder, failure)) {
-    error = option + ": there is no folder '" + folder.string() + "' for '" + path + "'";
-  } else if (::access(folder.c_str(), W_OK | X_OK) != 0) {
-    error = option + ": the folder '" + folder.string() + "' takes no new files";
-  } else {
-    return true;
-  }
   return false;
 }
 

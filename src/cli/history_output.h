@@ -15,8 +15,4 @@ std::string HistoryCsv(const World& world);
 // false with `error` set when the file cannot be written.
 bool WriteChartPicture(GameState& game, const std::string& path, std::string& error);
 
-// Whether a file can be made at `path` (its folder exists and takes new files, and it is no folder itself); false
-// with `error` naming `option` and why not.
-bool CanWriteFile(const std::string& option, const std::string& path, std::string& error);
-
 }  // namespace jetvale

@@ -38,14 +38,11 @@ int main(int argc, char** argv) {
   const auto start = std::chrono::steady_clock::now();
   jetvale::RunDays(game, options.days);
   const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
-  std::string summary;
-  if (!jetvale::Summary(game, options, summary, error)) {
-    std::fprintf(stderr, "jetvale-sim: %s\n", error.c_str());
-    return jetvale::kExitRefused;
-  }
-  std::fputs(summary.c_str(), stdout);
+  // The game played is kept before anything else is said of it.
+  const bool kept = jetvale::FinishSimulation(options, game, error);
+  std::fputs(jetvale::Summary(game, options).c_str(), stdout);
   std::fflush(stdout);
-  if (!jetvale::FinishSimulation(options, game, error)) {
+  if (!kept) {
     std::fprintf(stderr, "jetvale-sim: %s\n", error.c_str());
     return jetvale::kExitFailed;
   }

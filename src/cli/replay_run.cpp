@@ -1,6 +1,8 @@
 // Headless replay: the recorded steps go into the game's input exactly where the window thread put them.
 #include "cli/replay_run.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -49,6 +51,27 @@ bool MakeScratchFolder(std::string& folder, std::string& error) {
   return false;
 }
 
+// Whether the replay keeps any picture: a recorded F12 press or a frame of --shot.
+bool TakesPictures(const Replay& replay, const SimOptions& options) {
+  const auto isShot = [](const ReplayStep& step) { return step.action == ReplayAction::Screenshot; };
+  return !options.shotFrames.empty() || std::any_of(replay.steps.begin(), replay.steps.end(), isShot);
+}
+
+// The pictures' folder, made when missing before anything is played; false with `error` set when it cannot be
+// made or takes no files.
+bool MakeShotFolder(const std::string& folder, std::string& error) {
+  std::error_code failure;
+  std::filesystem::create_directories(folder, failure);
+  if (failure) {
+    error = "--shots: cannot make the folder '" + folder + "': " + failure.message();
+  } else if (::access(folder.c_str(), W_OK | X_OK) != 0) {
+    error = "--shots: the folder '" + folder + "' takes no new files";
+  } else {
+    return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 int PlayReplayFile(const SimOptions& options, std::string& report, std::string& error) {
@@ -65,19 +88,19 @@ int PlayReplayFile(const SimOptions& options, std::string& report, std::string& 
   std::string scratch;
   if (!MakeScratchFolder(scratch, error)) return kExitRefused;
   std::vector<std::string> pictures;
-  std::error_code ignored;
-  std::filesystem::create_directories(options.shotFolder, ignored);
-  int status = 0;
+  int status = kExitRefused;
   {
     ReplayRun run(replay, FindAssetDirectory(), scratch);
-    std::string summary;
-    if (!run.Play(options.shotFrames, options.shotFolder, pictures, error)) {
-      status = kExitFailed;
-    } else if (!GameSummary(run.Game().Game(), summary, error)) {
-      status = kExitRefused;
+    if (!run.StartRefusal().empty()) {
+      error = options.replayFile + ": " + run.StartRefusal();
+    } else if (!TakesPictures(replay, options) || MakeShotFolder(options.shotFolder, error)) {
+      const bool played = run.Play(options.shotFrames, options.shotFolder, pictures, error);
+      report = "Jetvale replay, " + std::to_string(run.Game().FramesRun()) + " frames\n";
+      if (played) report += GameSummary(run.Game().Game());
+      status = played ? 0 : kExitFailed;
     }
-    report = "Jetvale replay, " + std::to_string(run.Game().FramesRun()) + " frames\n" + summary;
   }
+  std::error_code ignored;
   std::filesystem::remove_all(scratch, ignored);
   for (const std::string& picture : pictures) report.append("picture ").append(picture).append("\n");
   return status;
@@ -98,7 +121,9 @@ ReplayRun::ReplayRun(const Replay& replay, const std::string& assetDirectory, co
     // A game started with --load starts from the same file here.
     const std::string path = (std::filesystem::path(saveFolder) / "start-game.txt").string();
     PlaceSavedGame(path, replay.startGame, replay.startHistory);
-    game_->LoadAtStart(path);
+    if (std::string problem; !game_->LoadAtStart(path, problem)) {
+      startRefusal_ = "cannot load the saved game it starts from: " + problem;
+    }
   }
 }
 

@@ -19,6 +19,10 @@ class ReplayRun {
   // also takes the game's own saves and autosaves.
   ReplayRun(const Replay& replay, const std::string& assetDirectory, const std::string& saveFolder);
 
+  // Why the game the replay starts from cannot be loaded; empty when it loaded or there is none. A replay refused
+  // so is not to be played: it would play another game than the one recorded.
+  const std::string& StartRefusal() const { return startRefusal_; }
+
   // Runs every recorded frame, feeding each step to the frame it was taken in, and writes the picture after each
   // recorded shot and each frame of `extraShots` to "frame-<n>.bmp" in `shotFolder`. False with `error` set
   // when the display, the bitmaps or a picture file fail. `written` lists the files in frame order.
@@ -32,6 +36,7 @@ class ReplayRun {
   PlaybackHost host_;
   HeadlessSink sink_;
   std::unique_ptr<GameObject> game_;
+  std::string startRefusal_;
 };
 
 // jetvale-sim --replay: plays options.replayFile with the game's own bitmaps, saves going to a scratch folder

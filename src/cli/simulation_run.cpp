@@ -1,10 +1,15 @@
 // Options, set-up and summary of a headless run.
 #include "cli/simulation_run.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstdint>
+#include <limits>
+#include <string_view>
 
 #include "cli/history_output.h"
+#include "cli/output_files.h"
 #include "cli/parse_number.h"
 #include "engine/replay.h"
 #include "save/save_file.h"
@@ -19,30 +24,39 @@ namespace {
 constexpr int kMaxDays = 365 * 1000;
 constexpr std::size_t kLedgerNameWidth = 28;
 constexpr std::size_t kLedgerColumnWidth = 16;
+// The sign, the 309 digits of the largest double, the point and the cents.
+constexpr std::size_t kLongestCents = 1 + (std::numeric_limits<double>::max_exponent10 + 1) + 3;
+
+// An option of the command line: whether a value follows it, and whether it may be given more than once.
+struct OptionRule {
+  std::string_view name;
+  bool takesValue;
+  bool repeats;
+};
+
+constexpr std::array<OptionRule, 14> kOptionRules = {{
+    {"--help", false, false}, {"-h", false, false}, {"--version", false, false}, {"--no-rivals", false, false},
+    {"--seed", true, false}, {"--days", true, false}, {"--plane", true, true}, {"--load", true, false},
+    {"--save", true, false}, {"--history", true, false}, {"--chart", true, false}, {"--replay", true, false},
+    {"--shot", true, true}, {"--shots", true, false},
+}};
 
 std::string PadLeft(const std::string& text, std::size_t width) {
   return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
 }
 
 // Money with its cents, right in a column of the summary with a blank before it; std::to_chars so no locale can
-// change the text. An amount too wide for the column gives no text, and `error` names it (the first one only).
-std::string ColumnCents(double value, const std::string& what, std::string& error) {
-  char cents[kLedgerColumnWidth - 1];
-  const auto written = std::to_chars(cents, cents + sizeof cents, value, std::chars_format::fixed, 2);
-  if (written.ec == std::errc{}) return PadLeft(std::string(cents, written.ptr), kLedgerColumnWidth);
-  if (error.empty()) {
-    char shortest[32];  // the longest double is 24 characters
-    const auto end = std::to_chars(shortest, shortest + sizeof shortest, value).ptr;
-    error = what + " (" + std::string(shortest, end) + ") is too large for the summary's column of " +
-            std::to_string(sizeof cents) + " characters";
-  }
-  return {};
+// change the text. An amount wider than the column widens its cell, the blank kept.
+std::string ColumnCents(double value) {
+  char cents[kLongestCents];
+  const auto written = std::to_chars(std::begin(cents), std::end(cents), value, std::chars_format::fixed, 2);
+  return " " + PadLeft(std::string(cents, written.ptr), kLedgerColumnWidth - 1);
 }
 
 std::string AirlineName(const Airline& airline) { return "airline " + std::to_string(airline.index); }
 
 // Each airline's loans in use and the principal they still owe.
-std::string LoanSummary(const GameState& game, std::string& error) {
+std::string LoanSummary(const GameState& game) {
   std::string header = "\nloans   ";
   std::string count = "in use  ";
   std::string owed = "owed    ";
@@ -51,9 +65,49 @@ std::string LoanSummary(const GameState& game, std::string& error) {
     double left = 0;
     for (const Loan& loan : airline.loans) left += loan.inUse == 1 ? loan.amountLeft : 0;
     count += PadLeft(std::to_string(airline.loanCount), kLedgerColumnWidth);
-    owed += ColumnCents(left, "what " + AirlineName(airline) + " owes", error);
+    owed += ColumnCents(left);
   }
   return header + "\n" + count + "\n" + owed + "\n";
+}
+
+// Takes the value of `option`; false with `error` set when it is refused.
+bool TakeValue(const std::string& option, const std::string& value, SimOptions& options, std::string& error) {
+  if (option == "--seed" && !ParseNumber(value, options.seed)) {
+    error = "--seed takes a whole number from 0 to 4294967295, not '" + value + "'";
+    return false;
+  }
+  if (option == "--days" && (!ParseNumber(value, options.days) || options.days < 0 || options.days > kMaxDays)) {
+    error = "--days takes a whole number from 0 to " + std::to_string(kMaxDays) + ", not '" + value + "'";
+    return false;
+  }
+  std::int64_t frame = 0;
+  if (option == "--shot" && (!ParseNumber(value, frame) || frame < 1 || frame > kMaxReplayFrames)) {
+    error = "--shot takes a frame number from 1 to " + std::to_string(kMaxReplayFrames) + ", not '" + value + "'";
+    return false;
+  }
+  if (value.empty() && (option == "--load" || option == "--replay" || option == "--shots")) {
+    error = option + " takes the name of a " + (option == "--shots" ? "folder" : "file") + ", not ''";
+    return false;
+  }
+  if ((option == "--save" || option == "--history" || option == "--chart") && !CanWriteFile(option, value, error)) {
+    return false;
+  }
+  if (option == "--chart" && !value.ends_with(".bmp")) {
+    error = "--chart writes a BMP picture, to a file whose name ends in .bmp, not '" + value + "'";
+    return false;
+  }
+  if (option == "--plane") {
+    ScriptedPlanes planes;
+    if (!ParseScriptedPlanes(value, planes, error)) return false;
+    options.fleet.push_back(planes);
+  }
+  if (option == "--shot") options.shotFrames.push_back(frame);
+  for (const auto& [name, field] : {std::pair{"--shots", &options.shotFolder}, {"--replay", &options.replayFile},
+                                    {"--load", &options.loadFile}, {"--save", &options.saveFile},
+                                    {"--history", &options.historyFile}, {"--chart", &options.chartFile}}) {
+    if (option == name) *field = value;
+  }
+  return true;
 }
 
 }  // namespace
@@ -72,7 +126,8 @@ const char* const kSimUsage =
     "                Example: --plane 2*A320:ATL@0800-ORD@1200\n"
     "  --no-rivals   the three program-run airlines stay idle\n"
     "  --load FILE   start from this saved game instead of a new game (its registrations come from --seed)\n"
-    "  --save FILE   save the game to this file when the run ends, in the game's saved-game format\n"
+    "  --save FILE   save the game to this file when the run ends, in the game's saved-game format, and its\n"
+    "                history beside it (FILE with the extension .history)\n"
     "  --history FILE\n"
     "                write the history as CSV when the run ends: a line for every airline (0 is the player's)\n"
     "                of every month kept, up to ten years: month, airline, balance at the month end, and the\n"
@@ -81,71 +136,48 @@ const char* const kSimUsage =
     "                draw the history chart as F2 shows it in the game, the balances of the last 24 months,\n"
     "                into this BMP picture when the run ends\n"
     "  --replay FILE play a replay the desktop game recorded (F9 writes replay.txt beside the saved game),\n"
-    "                frame by frame with the game's bitmaps, and print the summary of the game it ends in\n"
+    "                frame by frame with the game's bitmaps, and print the summary of the game it ends in; one\n"
+    "                whose start game (jetvale --load) cannot be loaded is refused\n"
     "  --shot FRAME  replay: also keep the picture after this frame (the recorded F12 presses are kept anyway)\n"
-    "  --shots DIR   replay: the folder for the pictures, frame-NNNNNN.bmp, made when missing (default: .)\n"
+    "  --shots DIR   replay: the folder for the pictures, frame-NNNNNN.bmp, made when missing before the replay\n"
+    "                plays (default: .)\n"
     "  --help        print this help and exit\n"
     "  --version     print the version and exit\n"
+    "Each option but --plane and --shot is given at most once. The files of --save (with its history), --history\n"
+    "and --chart are checked before the run: their folders must exist and take new files, and no two of them may\n"
+    "be one file, nor --load's saved game or its history (but --save may name the game loaded, to go on with it).\n"
+    "They are written when the run ends, before the summary. What is refused ends the program with status 2,\n"
+    "having changed nothing.\n"
     "The summary goes to standard output; the simulated ticks per second to standard error.\n";
 
 bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, std::string& error) {
+  std::vector<std::string_view> given;
   bool usesReplay = false;
   bool usesScript = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& option = args[i];
-    if (option == "--help" || option == "-h") {
-      options.help = true;
-      continue;
-    }
-    if (option == "--version") {
-      options.version = true;
-      continue;
-    }
-    if (option == "--no-rivals") {
-      options.rivals = false;
-      continue;
-    }
-    if (option != "--seed" && option != "--days" && option != "--plane" && option != "--load" && option != "--save" &&
-        option != "--replay" && option != "--shot" && option != "--shots" && option != "--history" &&
-        option != "--chart") {
+    const auto rule = std::find_if(kOptionRules.begin(), kOptionRules.end(),
+                                   [&option](const OptionRule& known) { return known.name == option; });
+    if (rule == kOptionRules.end()) {
       error = "unknown option '" + option + "'";
       return false;
+    }
+    if (!rule->repeats && std::find(given.begin(), given.end(), rule->name) != given.end()) {
+      error = option + " may be given only once";
+      return false;
+    }
+    given.push_back(rule->name);
+    if (!rule->takesValue) {
+      options.help = options.help || option == "--help" || option == "-h";
+      options.version = options.version || option == "--version";
+      options.rivals = options.rivals && option != "--no-rivals";
+      continue;
     }
     if (i + 1 == args.size()) {
       error = option + " needs a value";
       return false;
     }
-    const std::string& value = args[++i];
-    if (option == "--seed" && !ParseNumber(value, options.seed)) {
-      error = "--seed takes a whole number from 0 to 4294967295, not '" + value + "'";
-      return false;
-    }
-    if (option == "--days" && (!ParseNumber(value, options.days) || options.days < 0 || options.days > kMaxDays)) {
-      error = "--days takes a whole number from 0 to " + std::to_string(kMaxDays) + ", not '" + value + "'";
-      return false;
-    }
-    std::int64_t frame = 0;
-    if (option == "--shot" && (!ParseNumber(value, frame) || frame < 1 || frame > kMaxReplayFrames)) {
-      error = "--shot takes a frame number from 1 to " + std::to_string(kMaxReplayFrames) + ", not '" + value + "'";
-      return false;
-    }
-    if (option == "--shot") options.shotFrames.push_back(frame);
-    if (option == "--shots") options.shotFolder = value;
-    if (option == "--replay") options.replayFile = value;
-    if (option == "--load") options.loadFile = value;
-    if (option == "--save") options.saveFile = value;
-    if ((option == "--history" || option == "--chart") && !CanWriteFile(option, value, error)) return false;
-    if (option == "--chart" && !value.ends_with(".bmp")) {
-      error = "--chart writes a BMP picture, to a file whose name ends in .bmp, not '" + value + "'";
-      return false;
-    }
-    if (option == "--history") options.historyFile = value;
-    if (option == "--chart") options.chartFile = value;
-    if (option == "--plane") {
-      ScriptedPlanes planes;
-      if (!ParseScriptedPlanes(value, planes, error)) return false;
-      options.fleet.push_back(planes);
-    }
+    if (!TakeValue(option, args[++i], options, error)) return false;
     // A replay is the whole game: nothing of a scripted run goes with it, and pictures need a replay.
     const bool replayOption = option == "--replay" || option == "--shot" || option == "--shots";
     (replayOption ? usesReplay : usesScript) = true;
@@ -154,14 +186,14 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
     error = "--shot and --shots go with --replay, which takes no other option";
     return false;
   }
-  return true;
+  return OutputsStandApart(options, error);
 }
 
 bool StartSimulation(const SimOptions& options, GameState& game, std::string& error) {
   if (options.loadFile.empty()) {
     AssignIdentities(game.world, kWesternAirlines);
-  } else if (!LoadGameFrom(options.loadFile, game)) {
-    error = "cannot load the saved game '" + options.loadFile + "'";
+  } else if (std::string problem; !LoadGameFrom(options.loadFile, game, &problem)) {
+    error = "cannot load the saved game '" + options.loadFile + "': " + problem;
     return false;
   }
   game.rivalsPlay = options.rivals;
@@ -188,15 +220,12 @@ bool FinishSimulation(const SimOptions& options, GameState& game, std::string& e
   return options.chartFile.empty() || WriteChartPicture(game, options.chartFile, error);
 }
 
-bool Summary(const GameState& game, const SimOptions& options, std::string& text, std::string& error) {
-  if (!GameSummary(game, text, error)) return false;
-  text.insert(0, "Jetvale simulation, seed " + std::to_string(options.seed) + ", " + std::to_string(options.days) +
-                     " days\n");
-  return true;
+std::string Summary(const GameState& game, const SimOptions& options) {
+  return "Jetvale simulation, seed " + std::to_string(options.seed) + ", " + std::to_string(options.days) +
+         " days\n" + GameSummary(game);
 }
 
-bool GameSummary(const GameState& game, std::string& text, std::string& error) {
-  error.clear();
+std::string GameSummary(const GameState& game) {
   const GameClock& clock = game.clock;
   std::string out = clock.DateText() + ", " + TwoDigits(clock.hour) + ":" + TwoDigits(clock.minute) + "\n\n";
   out += "airline                balance  planes   trips  passengers\n";
@@ -224,17 +253,14 @@ bool GameSummary(const GameState& game, std::string& text, std::string& error) {
   for (const Airline& airline : game.world.airlines) header += PadLeft(AirlineName(airline), kLedgerColumnWidth);
   out += "\n" + header + "\n";
   for (int entry = 0; entry < kLedgerEntryCount; ++entry) {
-    const std::string name(kLedgerEntryNames[static_cast<std::size_t>(entry)]);
-    std::string row = name;
+    std::string row(kLedgerEntryNames[static_cast<std::size_t>(entry)]);
     row.resize(kLedgerNameWidth, ' ');
     for (const Airline& airline : game.world.airlines) {
-      const double value = airline.currentYear.values[static_cast<std::size_t>(entry)];
-      row += ColumnCents(value, AirlineName(airline) + "'s " + name, error);
+      row += ColumnCents(airline.currentYear.values[static_cast<std::size_t>(entry)]);
     }
     out += row + "\n";
   }
-  text = out + LoanSummary(game, error) + "\n";  // a blank last line keeps the summary apart from what follows
-  return error.empty();
+  return out + LoanSummary(game) + "\n";  // a blank last line keeps the summary apart from what follows
 }
 
 }  // namespace jetvale

@@ -27,16 +27,17 @@ struct SimOptions {
 
 extern const char* const kSimUsage;
 
-// jetvale-sim's exit status beside 0: what it refuses to do (a bad option, file or environment, money too large
-// for the summary) and what failed on the way (the display, a picture, a save).
+// jetvale-sim's exit status beside 0: what it refuses to do (a bad option, file or environment), which it refuses
+// before it changes anything, and what failed on the way (the display, a picture, a save).
 constexpr int kExitFailed = 1;
 constexpr int kExitRefused = 2;
 
-// False with `error` set on an unknown option or a bad value.
+// False with `error` set on an unknown option, a bad value, an option given twice that goes once (all but
+// --plane and --shot), or outputs that cannot be written or name one file (see cli/output_files.h).
 bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, std::string& error);
 
 // Starts a new game as "Western Airlines", or the saved game of --load, gives the player the scripted fleet.
-// False with `error` set when the saved game cannot be loaded or the fleet cannot be flown.
+// False with `error` set when the saved game cannot be loaded (saying why) or the fleet cannot be flown.
 bool StartSimulation(const SimOptions& options, GameState& game, std::string& error);
 void RunDays(GameState& game, int days);
 // Saves the game to --save's file, the history to --history's and the chart to --chart's, those that were given;
@@ -44,9 +45,9 @@ void RunDays(GameState& game, int days);
 bool FinishSimulation(const SimOptions& options, GameState& game, std::string& error);
 
 // Date, and for every airline its balance, fleet, trips, passengers, current-year ledger and loans.
-// Same game, same text. False with `error` set when an amount of money is too large for its column.
-bool Summary(const GameState& game, const SimOptions& options, std::string& text, std::string& error);
+// Same game, same text; an amount too wide for its column widens its cell.
+std::string Summary(const GameState& game, const SimOptions& options);
 // The same without the headline.
-bool GameSummary(const GameState& game, std::string& text, std::string& error);
+std::string GameSummary(const GameState& game);
 
 }  // namespace jetvale

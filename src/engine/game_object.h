@@ -35,8 +35,8 @@ class GameObject {
   // Before Start: the game speed the program starts with (the player's last choice).
   void SetStartSpeed(int framesPerTick);
   // Before Start: the game begins with the saved game at `path` loaded and running, on the map, as "Load Game"
-  // leaves it; false when the file cannot be loaded, and the game is as built.
-  bool LoadAtStart(const std::string& path);
+  // leaves it; false with `problem` saying why when the file cannot be loaded, and the game is as built.
+  bool LoadAtStart(const std::string& path, std::string& problem);
   // Window thread. Opens the display on `window` and starts the game thread; false if either fails.
   bool Start(PresentSink& window);
   // Opens the display without a game thread, for whoever drives RunFrame itself (tests, tools).

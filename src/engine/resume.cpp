@@ -16,9 +16,13 @@ void GameObject::Autosave() {
 
 // As "Load Game" leaves the game, with the random generator as built: a replay of this run starts from the same
 // file and the same seed, so it draws the same numbers.
-bool GameObject::LoadAtStart(const std::string& path) {
+bool GameObject::LoadAtStart(const std::string& path, std::string& problem) {
   std::string text;
-  if (!ReadWholeFile(path, text) || !LoadGameFrom(path, game_)) return false;
+  if (!ReadWholeFile(path, text)) {
+    problem = "the file cannot be read";
+    return false;
+  }
+  if (!LoadGameFrom(path, game_, &problem)) return false;
   record_.startGame = std::move(text);
   if (std::string history; ReadWholeFile(HistoryFilePath(path), history, kMaxHistoryFileBytes)) {
     record_.startHistory = std::move(history);

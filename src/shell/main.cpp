@@ -11,15 +11,19 @@
 #include "gfx/host.h"
 #include "save/save_file.h"
 #include "save/save_folder_lock.h"
+#include "shell/data_folder.h"
 #include "shell/main_frame.h"
 #include "shell/settings.h"
 
 namespace {
 
+constexpr int kExitRefused = 2;
+
 constexpr const char* kUsage =
     "usage: jetvale [--load FILE] [--frame-stats]\n"
     "       jetvale --help | --version\n"
-    "Plays Jetvale in a window. Saved games go to $XDG_DATA_HOME/jetvale (else ~/.local/share/jetvale).\n"
+    "Plays Jetvale in a window. Saved games go to $XDG_DATA_HOME/jetvale (else ~/.local/share/jetvale); when that\n"
+    "folder cannot be made or written, the game runs with saving off. Each option is given at most once.\n"
     "  --load FILE    start from this saved game: am.txt, the autosave.txt written at every month end and on\n"
     "                 closing, or a file downloaded from the browser game\n"
     "  --frame-stats  report the time to the first picture, the frames shown a second every 5 s and over the\n"
@@ -29,10 +33,10 @@ constexpr const char* kUsage =
 
 struct Options {
   bool frameStats = false;
-  std::string loadFile;
+  std::string loadFile;  // empty when not given: an empty name is refused
 };
 
-// -1 when the program goes on with `options`, else the exit code (after --help, --version or a bad option).
+// -1 when the program goes on with `options`, else the exit code (after --help, --version or a refused option).
 int ParseOptions(int argc, char** argv, Options& options) {
   for (int i = 1; i < argc; ++i) {
     const std::string_view option = argv[i];
@@ -40,13 +44,22 @@ int ParseOptions(int argc, char** argv, Options& options) {
       std::fputs(option == "--help" ? kUsage : "jetvale " JETVALE_VERSION "\n", stdout);
       return 0;
     }
-    if (option == "--frame-stats") {
+    std::string error;
+    if (option != "--frame-stats" && option != "--load") {
+      error = "unknown option '" + std::string(option) + "'";
+    } else if (option == "--frame-stats" ? options.frameStats : !options.loadFile.empty()) {
+      error = std::string(option) + " may be given only once";
+    } else if (option == "--frame-stats") {
       options.frameStats = true;
-    } else if (option == "--load" && i + 1 < argc) {
-      options.loadFile = argv[++i];
+    } else if (i + 1 == argc) {
+      error = "--load needs a value";
     } else {
-      std::fprintf(stderr, "jetvale: unknown option or missing value: %s\n%s", argv[i], kUsage);
-      return 2;
+      options.loadFile = argv[++i];
+      if (options.loadFile.empty()) error = "--load takes the name of a file, not ''";
+    }
+    if (!error.empty()) {
+      std::fprintf(stderr, "jetvale: %s (see --help)\n", error.c_str());
+      return kExitRefused;
     }
   }
   return -1;
@@ -59,6 +72,11 @@ bool HasRealScreen() {
   const bool invisible = driver == "offscreen" || driver == "dummy";
   return !invisible || SDL_GetHint(SDL_HINT_VIDEODRIVER) != nullptr;
 }
+
+// SDL ends after the window, whichever way the program leaves; ending SDL before it started is harmless.
+struct SdlAtExit {
+  ~SdlAtExit() { SDL_Quit(); }
+};
 
 }  // namespace
 
@@ -73,40 +91,33 @@ int main(int argc, char** argv) {
     }
     return 1;
   }
+  jetvale::SystemHost host;
+  const std::string saveFolder = jetvale::PlayerDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+  const std::string settingsFile = jetvale::SettingsFilePath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+  const SdlAtExit sdl;
+  jetvale::CMainFrame frame(host, assets, saveFolder, jetvale::ReadSettings(settingsFile), options.frameStats);
+  // The saved game is checked first: refused, it leaves no folder or lock behind.
+  if (std::string problem; !options.loadFile.empty() && !frame.Game().LoadAtStart(options.loadFile, problem)) {
+    std::fprintf(stderr, "jetvale: cannot load the saved game '%s': %s\n", options.loadFile.c_str(), problem.c_str());
+    return kExitRefused;
+  }
+  jetvale::SaveFolderLock lock;
+  std::string message;
+  const bool mayStart = jetvale::OpenDataFolder(saveFolder, lock, message);
+  if (!message.empty()) std::fprintf(stderr, "jetvale: %s\n", message.c_str());
+  if (!mayStart) return 1;
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
     std::fprintf(stderr, "jetvale: cannot open the display: %s\n", SDL_GetError());
     return 1;
   }
   if (!HasRealScreen()) {
     std::fprintf(stderr, "jetvale: cannot open the display: no screen found (is DISPLAY set?)\n");
-    SDL_Quit();
     return 1;
   }
-  jetvale::SystemHost host;
-  const std::string saveFolder = jetvale::PlayerDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
-  const std::string settingsFile = jetvale::SettingsFilePath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
-  jetvale::SaveFolderLock lock;
-  std::string message;
-  const bool locked = lock.Acquire(saveFolder, message);
-  if (!message.empty()) std::fprintf(stderr, "jetvale: %s\n", message.c_str());  // why not, or that it goes on unlocked
-  if (!locked) {
-    SDL_Quit();
-    return 1;
+  const int exitCode = frame.Create() ? frame.Run() : 1;
+  if (exitCode != 0) std::fprintf(stderr, "jetvale: %s\n", frame.StartupError().c_str());
+  if (exitCode == 0 && !jetvale::WriteSettings(settingsFile, frame.FinalSettings())) {
+    std::fprintf(stderr, "jetvale: cannot remember the settings in %s\n", settingsFile.c_str());
   }
-  int exitCode = 0;
-  {
-    jetvale::CMainFrame frame(host, assets, saveFolder, jetvale::ReadSettings(settingsFile), options.frameStats);
-    if (!options.loadFile.empty() && !frame.Game().LoadAtStart(options.loadFile)) {
-      std::fprintf(stderr, "jetvale: cannot load the saved game '%s'\n", options.loadFile.c_str());
-      SDL_Quit();
-      return 1;
-    }
-    exitCode = frame.Create() ? frame.Run() : 1;
-    if (exitCode != 0) std::fprintf(stderr, "jetvale: %s\n", frame.StartupError().c_str());
-    if (exitCode == 0 && !jetvale::WriteSettings(settingsFile, frame.FinalSettings())) {
-      std::fprintf(stderr, "jetvale: cannot remember the settings in %s\n", settingsFile.c_str());
-    }
-  }
-  SDL_Quit();
   return exitCode;
 }

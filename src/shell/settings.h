@@ -17,7 +17,7 @@ std::string SettingsFilePath(const char* xdgConfigHome, const char* home);
 
 // The settings in `path`; a missing file, an unknown line or a value out of range keeps the default.
 Settings ReadSettings(const std::string& path);
-// One "key=value" line each; false when the file cannot be written.
+// One "key=value" line each, its folder made when missing; false when the file cannot be written.
 bool WriteSettings(const std::string& path, const Settings& settings);
 
 }  // namespace jetvale

@@ -98,8 +98,9 @@ TEST(Autosave, AGameStartedFromASavedGameRunsOnTheMapAndItsReplayPlaysBackToTheS
   ASSERT_TRUE(SaveGameTo(autosave, saved));
   HeadlessGame h(folder, {777, 12345});
   h.game.SetStartSpeed(6);
-  EXPECT_FALSE(h.game.LoadAtStart(folder + "/missing.txt"));
-  ASSERT_TRUE(h.game.LoadAtStart(autosave));
+  std::string problem;
+  EXPECT_FALSE(h.game.LoadAtStart(folder + "/missing.txt", problem));
+  ASSERT_TRUE(h.game.LoadAtStart(autosave, problem)) << problem;
   h.game.ScrollKey(kScrollRight);
   h.RunFrames(40);
   const std::vector<Color> at40 = h.game.BackBuffer().Pixels();
