@@ -1,7 +1,6 @@
 // The game object's life: construction, the game thread, stop.
 #include "engine/game_object.h"
 
-#include "save/history_file.h"
 #include "save/save_file.h"
 #include "screens/airports.h"
 #include "screens/finance_screens.h"
@@ -22,9 +21,9 @@ GameObject::GameObject(Host& host, std::string assetDirectory, std::string saveF
       ui_(game_, backBuffer_) {
   ui_.host = &host_;
   // A replay starts from the saved game that lies on disk now, and its history; "Load Game" may read them.
-  if (std::string saved; ReadWholeFile(SaveFilePath(saveFolder), saved)) record_.savedGame = std::move(saved);
-  if (std::string history; ReadWholeFile(HistoryFilePath(SaveFilePath(saveFolder)), history, kMaxHistoryFileBytes)) {
-    record_.savedHistory = std::move(history);
+  if (std::string saved; ReadWholeFile(SaveFilePath(saveFolder), saved)) {
+    record_.savedHistory = SideFileText(SaveFilePath(saveFolder), saved);
+    record_.savedGame = std::move(saved);
   }
   ui_.saveFolder = std::move(saveFolder);
   for (const auto routes : {ToolbarRoutes(), ToolsScreenRoutes(), PlanesRoutes(), ScheduleEditorRoutes(),

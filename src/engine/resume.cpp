@@ -2,7 +2,6 @@
 #include <filesystem>
 
 #include "engine/game_object.h"
-#include "save/history_file.h"
 #include "save/save_file.h"
 
 namespace jetvale {
@@ -23,10 +22,8 @@ bool GameObject::LoadAtStart(const std::string& path, std::string& problem) {
     return false;
   }
   if (!LoadGameFrom(path, game_, &problem)) return false;
+  record_.startHistory = SideFileText(path, text);
   record_.startGame = std::move(text);
-  if (std::string history; ReadWholeFile(HistoryFilePath(path), history, kMaxHistoryFileBytes)) {
-    record_.startHistory = std::move(history);
-  }
   game_.clock.Start();
   ui_.TakeLoadedGame();
   ui_.command = kCommandNone;

@@ -131,6 +131,14 @@ std::string WriteHistoryText(const GameState& game, std::string_view savedGame) 
   return out;
 }
 
+bool HistoryWrittenWith(std::string_view text, std::string_view savedGame) {
+  const std::size_t first = text.find('\n');
+  if (first == std::string_view::npos) return false;
+  const std::size_t second = text.find('\n', first + 1);
+  return second != std::string_view::npos &&
+         text.substr(first + 1, second - first - 1) == "game " + DigestText(savedGame);
+}
+
 bool ReadHistoryText(std::string_view text, std::string_view savedGame, GameState& game, bool* wholeGame) {
   const std::vector<std::string_view> lines = Lines(text);
   constexpr std::size_t kHead = 2 + kAirlineCount;

@@ -22,6 +22,9 @@ std::string HistoryFilePath(const std::string& savedGamePath);
 // line, the saved game's digest, each airline's month so far, each month's airlines, then the side state.
 std::string WriteHistoryText(const GameState& game, std::string_view savedGame);
 
+// Whether `text` names `savedGame` as the saved game it was written with (its second line), whatever else it holds.
+bool HistoryWrittenWith(std::string_view text, std::string_view savedGame);
+
 // Puts the months of `text` into the history of `game`, counts the month under way on from where it stood and
 // restores the side state, when `text` is a whole side file written with exactly `savedGame`, which `game` holds
 // as just loaded; false and `game` untouched otherwise. A side file of the first version carries the months

@@ -137,18 +137,11 @@ std::optional<fs::path> WriteTemporary(const fs::path& file, std::string_view te
 
 bool MoveOver(const fs::path& from, const fs::path& to) { return ::rename(from.c_str(), to.c_str()) == 0; }
 
-// The history and side state of the saved game `text` at `path` put into `game`: from the side file, else from a
-// pending one a killed save left; false when neither was written with this very game.
+// The history and side state of the saved game `text` at `path` put into `game`, from the side file that was
+// written with it; false when there is none.
 bool ReadHistoryOf(const std::string& path, std::string_view text, GameState& game, bool& wholeGame) {
-  const std::optional<fs::path> sideFile = WrittenFile(HistoryFilePath(path));
-  if (!sideFile) return false;
-  for (const fs::path& candidate : {*sideFile, PendingFile(*sideFile)}) {
-    std::string history;
-    if (ReadWholeFile(candidate, history, kMaxHistoryFileBytes) && ReadHistoryText(history, text, game, &wholeGame)) {
-      return true;
-    }
-  }
-  return false;
+  const std::string history = SideFileText(path, text);
+  return !history.empty() && ReadHistoryText(history, text, game, &wholeGame);
 }
 
 }  // namespace
@@ -242,6 +235,18 @@ bool SaveGameTo(const std::string& path, const GameState& game) {
   SyncFolder(gameFile->parent_path());
   if (sideFile && sideFile->parent_path() != gameFile->parent_path()) SyncFolder(sideFile->parent_path());
   return true;
+}
+
+std::string SideFileText(const std::string& path, std::string_view savedGame) {
+  const std::optional<fs::path> sideFile = WrittenFile(HistoryFilePath(path));
+  if (!sideFile) return {};
+  for (const fs::path& candidate : {*sideFile, PendingFile(*sideFile)}) {
+    std::string history;
+    if (ReadWholeFile(candidate, history, kMaxHistoryFileBytes) && HistoryWrittenWith(history, savedGame)) {
+      return history;
+    }
+  }
+  return {};
 }
 
 bool LoadGameFrom(const std::string& path, GameState& game, std::string* problem, bool* wholeGame) {

@@ -42,6 +42,10 @@ bool ReadWholeFile(const std::string& path, std::string& text, std::size_t limit
 // crash can tell: the history waits as `<side file>.next` while the game is renamed into place.
 bool SaveGameTo(const std::string& path, const GameState& game);
 
+// The side file of the saved game `savedGame` at `path`, or the pending one a killed save left, whichever was
+// written with that very text; empty when neither was.
+std::string SideFileText(const std::string& path, std::string_view savedGame);
+
 // Replaces the game by the one in the file at `path`. The file is read into a world as constructed from the
 // game's seed and a clock as constructed (stopped), so nothing of the game before comes through, and is put in
 // place only when all of it is sound: on false `game` is exactly as it was, and `problem` (when given) tells what

@@ -175,6 +175,7 @@ TEST(SaveFile, AKilledSaveLeavesALoadableGameWithItsOwnHistoryOrNone) {
     std::string sideText;
     const bool inSide = !none && ReadWholeFile(HistoryFilePath(path), sideText) && sideText == own;
     EXPECT_TRUE(none || WriteHistoryText(loaded, text) == own);
+    EXPECT_EQ(SideFileText(path, text), none ? "" : own) << "a replay records the side file the load took";
     EXPECT_TRUE(!none || !settled) << "kill " << kill << " lost the history of a finished save";
     ++(none ? lost : inSide ? kept : pending);
     settled = inSide;
