@@ -157,9 +157,23 @@ TEST(SaveFile, AKilledSaveLeavesALoadableGameWithItsOwnHistoryOrNone) {
   int kept = 0, pending = 0, lost = 0, interrupted = 0;
   bool settled = true;  // the kill before left the game's history in the side file
   for (int kill = 0; kill < 40; ++kill) {
+    // The child tells when its saves have begun, so the kill falls among them however slowly a build starts a
+    // process (the sanitizers' do).
+    int started[2];
+    ASSERT_EQ(::pipe(started), 0);
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
-    for (int turn = 0; child == 0; ++turn) SaveGameTo(path, *games[turn % 2]);  // until killed
+    if (child == 0) {
+      ::close(started[0]);
+      for (int turn = 0;; ++turn) {  // until killed
+        if (turn == 1 && ::write(started[1], "s", 1) != 1) ::_exit(1);
+        SaveGameTo(path, *games[turn % 2]);
+      }
+    }
+    ::close(started[1]);
+    char begun = 0;
+    ASSERT_EQ(::read(started[0], &begun, 1), 1);
+    ::close(started[0]);
     std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
     ::kill(child, SIGKILL);
     ::waitpid(child, nullptr, 0);
