@@ -33,11 +33,6 @@ bool Printable(std::string_view text) {
   return true;
 }
 
-bool InRange(const SaveField& field, double value) {
-  if (!(value >= field.low && value <= field.high)) return false;
-  return field.accepts == nullptr || field.accepts(static_cast<int>(value));
-}
-
 class Reader {
  public:
   static constexpr bool kReads = true;
@@ -58,7 +53,7 @@ class Reader {
     std::string_view text;
     int number = 0;
     if (!Next(field, text)) return false;
-    if (!ParseInt(text, number) || !InRange(field, number)) return Refused(field, text);
+    if (!ParseInt(text, number) || !field.Takes(number)) return Refused(field, text);
     value = number;
     return true;
   }
@@ -76,7 +71,7 @@ class Reader {
     } else {
       parsed = ParseDouble(text, number);
     }
-    if (!parsed || !InRange(field, number)) return Refused(field, text);
+    if (!parsed || !field.Takes(number)) return Refused(field, text);
     value = number;
     return true;
   }

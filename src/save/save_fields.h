@@ -53,6 +53,11 @@ struct SaveField {
   double high;
   // A further rule for the whole numbers in the range, where only some of them mean anything.
   bool (*accepts)(int value) = nullptr;
+
+  // Whether a sound game holds `value` here.
+  bool Takes(double value) const {
+    return value >= low && value <= high && (accepts == nullptr || accepts(static_cast<int>(value)));
+  }
 };
 
 constexpr std::size_t kMaxSaveLine = 49;  // characters of a line the writer makes, without its line end

@@ -1,13 +1,17 @@
-// The side state's lines, in a fixed order: "seed", a "strategy" line for each program-run airline, "plane" and
-// "leg" lines for every plane in use and its legs, an "airport" line for every airport, then "route" lines for
-// the demand that differs from a new world's and "gate" lines for every gate with a reservation.
+// The side state's lines, in a fixed order: "seed", a "strategy" line for each program-run airline; "plane" and
+// "leg" lines for every plane in use and its legs, "slot" lines for planes not in use that play has changed and
+// "spare" lines for legs beyond a trip; an "airport" line for every airport, then "route" lines for the demand
+// that differs from a new world's and "gate" lines for every gate with a reservation.
 #include "save/side_state.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cstdint>
 #include <limits>
 #include <memory>
 
 #include "save/line_words.h"
+#include "save/save_layout.h"
 #include "sim/flight_state.h"
 
 namespace jetvale {
@@ -47,6 +51,90 @@ bool GateFree(const Gate& gate) {
     if (key != 0) return false;
   }
   return true;
+}
+
+// A slot of a plane not in use, or a leg beyond its plane's trip, that play has left other than a new world
+// has it: its figures come back when the player buys into the slot or lengthens the trip again.
+bool LegTouched(const Flight& leg) { return leg != Flight{}; }
+bool SlotTouched(const Plane& plane) {
+  Plane fresh;
+  fresh.tag = plane.tag;
+  return plane != fresh;
+}
+
+// A record's fields as words, by the saved game's own walk, every double exact and the tag in hexadecimal (a
+// tag from another writer may hold blanks).
+class WordsOut {
+ public:
+  static constexpr bool kReads = false;
+  explicit WordsOut(std::string& out) : out_(out) {}
+  bool Check(bool /*sound*/, const char* /*what*/) { return true; }
+  bool Value(int /*key*/, int value) {
+    Append(out_, value);
+    return true;
+  }
+  bool Value(int /*key*/, double value) {
+    AppendMoney(out_, value);
+    return true;
+  }
+  bool Value(int /*key*/, const std::string& text) {
+    constexpr std::string_view kDigits = "0123456789abcdef";
+    out_ += ' ';
+    if (text.empty()) out_ += '-';
+    for (const char c : text) {
+      out_ += kDigits[static_cast<unsigned char>(c) >> 4];
+      out_ += kDigits[static_cast<unsigned char>(c) & 0xF];
+    }
+    return true;
+  }
+
+ private:
+  std::string& out_;
+};
+
+// Reads them back, each within its field's range.
+class WordsIn {
+ public:
+  static constexpr bool kReads = false;
+  explicit WordsIn(Words& words) : words_(words) {}
+  bool Check(bool sound, const char* /*what*/) { return sound; }
+  bool Value(int key, int& value) {
+    int read = 0;
+    if (!words_.Whole(read, std::numeric_limits<int>::min(), kIntMax) || !SaveFieldOf(key).Takes(read)) return false;
+    value = read;
+    return true;
+  }
+  bool Value(int key, double& value) {
+    double read = 0;
+    if (!ParseDouble(words_.Next(), read) || !SaveFieldOf(key).Takes(read)) return false;
+    value = read;
+    return true;
+  }
+  bool Value(int key, std::string& text) {
+    const std::string_view word = words_.Next();
+    std::string read;
+    for (std::size_t at = 0; word != "-" && at < word.size(); at += 2) {
+      int code = 0;
+      const auto [end, error] = std::from_chars(word.data() + at, word.data() + std::min(at + 2, word.size()), code, 16);
+      if (error != std::errc{} || end != word.data() + at + 2 || code < 0x20 || code > 0x7E) return false;
+      read += static_cast<char>(code);
+    }
+    if (word.empty() || static_cast<double>(read.size()) > SaveFieldOf(key).high) return false;
+    text = std::move(read);
+    return true;
+  }
+
+ private:
+  Words& words_;
+};
+
+void AppendSpareLeg(std::string& out, int airline, int slot, int index, const Flight& leg) {
+  out.append("spare");
+  for (const int value : {airline, slot, index}) Append(out, value);
+  WordsOut words(out);
+  WalkLeg(words, leg);
+  for (const int value : {leg.scheduled, leg.overnight, leg.active}) Append(out, value);
+  out += '\n';
 }
 
 template <std::size_t N>
@@ -139,7 +227,52 @@ class SideReader {
     for (Airline& airline : game_.world.airlines) {
       for (int slot = 0; slot < kPlaneSlots; ++slot) {
         Plane& plane = airline.planes[static_cast<std::size_t>(slot)];
-        if (plane.inUse == 1 && !PlaneLine(airline.index, slot, plane)) return false;
+        const bool read = plane.inUse == 1 ? PlaneLine(airline.index, slot, plane) &&
+                                                 SpareLegs(airline.index, slot, plane, plane.legCount)
+                                           : SlotLine(airline.index, slot, plane);
+        if (!read) return false;
+      }
+    }
+    return true;
+  }
+
+  // Whether the next line is of `kind` and about these slots.
+  bool About(std::string_view kind, std::initializer_list<int> slots) const {
+    if (!Peek(kind)) return false;
+    Words words(lines_[next_]);
+    words.Next();
+    for (const int slot : slots) {
+      int read = 0;
+      if (!words.Whole(read, slot, slot)) return false;
+    }
+    return true;
+  }
+
+  // A slot not in use that play has changed, if this one is.
+  bool SlotLine(int airline, int slot, Plane& plane) {
+    if (!About("slot", {airline, slot})) return true;
+    Words words("");
+    int skipped = 0;
+    Line("slot", words);
+    WordsIn fields(words);
+    return words.Whole(skipped, airline, airline) && words.Whole(skipped, slot, slot) &&
+           words.Whole(plane.revenue, -kIntMax - 1, kIntMax) && words.Whole(plane.profit, -kIntMax - 1, kIntMax) &&
+           words.Whole(plane.expenses, -kIntMax - 1, kIntMax) && words.Whole(plane.currentLeg, 0, kLegSlots - 1) &&
+           WalkPlane(fields, plane) && words.Done() && SpareLegs(airline, slot, plane, 0);
+  }
+
+  // The legs from `first` on that play has changed, each of them once.
+  bool SpareLegs(int airline, int slot, Plane& plane, int first) {
+    for (int index = std::max(first, 0); index < kLegSlots; ++index) {
+      if (!About("spare", {airline, slot, index})) continue;
+      Words words("");
+      Line("spare", words);
+      for (int skipped = 0; const int word : {airline, slot, index}) words.Whole(skipped, word, word);
+      Flight& leg = plane.legs[static_cast<std::size_t>(index)];
+      WordsIn fields(words);
+      if (!WalkLeg(fields, leg) || !words.Whole(leg.scheduled, 0, 1) || !words.Whole(leg.overnight, 0, 1) ||
+          !words.Whole(leg.active, 0, 1) || !words.Done()) {
+        return false;
       }
     }
     return true;
@@ -252,7 +385,21 @@ void AppendSideState(std::string& out, const GameState& game) {
   for (const Airline& airline : world.airlines) {
     for (int slot = 0; slot < kPlaneSlots; ++slot) {
       const Plane& plane = airline.planes[static_cast<std::size_t>(slot)];
-      if (plane.inUse != 1) continue;
+      if (plane.inUse != 1) {
+        if (!SlotTouched(plane)) continue;
+        out.append("slot");
+        for (const int value : {airline.index, slot, plane.revenue, plane.profit, plane.expenses, plane.currentLeg}) {
+          Append(out, value);
+        }
+        WordsOut words(out);
+        WalkPlane(words, plane);
+        out += '\n';
+        for (int index = 0; index < kLegSlots; ++index) {
+          const Flight& leg = plane.legs[static_cast<std::size_t>(index)];
+          if (LegTouched(leg)) AppendSpareLeg(out, airline.index, slot, index, leg);
+        }
+        continue;
+      }
       out.append("plane");
       for (const int value : {airline.index, slot, plane.currentLeg, plane.revenue, plane.profit, plane.expenses}) {
         Append(out, value);
@@ -266,6 +413,10 @@ void AppendSideState(std::string& out, const GameState& game) {
         AppendHold(out, leg.departureHold);
         AppendHold(out, leg.arrivalHold);
         out += '\n';
+      }
+      for (int index = std::max(plane.legCount, 0); index < kLegSlots; ++index) {
+        const Flight& leg = plane.legs[static_cast<std::size_t>(index)];
+        if (LegTouched(leg)) AppendSpareLeg(out, airline.index, slot, index, leg);
       }
     }
   }

@@ -1,7 +1,8 @@
 // What a game holds that its saved game does not carry, kept in the saved game's side file so that a saved and
 // loaded game plays on exactly as the game would have: the seed its world was drawn from and the generator's
 // place, the rivals' plans, every plane's current leg and totals, the legs' exact money and gate reservations,
-// and the airports' traffic, demand and counts of legs.
+// the figures left in sold planes' slots and in legs beyond a trip, and the airports' traffic, demand and counts
+// of legs.
 #pragma once
 
 #include <span>

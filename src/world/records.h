@@ -39,6 +39,7 @@ struct GateHold {
   int firstSlot = 0;  // quarter slot, may lie before midnight or past it; wrapped into the day when used
   int slotCount = 0;  // 0 = the leg holds nothing here
   int holder = 0;     // the leg's key, written into the gate's flags
+  bool operator==(const GateHold&) const = default;
 };
 
 // One leg of a plane's daily round trip, with its cumulative figures.
@@ -77,6 +78,7 @@ struct Flight {
   int active = 1;
   int state = 0;  // FlightState
   int timesFlown = 0;
+  bool operator==(const Flight&) const = default;
 };
 
 // Percentages of the cabin given to each class.
@@ -84,6 +86,7 @@ struct SeatPlan {
   int firstPercent = 5;
   int businessPercent = 10;
   int economyPercent = 85;
+  bool operator==(const SeatPlan&) const = default;
 };
 
 struct Plane {
@@ -107,6 +110,7 @@ struct Plane {
   double destinationX = 240;
   double destinationY = 50;
   int frame = 0;
+  bool operator==(const Plane&) const = default;
 };
 
 struct Loan {

@@ -251,11 +251,22 @@ TEST(SaveFile, AFileIsReadWholeUpToSixteenMebibytesAndOnlyWhenItIsARegularFile) 
 }
 
 // The same game played on, and played on through a save and a load at a tick of a day drawn by the seed, into a
-// game of another run's seed: 60 days on, with the rivals buying and routing, both save the same two files.
+// game of another run's seed: 60 days on, with the rivals buying and routing and the player buying into the slot
+// of a sold plane and lengthening a shortened trip again, both save the same two files.
 TEST(SaveFile, AGameSavedAndLoadedAtAnyTickPlaysOnAsTheSameGame) {
+  const RouteStop stops[] = {{1, 32}, {11, 48}, {10, 72}};  // Atlanta, Chicago, Charlotte
+  const LegFares fares[] = {{900, 500, 200}, {800, 400, 150}, {700, 300, 100}};
+  const auto route = [&](GameState& game, std::size_t legs) {
+    ASSERT_TRUE(RoutePlane(game.world, 0, 3, std::span(stops, legs), std::span(fares, legs)));
+  };
+  const auto playerMoves = [&](GameState& game) {
+    route(game, 3);
+    AddPlanes(game, "A320:ATL@0900-ORD@1300");  // into the slot of the plane sold
+  };
   for (const std::uint32_t seed : {3u, 8u, 21u}) {
     GameState straight(seed);
     PlayAWhile(straight);
+    route(straight, 2);
     Random draw(seed);
     const int ticks = draw.Below(30) * kTicksPerDay + draw.Below(kTicksPerDay);
     for (int tick = 0; tick < ticks; ++tick) SimulateTick(straight);
@@ -267,6 +278,9 @@ TEST(SaveFile, AGameSavedAndLoadedAtAnyTickPlaysOnAsTheSameGame) {
     ASSERT_TRUE(LoadGameFrom(path, loaded, nullptr, &wholeGame));
     EXPECT_TRUE(wholeGame);
     loaded.clock.Start();
+    playerMoves(straight);
+    playerMoves(loaded);
+    ASSERT_EQ(loaded.world.Player().planes[1].tag, straight.world.Player().planes[1].tag);
     RunDays(straight, 60);
     RunDays(loaded, 60);
     const std::string other = (folder / "loaded.txt").string();
