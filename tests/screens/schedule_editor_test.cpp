@@ -76,10 +76,10 @@ Step Seats(int item, int times, int first, std::function<void(H&)> more = [](H&)
 TEST_F(ScheduleEditor, FaresStepByTwoFiveOrTenAndTheSeatSplitMovesOnlyFreedPoints) {
   const auto fare = [](double to) { return [to](H& h) { EXPECT_EQ(h.ui().draft.fare[2][1], to); }; };
   std::vector<Step> story = {AtlantaDallas()};
-  for (const auto& [from, to] : {std::pair{299., 301.}, {301., 306.}, {300., 301.}, {1000., 1001.}, {1001., 1011.},
-                                 {0., 1.}, {-3., -2.}}) {  // "+" of economy, leg 1
-    story.push_back({.setup = [from](H& h) { h.ui().draft.fare[2][1] = from; },
-                     .item = EditClassItem(2, EditFareUpOffset(1)), .check = fare(to)});
+  for (const auto& step : {std::pair{299., 301.}, {301., 306.}, {300., 301.}, {1000., 1001.}, {1001., 1011.},
+                            {0., 1.}, {-3., -2.}}) {  // "+" of economy, leg 1, from the first fare to the second
+    story.push_back({.setup = [from = step.first](H& h) { h.ui().draft.fare[2][1] = from; },
+                     .item = EditClassItem(2, EditFareUpOffset(1)), .check = fare(step.second)});
   }
   story.insert(story.end(), {{.item = EditClassItem(2, EditFareDownOffset(1)), .check = fare(-3)},  // "-"
                              Seats(kFirstUp, 1, 5),  // no free points
