@@ -362,6 +362,13 @@ TEST_F(HistoryFile, AMissingOrDamagedOneLeavesTheHistoryEmptyAndTheLoadWhole) {
       [&](const std::string& text) { return line(text, "\nso-far 0 ", "so-far 0 0 0 9223372036854775000 0"); },
       [&](const std::string& text) { return line(text, "\nairport 2 ", "airport 2"); },
       [&](const std::string& text) { return line(text, "\nseed ", "seed 3 1 2"); },
+      [&](const std::string& text) {  // the sold plane's slot, its age below zero
+        const std::size_t at = text.find("\nslot 0 1 ") + 1;
+        std::string slot = text.substr(at, text.find('\n', at) - at);
+        std::size_t age = 0;
+        for (int word = 0; word < 7; ++word) age = slot.find(' ', age) + 1;
+        return line(text, "\nslot 0 1 ", slot.replace(age, slot.find(' ', age) - age, "-5"));
+      },
       [](std::string text) { return text.substr(0, text.size() - 3); },             // cut short
       [](std::string text) { return text.replace(text.find("\nmonth 1 1 "), 11, "\nmonth 1 13 "); },
       [](std::string text) { return text.replace(text.find("\nso-far 1 "), 10, "\nso-far 2 "); },
