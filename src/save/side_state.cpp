@@ -66,7 +66,6 @@ bool SlotTouched(const Plane& plane) {
 // tag from another writer may hold blanks).
 class WordsOut {
  public:
-  static constexpr bool kReads = false;
   explicit WordsOut(std::string& out) : out_(out) {}
   bool Check(bool /*sound*/, const char* /*what*/) { return true; }
   bool Value(int /*key*/, int value) {
@@ -95,7 +94,6 @@ class WordsOut {
 // Reads them back, each within its field's range.
 class WordsIn {
  public:
-  static constexpr bool kReads = false;
   explicit WordsIn(Words& words) : words_(words) {}
   bool Check(bool sound, const char* /*what*/) { return sound; }
   bool Value(int key, int& value) {
