@@ -70,7 +70,7 @@ try {
 } finally {
   await browser.close();
   server.close();
-  await rm(scratch, { recursive: true, force: true });
+  await rm(scratch, { recursive: true, force: true, maxRetries: 5 });  // chromium's helpers may still be writing
 }
 console.log(`offline page: ${passed} passed, ${failed} failed`);
 process.exit(failed === 0 ? 0 : 1);
