@@ -9,7 +9,6 @@
 #include "screens/save_screens.h"
 #include "screens/schedule_editor.h"
 #include "screens/tools_screens.h"
-#include "ui/toolbar.h"
 
 namespace jetvale {
 
@@ -18,7 +17,9 @@ GameObject::GameObject(Host& host, std::string assetDirectory, std::string saveF
       assetDirectory_(std::move(assetDirectory)),
       frameTimer_(host_),
       game_(host_.TickCount()),
-      ui_(game_, backBuffer_) {
+      ui_(game_, backBuffer_),
+      commands_({ToolbarRoutes(), ToolsScreenRoutes(), PlanesRoutes(), ScheduleEditorRoutes(), AirportScreenRoutes(),
+                 FinanceScreenRoutes(), SaveScreenRoutes(), HistoryChartRoutes()}) {
   ui_.host = &host_;
   // A replay starts from the saved game that lies on disk now, and its history; "Load Game" may read them.
   if (std::string saved; ReadWholeFile(SaveFilePath(saveFolder), saved)) {
@@ -26,10 +27,6 @@ GameObject::GameObject(Host& host, std::string assetDirectory, std::string saveF
     record_.savedGame = std::move(saved);
   }
   ui_.saveFolder = std::move(saveFolder);
-  for (const auto routes : {ToolbarRoutes(), ToolsScreenRoutes(), PlanesRoutes(), ScheduleEditorRoutes(),
-                             AirportScreenRoutes(), FinanceScreenRoutes(), SaveScreenRoutes(), HistoryChartRoutes()}) {
-    for (const CommandRoute& route : routes) handlers_[static_cast<std::size_t>(route.command)] = route.handler;
-  }
 }
 
 GameObject::~GameObject() { Stop(); }
@@ -51,13 +48,13 @@ bool GameObject::OpenDisplay(PresentSink& window) {
 
 bool GameObject::Start(PresentSink& window) {
   if (!OpenDisplay(window)) return false;
-  running_.store(1);
-  paused_.store(0);
+  running_.store(true);
+  paused_.store(false);
   try {
     thread_ = std::thread(&GameObject::GameThreadMain, this);
   } catch (const std::system_error& failure) {
-    running_.store(0);
-    paused_.store(1);
+    running_.store(false);
+    paused_.store(true);
     startupError_ = std::string("cannot start the game thread: ") + failure.what();
     return false;
   }
@@ -65,14 +62,14 @@ bool GameObject::Start(PresentSink& window) {
 }
 
 void GameObject::GameThreadMain() {
-  while (IsRunning() == 1) {
+  while (IsRunning()) {
     RunFrame();
-    while (IsRunning() == 1 && paused_.load() == 1) host_.Sleep(100);
+    while (IsRunning() && paused_.load()) host_.Sleep(100);
   }
 }
 
 void GameObject::Stop() {
-  running_.store(0);
+  running_.store(false);
   if (thread_.joinable()) thread_.join();
 }
 

@@ -1,7 +1,7 @@
 // The heart of the program: owns the display and the game, and runs one frame after another on its own thread.
 #pragma once
 
-#include <array>
+#include <optional>
 #include <atomic>
 #include <string>
 #include <thread>
@@ -15,7 +15,7 @@
 #include "gfx/present_sink.h"
 #include "sim/game_state.h"
 #include "sim/plane_motion.h"
-#include "ui/ui.h"
+#include "ui/command_routes.h"
 
 namespace jetvale {
 
@@ -42,25 +42,25 @@ class GameObject {
   // Opens the display without a game thread, for whoever drives RunFrame itself (tests, tools).
   bool OpenDisplay(PresentSink& window);
   // Window thread: idle the game thread after its current frame, or wake it. Neither blocks the caller.
-  void Pause() { paused_.store(1); }
-  void Resume() { paused_.store(0); }
+  void Pause() { paused_.store(true); }
+  void Resume() { paused_.store(false); }
   // Any thread but the game thread: ends the game thread and waits for it. Safe to call again.
   void Stop();
-  int IsRunning() const { return running_.load(); }
+  bool IsRunning() const { return running_.load(); }
   // Writes the game under way to kAutosaveFile in the save folder, as a saved game; nothing while no game has
   // started. The game thread calls it at every month end; call it from another thread only after Stop.
   void Autosave();
-  void RequestScreenshot() { screenshotRequested_.store(1); }
+  void RequestScreenshot() { screenshotRequested_.store(true); }
   // Any thread: the next frame writes everything played so far to kReplayFile in the save folder.
-  void RequestReplay() { replayRequested_.store(1); }
+  void RequestReplay() { replayRequested_.store(true); }
   // Window thread: a stylus tap in portrait screen coordinates, tested against the current window by the next
   // frame's dispatch step (or this frame's, if it has not run yet).
-  void Tap(int portraitX, int portraitY) { input_.Push({InputKind::Tap, portraitX, portraitY}); }
+  void Tap(int portraitX, int portraitY) { input_.Push({InputKind::Tap, portraitX, portraitY, 0}); }
   // Window thread: an arrow key scrolls the map like the pad's arrow.
-  void ScrollKey(int direction) { input_.Push({InputKind::ScrollKey, direction, 0}); }
+  void ScrollKey(int direction) { input_.Push({InputKind::ScrollKey, 0, 0, direction}); }
   // Window thread: the history chart's key opens the chart, or closes it when it is up.
-  void ChartKey() { input_.Push({InputKind::ChartKey, 0, 0}); }
-  int ExitRequested() const { return ui_.exitRequested.load(); }
+  void ChartKey() { input_.Push({InputKind::ChartKey, 0, 0, 0}); }
+  bool ExitRequested() const { return ui_.exitRequested.load(); }
 
   // Game thread: one whole frame.
   void RunFrame();
@@ -87,8 +87,7 @@ class GameObject {
   void AdvanceSimulation();
   void DrawClockAndBalance();
   void TakeRequests();
-  void ApplyInput();
-  void Dispatch();
+  std::optional<Tapped> ApplyInput();
   void DrawTitleAndBorders(int width, int height);
 
   Replay record_;        // game thread, once started
@@ -96,10 +95,10 @@ class GameObject {
   std::string assetDirectory_;
 
   // Shared with the window thread.
-  std::atomic<int> running_{0};
-  std::atomic<int> paused_{0};
-  std::atomic<int> screenshotRequested_{0};
-  std::atomic<int> replayRequested_{0};
+  std::atomic<bool> running_{false};
+  std::atomic<bool> paused_{false};
+  std::atomic<bool> screenshotRequested_{false};
+  std::atomic<bool> replayRequested_{false};
   InputQueue input_;
 
   std::thread thread_;
@@ -107,7 +106,7 @@ class GameObject {
   CGapiSurface backBuffer_;
   CGapiTimer frameTimer_;
   std::uint32_t displayMode_ = kDisplayLandscape;
-  int setupNeeded_ = 1;
+  bool setupNeeded_ = true;
   std::string startupError_;
 
   // Kept by the frame function.
@@ -122,7 +121,7 @@ class GameObject {
 
   GameState game_;
   Ui ui_;
-  std::array<void (*)(Ui&), kCommandSlots> handlers_{};  // the dispatch table, built once
+  CommandTable commands_;
 };
 
 }  // namespace jetvale

@@ -11,8 +11,9 @@ enum class InputKind : std::uint8_t { Tap = 1, ScrollKey = 2, ChartKey = 3 };
 
 struct InputEvent {
   InputKind kind = InputKind::Tap;
-  int a = 0;  // tap: portrait x; scroll key: direction; chart key: nothing
-  int b = 0;  // tap: portrait y
+  int portraitX = 0;  // a tap's point, as the stylus reports it
+  int portraitY = 0;
+  int direction = 0;  // a scroll key's
 };
 
 // One producer (the window thread) and one consumer (the game thread). Every shared field is an atomic; an event
@@ -38,13 +39,19 @@ class InputQueue {
  private:
   static constexpr std::uint32_t kCapacity = 64;
 
+  // A slot holds the kind and two 16-bit numbers: a tap's point, or a scroll key's direction.
   static std::uint64_t Pack(const InputEvent& e) {
+    const int first = e.kind == InputKind::ScrollKey ? e.direction : e.portraitX;
     return (std::uint64_t{static_cast<std::uint8_t>(e.kind)} << 32) |
-           (std::uint64_t{static_cast<std::uint16_t>(e.a)} << 16) | std::uint64_t{static_cast<std::uint16_t>(e.b)};
+           (std::uint64_t{static_cast<std::uint16_t>(first)} << 16) |
+           std::uint64_t{static_cast<std::uint16_t>(e.portraitY)};
   }
   static InputEvent Unpack(std::uint64_t packed) {
-    return {static_cast<InputKind>(packed >> 32), static_cast<std::int16_t>(packed >> 16),
-            static_cast<std::int16_t>(packed)};
+    const auto kind = static_cast<InputKind>(packed >> 32);
+    const int first = static_cast<std::int16_t>(packed >> 16);
+    const int second = static_cast<std::int16_t>(packed);
+    if (kind == InputKind::ScrollKey) return {kind, 0, 0, first};
+    return {kind, first, second, 0};
   }
 
   std::array<std::atomic<std::uint64_t>, kCapacity> slots_{};

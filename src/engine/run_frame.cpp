@@ -34,7 +34,7 @@ void GameObject::RunFrame() {
   framesRun_ += 1;
   TakeRequests();
 
-  if (setupNeeded_ == 1) {
+  if (setupNeeded_) {
     if (!SetUpDisplay()) return;
     width = display_.GetWidth();
     height = display_.GetHeight();
@@ -44,7 +44,7 @@ void GameObject::RunFrame() {
   backBuffer_.BltFast(0, 0, frameSurface_, &wholeScreen, kBltOpaque);
   DrawMap();
 
-  if (game_.clock.running == 1) {
+  if (game_.clock.running) {
     AdvanceSimulation();
     AdvancePlanes(game_.world, ui_.gameSpeed, sky_);
     DrawPlanes(backBuffer_, spriteSurface_, sky_, ui_.map);
@@ -52,8 +52,7 @@ void GameObject::RunFrame() {
   }
 
   ui_.status.DrawAndFade(backBuffer_);
-  ApplyInput();
-  Dispatch();
+  commands_.Run(ui_, ApplyInput());
   DrawTitleAndBorders(width, height);
 
   if (display_.Flip() == kGapiBackBufferLost) display_.GetBackBuffer(backBuffer_);
@@ -63,11 +62,11 @@ void GameObject::RunFrame() {
 // Requests are taken and cleared in one step, so a key pressed during a save is not lost; a failed save is not
 // retried. The screenshot holds the last frame's picture, and the replay says so.
 void GameObject::TakeRequests() {
-  if (screenshotRequested_.exchange(0) == 1) {
+  if (screenshotRequested_.exchange(false)) {
     backBuffer_.SaveSurface(kScreenshotFile);
     if (framesRun_ > 1) record_.steps.push_back({framesRun_ - 1, ReplayAction::Screenshot, 0, 0});
   }
-  if (replayRequested_.exchange(0) == 1) {
+  if (replayRequested_.exchange(false)) {
     record_.frames = framesRun_ - 1;
     WriteFileSafely((std::filesystem::path(ui_.saveFolder) / kReplayFile).string(), FormatReplay(record_));
   }
@@ -86,13 +85,13 @@ bool GameObject::SetUpDisplay() {
   }};
   for (const auto& [asset, surface] : bitmaps) {
     if (!LoadBitmapAsset(assetDirectory_, *asset, *surface, startupError_)) {
-      running_.store(0);
+      running_.store(false);
       return false;
     }
   }
   spriteSurface_.SetColorKey(kMagenta);
   frameTimer_.StartTimer(kFramesPerSecond);
-  setupNeeded_ = 0;
+  setupNeeded_ = false;
   return true;
 }
 
@@ -122,32 +121,31 @@ void GameObject::DrawClockAndBalance() {
   backBuffer_.DrawTextW(6, 1, FormatMoney(game_.world.Player().balance), kWhite, kTextOutline);
 }
 
-// Taps and keys that arrived since the last dispatch. A tap is tested against the window drawn last; a button
-// under it sets the command that the dispatch below executes.
-void GameObject::ApplyInput() {
+// Taps and keys that arrived since the last dispatch, in order. A tap is tested against the window drawn last; the
+// last button tapped (or the chart key, which runs the chart or closes it) is what the dispatch runs.
+std::optional<Tapped> GameObject::ApplyInput() {
+  std::optional<Tapped> tapped;
   InputEvent event;
   while (input_.Pop(event)) {
     if (event.kind == InputKind::ScrollKey) {
-      record_.steps.push_back({framesRun_, ReplayAction::Scroll, event.a, 0});
-      ui_.map.StartScroll(event.a);
+      record_.steps.push_back({framesRun_, ReplayAction::Scroll, event.direction, 0});
+      ui_.map.StartScroll(event.direction);
       continue;
     }
     if (event.kind == InputKind::ChartKey) {
       record_.steps.push_back({framesRun_, ReplayAction::ChartKey, 0, 0});
-      ToggleHistoryChart(ui_);
+      tapped = Tapped{ChartKeyCommand(tapped ? tapped->command : ui_.command), kNoItem};
       continue;
     }
-    const int x = LandscapeX(event.a, event.b);
-    const int y = LandscapeY(event.a, event.b);
+    const int x = LandscapeX(event.portraitX, event.portraitY);
+    const int y = LandscapeY(event.portraitX, event.portraitY);
     record_.steps.push_back({framesRun_, ReplayAction::Tap, x, y});
-    HitTest(ui_.windows[ui_.currentWindow], x, y, ui_.command);
+    GameWindow& window = ui_.windows[ui_.currentWindow];
+    if (const std::optional<Hit> hit = HitTest(window, x, y); hit && hit->button) {
+      tapped = Tapped{window.Item(hit->item).command, hit->item};
+    }
   }
-}
-
-void GameObject::Dispatch() {
-  const int command = ui_.command;
-  if (command < 0 || command >= kCommandSlots) return;
-  if (const auto handler = handlers_[static_cast<std::size_t>(command)]) handler(ui_);
+  return tapped;
 }
 
 void GameObject::DrawTitleAndBorders(int width, int height) {

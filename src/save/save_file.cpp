@@ -137,13 +137,6 @@ std::optional<fs::path> WriteTemporary(const fs::path& file, std::string_view te
 
 bool MoveOver(const fs::path& from, const fs::path& to) { return ::rename(from.c_str(), to.c_str()) == 0; }
 
-// The history and side state of the saved game `text` at `path` put into `game`, from the side file that was
-// written with it; false when there is none.
-bool ReadHistoryOf(const std::string& path, std::string_view text, GameState& game, bool& wholeGame) {
-  const std::string history = SideFileText(path, text);
-  return !history.empty() && ReadHistoryText(history, text, game, &wholeGame);
-}
-
 }  // namespace
 
 std::string PlayerFolder(const char* xdgFolder, const char* home, const char* homeSubfolder) {
@@ -249,26 +242,36 @@ std::string SideFileText(const std::string& path, std::string_view savedGame) {
   return {};
 }
 
-bool LoadGameFrom(const std::string& path, GameState& game, std::string* problem, bool* wholeGame) {
-  std::string text;
-  if (!ReadWholeFile(path, text)) {
+bool ReadSavedGameFiles(const std::string& path, SavedGameFiles& files, std::string* problem) {
+  if (!ReadWholeFile(path, files.game)) {
     if (problem != nullptr) *problem = "the file cannot be read";
     return false;
   }
+  files.history = SideFileText(path, files.game);
+  return true;
+}
 
+bool LoadGameFiles(const SavedGameFiles& files, GameState& game, std::string* problem, bool* wholeGame) {
   // A world as constructed from the game's seed and a clock as constructed (stopped); the generator goes on
   // from where it stands unless the side file says where it stood when the game was saved.
   auto loaded = std::make_unique<GameState>(game.seed);
   loaded->random = game.random;
   loaded->rivalsPlay = game.rivalsPlay;
-  if (!ReadSavedGame(text, loaded->world, loaded->clock, problem)) return false;
+  if (!ReadSavedGame(files.game, loaded->world, loaded->clock, problem)) return false;
   bool whole = false;
   // Without its side file the game loads all the same, its history empty and the month counted from here.
-  if (!ReadHistoryOf(path, text, *loaded, whole)) StartMonthCounts(loaded->world);
+  if (files.history.empty() || !ReadHistoryText(files.history, files.game, *loaded, &whole)) {
+    StartMonthCounts(loaded->world);
+  }
   if (!whole) RestoreCurrentLegs(loaded->world);
   game = std::move(*loaded);
   if (wholeGame != nullptr) *wholeGame = whole;
   return true;
+}
+
+bool LoadGameFrom(const std::string& path, GameState& game, std::string* problem, bool* wholeGame) {
+  SavedGameFiles files;
+  return ReadSavedGameFiles(path, files, problem) && LoadGameFiles(files, game, problem, wholeGame);
 }
 
 }  // namespace jetvale

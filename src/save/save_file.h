@@ -46,13 +46,23 @@ bool SaveGameTo(const std::string& path, const GameState& game);
 // written with that very text; empty when neither was.
 std::string SideFileText(const std::string& path, std::string_view savedGame);
 
-// Replaces the game by the one in the file at `path`. The file is read into a world as constructed from the
-// game's seed and a clock as constructed (stopped), so nothing of the game before comes through, and is put in
-// place only when all of it is sound: on false `game` is exactly as it was, and `problem` (when given) tells what
-// was wrong. The history and the side state come from the side file, else from the pending one a killed save
-// left, when it is the one written with this very file; `wholeGame` (when given) tells whether the side state
-// came back, so the game is the one saved. Else the history is empty and the game is what the saved game alone
-// carries.
+// A saved game's files as they lay on disk: the game and the side file written with it (empty when none was).
+struct SavedGameFiles {
+  std::string game;
+  std::string history;
+};
+// Reads the saved game at `path` and its side file (or the pending one a killed save left), each once; false
+// when the game cannot be read, and `problem` (when given) says so.
+bool ReadSavedGameFiles(const std::string& path, SavedGameFiles& files, std::string* problem = nullptr);
+
+// Replaces the game by the one in `files`. The game is read into a world as constructed from the game's seed and a
+// clock as constructed (stopped), so nothing of the game before comes through, and is put in place only when all
+// of it is sound: on false `game` is exactly as it was, and `problem` (when given) tells what was wrong. The
+// history and the side state come from the side file; `wholeGame` (when given) tells whether the side state came
+// back, so the game is the one saved. Else the history is empty and the game is what the saved game alone carries.
+bool LoadGameFiles(const SavedGameFiles& files, GameState& game, std::string* problem = nullptr,
+                   bool* wholeGame = nullptr);
+// ReadSavedGameFiles, then LoadGameFiles.
 bool LoadGameFrom(const std::string& path, GameState& game, std::string* problem = nullptr,
                   bool* wholeGame = nullptr);
 

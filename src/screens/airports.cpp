@@ -1,10 +1,9 @@
-// Airport handlers. Both screens are refreshed every frame they are shown, so they follow the simulation.
+// Airport handlers. Both screens are refilled in every frame they are shown, so they follow the simulation.
 #include "screens/airports.h"
 
 #include <array>
 
 #include "text/number_text.h"
-#include "ui/toolbar.h"
 #include "world/booking.h"
 #include "world/identities.h"
 #include "world/trade.h"
@@ -23,20 +22,19 @@ void StepAirport(int& id, int step) {
 
 void ShowPlace(Ui& ui, GameWindow& w, int id) {
   const AirportInfo& info = *ui.game.world.AirportById(id).info;
-  w.Item(kAirportCodeItem).text = std::string(info.code);
-  w.Item(kAirportLocationItem).text = std::string(info.name);
+  w.Named("airport").text = std::string(info.code);
+  w.Named("location").text = std::string(info.name);
 }
 
 Gate& ShownGate(Ui& ui) {
   return ui.game.world.AirportById(ui.airports.gateAirport).gates[static_cast<std::size_t>(ui.airports.gate)];
 }
 
-void RefreshGates(Ui& ui) {
+void ShowGates(Ui& ui) {
   GameWindow& w = ui.windows[kGatesWindow];
   ShowPlace(ui, w, ui.airports.gateAirport);
-  w.Item(kGatesNumberItem).text = IntegerText(ui.airports.gate + 1);
-  w.Item(kGatesOwnerItem).text = ShownGate(ui).owner == kNoGateOwner ? "AVAILABLE" : "NOT AVAILABLE";
-  ui.command = kCommandGates;
+  w.Named("gate").text = IntegerText(ui.airports.gate + 1);
+  w.Named("owner").text = ShownGate(ui).owner == kNoGateOwner ? "AVAILABLE" : "NOT AVAILABLE";
   ui.Show(kGatesWindow);
 }
 
@@ -44,69 +42,61 @@ void StepGateAirport(Ui& ui, int step) {
   const int before = ui.airports.gateAirport;
   StepAirport(ui.airports.gateAirport, step);
   if (ui.airports.gateAirport != before) ui.airports.gate = 0;
-  RefreshGates(ui);
 }
 
 void StepGate(Ui& ui, int step) {
   if (ui.airports.gate + step >= 0 && ui.airports.gate + step < kGatesPerAirport) ui.airports.gate += step;
-  RefreshGates(ui);
 }
 
 // Only a free gate is bought and only the player's own is sold; anything else is ignored without a word. A trade
 // the balance's range cannot take is refused with a message.
-void BuyShownGate(Ui& ui) {
+void BuyShownGate(Ui& ui, int) {
   Gate& gate = ShownGate(ui);
   if (gate.owner == kNoGateOwner && !BuyGate(gate, ui.game.world.Player())) ui.Say(std::string(kBalanceLimitExceeded));
-  RefreshGates(ui);
 }
-void SellShownGate(Ui& ui) {
+void SellShownGate(Ui& ui, int) {
   Gate& gate = ShownGate(ui);
   if (gate.owner == kPlayer && !SellGate(gate, ui.game.world.Player())) ui.Say(std::string(kBalanceLimitExceeded));
-  RefreshGates(ui);
 }
 
-void RefreshOverview(Ui& ui) {
+void ShowOverview(Ui& ui) {
   GameWindow& w = ui.windows[kOverviewWindow];
   const Airport& airport = ui.game.world.AirportById(ui.airports.overviewAirport);
   ShowPlace(ui, w, ui.airports.overviewAirport);
   for (const Airline& airline : ui.game.world.airlines) {
     const int row = IdentityIndex(airline.identity);
     if (row < 0) continue;
-    w.Item(kOverviewFirstShareItem + kOverviewShareStep * row).text =
-        PercentText(airport.marketShare[static_cast<std::size_t>(airline.index)]);
+    w.Named("share", row).text = PercentText(airport.marketShare[static_cast<std::size_t>(airline.index)]);
   }
   int owned = 0;
   for (const Gate& gate : airport.gates) owned += gate.owner == kPlayer ? 1 : 0;
-  w.Item(kOverviewGatesOwnedItem).text = IntegerText(owned);
-  w.Item(kOverviewTrafficItem).text = FormatMoney(airport.dailyPassengers);
-  ui.command = kCommandOverview;
+  w.Named("gates owned").text = IntegerText(owned);
+  w.Named("traffic").text = FormatMoney(airport.dailyPassengers);
   ui.Show(kOverviewWindow);
 }
 
-void StepOverview(Ui& ui, int step) {
-  StepAirport(ui.airports.overviewAirport, step);
-  RefreshOverview(ui);
-}
+int PassengersOk(Ui& ui, int) { return ui.windows[kPassengersMenuWindow].ChosenCommand(kCommandPassengersMenu); }
 
-void PassengersOk(Ui& ui) { ui.TakeMenuChoice(kPassengersMenuWindow, kCommandPassengersMenu); }
-
-constexpr std::array<CommandRoute, 15> kRoutes = {{
-    {kCommandPassengersOk, PassengersOk},
-    {kCommandGates, RefreshGates},
-    {kCommandGateAirportNext, [](Ui& ui) { StepGateAirport(ui, +1); }},
-    {kCommandGateAirportPrevious, [](Ui& ui) { StepGateAirport(ui, -1); }},
-    {kCommandGateAirportFiveOn, [](Ui& ui) { StepGateAirport(ui, +5); }},
-    {kCommandGateAirportFiveBack, [](Ui& ui) { StepGateAirport(ui, -5); }},
-    {kCommandGatePrevious, [](Ui& ui) { StepGate(ui, -1); }},
-    {kCommandGateNext, [](Ui& ui) { StepGate(ui, +1); }},
-    {kCommandBuyGate, BuyShownGate},
-    {kCommandSellGate, SellShownGate},
-    {kCommandOverview, RefreshOverview},
-    {kCommandOverviewNext, [](Ui& ui) { StepOverview(ui, +1); }},
-    {kCommandOverviewPrevious, [](Ui& ui) { StepOverview(ui, -1); }},
-    {kCommandOverviewFiveOn, [](Ui& ui) { StepOverview(ui, +5); }},
-    {kCommandOverviewFiveBack, [](Ui& ui) { StepOverview(ui, -5); }},
-}};
+constexpr std::array kRoutes = {
+    Quietly(Choosing(kCommandPassengersOk, PassengersOk)),
+    Screen(kCommandGates, ShowGates),
+    Action(kCommandGateAirportNext, [](Ui& ui, int) { StepGateAirport(ui, +1); }, kCommandGates),
+    Action(kCommandGateAirportPrevious, [](Ui& ui, int) { StepGateAirport(ui, -1); }, kCommandGates),
+    Action(kCommandGateAirportFiveOn, [](Ui& ui, int) { StepGateAirport(ui, +5); }, kCommandGates),
+    Action(kCommandGateAirportFiveBack, [](Ui& ui, int) { StepGateAirport(ui, -5); }, kCommandGates),
+    Action(kCommandGatePrevious, [](Ui& ui, int) { StepGate(ui, -1); }, kCommandGates),
+    Action(kCommandGateNext, [](Ui& ui, int) { StepGate(ui, +1); }, kCommandGates),
+    Action(kCommandBuyGate, BuyShownGate, kCommandGates),
+    Action(kCommandSellGate, SellShownGate, kCommandGates),
+    Screen(kCommandOverview, ShowOverview),
+    Action(kCommandOverviewNext, [](Ui& ui, int) { StepAirport(ui.airports.overviewAirport, +1); }, kCommandOverview),
+    Action(kCommandOverviewPrevious, [](Ui& ui, int) { StepAirport(ui.airports.overviewAirport, -1); },
+           kCommandOverview),
+    Action(kCommandOverviewFiveOn, [](Ui& ui, int) { StepAirport(ui.airports.overviewAirport, +5); },
+           kCommandOverview),
+    Action(kCommandOverviewFiveBack, [](Ui& ui, int) { StepAirport(ui.airports.overviewAirport, -5); },
+           kCommandOverview),
+};
 
 }  // namespace
 

@@ -6,54 +6,46 @@
 #include "finance/ledgers.h"
 #include "finance/loan_desk.h"
 #include "text/number_text.h"
-#include "ui/toolbar.h"
 #include "world/booking.h"
 #include "world/identities.h"
 
 namespace jetvale {
 namespace {
 
-// Statement items.
-
-// New Loan items.
-
-// View Loans items.
-
-void FillStatement(Ui& ui) {
+// The statement's rows with figures, in order, each with its year to date, previous year and whole game.
+void ShowStatement(Ui& ui) {
   const Airline& airline = ui.game.world.airlines[static_cast<std::size_t>(ui.finance.statementAirline)];
   GameWindow& w = ui.windows[kStatementWindow];
-  int item = kStatementFirstRowItem;
-  for (const StatementRow& row : kStatementRows) {
-    item += 1;  // the row's title
-    if (!row.HasValues()) continue;
-    for (const Ledger* ledger : {&airline.currentYear, &airline.previousYear, &airline.overall}) {
-      w.Item(item++).text = FormatMoney(StatementValue(row, *ledger));
-    }
+  int row = 0;
+  for (const StatementRow& ledgerRow : kStatementRows) {
+    if (!ledgerRow.HasValues()) continue;
+    w.Named("ytd", row).text = FormatMoney(StatementValue(ledgerRow, airline.currentYear));
+    w.Named("previous", row).text = FormatMoney(StatementValue(ledgerRow, airline.previousYear));
+    w.Named("overall", row).text = FormatMoney(StatementValue(ledgerRow, airline.overall));
+    row += 1;
   }
-  w.Item(kStatementBalanceItem).text = FormatMoney(airline.balance);
+  w.Named("balance").text = FormatMoney(airline.balance);
   if (const int index = IdentityIndex(airline.identity); index >= 0) {
     const AirlineIdentity& identity = kAirlineIdentities[static_cast<std::size_t>(index)];
-    w.Item(kStatementAirlineItem).text = std::string(identity.name);
-    w.Item(kStatementAirlineItem).background = identity.statementColor;
+    WindowItem& name = w.Named("airline");
+    name.text = std::string(identity.name);
+    name.background = identity.statementColor;
   }
   ui.Show(kStatementWindow);
 }
 
 void StepAirline(Ui& ui, int step) {
   ui.finance.statementAirline = (ui.finance.statementAirline + step + kAirlineCount) % kAirlineCount;
-  ui.command = kCommandStatement;
-  FillStatement(ui);
 }
 
-void FinanceOk(Ui& ui) { ui.TakeMenuChoice(kFinanceMenuWindow, kCommandFinanceMenu); }
+int FinanceOk(Ui& ui, int) { return ui.windows[kFinanceMenuWindow].ChosenCommand(kCommandFinanceMenu); }
 
-void FillNewLoan(Ui& ui) {
+void ShowNewLoan(Ui& ui) {
   const FinanceScreenState& f = ui.finance;
   GameWindow& w = ui.windows[kNewLoanWindow];
-  w.Item(kNewLoanAmountItem).text = IntegerText(f.loanMillions) + "M";
-  w.Item(kNewLoanMonthsItem).text = IntegerText(f.loanMonths);
-  w.Item(kNewLoanPaymentItem).text = FormatMoney(LoanPayment(f.loanMillions * 1000000.0, f.loanMonths, kLoanRatePercent * 0.01));
-  ui.command = kCommandNewLoan;
+  w.Named("amount").text = IntegerText(f.loanMillions) + "M";
+  w.Named("months").text = IntegerText(f.loanMonths);
+  w.Named("payment").text = FormatMoney(LoanPayment(f.loanMillions * 1000000.0, f.loanMonths, kLoanRatePercent * 0.01));
   ui.Show(kNewLoanWindow);
 }
 
@@ -61,74 +53,64 @@ void FillNewLoan(Ui& ui) {
 void StepLoanTerms(Ui& ui, int millions, int months) {
   ui.finance.loanMillions = StepLoanMillions(ui.finance.loanMillions, millions);
   ui.finance.loanMonths = StepLoanMonths(ui.finance.loanMonths, months);
-  FillNewLoan(ui);
 }
 
 // A loan the balance cannot take leaves the dialog open, so that a smaller amount can be chosen.
-void TakeTheLoan(Ui& ui) {
+int TakeTheLoan(Ui& ui, int) {
   const std::string_view message =
       ApproveLoan(ui.game.world.Player(), ui.finance.loanMillions, ui.finance.loanMonths, ui.finance.selectedLoan);
   ui.Say(std::string(message));
-  if (message == kBalanceLimitExceeded) {
-    FillNewLoan(ui);
-  } else {
-    ui.ShowMap();
-  }
+  return message == kBalanceLimitExceeded ? kCommandNewLoan : kCommandNone;
 }
 
-void FillViewLoans(Ui& ui) {
+void ShowViewLoans(Ui& ui) {
   const Airline& player = ui.game.world.Player();
   const int selected = ui.finance.selectedLoan;
   GameWindow& w = ui.windows[kViewLoansWindow];
+  WindowItem& payOff = w.Named("payoff");
   if (selected < 0) {
-    for (const int item : {kViewLoansCountItem, kViewLoansIdItem, kViewLoansAmountItem, kViewLoansAmountLeftItem, kViewLoansMonthlyItem, kViewLoansMonthsLeftItem}) {
-      w.Item(item).text.assign(1, '0');  // assign: GCC 12 warns falsely (-Wrestrict) on = "0" here
+    for (const std::string_view name : {"count", "loan id", "amount", "amount left", "monthly", "months left"}) {
+      w.Named(name).text.assign(1, '0');  // assign: GCC 12 warns falsely (-Wrestrict) on = "0" here
     }
-    w.Item(kViewLoansPayOffItem).command = kCommandClose;  // with no loan shown, "Payoff" closes like "Ok"
+    payOff.command = kCommandClose;  // with no loan shown, "Payoff" closes like "Ok"
   } else {
     const Loan& loan = player.loans[static_cast<std::size_t>(selected)];
-    w.Item(kViewLoansCountItem).text = IntegerText(player.loanCount);
-    w.Item(kViewLoansIdItem).text = IntegerText(selected + 1);
-    w.Item(kViewLoansAmountItem).text = FormatMoney(loan.amount);
-    w.Item(kViewLoansAmountLeftItem).text = FormatMoney(loan.amountLeft);
-    w.Item(kViewLoansMonthlyItem).text = FormatMoney(loan.monthly);
-    w.Item(kViewLoansMonthsLeftItem).text = IntegerText(loan.monthsLeft);
-    w.Item(kViewLoansPayOffItem).command = kCommandPayOff;
+    w.Named("count").text = IntegerText(player.loanCount);
+    w.Named("loan id").text = IntegerText(selected + 1);
+    w.Named("amount").text = FormatMoney(loan.amount);
+    w.Named("amount left").text = FormatMoney(loan.amountLeft);
+    w.Named("monthly").text = FormatMoney(loan.monthly);
+    w.Named("months left").text = IntegerText(loan.monthsLeft);
+    payOff.command = kCommandPayOff;
   }
-  ui.command = kCommandViewLoans;
   ui.Show(kViewLoansWindow);
 }
 
-void PreviousLoan(Ui& ui) {
-  ui.finance.selectedLoan = PreviousLoanInUse(ui.game.world.Player(), ui.finance.selectedLoan);
-  FillViewLoans(ui);
-}
-void NextLoan(Ui& ui) {
-  ui.finance.selectedLoan = NextLoanInUse(ui.game.world.Player(), ui.finance.selectedLoan);
-  FillViewLoans(ui);
-}
-void PayOff(Ui& ui) {
+void PayOff(Ui& ui, int) {
   const std::string_view message = PayOffSelectedLoan(ui.game.world.Player(), ui.finance.selectedLoan);
   if (!message.empty()) ui.Say(std::string(message));
-  FillViewLoans(ui);
 }
 
-constexpr std::array<CommandRoute, 14> kRoutes = {{
-    {kCommandStatement, FillStatement},
-    {kCommandPreviousAirline, [](Ui& ui) { StepAirline(ui, -1); }},
-    {kCommandNextAirline, [](Ui& ui) { StepAirline(ui, +1); }},
-    {kCommandFinanceOk, FinanceOk},
-    {kCommandNewLoan, FillNewLoan},
-    {kCommandLessMoney, [](Ui& ui) { StepLoanTerms(ui, -1, 0); }},
-    {kCommandMoreMoney, [](Ui& ui) { StepLoanTerms(ui, +1, 0); }},
-    {kCommandFewerMonths, [](Ui& ui) { StepLoanTerms(ui, 0, -1); }},
-    {kCommandMoreMonths, [](Ui& ui) { StepLoanTerms(ui, 0, +1); }},
-    {kCommandTakeLoan, TakeTheLoan},
-    {kCommandViewLoans, FillViewLoans},
-    {kCommandPreviousLoan, PreviousLoan},
-    {kCommandNextLoan, NextLoan},
-    {kCommandPayOff, PayOff},
-}};
+constexpr std::array kRoutes = {
+    Screen(kCommandStatement, ShowStatement),
+    Action(kCommandPreviousAirline, [](Ui& ui, int) { StepAirline(ui, -1); }, kCommandStatement),
+    Action(kCommandNextAirline, [](Ui& ui, int) { StepAirline(ui, +1); }, kCommandStatement),
+    Quietly(Choosing(kCommandFinanceOk, FinanceOk)),
+    Screen(kCommandNewLoan, ShowNewLoan),
+    Action(kCommandLessMoney, [](Ui& ui, int) { StepLoanTerms(ui, -1, 0); }, kCommandNewLoan),
+    Action(kCommandMoreMoney, [](Ui& ui, int) { StepLoanTerms(ui, +1, 0); }, kCommandNewLoan),
+    Action(kCommandFewerMonths, [](Ui& ui, int) { StepLoanTerms(ui, 0, -1); }, kCommandNewLoan),
+    Action(kCommandMoreMonths, [](Ui& ui, int) { StepLoanTerms(ui, 0, +1); }, kCommandNewLoan),
+    Choosing(kCommandTakeLoan, TakeTheLoan),
+    Screen(kCommandViewLoans, ShowViewLoans),
+    Action(kCommandPreviousLoan,
+           [](Ui& ui, int) { ui.finance.selectedLoan = PreviousLoanInUse(ui.game.world.Player(), ui.finance.selectedLoan); },
+           kCommandViewLoans),
+    Action(kCommandNextLoan,
+           [](Ui& ui, int) { ui.finance.selectedLoan = NextLoanInUse(ui.game.world.Player(), ui.finance.selectedLoan); },
+           kCommandViewLoans),
+    Action(kCommandPayOff, PayOff, kCommandViewLoans),
+};
 
 }  // namespace
 

@@ -9,7 +9,6 @@
 #include "gfx/font.h"
 #include "screens/chart_axis.h"
 #include "text/number_text.h"
-#include "ui/chart_layout.h"
 #include "world/identities.h"
 
 namespace jetvale {
@@ -33,8 +32,8 @@ constexpr std::array<std::string_view, kChartFigureCount> kHeadings = {
     "Passengers of each month"};
 
 ChartFigure SelectedFigure(const GameWindow& window) {
-  const int choice = window.selectedItem - kChartFirstFigureItem;
-  return choice >= 0 && choice < kChartFigureCount ? static_cast<ChartFigure>(choice) : ChartFigure::Balance;
+  const WindowItem* choice = window.ItemAt(window.selectedItem);
+  return choice != nullptr && choice->name == "figure" ? static_cast<ChartFigure>(choice->row) : ChartFigure::Balance;
 }
 
 double FigureOf(const AirlineMonth& month, ChartFigure figure) {
@@ -142,7 +141,7 @@ void DrawLines(CGapiSurface& screen, const Plot& plot, const ChartAxis& axis, co
 }
 
 void DrawPlot(CGapiSurface& screen, const GameWindow& window, const World& world, ChartFigure figure) {
-  const WindowItem& field = window.Item(kChartPlotItem);
+  const WindowItem& field = window.Named("plot");
   const int left = window.x + field.x;
   const int top = window.y + field.y;
   const std::vector<MonthRecord>& months = world.history.months;
@@ -161,20 +160,16 @@ void DrawPlot(CGapiSurface& screen, const GameWindow& window, const World& world
   DrawLines(screen, plot, axis, world, figure);
 }
 
-constexpr std::array<CommandRoute, 1> kRoutes = {{{kCommandHistoryChart, ShowHistoryChart}}};
+constexpr std::array kRoutes = {Screen(kCommandHistoryChart, ShowHistoryChart)};
 
 }  // namespace
 
 void ShowHistoryChart(Ui& ui) {
   GameWindow& window = ui.windows[kHistoryChartWindow];
   const ChartFigure figure = SelectedFigure(window);
-  window.Item(kChartHeadingItem).text = kHeadings[static_cast<std::size_t>(figure)];
+  window.Named("heading").text = kHeadings[static_cast<std::size_t>(figure)];
   ui.Show(kHistoryChartWindow);
   DrawPlot(ui.screen, window, ui.game.world, figure);
-}
-
-void ToggleHistoryChart(Ui& ui) {
-  ui.command = ui.command == kCommandHistoryChart ? kCommandClose : kCommandHistoryChart;
 }
 
 std::span<const CommandRoute> HistoryChartRoutes() { return kRoutes; }

@@ -4,18 +4,24 @@
 
 #include <span>
 
-#include "ui/ui.h"
+#include "ui/command_routes.h"
 
 namespace jetvale {
 
 constexpr int kChartMonths = 24;
 
-std::span<const CommandRoute> HistoryChartRoutes();
+// The figures the chart's choices select, in the order of the choices.
+enum class ChartFigure { Balance, Income, Expenses, Passengers };
+constexpr int kChartFigureCount = 4;
 
-// The chart key: opens the chart, or closes it as its "Ok" does when it is up.
-void ToggleHistoryChart(Ui& ui);
+std::span<const CommandRoute> HistoryChartRoutes();
 
 // Fills and draws the chart window over the screen, with the figure its choices select.
 void ShowHistoryChart(Ui& ui);
+
+// The command the chart key runs: the chart, or the close command when the chart is up.
+constexpr int ChartKeyCommand(int currentCommand) {
+  return currentCommand == kCommandHistoryChart ? kCommandClose : kCommandHistoryChart;
+}
 
 }  // namespace jetvale

@@ -3,15 +3,15 @@
 
 #include <span>
 
-#include "ui/ui.h"
+#include "ui/command_routes.h"
 
 namespace jetvale {
 
 // The plane slot of the fleet list's selected row; -1 with no row selected.
 int SelectedFleetPlane(const Ui& ui);
 
-// With no fleet row chosen: says why not, shows the fleet list again with `nextCommand`, and returns true.
-bool ExplainMissingSelection(Ui& ui, int nextCommand);
+// With no fleet row chosen: says why not and returns true, and the fleet list is to be shown again.
+bool ExplainMissingSelection(Ui& ui);
 
 std::span<const CommandRoute> PlanesRoutes();
 

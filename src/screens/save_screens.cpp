@@ -3,39 +3,35 @@
 
 #include <array>
 
-#include "save/save_file.h"
-
 namespace jetvale {
 namespace {
 
-void SaveGame(Ui& ui) {
+void SaveGame(Ui& ui, int) {
   ui.Say(SaveGameTo(SaveFilePath(ui.saveFolder), ui.game) ? "Game saved" : "Error during save");
-  ui.ShowMap();
 }
 
-// A file that cannot be loaded changes nothing: the game goes on where it was. A loaded one starts its clock
-// and the screens afresh. A game whose side file came back whole draws on where it was saved; any other draws
-// anew from the machine's clock.
-void LoadGame(Ui& ui) {
-  GameState& game = ui.game;
-  bool wholeGame = false;
-  if (!LoadGameFrom(SaveFilePath(ui.saveFolder), game, nullptr, &wholeGame)) {
-    ui.Say("Error during load");
-    ui.ShowMap();
-    return;
-  }
-  game.clock.Start();
-  if (!wholeGame) game.random.Seed(ui.host->TickCount());
-  ui.TakeLoadedGame();
-  ui.ShowMap();
+// A file that cannot be loaded changes nothing: the game goes on where it was.
+void LoadGame(Ui& ui, int) {
+  SavedGameFiles files;
+  if (!TakeSavedGame(ui, SaveFilePath(ui.saveFolder), true, files, nullptr)) ui.Say("Error during load");
 }
 
-constexpr std::array<CommandRoute, 2> kRoutes = {{
-    {kCommandSaveYes, SaveGame},
-    {kCommandLoadYes, LoadGame},
-}};
+constexpr std::array kRoutes = {
+    Action(kCommandSaveYes, SaveGame, kCommandNone),
+    Action(kCommandLoadYes, LoadGame, kCommandNone),
+};
 
 }  // namespace
+
+bool TakeSavedGame(Ui& ui, const std::string& path, bool reseed, SavedGameFiles& files, std::string* problem) {
+  bool wholeGame = false;
+  if (!ReadSavedGameFiles(path, files, problem) || !LoadGameFiles(files, ui.game, problem, &wholeGame)) return false;
+  ui.game.clock.Start();
+  if (reseed && !wholeGame) ui.game.random.Seed(ui.host->TickCount());
+  ui.Reset(UiReset::LoadedGame);
+  ui.currentWindow = kToolbarWindow;
+  return true;
+}
 
 std::span<const CommandRoute> SaveScreenRoutes() { return kRoutes; }
 

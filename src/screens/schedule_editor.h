@@ -3,7 +3,7 @@
 
 #include <span>
 
-#include "ui/ui.h"
+#include "ui/command_routes.h"
 
 namespace jetvale {
 

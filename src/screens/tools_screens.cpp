@@ -23,7 +23,7 @@ std::size_t SpeedIndex(int framesPerTick) {
   return 0;
 }
 
-void ToolsOk(Ui& ui) { ui.TakeMenuChoice(kToolsMenuWindow, kCommandToolsMenu); }
+int ToolsOk(Ui& ui, int) { return ui.windows[kToolsMenuWindow].ChosenCommand(kCommandToolsMenu); }
 
 void ShowNewGameMenu(Ui& ui) { ui.Show(kNewGameWindow); }
 void ShowSaveConfirm(Ui& ui) { ui.Show(kSaveGameWindow); }
@@ -34,33 +34,24 @@ void ShowClickToExit(Ui& ui) { ui.Show(kClickToExitWindow); }
 // A new game is a fresh world (whatever was played before), drawn from the machine's tick count as at start-up,
 // the chosen airline for the player, and the clock running; it goes straight on to the purchase list. With no
 // airline chosen every airline keeps the identity it had.
-void StartNewGame(Ui& ui) {
-  const int selected = ui.windows[kNewGameWindow].selectedItem;
+void StartNewGame(Ui& ui, int) {
+  const GameWindow& menu = ui.windows[kNewGameWindow];
   std::array<int, kAirlineCount> identities{};
   for (std::size_t a = 0; a < identities.size(); ++a) identities[a] = ui.game.world.airlines[a].identity;
   ui.game.Restart(ui.host->TickCount());
   for (std::size_t a = 0; a < identities.size(); ++a) ui.game.world.airlines[a].identity = identities[a];
-  ui.planes = PlanesScreenState{};
-  ui.draft = ScheduleDraft{};
-  ui.finance = FinanceScreenState{};
-  ui.ResetCursors();
-  if (selected != kNoSelection) {
-    const auto choice = static_cast<std::size_t>((selected - kFirstAirlineChoiceItem) / kAirlineChoiceStep);
-    AssignIdentities(ui.game.world, kAirlineIdentities[choice].code);
+  ui.Reset(UiReset::NewGame);
+  if (menu.selectedItem != kNoSelection) {
+    AssignIdentities(ui.game.world, kAirlineIdentities[static_cast<std::size_t>(menu.Item(menu.selectedItem).row)].code);
   }
   ui.game.clock.Start();
-  ui.command = kCommandPurchaseList;
-  ui.Show(kPurchaseListWindow);
 }
 
-// The next tap anywhere closes the program; nothing is drawn in this frame.
-void RequestExit(Ui& ui) {
-  ui.exitRequested.store(1);
-  ui.command = kCommandClickToExit;
-}
+// The next tap anywhere closes the program.
+void RequestExit(Ui& ui, int) { ui.exitRequested.store(true); }
 
 void ShowOptions(Ui& ui) {
-  ui.windows[kOptionsWindow].Item(kOptionsSpeedItem).text = std::string(kSpeeds[SpeedIndex(ui.pendingGameSpeed)].text);
+  ui.windows[kOptionsWindow].Named("speed").text = std::string(kSpeeds[SpeedIndex(ui.pendingGameSpeed)].text);
   ui.Show(kOptionsWindow);
 }
 
@@ -68,31 +59,24 @@ void StepSpeed(Ui& ui, int towardsSlow) {
   const std::size_t index = SpeedIndex(ui.pendingGameSpeed);
   if (towardsSlow > 0 && index + 1 < kSpeeds.size()) ui.pendingGameSpeed = kSpeeds[index + 1].framesPerTick;
   if (towardsSlow < 0 && index > 0) ui.pendingGameSpeed = kSpeeds[index - 1].framesPerTick;
-  ui.command = kCommandOptions;
-  ShowOptions(ui);
-}
-void Slower(Ui& ui) { StepSpeed(ui, +1); }
-void Faster(Ui& ui) { StepSpeed(ui, -1); }
-
-void OptionsOk(Ui& ui) {
-  ui.gameSpeed = ui.pendingGameSpeed;
-  ui.ShowMap();
 }
 
-constexpr std::array<CommandRoute, 12> kRoutes = {{
-    {kCommandToolsOk, ToolsOk},
-    {kCommandNewGameMenu, ShowNewGameMenu},
-    {kCommandNewGameOk, StartNewGame},
-    {kCommandSaveConfirm, ShowSaveConfirm},
-    {kCommandLoadConfirm, ShowLoadConfirm},
-    {kCommandExitConfirm, ShowExitConfirm},
-    {kCommandExitYes, RequestExit},
-    {kCommandClickToExit, ShowClickToExit},
-    {kCommandOptions, ShowOptions},
-    {kCommandSlower, Slower},
-    {kCommandFaster, Faster},
-    {kCommandOptionsOk, OptionsOk},
-}};
+void OptionsOk(Ui& ui, int) { ui.gameSpeed = ui.pendingGameSpeed; }
+
+constexpr std::array kRoutes = {
+    Quietly(Choosing(kCommandToolsOk, ToolsOk)),
+    Screen(kCommandNewGameMenu, ShowNewGameMenu),
+    Action(kCommandNewGameOk, StartNewGame, kCommandPurchaseList),
+    Screen(kCommandSaveConfirm, ShowSaveConfirm),
+    Screen(kCommandLoadConfirm, ShowLoadConfirm),
+    Screen(kCommandExitConfirm, ShowExitConfirm),
+    Quietly(Action(kCommandExitYes, RequestExit, kCommandClickToExit)),
+    Screen(kCommandClickToExit, ShowClickToExit),
+    Screen(kCommandOptions, ShowOptions),
+    Action(kCommandSlower, [](Ui& ui, int) { StepSpeed(ui, +1); }, kCommandOptions),
+    Action(kCommandFaster, [](Ui& ui, int) { StepSpeed(ui, -1); }, kCommandOptions),
+    Action(kCommandOptionsOk, OptionsOk, kCommandNone),
+};
 
 }  // namespace
 

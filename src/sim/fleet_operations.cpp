@@ -117,4 +117,14 @@ bool SellFleetPlane(World& world, int airline, int planeSlot) {
   return true;
 }
 
+bool SetSeatPlan(World& world, int airline, int planeSlot, const SeatPlan& seats) {
+  if (airline < 0 || airline >= kAirlineCount || planeSlot < 0 || planeSlot >= kPlaneSlots) return false;
+  if (seats.firstPercent < 0 || seats.businessPercent < 0 || seats.economyPercent < 0 ||
+      seats.firstPercent + seats.businessPercent + seats.economyPercent > 100) {
+    return false;
+  }
+  world.airlines[static_cast<std::size_t>(airline)].planes[static_cast<std::size_t>(planeSlot)].seats = seats;
+  return true;
+}
+
 }  // namespace jetvale

@@ -69,4 +69,8 @@ bool RoutePlane(World& world, int airline, int planeSlot, std::span<const RouteS
 // nothing changed, when the sale would carry the balance out of its range.
 bool SellFleetPlane(World& world, int airline, int planeSlot);
 
+// Splits the cabin of the plane in `planeSlot` into `seats`; the route editor's seat steps do so at once, not at
+// its "Ok". False, and nothing changed, for a share below 0 or shares that add up past the whole cabin.
+bool SetSeatPlan(World& world, int airline, int planeSlot, const SeatPlan& seats);
+
 }  // namespace jetvale

@@ -1,5 +1,5 @@
-// Every command of the game. A button or menu choice carries one; a tap makes it the current command, and the
-// dispatch runs its handler each frame while it stays current. The hundreds tell the menu that owns them:
+// Every command of the game. A button or menu choice carries one; a tap runs it. The dispatch table
+// (ui/command_routes.h) says which are screens and which are actions. The hundreds tell the menu that owns them:
 // 1xx Passengers, 2xx Planes, 3xx Finance, 4xx Tools, 5xx the history chart.
 #pragma once
 
@@ -39,11 +39,12 @@ enum Command : int {
   kCommandFleetPrev = 250,
   kCommandFleetNext = 255,
   kCommandPurchaseList = 256,     // builds the aircraft purchase list; a new game goes on there
-  kCommandDetails = 257,
+  kCommandDetails = 257,          // opens the plane details for the chosen fleet row
   kCommandPlaneChoice = 258,      // carried by the fleet rows; a tap only selects
   kCommandSell = 259,
   kCommandPercentDown = 260,
   kCommandPercentUp = 261,
+  kCommandShowDetails = 262,      // the plane details, refilled every frame
   kCommandFareDown = 266,
   kCommandFareUp = 267,
   kCommandCityBackFive = 278,
@@ -89,7 +90,7 @@ enum Command : int {
 
   kCommandHistoryChart = 500,  // the history chart, opened and closed by its key (F2) too
 
-  kCommandScrollPad = 600,  // the toolbar's scroll pad; the hit item tells the arrow
+  kCommandScrollPad = 600,  // the toolbar's scroll pad; the tapped item tells the arrow
   kCommandClose = 999,      // closes the window on screen: back to the map
 };
 

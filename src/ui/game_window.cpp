@@ -1,5 +1,8 @@
-// Window drawing and the stylus hit test.
+// Window drawing, the stylus hit test and finding items by name.
 #include "ui/game_window.h"
+
+#include <cstdio>
+#include <cstdlib>
 
 namespace jetvale {
 namespace {
@@ -13,19 +16,38 @@ void FillBlended(CGapiSurface& screen, int left, int top, int right, int bottom,
 
 }  // namespace
 
-void GameWindow::AddItem(int itemX, int itemY, int itemWidth, int itemHeight, int itemKind, std::string itemText,
-                         int itemCommand, Color itemBackground, Color itemTextColor, int itemVisibility) {
+int GameWindow::Find(std::string_view name, int row) const {
+  for (int i = 0; i < itemCount; ++i) {
+    if (Item(i).row == row && Item(i).name == name) return i;
+  }
+  return kNoItem;
+}
+
+int GameWindow::IndexNamed(std::string_view name, int row) const {
+  const int index = Find(name, row);
+  if (index == kNoItem) {
+    std::fprintf(stderr, "window \"%s\" has no item \"%.*s\" in row %d\n", title.c_str(),
+                 static_cast<int>(name.size()), name.data(), row);
+    std::abort();
+  }
+  return index;
+}
+
+void GameWindow::Add(const ItemSpec& spec, int dy) {
   WindowItem& item = Item(itemCount);
-  item.x = itemX;
-  item.y = itemY;
-  item.width = itemWidth;
-  item.height = itemHeight;
-  item.kind = itemKind;
-  item.text = std::move(itemText);
-  item.command = itemCommand;
-  item.background = itemBackground;
-  item.textColor = itemTextColor;
-  item.visibility = itemVisibility;
+  item.name = spec.name;
+  item.row = 0;
+  for (int i = 0; i < itemCount; ++i) item.row += Item(i).name == spec.name ? 1 : 0;
+  item.x = spec.x;
+  item.y = spec.y + dy;
+  item.width = spec.width;
+  item.height = spec.height;
+  item.kind = spec.kind;
+  item.text = std::string(spec.text);
+  item.command = spec.command;
+  item.background = spec.background;
+  item.textColor = spec.visibility == kInvisible ? kBlack : kWhite;
+  item.visibility = spec.visibility;
   itemCount += 1;
 }
 
@@ -61,32 +83,24 @@ void DrawWindow(CGapiSurface& screen, const GameWindow& window) {
   }
 }
 
-bool HitTest(GameWindow& window, int x, int y, int& command) {
-  window.hitItem = 0;
+std::optional<Hit> HitTest(GameWindow& window, int x, int y) {
   for (int i = 0; i < window.itemCount; ++i) {
     WindowItem& item = window.Item(i);
     const int left = window.x + item.x;
     const int top = window.y + item.y;
     // Edges count: an item of 0 x 0 is hit on its exact point.
-    if (x < left || x > left + item.width || y < top || y > top + item.height) {
-      window.hitItem = kMissedItem;
-      continue;
-    }
-    window.hitItem = i;
-    if (item.kind == kButton) {
-      command = item.command;
-      return true;
-    }
+    if (x < left || x > left + item.width || y < top || y > top + item.height) continue;
+    if (item.kind == kButton) return Hit{i, true};
     if (item.kind == kChoice) {
       if (window.selectedItem != i) {
         item.background = kSelectedRed;
         if (window.selectedItem != kNoSelection) window.Item(window.selectedItem).background = kDarkGreen;
         window.selectedItem = i;
       }
-      return true;
+      return Hit{i, false};
     }
   }
-  return false;
+  return std::nullopt;
 }
 
 }  // namespace jetvale

@@ -24,12 +24,12 @@ constexpr std::array<MarkPixel, 12> kFastMark = {{
 
 void MapView::StartScroll(int newDirection) {
   direction = newDirection;
-  framesLeft = fast == 1 ? kFastScrollFrames : kSlowScrollFrames;
+  framesLeft = fast ? kFastScrollFrames : kSlowScrollFrames;
 }
 
 void MapView::ScrollStep() {
   if (direction < kScrollUp || direction > kScrollDown || framesLeft <= 0) return;
-  const int step = fast == 1 ? 2 : 1;
+  const int step = fast ? 2 : 1;
   switch (direction) {
     case kScrollUp:
       if (viewY - step >= minY) viewY -= step;
@@ -53,7 +53,7 @@ GapiResult MapView::DrawMap(CGapiSurface& screen, const CGapiSurface& map) const
 }
 
 void MapView::DrawFastMark(CGapiSurface& screen) const {
-  if (fast != 1) return;
+  if (!fast) return;
   for (const MarkPixel& pixel : kFastMark) screen.SetPixel(pixel.x, pixel.y, pixel.color);
 }
 

@@ -23,7 +23,7 @@ constexpr int kScrollDown = 4;
 struct MapView {
   int viewX = 180;  // map pixel at the viewport's top left
   int viewY = 100;
-  int fast = 0;        // scroll-pad mode: 0 slow, 1 fast
+  bool fast = false;   // the scroll pad's fast mode
   int framesLeft = 0;  // scroll steps still to do
   int direction = kScrollNone;
   int minX = 0;

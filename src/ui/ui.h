@@ -4,7 +4,6 @@
 
 #include <array>
 #include <atomic>
-#include <span>
 #include <string>
 
 #include "finance/loan_desk.h"
@@ -37,16 +36,10 @@ struct PlanesScreenState {
   // The player's planes in the order they joined the fleet: exactly the slots in use, each once.
   std::array<int, kPlaneSlots> fleetOrder{};
   int fleetCount = 0;
-  std::array<int, kAircraftTypeCount> rowType{};  // the type shown at each purchase-list position
-
-  void ResetCursors() {
-    purchaseListStart = 0;
-    fleetListStart = 0;
-    editedPlane = 0;
-  }
 };
 
-// The route editor's working copy: everything but the seat split is edited here and written to the plane by "Ok".
+// The route editor's working copy. The trip, its fares and times are edited here and written to the plane by
+// "Ok"; the seat split is the plane's own at every step, so "Cancel" keeps it.
 struct ScheduleDraft {
   std::array<int, 3> percent{};                 // first, business, economy
   std::array<std::array<double, 3>, 3> fare{};  // by class, then leg
@@ -72,6 +65,13 @@ struct AirportScreenState {
   int overviewAirport = 1;
 };
 
+// How much of the screens' state goes back to its start, from the least to the most.
+enum class UiReset {
+  Cursors,     // a window closed: the cursors and the editor's cities
+  NewGame,     // and the lists, the working copy and the finance screens' values
+  LoadedGame,  // and the map view; the fleet in slot order, the first loan selected, "Game Loaded" said
+};
+
 struct Ui {
   Ui(GameState& state, CGapiSurface& backBuffer);
 
@@ -79,15 +79,8 @@ struct Ui {
   void Show(int window);
   // A status message of the game's own, replacing the last one.
   void Say(std::string text) { status.Set(std::move(text), kMessageFrames); }
-  // Back to the plain map: nothing to do, the toolbar current.
-  void ShowMap();
-  // "Ok" of a menu: the chosen choice's command becomes current; with nothing chosen the menu stays.
-  void TakeMenuChoice(int window, int menuCommand);
-  // The cursors of every screen back to their start values, as the close command leaves them.
-  void ResetCursors();
-  // The screens as a loaded game finds them: the map, every cursor and working copy afresh, the fleet in slot
-  // order, the first loan selected, and "Game Loaded" on the status line.
-  void TakeLoadedGame();
+  // The one place the screens' state goes back to its start.
+  void Reset(UiReset what);
 
   GameState& game;
   CGapiSurface& screen;
@@ -100,17 +93,11 @@ struct Ui {
   MapView map;
   int gameSpeed = kSpeedFast;
   int pendingGameSpeed = kSpeedFast;  // what "Options" shows until its "Ok"
-  std::atomic<int> exitRequested{0};  // read by the window thread: the next tap closes the program
+  std::atomic<bool> exitRequested{false};  // read by the window thread: the next tap closes the program
   PlanesScreenState planes;
   ScheduleDraft draft;
   FinanceScreenState finance;
   AirportScreenState airports;
-};
-
-// A command and the handler that runs every frame while it is the current command.
-struct CommandRoute {
-  int command;
-  void (*handler)(Ui&);
 };
 
 }  // namespace jetvale

@@ -19,7 +19,6 @@
 #include "gfx/asset_directory.h"
 #include "save/save_file.h"
 #include "support/books.h"
-#include "ui/chart_layout.h"
 #include "save/history_file.h"
 
 namespace jetvale {
@@ -263,7 +262,7 @@ std::string PlayGame(std::uint32_t seed, std::int64_t frames, const fs::path& fo
   // Saves and loads at frames drawn apart from the hand's, so at any tick of any day.
   std::mt19937 saves(seed);
   std::int64_t nextSave = saves() % kCheckEvery;
-  while (game.FramesRun() < frames && game.ExitRequested() == 0 && fault.empty()) {
+  while (game.FramesRun() < frames && !game.ExitRequested() && fault.empty()) {
     monkey.Act(game);
     game.RunFrame();
     windows.set(static_cast<std::size_t>(game.Interface().currentWindow));
@@ -278,7 +277,7 @@ std::string PlayGame(std::uint32_t seed, std::int64_t frames, const fs::path& fo
   Replay replay = game.Recording();
   replay.frames = game.FramesRun();
   std::printf("seed %u: %lld frames%s, %zu steps, %zu of %d windows shown\n", seed,
-              static_cast<long long>(replay.frames), game.ExitRequested() == 1 ? " (then Exit Game)" : "",
+              static_cast<long long>(replay.frames), game.ExitRequested() ? " (then Exit Game)" : "",
               replay.steps.size(), windows.count(), kHistoryChartWindow + 1);
   if (!WriteFileSafely(replayPath, FormatReplay(replay))) return "cannot write " + replayPath;
   if (!fault.empty()) return "frame " + std::to_string(game.FramesRun()) + ": " + fault;

@@ -6,8 +6,8 @@
 namespace jetvale {
 namespace {
 
-constexpr MenuChoice kViewLoans{kToolbarFinanceItem, kFinanceViewLoansItem};
-constexpr MenuChoice kNewLoan{kToolbarFinanceItem, kFinanceNewLoanItem};
+constexpr MenuChoice kViewLoans{{"finance"}, {"view loans"}};
+constexpr MenuChoice kNewLoan{{"finance"}, {"new loan"}};
 constexpr LedgerEntry kLoans = LedgerEntry::ExpenseLoans;
 
 struct FinanceScreens : Stories {
@@ -19,27 +19,27 @@ struct FinanceScreens : Stories {
 TEST_F(FinanceScreens, ALoanOrPayOffThatWouldLeaveTheBalancesRangeIsRefused) {
   const auto oneLoan = [](H& h) { EXPECT_EQ(Player(h).loanCount, 1); EXPECT_EQ(Player(h).overall[kLoans], 0); };
   Play({{.menu = kNewLoan},
-        {.item = kNewLoanMoreMoneyItem, .times = 38, .shows = {{kNewLoanAmountItem, "975M"}}},
-        {.item = kNewLoanOkItem, .balance = 1475000000},
-        {.menu = kNewLoan, .item = kNewLoanOkItem, .status = "Balance Limit Exceeded", .on = kNewLoanWindow,
+        {.item = {"more money"}, .times = 38, .shows = {{{"amount"}, "975M"}}},
+        {.item = {"ok"}, .balance = 1475000000},
+        {.menu = kNewLoan, .item = {"ok"}, .status = "Balance Limit Exceeded", .on = kNewLoanWindow,
          .balance = 1475000000, .check = oneLoan},
-        {.item = kNewLoanCancelItem},
+        {.item = {"cancel"}},
         {.setup = [](H& h) { Player(h).balance = -2147483647 + 900000000; },
-         .menu = kViewLoans, .item = kViewLoansNextItem},  // "->": the loan
-        {.item = kViewLoansPayOffItem, .status = "Balance Limit Exceeded", .shows = {{kViewLoansIdItem, "1"}},
+         .menu = kViewLoans, .item = {"forward"}},  // "->": the loan
+        {.item = {"payoff"}, .status = "Balance Limit Exceeded", .shows = {{{"loan id"}, "1"}},
          .balance = -2147483647 + 900000000,
          .check = [&](H& h) { EXPECT_EQ(h.ui().status.countdown, 200); oneLoan(h); }}});
 }
 
 TEST_F(FinanceScreens, ASixthLoanIsRefusedAndTheArrowsStepOverFreeSlots) {
-  Play({{.menu = kNewLoan, .item = kNewLoanOkItem, .times = 6, .status = "Maximum Loans Exceeded",
+  Play({{.menu = kNewLoan, .item = {"ok"}, .times = 6, .status = "Maximum Loans Exceeded",
          .check = [](H& h) { EXPECT_EQ(Player(h).loanCount, 5); }},
         {.setup = [](H& h) { PayOffLoan(Player(h), 2); },
-         .menu = kViewLoans, .shows = {{kViewLoansIdItem, "5"}}},  // the last loan taken
-        {.item = kViewLoansPreviousItem, .times = 2, .shows = {{kViewLoansIdItem, "2"}}},  // 4, then over slot 2
-        {.item = kViewLoansOkItem},  // "Ok" closes and forgets the selection
-        {.menu = kViewLoans, .shows = {{kViewLoansIdItem, "0"}}},
-        {.item = kViewLoansNextItem, .shows = {{kViewLoansIdItem, "1"}}}});  // "->": the lowest loan
+         .menu = kViewLoans, .shows = {{{"loan id"}, "5"}}},  // the last loan taken
+        {.item = {"back"}, .times = 2, .shows = {{{"loan id"}, "2"}}},  // 4, then over slot 2
+        {.item = {"ok"}},  // "Ok" closes and forgets the selection
+        {.menu = kViewLoans, .shows = {{{"loan id"}, "0"}}},
+        {.item = {"forward"}, .shows = {{{"loan id"}, "1"}}}});  // "->": the lowest loan
 }
 
 }  // namespace

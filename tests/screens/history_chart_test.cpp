@@ -5,7 +5,6 @@
 #include "cli/simulation_run.h"
 #include "screens/chart_axis.h"
 #include "screens/history_chart.h"
-#include "ui/chart_layout.h"
 #include "ui/golden.h"
 
 namespace jetvale {
@@ -43,9 +42,8 @@ TEST(HistoryChart, AThreeYearGameDrawsAsReviewed) {
   ExpectMatchesGolden(screen, "history_chart_balance");
 
   GameWindow& window = ui.windows[kHistoryChartWindow];
-  const WindowItem& passengers = window.Item(kChartFirstFigureItem + static_cast<int>(ChartFigure::Passengers));
-  int command = kCommandHistoryChart;
-  ASSERT_TRUE(HitTest(window, passengers.x + 3, passengers.y + 3, command));
+  const WindowItem& passengers = window.Named("figure", static_cast<int>(ChartFigure::Passengers));
+  ASSERT_TRUE(HitTest(window, passengers.x + 3, passengers.y + 3));
   screen.CreateSurface(320, 240);
   ShowHistoryChart(ui);
   ExpectMatchesGolden(screen, "history_chart_passengers");

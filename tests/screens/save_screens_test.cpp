@@ -16,8 +16,8 @@ struct SaveScreens : Stories {
 };
 
 // "Yes" to Save Game or Load Game, and the status line it ends in.
-Step Confirm(int choice, const char* status, std::function<void(H&)> setup = nullptr) {
-  return {.setup = std::move(setup), .menu = {kToolbarToolsItem, choice}, .item = kConfirmYesItem, .status = status,
+Step Confirm(const char* choice, const char* status, std::function<void(H&)> setup = nullptr) {
+  return {.setup = std::move(setup), .menu = {{"tools"}, {choice}}, .item = {"yes"}, .status = status,
           .on = kToolbarWindow, .check = [](H& h) { EXPECT_EQ(h.ui().command, 0); }};
 }
 std::string Saved(H& h) { return WriteSavedGame(h.game.Game().world, h.game.Game().clock); }
@@ -26,8 +26,8 @@ std::string File(H& h) { return SaveFilePath(h.ui().saveFolder); }
 TEST_F(SaveScreens, SavingAndLoadingBringBackThePlayersGameWithTheScreensAtTheirStart) {
   std::string tag;
   Play({{.setup = [&](H& h) { PlayAWhile(h.game.Game()), tag = Player(h).planes[3].tag; }},
-        Confirm(kToolsSaveGameItem, "Game saved"),
-        Confirm(kToolsLoadGameItem, "Game Loaded", [](H& h) {
+        Confirm("save game", "Game saved"),
+        Confirm("load game", "Game Loaded", [](H& h) {
           SellFleetPlane(h.game.Game().world, 0, 0);
           Player(h).balance = 1, h.game.Game().clock.day = 28;
           Ui& ui = h.ui();
@@ -65,7 +65,7 @@ TEST_F(SaveScreens, ABadMissingOrUnreadableFileChangesNothing) {
   }};
   const auto load = [&](std::function<void(H&)> setup) {
     Step s = refused;
-    s.setup = std::move(setup), s.menu = {kToolbarToolsItem, kToolsLoadGameItem}, s.item = kConfirmYesItem;
+    s.setup = std::move(setup), s.menu = {{"tools"}, {"load game"}}, s.item = {"yes"};
     return s;
   };
   Play({{.setup = [](H& h) {

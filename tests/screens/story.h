@@ -17,25 +17,31 @@ namespace jetvale {
 using H = HeadlessGame;
 constexpr int kOnScreen = -1;  // the window on screen
 
+// An item by the name its window gives it, and its row among the items of that name.
+struct ItemName {
+  const char* name = nullptr;
+  int row = 0;
+};
 struct Shows {
-  int item;
+  ItemName item;
   std::string text;
 };
 struct MenuChoice {
-  int button = -1;  // on the toolbar
-  int choice = -1;
+  ItemName button;  // on the toolbar
+  ItemName choice;
 };
 
 // A step does its setup; then `times` over: a toolbar menu's choice, its "Ok" and a frame; a choice in the window
-// on screen (a menu's, a list's row), then `item` or else that window's last button ("Ok", "Route"), and a frame;
-// or, without a choice, a tap on `item` of `window`. An item is an index, or a command id (100 and up) for the
-// button carrying it. Then its frames, then its expectations.
+// on screen (a menu's, a list's row), then `item` or else that window's last item ("Ok", "Route"), and a frame;
+// or, without a choice, a tap on `item` of `window`, or on its button that carries the command `press`. Then its
+// frames, then its expectations.
 struct Step {
   std::function<void(H&)> setup = nullptr;  // world state the story needs
   MenuChoice menu = {};
-  int choice = -1;
+  ItemName choice = {};
   int window = kOnScreen;
-  int item = -1;
+  ItemName item = {};
+  int press = 0;
   int times = 1;
   int frames = 0;
   const char* status = nullptr;  // the status line
@@ -49,36 +55,53 @@ struct Step {
 
 inline Airline& Player(H& h) { return h.game.Game().world.Player(); }
 inline World& W(H& h) { return h.game.Game().world; }
-inline std::string Text(H& h, int window, int item) { return h.ui().windows[window].Item(item).text; }
+inline std::string Text(H& h, int window, ItemName item) { return h.ui().windows[window].Named(item.name, item.row).text; }
 
-inline void TapNamed(H& h, int window, int item) {
-  if (window == kOnScreen) window = h.ui().currentWindow;
-  const GameWindow& w = h.ui().windows[window];
-  for (int i = 0; item >= kCommandPassengersMenu && i < w.itemCount; ++i) {
-    if (w.Item(i).kind == kButton && w.Item(i).command == item) item = i;
-  }
-  if (item >= kCommandPassengersMenu) ADD_FAILURE() << "no button of command " << item << " in window " << window;
-  h.TapItem(window, item);
+inline int Window(H& h, int window) { return window == kOnScreen ? h.ui().currentWindow : window; }
+
+inline void TapNamed(H& h, int window, ItemName item) {
+  window = Window(h, window);
+  const int index = h.ui().windows[window].Find(item.name, item.row);
+  if (index == kNoItem) ADD_FAILURE() << "no item " << item.name << " in row " << item.row << " of window " << window;
+  else h.TapItem(window, index);
 }
 
-inline void Choose(H& h, int choice, int item = -1) {
+inline void Press(H& h, int window, int command) {
+  window = Window(h, window);
+  const GameWindow& w = h.ui().windows[window];
+  for (int i = 0; i < w.itemCount; ++i) {
+    if (w.Item(i).kind == kButton && w.Item(i).command == command) return h.TapItem(window, i);
+  }
+  ADD_FAILURE() << "no button of command " << command << " in window " << window;
+}
+
+inline void Choose(H& h, ItemName choice, ItemName item = {}, int press = 0) {
   const int window = h.ui().currentWindow;
-  h.TapItem(window, choice);
-  TapNamed(h, window, item >= 0 ? item : h.ui().windows[window].itemCount - 1);
+  TapNamed(h, window, choice);
+  if (item.name != nullptr) TapNamed(h, window, item);
+  else if (press != 0) Press(h, window, press);
+  else h.TapItem(window, h.ui().windows[window].itemCount - 1);
   h.RunFrames(1);
 }
 
 inline void PlayStep(H& h, const Step& s) {
   if (s.setup) s.setup(h);
   for (int n = 0; n < s.times; ++n) {
-    if (s.menu.button >= 0) h.TapItem(kToolbarWindow, s.menu.button), Choose(h, s.menu.choice);
-    if (s.choice >= 0) Choose(h, s.choice, s.item);
-    if (s.choice < 0 && s.item >= 0) TapNamed(h, s.window, s.item);
+    if (s.menu.button.name != nullptr) TapNamed(h, kToolbarWindow, s.menu.button), Choose(h, s.menu.choice);
+    if (s.choice.name != nullptr) {
+      Choose(h, s.choice, s.item, s.press);
+    } else if (s.item.name != nullptr) {
+      TapNamed(h, s.window, s.item);
+    } else if (s.press != 0) {
+      Press(h, s.window, s.press);
+    }
   }
   h.RunFrames(s.frames);
   if (s.status != nullptr) { EXPECT_EQ(h.ui().status.text, s.status); }
   if (s.on >= 0) { EXPECT_EQ(h.ui().currentWindow, s.on); }
-  for (const Shows& shown : s.shows) EXPECT_EQ(Text(h, h.ui().currentWindow, shown.item), shown.text) << shown.item;
+  for (const Shows& shown : s.shows) {
+    EXPECT_EQ(Text(h, h.ui().currentWindow, shown.item), shown.text) << shown.item.name << " " << shown.item.row;
+  }
   if (s.balance) { EXPECT_EQ(Player(h).balance, *s.balance); }
   if (s.fleet >= 0) { EXPECT_EQ(Player(h).planeCount, s.fleet); }
   if (s.golden != nullptr) ExpectMatchesGolden(h.game.BackBuffer(), s.golden);
@@ -112,8 +135,8 @@ class Stories : public ::testing::Test {
 };
 
 // The map with the clock stopped; a new game as Western Airlines, at the purchase list; the Planes menu's choices.
-inline const Step kToMap{.window = kToolsMenuWindow, .item = kToolsCancelItem};
-inline const Step kNewGame = Steps({{.choice = kToolsNewGameItem}, {.choice = kFirstAirlineChoiceItem}});
-constexpr MenuChoice kBuyMenu{kToolbarPlanesItem, kPlanesBuyItem}, kFleetMenu{kToolbarPlanesItem, kPlanesListItem};
+inline const Step kToMap{.window = kToolsMenuWindow, .item = {"cancel"}};
+inline const Step kNewGame = Steps({{.choice = {"new game"}}, {.choice = {"airline"}}});
+constexpr MenuChoice kBuyMenu{{"planes"}, {"buy"}}, kFleetMenu{{"planes"}, {"list"}};
 
 }  // namespace jetvale

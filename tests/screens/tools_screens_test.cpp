@@ -23,17 +23,17 @@ TEST_F(ToolsScreens, ANewGameStartsFromAFreshWorldWithTheChosenAirline) {
   ASSERT_NE(TagDrawnBy(5), TagDrawnBy(1));
   Play({{.check = [](H& h) { EXPECT_EQ(W(h).airlines[1].planes[0].tag, TagDrawnBy(1)); }},
         {.setup = [](H& h) { W(h).airlines[0].identity = kOceanAirways, W(h).airlines[2].identity = kWesternAirlines; },
-         .choice = kToolsNewGameItem},  // as a loaded game left them
-        {.item = kNewGameOkItem,  // no airline chosen: every one keeps its identity
+         .choice = {"new game"}},  // as a loaded game left them
+        {.item = {"ok"},  // no airline chosen: every one keeps its identity
          .check = drawn(5, {kOceanAirways, 0, kWesternAirlines, 0})},
         {.setup = [](H& h) {
            Player(h).balance = 123, W(h).airlines[2].planes[4].inUse = 1;
            W(h).AirportById(5).gates[3].owner = 1, h.game.Game().clock.day = 20;
          },
          .frames = 1},  // the purchase list is filled
-        {.item = kCommandClose}, {.menu = {kToolbarToolsItem, kToolsNewGameItem}},
-        {.item = kFirstAirlineChoiceItem + kAirlineChoiceStep},  // "Southeast Air"; Western gives the player its name
-        {.item = kNewGameOkItem, .on = kPurchaseListWindow, .balance = 500000000, .check = [&](H& h) {
+        {.press = kCommandClose}, {.menu = {{"tools"}, {"new game"}}},
+        {.item = {"airline", 1}},  // "Southeast Air"; Western gives the player its name
+        {.item = {"ok"}, .on = kPurchaseListWindow, .balance = 500000000, .check = [&](H& h) {
            drawn(9, {kSoutheastAir, kWesternAirlines, kOceanAirways, kAtlanticAir})(h);
            EXPECT_EQ(h.game.Game().clock.running, 1);
            EXPECT_EQ(W(h).airlines[2].planes[4].inUse, 0);
@@ -45,14 +45,14 @@ TEST_F(ToolsScreens, ANewGameStartsFromAFreshWorldWithTheChosenAirline) {
 
 TEST_F(ToolsScreens, TheOptionsFirstShowTheSpeedTheProgramStartedWith) {
   Play({{.setup = [](H& h) { h.game.SetStartSpeed(kSpeedSlow); },  // the player's last choice, remembered
-         .choice = kToolsOptionsItem, .shows = {{kOptionsSpeedItem, "SLOW"}}}});
+         .choice = {"options"}, .shows = {{{"speed"}, "SLOW"}}}});
 }
 
 TEST_F(ToolsScreens, AfterExitYesOnlyTheClickToExitWindowRemains) {
-  Play({{.choice = kToolsExitGameItem, .check = [](H& h) { EXPECT_EQ(h.game.ExitRequested(), 0); }},
-        {.item = kConfirmYesItem, .on = kExitConfirmWindow,  // nothing is drawn in the frame of "Yes"
-         .check = [](H& h) { EXPECT_EQ(h.game.ExitRequested(), 1); }},
-        {.frames = 1, .on = kClickToExitWindow, .shows = {{0, "Click to Exit"}}}});
+  Play({{.choice = {"exit game"}, .check = [](H& h) { EXPECT_FALSE(h.game.ExitRequested()); }},
+        {.item = {"yes"}, .on = kExitConfirmWindow,  // nothing is drawn in the frame of "Yes"
+         .check = [](H& h) { EXPECT_TRUE(h.game.ExitRequested()); }},
+        {.frames = 1, .on = kClickToExitWindow, .shows = {{{"question"}, "Click to Exit"}}}});
 }
 
 TEST_F(ToolsScreens, ThePadAndTheArrowKeysScrollTheMapAndTheCentreSwitchesFastMode) {
@@ -66,14 +66,14 @@ TEST_F(ToolsScreens, ThePadAndTheArrowKeysScrollTheMapAndTheCentreSwitchesFastMo
       ExpectMatchesGolden(corner, golden);
     };
   };
-  Play({{.item = kCommandClose},
-        {.window = kToolbarWindow, .item = kPadRightItem, .frames = 25,
+  Play({{.press = kCommandClose},
+        {.window = kToolbarWindow, .item = {"pad right"}, .frames = 25,
          .check = [](H& h) { EXPECT_EQ(h.ui().map.viewX, 200); }},
-        {.window = kToolbarWindow, .item = kPadCentreItem, .check = [](H& h) { EXPECT_EQ(h.ui().map.fast, 1); }},
+        {.window = kToolbarWindow, .item = {"pad centre"}, .check = [](H& h) { EXPECT_TRUE(h.ui().map.fast); }},
         {.frames = 1, .check = pad("pad_fast_mode")},  // drawn with the map, before the tap's command is dispatched
         {.setup = [](H& h) { h.game.ScrollKey(kScrollUp); }, .frames = 90,  // 50 steps of two, then the top edge
          .check = [](H& h) { EXPECT_EQ(h.ui().map.viewY, 0); }},
-        {.window = kToolbarWindow, .item = kPadCentreItem, .frames = 1, .check = pad("pad_slow_mode")}});
+        {.window = kToolbarWindow, .item = {"pad centre"}, .frames = 1, .check = pad("pad_slow_mode")}});
 }
 
 }  // namespace
