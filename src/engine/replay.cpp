@@ -10,6 +10,7 @@
 #include "gfx/gapi_display.h"
 #include "ui/map_view.h"
 #include "ui/ui.h"
+#include "world/at_index.h"
 
 namespace jetvale {
 namespace {
@@ -58,7 +59,7 @@ bool ReadNumber(std::string_view& line, Number& value) {
 bool ReadDirection(std::string_view& line, int& direction) {
   const std::string_view word = NextWord(line);
   for (int d = kScrollUp; d <= kScrollDown; ++d) {
-    if (word == kDirectionNames[static_cast<std::size_t>(d)]) {
+    if (word == At(kDirectionNames, d)) {
       direction = d;
       return true;
     }
@@ -111,7 +112,7 @@ std::string FormatReplay(const Replay& replay) {
         text.append(" tap ").append(std::to_string(step.x)).append(" ").append(std::to_string(step.y));
         break;
       case ReplayAction::Scroll:
-        text.append(" scroll ").append(kDirectionNames[static_cast<std::size_t>(step.x)]);
+        text.append(" scroll ").append(At(kDirectionNames, step.x));
         break;
       case ReplayAction::Screenshot:
         text.append(" shot");

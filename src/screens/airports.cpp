@@ -7,6 +7,7 @@
 #include "world/booking.h"
 #include "world/identities.h"
 #include "world/trade.h"
+#include "world/at_index.h"
 
 namespace jetvale {
 namespace {
@@ -27,7 +28,7 @@ void ShowPlace(Ui& ui, GameWindow& w, int id) {
 }
 
 Gate& ShownGate(Ui& ui) {
-  return ui.game.world.AirportById(ui.airports.gateAirport).gates[static_cast<std::size_t>(ui.airports.gate)];
+  return At(ui.game.world.AirportById(ui.airports.gateAirport).gates, ui.airports.gate);
 }
 
 void ShowGates(Ui& ui) {
@@ -66,7 +67,7 @@ void ShowOverview(Ui& ui) {
   for (const Airline& airline : ui.game.world.airlines) {
     const int row = IdentityIndex(airline.identity);
     if (row < 0) continue;
-    w.Named("share", row).text = PercentText(airport.marketShare[static_cast<std::size_t>(airline.index)]);
+    w.Named("share", row).text = PercentText(At(airport.marketShare, airline.index));
   }
   int owned = 0;
   for (const Gate& gate : airport.gates) owned += gate.owner == kPlayer ? 1 : 0;

@@ -8,13 +8,14 @@
 #include "text/number_text.h"
 #include "world/booking.h"
 #include "world/identities.h"
+#include "world/at_index.h"
 
 namespace jetvale {
 namespace {
 
 // The statement's rows with figures, in order, each with its year to date, previous year and whole game.
 void ShowStatement(Ui& ui) {
-  const Airline& airline = ui.game.world.airlines[static_cast<std::size_t>(ui.finance.statementAirline)];
+  const Airline& airline = At(ui.game.world.airlines, ui.finance.statementAirline);
   GameWindow& w = ui.windows[kStatementWindow];
   int row = 0;
   for (const StatementRow& ledgerRow : kStatementRows) {
@@ -26,7 +27,7 @@ void ShowStatement(Ui& ui) {
   }
   w.Named("balance").text = FormatMoney(airline.balance);
   if (const int index = IdentityIndex(airline.identity); index >= 0) {
-    const AirlineIdentity& identity = kAirlineIdentities[static_cast<std::size_t>(index)];
+    const AirlineIdentity& identity = At(kAirlineIdentities, index);
     WindowItem& name = w.Named("airline");
     name.text = std::string(identity.name);
     name.background = identity.statementColor;
@@ -74,7 +75,7 @@ void ShowViewLoans(Ui& ui) {
     }
     payOff.command = kCommandClose;  // with no loan shown, "Payoff" closes like "Ok"
   } else {
-    const Loan& loan = player.loans[static_cast<std::size_t>(selected)];
+    const Loan& loan = At(player.loans, selected);
     w.Named("count").text = IntegerText(player.loanCount);
     w.Named("loan id").text = IntegerText(selected + 1);
     w.Named("amount").text = FormatMoney(loan.amount);

@@ -10,6 +10,7 @@
 #include "screens/chart_axis.h"
 #include "text/number_text.h"
 #include "world/identities.h"
+#include "world/at_index.h"
 
 namespace jetvale {
 namespace {
@@ -49,7 +50,7 @@ double FigureOf(const AirlineMonth& month, ChartFigure figure) {
 // An airline's line takes its colour on the statement, as its legend label does.
 Color LineColor(const Airline& airline) {
   const int index = IdentityIndex(airline.identity);
-  return index < 0 ? kUnknownAirlineColor : kAirlineIdentities[static_cast<std::size_t>(index)].statementColor;
+  return index < 0 ? kUnknownAirlineColor : At(kAirlineIdentities, index).statementColor;
 }
 
 int TextWidth(std::string_view text) { return static_cast<int>(text.size()) * kGlyphWidth; }
@@ -167,7 +168,7 @@ constexpr std::array kRoutes = {Screen(kCommandHistoryChart, ShowHistoryChart)};
 void ShowHistoryChart(Ui& ui) {
   GameWindow& window = ui.windows[kHistoryChartWindow];
   const ChartFigure figure = SelectedFigure(window);
-  window.Named("heading").text = kHeadings[static_cast<std::size_t>(figure)];
+  window.Named("heading").text = At(kHeadings, static_cast<int>(figure));
   ui.Show(kHistoryChartWindow);
   DrawPlot(ui.screen, window, ui.game.world, figure);
 }

@@ -8,6 +8,7 @@
 #include "sim/fleet_operations.h"
 #include "text/number_text.h"
 #include "world/booking.h"
+#include "world/at_index.h"
 
 namespace jetvale {
 namespace {
@@ -32,7 +33,7 @@ void BuildPurchaseList(Ui& ui, int) {
   const int rows = RowsOnPage(start, kAircraftTypeCount);
   BuildList(w, kPurchaseListWindow, rows, start > 0, kAircraftTypeCount > start + kRowsPerPage);
   for (int r = 0; r < rows; ++r) {
-    const AircraftType& type = kAircraftTypes[static_cast<std::size_t>(start + r)];
+    const AircraftType& type = At(kAircraftTypes, start + r);
     w.Named("choice", r).text = type.name;
     w.Named("range", r).text = IntegerText(type.range);
     w.Named("passengers", r).text = IntegerText(type.passengers);
@@ -48,9 +49,9 @@ void BuildFleetList(Ui& ui, int) {
   const int rows = RowsOnPage(s.fleetListStart, player.planeCount);
   BuildList(w, kFleetListWindow, rows, s.fleetListStart > 0, player.planeCount > s.fleetListStart + kRowsPerPage);
   for (int r = 0; r < rows; ++r) {
-    const Plane& p = player.planes[static_cast<std::size_t>(s.fleetOrder[static_cast<std::size_t>(s.fleetListStart + r)])];
+    const Plane& p = At(player.planes, At(s.fleetOrder, s.fleetListStart + r));
     w.Named("choice", r).text = p.tag;
-    w.Named("type", r).text = kAircraftTypes[static_cast<std::size_t>(p.type)].name;
+    w.Named("type", r).text = At(kAircraftTypes, p.type).name;
     w.Named("age", r).text = FormatAge(p.age);
     w.Named("revenue", r).text = FormatMoney(p.revenue);
     w.Named("profit", r).text = FormatMoney(p.profit);
@@ -90,7 +91,7 @@ int Buy(Ui& ui, int) {
   }
   const WindowItem& chosen = w.Item(w.selectedItem);
   if (chosen.command != kCommandTypeChoice) return kCommandNone;
-  const int type = kAircraftTypes[static_cast<std::size_t>(ui.planes.purchaseListStart + chosen.row)].index;
+  const int type = At(kAircraftTypes, ui.planes.purchaseListStart + chosen.row).index;
   const int slot = BuyPlaneIntoFreeSlot(Player(ui), type, kPlayerFleetLimit);
   if (slot == kPriceOutOfReach) {
     ui.Say(std::string(kBalanceLimitExceeded));
@@ -100,7 +101,7 @@ int Buy(Ui& ui, int) {
     ui.Say(kFleetFull);
     return kCommandNone;
   }
-  ui.planes.fleetOrder[static_cast<std::size_t>(ui.planes.fleetCount++)] = slot;
+  At(ui.planes.fleetOrder, ui.planes.fleetCount++) = slot;
   ui.Say(kPurchased);
   return kCommandNone;
 }
@@ -110,9 +111,9 @@ void Sell(Ui& ui, int) {
   if (ExplainMissingSelection(ui)) return;
   PlanesScreenState& s = ui.planes;
   const int row = s.fleetListStart + ui.windows[kFleetListWindow].Item(ui.windows[kFleetListWindow].selectedItem).row;
-  if (SellFleetPlane(ui.game.world, Player(ui).index, s.fleetOrder[static_cast<std::size_t>(row)])) {
+  if (SellFleetPlane(ui.game.world, Player(ui).index, At(s.fleetOrder, row))) {
     for (int i = row; i + 1 < s.fleetCount; ++i) {
-      s.fleetOrder[static_cast<std::size_t>(i)] = s.fleetOrder[static_cast<std::size_t>(i + 1)];
+      At(s.fleetOrder, i) = At(s.fleetOrder, i + 1);
     }
     s.fleetCount -= 1;
     ui.Say(kSold);
@@ -131,11 +132,11 @@ std::string RouteText(const World& world, const Flight& leg) {
 }
 
 void ShowDetails(Ui& ui) {
-  const Plane& p = Player(ui).planes[static_cast<std::size_t>(SelectedFleetPlane(ui))];
+  const Plane& p = At(Player(ui).planes, SelectedFleetPlane(ui));
   GameWindow& w = ui.windows[kPlaneDetailsWindow];
   constexpr int kLegRows = 3;
   for (int leg = 0; leg < kLegRows; ++leg) {
-    const Flight& f = p.legs[static_cast<std::size_t>(leg)];
+    const Flight& f = At(p.legs, leg);
     const bool shown = p.legCount > 0 && (leg < 2 || p.legCount == 3);
     const std::array<std::array<double, 3>, 4> blocks = {{
         {f.firstIncome, f.businessIncome, f.economyIncome},
@@ -184,7 +185,7 @@ int SelectedFleetPlane(const Ui& ui) {
   if (w.selectedItem == kNoSelection) return -1;
   // The list on screen is rebuilt a frame after a sale: until then its last row may be a plane already sold.
   const int row = ui.planes.fleetListStart + w.Item(w.selectedItem).row;
-  return row < ui.planes.fleetCount ? ui.planes.fleetOrder[static_cast<std::size_t>(row)] : -1;
+  return row < ui.planes.fleetCount ? At(ui.planes.fleetOrder, row) : -1;
 }
 
 std::span<const CommandRoute> PlanesRoutes() { return kRoutes; }

@@ -13,6 +13,7 @@
 #include "sim/great_circle.h"
 #include "sim/schedule.h"
 #include "text/number_text.h"
+#include "world/at_index.h"
 
 namespace jetvale {
 namespace {
@@ -20,8 +21,8 @@ namespace {
 constexpr int kPercentMax = 100;
 constexpr const char* kFlightScheduled = "Flight Scheduled";
 
-Plane& EditedPlane(Ui& ui) { return ui.game.world.Player().planes[static_cast<std::size_t>(ui.planes.editedPlane)]; }
-const AircraftType& EditedType(Ui& ui) { return kAircraftTypes[static_cast<std::size_t>(EditedPlane(ui).type)]; }
+Plane& EditedPlane(Ui& ui) { return At(ui.game.world.Player().planes, ui.planes.editedPlane); }
+const AircraftType& EditedType(Ui& ui) { return At(kAircraftTypes, EditedPlane(ui).type); }
 GameWindow& Editor(Ui& ui) { return ui.windows[kPlaneEditWindow]; }
 std::string& Text(Ui& ui, std::string_view name, int row = 0) { return Editor(ui).Named(name, row).text; }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "world/identities.h"
+#include "world/at_index.h"
 
 namespace jetvale {
 namespace {
@@ -42,7 +43,7 @@ void StartNewGame(Ui& ui, int) {
   for (std::size_t a = 0; a < identities.size(); ++a) ui.game.world.airlines[a].identity = identities[a];
   ui.Reset(UiReset::NewGame);
   if (menu.selectedItem != kNoSelection) {
-    AssignIdentities(ui.game.world, kAirlineIdentities[static_cast<std::size_t>(menu.Item(menu.selectedItem).row)].code);
+    AssignIdentities(ui.game.world, At(kAirlineIdentities, menu.Item(menu.selectedItem).row).code);
   }
   ui.game.clock.Start();
 }

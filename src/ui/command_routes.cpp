@@ -1,17 +1,18 @@
 // The dispatch step: one command's screen or action in every frame.
 #include "ui/command_routes.h"
+#include "world/at_index.h"
 
 namespace jetvale {
 
 CommandTable::CommandTable(std::initializer_list<std::span<const CommandRoute>> tables) {
   for (const std::span<const CommandRoute> table : tables) {
-    for (const CommandRoute& route : table) routes_[static_cast<std::size_t>(route.command)] = &route;
+    for (const CommandRoute& route : table) At(routes_, route.command) = &route;
   }
 }
 
 const CommandRoute* CommandTable::Find(int command) const {
   if (command < 0 || command >= kCommandSlots) return nullptr;
-  return routes_[static_cast<std::size_t>(command)];
+  return At(routes_, command);
 }
 
 void CommandTable::Run(Ui& ui, std::optional<Tapped> tapped) const {

@@ -2,6 +2,7 @@
 #include "ui/plane_sprites.h"
 
 #include "world/identities.h"
+#include "world/at_index.h"
 
 namespace jetvale {
 namespace {
@@ -20,14 +21,14 @@ constexpr Columns kHeadingColumns[] = {{0, 16},   {18, 34},  {35, 51},   {54, 70
 // The sprite row of an airline's colour; an airline without an identity flies red.
 int SpriteRowTop(int identity) {
   const int index = IdentityIndex(identity);
-  return kAirlineIdentities[static_cast<std::size_t>(index < 0 ? IdentityIndex(kOceanAirways) : index)].spriteRowTop;
+  return At(kAirlineIdentities, index < 0 ? IdentityIndex(kOceanAirways) : index).spriteRowTop;
 }
 
 }  // namespace
 
 void DrawPlanes(CGapiSurface& screen, const CGapiSurface& sprites, const Sky& sky, const MapView& view) {
   for (int i = 0; i < sky.count; ++i) {
-    const SkyPlane& plane = sky.planes[static_cast<std::size_t>(i)];
+    const SkyPlane& plane = At(sky.planes, i);
     const double screenX = plane.x - view.viewX + kViewportX;
     const double screenY = plane.y - view.viewY + kViewportY;
     if (!(screenX - kSpriteHalf > kViewportX && screenX + kSpriteHalf < 320 && screenY - kSpriteHalf > 0 &&

@@ -10,6 +10,7 @@
 #include "finance/ledgers.h"
 #include "gfx/gapi_display.h"
 #include "world/identities.h"
+#include "world/at_index.h"
 
 namespace jetvale {
 namespace {
@@ -94,8 +95,8 @@ constexpr auto kToolsMenu = Join(
     std::array{Cancel(46, 80), Ok(kCommandToolsOk, 83, 80)});
 // The airlines in the order of the identity table, each marked in its colour; a choice's row is its identity's.
 constexpr std::array<ItemSpec, 2> AirlineRow(int row) {
-  return MenuRow(row, "airline", kAirlineIdentities[static_cast<std::size_t>(row)].name, kCommandAirlineChoice,
-                 kAirlineIdentities[static_cast<std::size_t>(row)].menuColor);
+  return MenuRow(row, "airline", At(kAirlineIdentities, row).name, kCommandAirlineChoice,
+                 At(kAirlineIdentities, row).menuColor);
 }
 constexpr auto kNewGameMenu = Join(AirlineRow(0), AirlineRow(1), AirlineRow(2), AirlineRow(3),
                                    std::array{Cancel(46, 68), Ok(kCommandNewGameOk, 83, 68)});
@@ -257,7 +258,7 @@ constexpr auto kGates = Join(
 // The market shares, a row an airline in the order of the identity table, each figure in its airline's colour.
 constexpr std::array<ItemSpec, 2> ShareRow(int row) {
   return {Caption("Market Share", 4, 42 + 11 * row, 70),
-          Field("share", 111, 42 + 11 * row, 45, "1", kAirlineIdentities[static_cast<std::size_t>(row)].shareColor)};
+          Field("share", 111, 42 + 11 * row, 45, "1", At(kAirlineIdentities, row).shareColor)};
 }
 constexpr auto kOverview = Join(
     AirportRows(kCommandOverviewFiveBack, kCommandOverviewPrevious, kCommandOverviewNext, kCommandOverviewFiveOn, 90),
@@ -290,7 +291,7 @@ constexpr int kChartWidth = 287;
 constexpr int kChartChoices = 213;
 constexpr ItemSpec Legend(int row, std::string_view name) {
   return Field("legend", kChartLeft + 72 * row, 23, 70, name,
-               kAirlineIdentities[static_cast<std::size_t>(row)].statementColor);
+               At(kAirlineIdentities, row).statementColor);
 }
 constexpr std::array kHistoryChart = {
     Field("heading", kChartLeft, 12, kChartWidth, "", kBlue),
@@ -358,7 +359,7 @@ void BuildWindows(WindowTable& table) {
 }
 
 void BuildList(GameWindow& list, int window, int rows, bool previousPage, bool nextPage) {
-  const WindowSpec& spec = kWindows[static_cast<std::size_t>(window)];
+  const WindowSpec& spec = At(kWindows, window);
   list.ResetItems();
   for (int r = 0; r < rows; ++r) {
     for (const ItemSpec& item : spec.rows.items) list.Add(item, spec.rows.top + spec.rows.step * r);

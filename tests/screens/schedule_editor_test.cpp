@@ -49,10 +49,10 @@ TEST_F(ScheduleEditor, TwoTapsInOneFrameRunTheLastButtonOnItsOwnRow) {
   const auto tapTwice = [](ItemName first, std::optional<ItemName> second) {
     return [=](H& h) {
       const GameWindow& w = h.ui().windows[kPlaneEditWindow];
-      const WindowItem& a = w.Named(first.name, first.row);
-      h.game.Tap(w.y + a.y + 4, 320 - (w.x + a.x + 4));
-      const WindowItem& b = second ? w.Named(second->name, second->row) : WindowItem{.x = 5, .y = 5};  // title bar
-      h.game.Tap(w.y + b.y + 4, 320 - (w.x + b.x + 4));
+      const auto tap = [&](int x, int y) { h.game.Tap(w.y + y + 4, 320 - (w.x + x + 4)); };
+      tap(w.Named(first.name, first.row).x, w.Named(first.name, first.row).y);
+      if (second) tap(w.Named(second->name, second->row).x, w.Named(second->name, second->row).y);
+      else tap(1, 1);  // the title bar
     };
   };
   const auto changed = [&](std::function<void(ScheduleDraft&)> step) {
