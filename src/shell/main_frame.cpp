@@ -61,7 +61,7 @@ int CMainFrame::Run() {
         }
       } while (SDL_PollEvent(&event) == 1);
     }
-    if (game_->IsRunning() == 0) {
+    if (!game_->IsRunning()) {
       // The game thread ended by itself: its first frame could not set up.
       game_->Stop();
       return StartupError().empty() ? 0 : 1;
@@ -167,7 +167,7 @@ bool CMainFrame::OnKeyDown(const SDL_KeyboardEvent& key) {
 // A click is a stylus tap. The stylus reports portrait points: the landscape point (x, y) is (y, 320 - x).
 bool CMainFrame::OnStylusDown(int x, int y) {
   // After the exit confirmation any tap closes the program, on the picture or beside it.
-  if (game_->ExitRequested() == 1) return true;
+  if (game_->ExitRequested()) return true;
   if (x >= 0 && y >= 0 && x < kScreenWidth && y < kScreenHeight) game_->Tap(y, kScreenWidth - x);
   return false;
 }

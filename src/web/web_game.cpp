@@ -68,7 +68,7 @@ bool WebGame::Frame() {
 void WebGame::Tap(int x, int y) {
   if (closed_) return;
   // After the exit confirmation the next tap closes the game; a page cannot close its own tab, so it says so.
-  if (game_.ExitRequested() == 1) {
+  if (game_.ExitRequested()) {
     closed_ = true;
     game_.Autosave();
     ShowClosingPicture();

@@ -21,6 +21,22 @@ TEST(GoldenWindows, EveryWindowDrawsAsReviewed) {
   }
 }
 
+// The places the items have always had: the table's order decides which of two items a tap finds first.
+TEST(WindowTable, EveryItemKeepsItsPlace) {
+  WindowTable table;
+  BuildWindows(table);
+  BuildList(table[kPurchaseListWindow], kPurchaseListWindow, 8, true, true);
+  const struct { int window; const char* name; int row; int index; } places[] = {
+      {kToolsMenuWindow, "ok", 0, 11}, {kNewGameWindow, "airline", 3, 7}, {kPurchaseListWindow, "choice", 5, 31},
+      {kPurchaseListWindow, "ok", 0, 51}, {kStatementWindow, "ytd", 5, 23}, {kStatementWindow, "overall", 11, 49},
+      {kStatementWindow, "airline", 0, 55}, {kNewLoanWindow, "payment", 0, 11}, {kPlaneEditWindow, "fare", 8, 39},
+      {kPlaneEditWindow, "miles", 2, 61}, {kPlaneEditWindow, "later", 2, 85}, {kPlaneEditWindow, "ok", 0, 94},
+      {kPlaneDetailsWindow, "route", 4, 18}, {kPlaneDetailsWindow, "ok", 0, 52}, {kGatesWindow, "owner", 0, 13},
+      {kViewLoansWindow, "payoff", 0, 14}, {kOverviewWindow, "share", 3, 15}, {kHistoryChartWindow, "figure", 0, 6},
+  };
+  for (const auto& p : places) EXPECT_EQ(table[p.window].Find(p.name, p.row), p.index) << p.name << " " << p.row;
+}
+
 struct GoldenScreens : Stories {
   GoldenScreens() : Stories(JETVALE_ASSET_DIR, {}) {}
 };
