@@ -1,5 +1,5 @@
-// The game object: its life on its own thread (start-up failures, pause, resume, stop), and whole frames drawn
-// headless (the clock's pace, a map that cannot be copied).
+// The game object: its life on its own thread (bitmaps that cannot be used, pause, resume, stop), and whole
+// frames drawn headless (the clock's pace, a map that cannot be copied).
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -17,15 +17,6 @@ bool Until(Done done) {
   return done();
 }
 
-class NoScreen final : public PresentSink {
- public:
-  bool Open(std::string& error) override {
-    error = "no screen here";
-    return false;
-  }
-  GapiResult Present(const CGapiSurface&) override { return kGapiOk; }
-};
-
 // Virtual time that counts the 100 ms sleeps: the first frame's set-up takes one, a paused game thread one a turn.
 class CountingHost final : public Host {
  public:
@@ -40,16 +31,6 @@ class CountingHost final : public Host {
  private:
   std::atomic<std::int64_t> now_{0};
 };
-
-TEST(GameObject, ADisplayThatCannotOpenStartsNoThread) {
-  VirtualHost host;
-  const std::string assets = MakeTestAssets("jetvale_no_display");
-  GameObject game(host, assets, assets);
-  NoScreen screen;
-  EXPECT_FALSE(game.Start(screen));
-  EXPECT_EQ(game.IsRunning(), 0);
-  EXPECT_EQ(game.StartupError(), "cannot open the display: no screen here");
-}
 
 TEST(GameObject, AMissingOrWrongBitmapEndsTheGameBeforeAnythingIsShown) {
   VirtualHost host;

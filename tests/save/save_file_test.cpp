@@ -215,26 +215,6 @@ TEST(SaveFile, AtStartTheSaveFolderLosesOnlyTheTemporariesOfKilledWrites) {
 }
 
 // A damaged file leaves the game as it was: see the save screens.
-TEST(SaveFile, ALoadReplacesTheWholeWorld) {
-  const fs::path folder = FreshFolder("load");
-  GameState saved(3);
-  PlayAWhile(saved);
-  ASSERT_TRUE(SaveGameTo(SaveFilePath(folder), saved));
-
-  GameState game(3);
-  game.world.airlines[2].planes[40].inUse = 1;  // left over from an earlier game; the file does not list it
-  game.world.AirportById(1).legsInto[0] = 7;
-  ASSERT_TRUE(LoadGameFrom(SaveFilePath(folder), game));
-  EXPECT_EQ(WriteSavedGame(game.world, game.clock), WriteSavedGame(saved.world, saved.clock));
-  EXPECT_EQ(game.world.airlines[2].planes[40].inUse, 0);
-  // The side file carries the legs counted into Atlanta while playing, rescheduled ones too; without it the
-  // count is that of the legs the saved game lists: ATL-ORD and back, flown by two planes.
-  EXPECT_EQ(game.world.AirportById(1).legsInto[0], saved.world.AirportById(1).legsInto[0]);
-  fs::remove(HistoryFilePath(SaveFilePath(folder)));
-  ASSERT_TRUE(LoadGameFrom(SaveFilePath(folder), game));
-  EXPECT_EQ(game.world.AirportById(1).legsInto[0], 2);
-}
-
 // 16 MiB is the most the game reads of any file; a FIFO or a device is refused before it is read, not waited on.
 TEST(SaveFile, AFileIsReadWholeUpToSixteenMebibytesAndOnlyWhenItIsARegularFile) {
   const fs::path folder = FreshFolder("limit");

@@ -10,7 +10,7 @@ struct PlanesScreens : Stories {
   PlanesScreens() : Stories(MakeTestAssets("jetvale_planes"), {kNewGame}) {}
 };
 
-Step Press(int command, Step then = {}) { return then.press = command, then.frames = 1, then; }  // and a frame
+Step Press(int command, Step then = {}) { return then.item = command, then.frames = 1, then; }  // and a frame
 Step Items(int count) {
   return {.check = [count](H& h) { EXPECT_EQ(h.ui().windows[h.ui().currentWindow].itemCount, count); }};
 }
@@ -31,7 +31,7 @@ TEST_F(PlanesScreens, ASoldMiddlePlanesSlotIsTakenByTheNextPurchaseWhichIsListed
         {.menu = kBuyMenu, .choice = {"choice", 3}}, {.menu = kBuyMenu, .choice = {"choice", 4}},
         {.menu = kFleetMenu, .shows = {{{"type", 2}, "B 747-400"}, {{"age", 2}, "0d"}},
          .check = [&](H& h) { balance = Player(h).balance; }},
-        {.choice = {"choice", 2}, .press = kCommandSell, .status = "Plane Sold", .fleet = 4,
+        {.choice = {"choice", 2}, .item = kCommandSell, .status = "Plane Sold", .fleet = 4,
          .check = [&](H& h) { EXPECT_EQ(Player(h).balance, balance + 197500000); }},
         Press(kCommandClose),
         {.menu = kBuyMenu, .choice = {"choice", 5},  // B 777-300 into the freed slot 2
@@ -51,7 +51,7 @@ TEST_F(PlanesScreens, TheEleventhA380AndASaleAtTheTopOfTheBalanceAreRefused) {
          .on = kPurchaseListWindow, .balance = -2012500096, .fleet = 10,  // ten prices paid in single precision
          .check = [](H& h) { EXPECT_EQ(Player(h).overall[LedgerEntry::ExpenseNewPlanes], 10 * 251250000.0); }},
         Press(kCommandClose, {.setup = [](H& h) { Player(h).balance = 2147483647 - 1000; }}),
-        {.menu = kFleetMenu, .choice = {"choice", 0}, .press = kCommandSell, .status = "Balance Limit Exceeded",
+        {.menu = kFleetMenu, .choice = {"choice", 0}, .item = kCommandSell, .status = "Balance Limit Exceeded",
          .on = kFleetListWindow, .balance = 2147483647 - 1000, .fleet = 10,
          .check = [](H& h) { EXPECT_EQ(Player(h).overall[LedgerEntry::IncomeSoldPlanes], 0); }}});
 }
@@ -64,7 +64,7 @@ TEST_F(PlanesScreens, AnEmptyFleetListOffersOnlyItsButtonsAndExplainsWhyNothingC
         Press(kCommandDetails, {.menu = kFleetMenu, .status = "Please select a plane", .on = kFleetListWindow}),
         // A double click on "Sell": the second tap comes before the list is rebuilt, on the row just sold.
         {.item = {"choice", 0}, .check = [&](H& h) { balance = Player(h).balance; }},
-        {.press = kCommandSell, .times = 2, .status = "No planes available", .fleet = 0,
+        {.item = kCommandSell, .times = 2, .status = "No planes available", .fleet = 0,
          .check = [&](H& h) { EXPECT_EQ(Player(h).balance, balance + 39500000); }}});
 }
 
@@ -74,7 +74,7 @@ TEST_F(PlanesScreens, NineRowsMakeTwoPagesAndTheTwentyFirstPlaneIsRefused) {
         {.menu = kBuyMenu, .choice = {"choice", 0}, .status = "Maximum Planes Exceeded", .fleet = 20},
         Press(kCommandFleetNext, {.menu = kFleetMenu}), Press(kCommandFleetNext, {.check = start(16)}),
         Items(4 * 6 + 5),  // four rows, "Prev" and the four buttons
-        {.choice = {"choice", 0}, .press = kCommandSell, .times = 4}, Items(5),  // an empty page keeps "Prev"
+        {.choice = {"choice", 0}, .item = kCommandSell, .times = 4}, Items(5),  // an empty page keeps "Prev"
         Press(kCommandFleetPrev, {.check = start(8)})});
 }
 

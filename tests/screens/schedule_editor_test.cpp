@@ -12,7 +12,7 @@ constexpr ItemName kFirstUp{"percent up", 0}, kEconomyDown{"percent down", 2}, k
 // A new game with a B 717-200 bought, its editor open.
 struct ScheduleEditor : Stories {
   ScheduleEditor()
-      : Stories(MakeTestAssets("jetvale_editor"), {kNewGame, {.item = {"choice", 0}}, {.press = kCommandBuy},
+      : Stories(MakeTestAssets("jetvale_editor"), {kNewGame, {.item = {"choice", 0}}, {.item = kCommandBuy},
                                                    {.menu = kFleetMenu, .choice = {"choice", 0}}}) {}
 };
 
@@ -46,30 +46,24 @@ TEST_F(ScheduleEditor, EveryRefusalLeavesThePlaneAsItWas) {
 // once, on the row it was tapped on; a second tap beside every item takes nothing from the first.
 TEST_F(ScheduleEditor, TwoTapsInOneFrameRunTheLastButtonOnItsOwnRow) {
   ScheduleDraft was;
-  const auto tapTwice = [](ItemName first, std::optional<ItemName> second) {
-    return [=](H& h) {
+  const auto twice = [&](ItemName first, ItemName second, std::function<void(ScheduleDraft&)> change) -> Step {
+    const auto tap = [](H& h, ItemName item) {  // no name: the title bar
       const GameWindow& w = h.ui().windows[kPlaneEditWindow];
-      const auto tap = [&](int x, int y) { h.game.Tap(w.y + y + 4, 320 - (w.x + x + 4)); };
-      tap(w.Named(first.name, first.row).x, w.Named(first.name, first.row).y);
-      if (second) tap(w.Named(second->name, second->row).x, w.Named(second->name, second->row).y);
-      else tap(1, 1);  // the title bar
+      const WindowItem& i = item.name ? w.Named(item.name, item.row) : WindowItem{};
+      h.game.Tap(w.y + i.y + 5, 320 - (w.x + i.x + 5));
     };
-  };
-  const auto changed = [&](std::function<void(ScheduleDraft&)> step) {
-    return [&was, step](H& h) {
-      step(was);
-      const ScheduleDraft& d = h.ui().draft;
-      EXPECT_TRUE(d.percent == was.percent && d.fare == was.fare && d.city == was.city && d.departure == was.departure);
-      was = d;
-    };
+    return {.setup = [=](H& h) { tap(h, first), tap(h, second); }, .frames = 1, .on = kPlaneEditWindow,
+            .check = [&was, change](H& h) {
+              change(was);
+              const ScheduleDraft& d = h.ui().draft;
+              EXPECT_TRUE(d.percent == was.percent && d.fare == was.fare && d.departure == was.departure);
+              was = d;
+            }};
   };
   Play({AtlantaDallas(), {.check = [&](H& h) { was = h.ui().draft; }},
-        {.setup = tapTwice({"percent down", 0}, std::nullopt), .frames = 1, .on = kPlaneEditWindow,
-         .check = changed([](ScheduleDraft& d) { d.percent[0] -= 1; })},
-        {.setup = tapTwice({"fare up", 0}, ItemName{"fare up", 8}), .frames = 1,  // leg 2 is no leg of the trip
-         .check = changed([](ScheduleDraft& d) { d.fare[2][2] = 1; })},
-        {.setup = tapTwice({"later", 0}, ItemName{"earlier", 1}), .frames = 1,
-         .check = changed([](ScheduleDraft& d) { d.departure[1] -= 1; })}});
+        twice({"percent down", 0}, {}, [](ScheduleDraft& d) { d.percent[0] -= 1; }),
+        twice({"fare up", 0}, {"fare up", 8}, [](ScheduleDraft& d) { d.fare[2][2] = 1; }),  // leg 2 is beyond the trip
+        twice({"later", 0}, {"earlier", 1}, [](ScheduleDraft& d) { d.departure[1] -= 1; })});
 }
 
 Step Seats(ItemName item, int times, int first, std::function<void(H&)> more = [](H&) {}) {
@@ -113,7 +107,7 @@ TEST_F(ScheduleEditor, AnAcceptedTripFliesWithTheEditedFaresAndOpensAgainAsItWas
            EXPECT_EQ(P(h).legs[1].departure, 46);
            EXPECT_NEAR(P(h).legs[0].economyFare, 140.2354, 1e-9);  // 0.1538 x 633 + 36.88 + 6
          }},
-        {.press = kCommandClose}, {.menu = kBuyMenu, .choice = {"choice", 0}},
+        {.item = kCommandClose}, {.menu = kBuyMenu, .choice = {"choice", 0}},
         {.menu = kFleetMenu, .choice = {"choice", 1}},
         {.item = kLeg1Later, .times = 3}, {.item = kLeg0Later, .times = 3, .shows = {{kOut, "8:45"}}},
         {.item = {"cancel"}},

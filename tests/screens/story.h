@@ -17,10 +17,21 @@ namespace jetvale {
 using H = HeadlessGame;
 constexpr int kOnScreen = -1;  // the window on screen
 
-// An item by the name its window gives it, and its row among the items of that name.
+// An item by the name its window gives it and its row among the items of that name, or the button carrying a
+// command.
 struct ItemName {
+  constexpr ItemName(const char* itemName = nullptr, int itemRow = 0) : name(itemName), row(itemRow) {}
+  constexpr ItemName(int buttonCommand) : command(buttonCommand) {}
+  bool Given() const { return name != nullptr || command != 0; }
+  int In(const GameWindow& w) const {
+    for (int i = 0; name == nullptr && i < w.itemCount; ++i) {
+      if (w.Item(i).kind == kButton && w.Item(i).command == command) return i;
+    }
+    return name == nullptr ? kNoItem : w.Find(name, row);
+  }
   const char* name = nullptr;
   int row = 0;
+  int command = 0;
 };
 struct Shows {
   ItemName item;
@@ -33,15 +44,13 @@ struct MenuChoice {
 
 // A step does its setup; then `times` over: a toolbar menu's choice, its "Ok" and a frame; a choice in the window
 // on screen (a menu's, a list's row), then `item` or else that window's last item ("Ok", "Route"), and a frame;
-// or, without a choice, a tap on `item` of `window`, or on its button that carries the command `press`. Then its
-// frames, then its expectations.
+// or, without a choice, a tap on `item` of `window`. Then its frames, then its expectations.
 struct Step {
   std::function<void(H&)> setup = nullptr;  // world state the story needs
   MenuChoice menu = {};
   ItemName choice = {};
   int window = kOnScreen;
   ItemName item = {};
-  int press = 0;
   int times = 1;
   int frames = 0;
   const char* status = nullptr;  // the status line
@@ -57,29 +66,17 @@ inline Airline& Player(H& h) { return h.game.Game().world.Player(); }
 inline World& W(H& h) { return h.game.Game().world; }
 inline std::string Text(H& h, int window, ItemName item) { return h.ui().windows[window].Named(item.name, item.row).text; }
 
-inline int Window(H& h, int window) { return window == kOnScreen ? h.ui().currentWindow : window; }
-
 inline void TapNamed(H& h, int window, ItemName item) {
-  window = Window(h, window);
-  const int index = h.ui().windows[window].Find(item.name, item.row);
-  if (index == kNoItem) ADD_FAILURE() << "no item " << item.name << " in row " << item.row << " of window " << window;
+  if (window == kOnScreen) window = h.ui().currentWindow;
+  const int index = item.In(h.ui().windows[window]);
+  if (index == kNoItem) ADD_FAILURE() << "no item " << (item.name ? item.name : "") << " " << item.row << item.command;
   else h.TapItem(window, index);
 }
 
-inline void Press(H& h, int window, int command) {
-  window = Window(h, window);
-  const GameWindow& w = h.ui().windows[window];
-  for (int i = 0; i < w.itemCount; ++i) {
-    if (w.Item(i).kind == kButton && w.Item(i).command == command) return h.TapItem(window, i);
-  }
-  ADD_FAILURE() << "no button of command " << command << " in window " << window;
-}
-
-inline void Choose(H& h, ItemName choice, ItemName item = {}, int press = 0) {
+inline void Choose(H& h, ItemName choice, ItemName item = {}) {
   const int window = h.ui().currentWindow;
   TapNamed(h, window, choice);
-  if (item.name != nullptr) TapNamed(h, window, item);
-  else if (press != 0) Press(h, window, press);
+  if (item.Given()) TapNamed(h, window, item);
   else h.TapItem(window, h.ui().windows[window].itemCount - 1);
   h.RunFrames(1);
 }
@@ -87,14 +84,9 @@ inline void Choose(H& h, ItemName choice, ItemName item = {}, int press = 0) {
 inline void PlayStep(H& h, const Step& s) {
   if (s.setup) s.setup(h);
   for (int n = 0; n < s.times; ++n) {
-    if (s.menu.button.name != nullptr) TapNamed(h, kToolbarWindow, s.menu.button), Choose(h, s.menu.choice);
-    if (s.choice.name != nullptr) {
-      Choose(h, s.choice, s.item, s.press);
-    } else if (s.item.name != nullptr) {
-      TapNamed(h, s.window, s.item);
-    } else if (s.press != 0) {
-      Press(h, s.window, s.press);
-    }
+    if (s.menu.button.Given()) TapNamed(h, kToolbarWindow, s.menu.button), Choose(h, s.menu.choice);
+    if (s.choice.Given()) Choose(h, s.choice, s.item);
+    if (!s.choice.Given() && s.item.Given()) TapNamed(h, s.window, s.item);
   }
   h.RunFrames(s.frames);
   if (s.status != nullptr) { EXPECT_EQ(h.ui().status.text, s.status); }

@@ -31,7 +31,7 @@ TEST_F(ToolsScreens, ANewGameStartsFromAFreshWorldWithTheChosenAirline) {
            W(h).AirportById(5).gates[3].owner = 1, h.game.Game().clock.day = 20;
          },
          .frames = 1},  // the purchase list is filled
-        {.press = kCommandClose}, {.menu = {{"tools"}, {"new game"}}},
+        {.item = kCommandClose}, {.menu = {{"tools"}, {"new game"}}},
         {.item = {"airline", 1}},  // "Southeast Air"; Western gives the player its name
         {.item = {"ok"}, .on = kPurchaseListWindow, .balance = 500000000, .check = [&](H& h) {
            drawn(9, {kSoutheastAir, kWesternAirlines, kOceanAirways, kAtlanticAir})(h);
@@ -66,7 +66,7 @@ TEST_F(ToolsScreens, ThePadAndTheArrowKeysScrollTheMapAndTheCentreSwitchesFastMo
       ExpectMatchesGolden(corner, golden);
     };
   };
-  Play({{.press = kCommandClose},
+  Play({{.item = kCommandClose},
         {.window = kToolbarWindow, .item = {"pad right"}, .frames = 25,
          .check = [](H& h) { EXPECT_EQ(h.ui().map.viewX, 200); }},
         {.window = kToolbarWindow, .item = {"pad centre"}, .check = [](H& h) { EXPECT_TRUE(h.ui().map.fast); }},

@@ -130,26 +130,22 @@ TEST(MainFrame, ClicksKeysAndFocusReachTheGameWhileFramesRunAndClosingKeepsTheSa
   ASSERT_TRUE(frame.Create()) << frame.StartupError();
 
   // One thing at a time, each taken by the game before the next, as a player's hand does.
-  struct Named {
-    const char* name;
-    int row = 0;
-  };
-  const auto click = [&](int window, Named item) {
-    return [&windows, window, item] { PushClick(windows[window], windows[window].Find(item.name, item.row)); };
+  const auto click = [&](int window, const char* name, int row = 0) {
+    return [&windows, window, name, row] { PushClick(windows[window], windows[window].Find(name, row)); };
   };
   const auto key = [](SDL_Keycode k) { return [k] { PushKey(k); }; };
   const auto focus = [](SDL_WindowEventID id) { return [id] { PushWindowEvent(id); }; };
   const std::vector<std::function<void()>> steps = {
-      click(kToolsMenuWindow, {"options"}),  // "Options"
-      click(kToolsMenuWindow, {"ok"}),
-      click(kOptionsWindow, {"slower"}),  // "<-": MEDIUM
-      click(kOptionsWindow, {"slower"}),  // SLOW
-      click(kOptionsWindow, {"ok"}),  // "Ok"
-      click(kToolbarWindow, {"tools"}),  // the Tools menu again
-      click(kToolsMenuWindow, {"new game"}),  // "New Game"
-      click(kToolsMenuWindow, {"ok"}),
-      click(kNewGameWindow, {"airline", 1}),  // "Southeast Air"
-      click(kNewGameWindow, {"ok"}),  // "Ok"
+      click(kToolsMenuWindow, "options"),  // "Options"
+      click(kToolsMenuWindow, "ok"),
+      click(kOptionsWindow, "slower"),  // "<-": MEDIUM
+      click(kOptionsWindow, "slower"),  // SLOW
+      click(kOptionsWindow, "ok"),  // "Ok"
+      click(kToolbarWindow, "tools"),  // the Tools menu again
+      click(kToolsMenuWindow, "new game"),  // "New Game"
+      click(kToolsMenuWindow, "ok"),
+      click(kNewGameWindow, "airline", 1),  // "Southeast Air"
+      click(kNewGameWindow, "ok"),  // "Ok"
       key(SDLK_RIGHT),
       focus(SDL_WINDOWEVENT_FOCUS_LOST),  // the game idles: only its pause loop sleeps
       focus(SDL_WINDOWEVENT_FOCUS_GAINED),
@@ -158,9 +154,9 @@ TEST(MainFrame, ClicksKeysAndFocusReachTheGameWhileFramesRunAndClosingKeepsTheSa
       key(SDLK_F2),  // the history chart, opened and closed again
       key(SDLK_F2),
       key(SDLK_F9),
-      click(kToolbarWindow, {"tools"}),
-      click(kToolsMenuWindow, {"save game"}),  // "Save Game"
-      click(kToolsMenuWindow, {"ok"}),
+      click(kToolbarWindow, "tools"),
+      click(kToolsMenuWindow, "save game"),  // "Save Game"
+      click(kToolsMenuWindow, "ok"),
   };
   std::thread player([&] {
     bool settled = Settle(host);  // the first frame is up
@@ -169,7 +165,7 @@ TEST(MainFrame, ClicksKeysAndFocusReachTheGameWhileFramesRunAndClosingKeepsTheSa
       settled = Settle(host);
       EXPECT_TRUE(settled) << "step " << i << " was not taken";
     }
-    if (settled) click(kSaveGameWindow, {"yes"})();  // "Yes", and the window closes at once
+    if (settled) click(kSaveGameWindow, "yes")();  // "Yes", and the window closes at once
     SDL_Event quit{};
     quit.type = SDL_QUIT;
     Push(quit);

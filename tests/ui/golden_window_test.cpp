@@ -44,7 +44,7 @@ struct GoldenScreens : Stories {
 TEST_F(GoldenScreens, EveryScreenWithAPlayedGamesFigures) {
   Play({{.choice = {"new game"}},
         {.choice = {"airline", 2}, .golden = "screen_purchase_list"},  // Ocean Airways
-        {.item = {"choice", 3}}, {.press = kCommandBuy},  // a B 757-200
+        {.item = {"choice", 3}}, {.item = kCommandBuy},  // a B 757-200
         {.menu = kFleetMenu, .choice = {"choice", 0}},  // its route: Atlanta (1) to Chicago (11) to Dallas (14)
         {.item = {"city forward", 0}}, {.item = {"city forward five", 1}, .times = 2},
         {.item = {"city forward", 1}}, {.item = {"city forward five", 2}, .times = 2},
@@ -54,12 +54,12 @@ TEST_F(GoldenScreens, EveryScreenWithAPlayedGamesFigures) {
         {.item = {"percent down", 0}},  // a point of first class to business
         {.item = {"percent up", 1}, .frames = 1, .golden = "screen_route_editor"},
         {.item = {"ok"}, .frames = 1, .golden = "screen_fleet_list"},
-        {.press = kCommandClose}, {.menu = {{"finance"}, {"new loan"}}, .item = {"more money"}},
+        {.item = kCommandClose}, {.menu = {{"finance"}, {"new loan"}}, .item = {"more money"}},
         {.item = {"more months"}, .frames = 1, .golden = "screen_new_loan"}, {.item = {"ok"}},
         {.setup = [](H& h) { h.ui().gameSpeed = kSpeedFast; },
          .frames = 40 * 288},  // forty days of flying, a month end among them
-        {.menu = kFleetMenu, .choice = {"choice", 0}, .press = kCommandDetails, .golden = "screen_plane_details"},
-        {.item = {"ok"}}, {.window = kFleetListWindow, .press = kCommandClose},
+        {.menu = kFleetMenu, .choice = {"choice", 0}, .item = kCommandDetails, .golden = "screen_plane_details"},
+        {.item = {"ok"}}, {.window = kFleetListWindow, .item = kCommandClose},
         {.menu = {{"finance"}, {"statement"}}, .golden = "screen_statement"},
         {.item = {"next airline"}, .frames = 1, .golden = "screen_statement_rival"}, {.item = {"ok"}},
         {.menu = {{"finance"}, {"view loans"}}, .item = {"forward"}, .frames = 1,
