@@ -5,6 +5,7 @@
 
 #include "gfx/gapi_display.h"
 #include "screens/history_chart.h"
+#include "world/at_index.h"
 
 namespace jetvale {
 namespace {
@@ -23,7 +24,7 @@ std::string HistoryCsv(const World& world) {
   for (const MonthRecord& record : world.history.months) {
     const std::string month = std::string(MonthName(record.month)) + " Year " + std::to_string(record.year);
     for (int a = 0; a < kAirlineCount; ++a) {
-      const AirlineMonth& figures = record.airlines[static_cast<std::size_t>(a)];
+      const AirlineMonth& figures = At(record.airlines, a);
       csv.append(month).append(",").append(std::to_string(a)).append(",").append(std::to_string(figures.balance));
       csv.append(",").append(Cents(figures.counts.income)).append(",").append(Cents(figures.counts.expenses));
       csv.append(",").append(std::to_string(figures.counts.passengers));

@@ -5,6 +5,7 @@
 #include "sim/fleet_operations.h"
 #include "sim/great_circle.h"
 #include "world/aircraft_types.h"
+#include "world/at_index.h"
 #include "world/money.h"
 
 namespace jetvale {
@@ -49,15 +50,16 @@ bool ParseStop(std::string_view text, ScriptedStop& stop, std::string& error) {
   return true;
 }
 
-std::string_view CodeOf(int airport) { return kAirportTable[static_cast<std::size_t>(airport - 1)].code; }
+std::string_view CodeOf(int airport) { return At(kAirportTable, airport - 1).code; }
 
 // Names the first leg beyond the type's range.
 std::string RangeRefusal(const World& world, int type, const std::vector<RouteStop>& stops) {
   const int leg = FirstLegBeyondRange(world, type, stops);
   if (leg < 0) return std::string(ScheduleProblemText(ScheduleProblem::kOutOfRange));
   const AircraftType& aircraft = AircraftTypeAt(type);
-  const int from = stops[static_cast<std::size_t>(leg)].airport;
-  const int to = stops[(static_cast<std::size_t>(leg) + 1) % stops.size()].airport;
+  const auto k = static_cast<std::size_t>(leg);
+  const int from = stops[k].airport;
+  const int to = stops[(k + 1) % stops.size()].airport;
   return std::string(CodeOf(from)) + "-" + std::string(CodeOf(to)) + " (" + std::to_string(LegMiles(world, from, to)) +
          " miles) cannot be flown by a " + std::string(aircraft.name) + " (range " + std::to_string(aircraft.range) +
          " miles)";
@@ -120,7 +122,7 @@ bool AddScriptedPlanes(GameState& game, int airlineIndex, const ScriptedPlanes& 
   for (std::size_t k = 0; k < stops.size(); ++k) {
     fares.push_back(DefaultFares(LegMiles(game.world, stops[k].airport, stops[(k + 1) % stops.size()].airport)));
   }
-  Airline& airline = game.world.airlines[static_cast<std::size_t>(airlineIndex)];
+  Airline& airline = At(game.world.airlines, airlineIndex);
   for (int n = 0; n < planes.count; ++n) {
     const int slot = BuyPlaneIntoFreeSlot(airline, planes.type, maxPlanes);
     if (slot == kNoFreeSlot) {

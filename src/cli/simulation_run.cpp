@@ -16,6 +16,7 @@
 #include "sim/fleet_operations.h"
 #include "sim/simulate_tick.h"
 #include "text/number_text.h"
+#include "world/at_index.h"
 #include "world/identities.h"
 
 namespace jetvale {
@@ -236,8 +237,8 @@ std::string GameSummary(const GameState& game) {
     for (const Plane& plane : airline.planes) {
       if (plane.inUse != 1) continue;
       for (int leg = 0; leg < plane.legCount; ++leg) {
-        trips += plane.legs[static_cast<std::size_t>(leg)].timesFlown;
-        passengers += plane.legs[static_cast<std::size_t>(leg)].totalPassengers;
+        trips += At(plane.legs, leg).timesFlown;
+        passengers += At(plane.legs, leg).totalPassengers;
       }
     }
     std::string name = "(none)";
@@ -252,11 +253,11 @@ std::string GameSummary(const GameState& game) {
   header.resize(kLedgerNameWidth, ' ');
   for (const Airline& airline : game.world.airlines) header += PadLeft(AirlineName(airline), kLedgerColumnWidth);
   out += "\n" + header + "\n";
-  for (int entry = 0; entry < kLedgerEntryCount; ++entry) {
-    std::string row(kLedgerEntryNames[static_cast<std::size_t>(entry)]);
+  for (std::size_t entry = 0; entry < kLedgerEntryNames.size(); ++entry) {
+    std::string row(kLedgerEntryNames[entry]);
     row.resize(kLedgerNameWidth, ' ');
     for (const Airline& airline : game.world.airlines) {
-      row += ColumnCents(airline.currentYear.values[static_cast<std::size_t>(entry)]);
+      row += ColumnCents(airline.currentYear.values[entry]);
     }
     out += row + "\n";
   }

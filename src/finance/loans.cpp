@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "world/at_index.h"
 #include "world/booking.h"
 
 namespace jetvale {
@@ -12,7 +13,7 @@ namespace {
 
 constexpr double kOneTwelfth = 1.0 / 12;
 
-Loan& SlotOf(Airline& airline, int slot) { return airline.loans[static_cast<std::size_t>(slot)]; }
+Loan& SlotOf(Airline& airline, int slot) { return At(airline.loans, slot); }
 
 }  // namespace
 
@@ -74,7 +75,7 @@ void MonthlyLoanPayments(World& world) {
 }
 
 bool LoanInUse(const Airline& airline, int slot) {
-  return slot >= 0 && slot < kLoanSlots && airline.loans[static_cast<std::size_t>(slot)].inUse == 1;
+  return slot >= 0 && slot < kLoanSlots && At(airline.loans, slot).inUse == 1;
 }
 
 int BorrowIntoFreeSlot(Airline& airline, double rate, int months, double amount) {

@@ -9,6 +9,7 @@
 #include "save/save_layout.h"
 #include "save/value_text.h"
 #include "sim/schedule.h"
+#include "world/at_index.h"
 
 namespace jetvale {
 namespace {
@@ -95,17 +96,15 @@ class Reader {
       if (!Value(idKey, slot)) return false;
       if (slot <= previous) return Fail("slot ", slot, " after slot ", previous);
       previous = slot;
-      slots[static_cast<std::size_t>(slot)].inUse = 1;
-      if (!visit(slots[static_cast<std::size_t>(slot)], slot)) return false;
+      At(slots, slot).inUse = 1;
+      if (!visit(At(slots, slot), slot)) return false;
     }
     return true;
   }
 
   // The leg is placed again with its own airports, departure and gates; a load buys and reserves nothing.
   void LegRead(int airline, int plane, int legIndex) {
-    Flight& leg = world_.airlines[static_cast<std::size_t>(airline)]
-                      .planes[static_cast<std::size_t>(plane)]
-                      .legs[static_cast<std::size_t>(legIndex)];
+    Flight& leg = At(At(At(world_.airlines, airline).planes, plane).legs, legIndex);
     PlaceLeg(world_, airline, plane, legIndex, leg.departure, leg.origin, leg.destination);
     leg.scheduled = 1;
     leg.active = 1;

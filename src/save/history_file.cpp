@@ -15,6 +15,7 @@
 #include "save/side_state.h"
 #include "save/value_text.h"
 #include "sim/game_clock.h"
+#include "world/at_index.h"
 #include "world/money.h"
 
 namespace jetvale {
@@ -85,7 +86,7 @@ bool ReadMonth(std::string_view line, int airline, MonthRecord& record) {
   int year = 0;
   int month = 0;
   int read = 0;
-  AirlineMonth& figures = record.airlines[static_cast<std::size_t>(airline)];
+  AirlineMonth& figures = At(record.airlines, airline);
   if (words.Next() != "month" || !words.Whole(year, 1, kMaxYear) || !words.Whole(month, 1, 12) ||
       !words.Whole(read, 0, kAirlineCount - 1) || read != airline ||
       !words.Whole(figures.balance, kLowestBalance, kHighestBalance) || !ReadCounts(words, figures.counts) ||
@@ -114,12 +115,12 @@ std::string WriteHistoryText(const GameState& game, std::string_view savedGame) 
   const AirlineCounts soFar = MonthSoFar(world);
   for (int a = 0; a < kAirlineCount; ++a) {
     out.append("so-far ").append(std::to_string(a));
-    AppendCounts(out, soFar[static_cast<std::size_t>(a)]);
+    AppendCounts(out, At(soFar, a));
     out += '\n';
   }
   for (const MonthRecord& record : world.history.months) {
     for (int a = 0; a < kAirlineCount; ++a) {
-      const AirlineMonth& figures = record.airlines[static_cast<std::size_t>(a)];
+      const AirlineMonth& figures = At(record.airlines, a);
       out.append("month ").append(std::to_string(record.year)).append(" ").append(std::to_string(record.month));
       out.append(" ").append(std::to_string(a)).append(" ").append(std::to_string(figures.balance));
       AppendCounts(out, figures.counts);
@@ -156,13 +157,13 @@ bool ReadHistoryText(std::string_view text, std::string_view savedGame, GameStat
   }
   AirlineCounts soFar{};
   for (int a = 0; a < kAirlineCount; ++a) {
-    if (!ReadSoFar(lines[2 + static_cast<std::size_t>(a)], a, soFar[static_cast<std::size_t>(a)])) return false;
+    if (!ReadSoFar(At(lines, 2 + a), a, At(soFar, a))) return false;
   }
   MonthHistory history;
-  for (std::size_t first = kHead; first < monthsEnd; first += kAirlineCount) {
+  for (std::size_t next = kHead; next < monthsEnd;) {
     MonthRecord record;
     for (int a = 0; a < kAirlineCount; ++a) {
-      if (!ReadMonth(lines[first + static_cast<std::size_t>(a)], a, record)) return false;
+      if (!ReadMonth(lines[next++], a, record)) return false;
     }
     history.Add(record);
   }

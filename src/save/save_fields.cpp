@@ -8,6 +8,7 @@
 #include "sim/flight_state.h"
 #include "sim/game_clock.h"
 #include "world/aircraft_types.h"
+#include "world/at_index.h"
 #include "world/identities.h"
 #include "world/money.h"
 #include "world/world_map.h"
@@ -158,7 +159,7 @@ const FieldTable& Table() {
 
 }  // namespace
 
-const SaveField& SaveFieldOf(int key) { return Table().fields[static_cast<std::size_t>(key)]; }
+const SaveField& SaveFieldOf(int key) { return At(Table().fields, key); }
 
 bool IsSaveKey(std::string_view line) {
   const auto& keys = Table().sortedKeys;

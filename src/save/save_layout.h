@@ -13,6 +13,7 @@
 #include "finance/loans.h"
 #include "save/save_fields.h"
 #include "sim/game_clock.h"
+#include "world/at_index.h"
 #include "world/world.h"
 
 namespace jetvale {
@@ -66,13 +67,12 @@ bool WalkSavedGame(Io& io, WorldRecord& world, ClockRecord& clock) {
     auto& airport = world.AirportById(id);
     if (!io.Index(kAirportCity, id)) return false;
     for (int column = 0; column < kAirlineCount; ++column) {
-      if (!io.Index(kAirportComp, column) ||
-          !io.Value(kAirportMarketShare, airport.marketShare[static_cast<std::size_t>(column)])) {
+      if (!io.Index(kAirportComp, column) || !io.Value(kAirportMarketShare, At(airport.marketShare, column))) {
         return false;
       }
     }
     for (int gate = 0; gate < kGatesPerAirport; ++gate) {
-      if (!io.Index(kGateNo, gate) || !io.Value(kGateOwner, airport.gates[static_cast<std::size_t>(gate)].owner)) {
+      if (!io.Index(kGateNo, gate) || !io.Value(kGateOwner, At(airport.gates, gate).owner)) {
         return false;
       }
     }
@@ -87,7 +87,7 @@ bool WalkSavedGame(Io& io, WorldRecord& world, ClockRecord& clock) {
   }
 
   for (int index = 0; index < kAirlineCount; ++index) {
-    auto& airline = world.airlines[static_cast<std::size_t>(index)];
+    auto& airline = At(world.airlines, index);
     if (!io.Index(kCompanyId, index) || !io.Value(kCompColor, airline.identity) ||
         !io.Value(kBalance, airline.balance) ||
         !io.Slots(kNumLoans, kLoanId, airline.loanCount, airline.loans,
@@ -103,7 +103,7 @@ bool WalkSavedGame(Io& io, WorldRecord& world, ClockRecord& clock) {
     const bool planes = io.Slots(kNumPlanes, kPlaneId, airline.planeCount, airline.planes, [&](auto& plane, int slot) {
       if (!WalkPlane(io, plane)) return false;
       for (int leg = 0; leg < plane.legCount && leg < kLegSlots; ++leg) {
-        if (!io.Index(kFlightIdent, leg) || !WalkLeg(io, plane.legs[static_cast<std::size_t>(leg)])) return false;
+        if (!io.Index(kFlightIdent, leg) || !WalkLeg(io, At(plane.legs, leg))) return false;
         if constexpr (Io::kReads) io.LegRead(index, slot, leg);
       }
       return true;

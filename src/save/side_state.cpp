@@ -13,6 +13,7 @@
 #include "save/line_words.h"
 #include "save/save_layout.h"
 #include "sim/flight_state.h"
+#include "world/at_index.h"
 
 namespace jetvale {
 namespace {
@@ -39,9 +40,9 @@ void AppendHold(std::string& out, const GateHold& hold) {
   for (const int value : {hold.airport, hold.gate, hold.firstSlot, hold.slotCount}) Append(out, value);
 }
 
-bool RouteAsBuilt(const Airport& airport, std::size_t destination) {
+bool RouteAsBuilt(const Airport& airport, int destination) {
   for (std::size_t a = 0; a < kAirlineCount; ++a) {
-    if (airport.routeDemand[destination][a] != 0 || airport.dailyRefresh[destination][a] != 1) return false;
+    if (At(airport.routeDemand, destination)[a] != 0 || At(airport.dailyRefresh, destination)[a] != 1) return false;
   }
   return true;
 }
@@ -211,7 +212,7 @@ class SideReader {
     for (int a = 1; a < kAirlineCount; ++a) {
       Words words("");
       int airline = 0;
-      AirlineStrategy& strategy = game_.world.airlines[static_cast<std::size_t>(a)].strategy;
+      AirlineStrategy& strategy = At(game_.world.airlines, a).strategy;
       if (!Line("strategy", words) || !words.Whole(airline, a, a) || !words.Whole(strategy.plane, 0, kPlaneSlots - 1) ||
           !words.Whole(strategy.state, 0, kMostRivalState) || !words.Whole(strategy.cursor, 0, kDecisionCount) ||
           !words.Done()) {
@@ -224,7 +225,7 @@ class SideReader {
   bool Fleets() {
     for (Airline& airline : game_.world.airlines) {
       for (int slot = 0; slot < kPlaneSlots; ++slot) {
-        Plane& plane = airline.planes[static_cast<std::size_t>(slot)];
+        Plane& plane = At(airline.planes, slot);
         const bool read = plane.inUse == 1 ? PlaneLine(airline.index, slot, plane) &&
                                                  SpareLegs(airline.index, slot, plane, plane.legCount)
                                            : SlotLine(airline.index, slot, plane);
@@ -266,7 +267,7 @@ class SideReader {
       Words words("");
       Line("spare", words);
       for (int skipped = 0; const int word : {airline, slot, index}) words.Whole(skipped, word, word);
-      Flight& leg = plane.legs[static_cast<std::size_t>(index)];
+      Flight& leg = At(plane.legs, index);
       WordsIn fields(words);
       if (!WalkLeg(fields, leg) || !words.Whole(leg.scheduled, 0, 1) || !words.Whole(leg.overnight, 0, 1) ||
           !words.Whole(leg.active, 0, 1) || !words.Done()) {
@@ -287,7 +288,7 @@ class SideReader {
       return false;
     }
     for (int index = 0; index < plane.legCount; ++index) {
-      Flight& leg = plane.legs[static_cast<std::size_t>(index)];
+      Flight& leg = At(plane.legs, index);
       const int holder = LegKey(airline, slot, index);
       int readLeg = 0;
       if (!Line("leg", words) || !words.Whole(readAirline, airline, airline) || !words.Whole(readSlot, slot, slot) ||
@@ -329,9 +330,8 @@ class SideReader {
       if (!words.Whole(id, 1, kAirportCount) || !words.Whole(destination, 1, kAirportCount)) return false;
       const int order = id * (kAirportCount + 1) + destination;
       Airport& airport = game_.world.AirportById(id);
-      const auto d = static_cast<std::size_t>(destination);
-      if (order <= previous || !ReadAll(words, airport.routeDemand[d], 0, kIntMax) ||
-          !ReadAll(words, airport.dailyRefresh[d], 0, 1) || !words.Done()) {
+      if (order <= previous || !ReadAll(words, At(airport.routeDemand, destination), 0, kIntMax) ||
+          !ReadAll(words, At(airport.dailyRefresh, destination), 0, 1) || !words.Done()) {
         return false;
       }
       previous = order;
@@ -349,7 +349,7 @@ class SideReader {
       if (!words.Whole(id, 1, kAirportCount) || !words.Whole(number, 0, kGatesPerAirport - 1)) return false;
       const int order = id * kGatesPerAirport + number;
       if (order <= previous) return false;
-      for (std::uint16_t& key : game_.world.AirportById(id).gates[static_cast<std::size_t>(number)].reserved) {
+      for (std::uint16_t& key : At(game_.world.AirportById(id).gates, number).reserved) {
         int read = 0;
         if (!words.Whole(read, 0, kHighestLegKey)) return false;
         key = static_cast<std::uint16_t>(read);
@@ -375,14 +375,14 @@ void AppendSideState(std::string& out, const GameState& game) {
   Append(out, game.clock.newDay);
   out += '\n';
   for (int a = 1; a < kAirlineCount; ++a) {
-    const AirlineStrategy& strategy = world.airlines[static_cast<std::size_t>(a)].strategy;
+    const AirlineStrategy& strategy = At(world.airlines, a).strategy;
     out.append("strategy");
     for (const int value : {a, strategy.plane, strategy.state, strategy.cursor}) Append(out, value);
     out += '\n';
   }
   for (const Airline& airline : world.airlines) {
     for (int slot = 0; slot < kPlaneSlots; ++slot) {
-      const Plane& plane = airline.planes[static_cast<std::size_t>(slot)];
+      const Plane& plane = At(airline.planes, slot);
       if (plane.inUse != 1) {
         if (!SlotTouched(plane)) continue;
         out.append("slot");
@@ -393,7 +393,7 @@ void AppendSideState(std::string& out, const GameState& game) {
         WalkPlane(words, plane);
         out += '\n';
         for (int index = 0; index < kLegSlots; ++index) {
-          const Flight& leg = plane.legs[static_cast<std::size_t>(index)];
+          const Flight& leg = At(plane.legs, index);
           if (LegTouched(leg)) AppendSpareLeg(out, airline.index, slot, index, leg);
         }
         continue;
@@ -404,7 +404,7 @@ void AppendSideState(std::string& out, const GameState& game) {
       }
       out += '\n';
       for (int index = 0; index < plane.legCount; ++index) {
-        const Flight& leg = plane.legs[static_cast<std::size_t>(index)];
+        const Flight& leg = At(plane.legs, index);
         out.append("leg");
         for (const int value : {airline.index, slot, index}) Append(out, value);
         for (const double money : {leg.revenue, leg.expenses, leg.profit}) AppendMoney(out, money);
@@ -413,7 +413,7 @@ void AppendSideState(std::string& out, const GameState& game) {
         out += '\n';
       }
       for (int index = std::max(plane.legCount, 0); index < kLegSlots; ++index) {
-        const Flight& leg = plane.legs[static_cast<std::size_t>(index)];
+        const Flight& leg = At(plane.legs, index);
         if (LegTouched(leg)) AppendSpareLeg(out, airline.index, slot, index, leg);
       }
     }
@@ -432,13 +432,12 @@ void AppendSideState(std::string& out, const GameState& game) {
   for (int id = 1; id <= kAirportCount; ++id) {
     const Airport& airport = world.AirportById(id);
     for (int destination = 1; destination <= kAirportCount; ++destination) {
-      const auto d = static_cast<std::size_t>(destination);
-      if (RouteAsBuilt(airport, d)) continue;
+      if (RouteAsBuilt(airport, destination)) continue;
       out.append("route");
       Append(out, id);
       Append(out, destination);
-      AppendAll(out, airport.routeDemand[d]);
-      AppendAll(out, airport.dailyRefresh[d]);
+      AppendAll(out, At(airport.routeDemand, destination));
+      AppendAll(out, At(airport.dailyRefresh, destination));
       out += '\n';
     }
   }

@@ -5,6 +5,7 @@
 #include <bit>
 
 #include "sim/flight_state.h"
+#include "world/at_index.h"
 
 namespace jetvale {
 
@@ -12,7 +13,7 @@ int NextTimeTest(const Plane& plane) {
   if (plane.inUse != 1 || plane.currentLeg < 0 || plane.currentLeg >= std::min(plane.legCount, kLegSlots)) {
     return kNeverDue;
   }
-  const Flight& leg = plane.legs[static_cast<std::size_t>(plane.currentLeg)];
+  const Flight& leg = At(plane.legs, plane.currentLeg);
   if (leg.active != 1) return kNeverDue;
   switch (leg.state) {
     case kWaitingForBoarding:
@@ -41,22 +42,21 @@ void DueLegs::Rebuild(const World& world) {
 const std::vector<PlaneKey>& DueLegs::Take(int slot) {
   taken_.clear();
   if (slot < 0 || slot >= kQuarterSlotsPerDay) return taken_;
-  AppendKeys(due_[static_cast<std::size_t>(slot)], taken_);
-  due_[static_cast<std::size_t>(slot)] = {};
+  AppendKeys(jetvale::At(due_, slot), taken_);
+  jetvale::At(due_, slot) = {};
   return taken_;
 }
 
 void DueLegs::File(const World& world, PlaneKey key) {
-  const int next =
-      NextTimeTest(world.airlines[static_cast<std::size_t>(key.airline)].planes[static_cast<std::size_t>(key.slot)]);
+  const int next = NextTimeTest(jetvale::At(jetvale::At(world.airlines, key.airline).planes, key.slot));
   if (next == kNeverDue) return;
   const int bit = KeyBit(key);
-  due_[static_cast<std::size_t>(next)][static_cast<std::size_t>(bit / kWordBits)] |= std::uint64_t{1} << (bit % kWordBits);
+  jetvale::At(jetvale::At(due_, next), bit / kWordBits) |= std::uint64_t{1} << (bit % kWordBits);
 }
 
 std::vector<PlaneKey> DueLegs::At(int slot) const {
   std::vector<PlaneKey> keys;
-  if (slot >= 0 && slot < kQuarterSlotsPerDay) AppendKeys(due_[static_cast<std::size_t>(slot)], keys);
+  if (slot >= 0 && slot < kQuarterSlotsPerDay) AppendKeys(jetvale::At(due_, slot), keys);
   return keys;
 }
 

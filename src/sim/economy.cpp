@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "world/aircraft_types.h"
+#include "world/at_index.h"
 #include "world/booking.h"
 
 namespace jetvale {
@@ -41,31 +42,30 @@ constexpr std::array<double, 3> kFareClassFactors = {3.25, 1.9, 1.0};
 constexpr double kFareBase = 36.88;
 
 int& RouteDemand(Airport& origin, int destination, int airline) {
-  return origin.routeDemand[static_cast<std::size_t>(destination)][static_cast<std::size_t>(airline)];
+  return At(At(origin.routeDemand, destination), airline);
 }
 
 // The passengers waiting today on a route are counted once a day, when its first leg boards.
 void RefreshRouteDemand(World& world, Airport& origin, int destinationId, int airline) {
-  const auto a = static_cast<std::size_t>(airline);
-  int& refresh = origin.dailyRefresh[static_cast<std::size_t>(destinationId)][a];
+  int& refresh = At(At(origin.dailyRefresh, destinationId), airline);
   if (refresh != 1) return;
-  const int share = origin.marketShare[a];
+  const int share = At(origin.marketShare, airline);
   const double base = share != 0 ? share * 0.01 * origin.dailyPassengers : origin.dailyPassengers * kShareWithoutMarket;
   const Airport& destination = world.AirportById(destinationId);
   // Every scheduled leg counts itself into its destination, so the count is at least 1 for a leg
   // that boards; a damaged count of 0 must not divide the demand into infinity.
-  const int legsInto = std::max(1, destination.legsInto[a]);
+  const int legsInto = std::max(1, At(destination.legsInto, airline));
   RouteDemand(origin, destinationId, airline) = TruncateToInt(destination.trafficWeight * base / legsInto);
   refresh = 0;
-  origin.passengersToday[a] = 0;
+  At(origin.passengersToday, airline) = 0;
   origin.passengersTodayAll = 0;
 }
 
 }  // namespace
 
 int BoardPassengers(World& world, int airline, int planeSlot, int legIndex) {
-  Plane& plane = world.airlines[static_cast<std::size_t>(airline)].planes[static_cast<std::size_t>(planeSlot)];
-  Flight& leg = plane.legs[static_cast<std::size_t>(legIndex)];
+  Plane& plane = At(At(world.airlines, airline).planes, planeSlot);
+  Flight& leg = At(plane.legs, legIndex);
   Airport& origin = world.AirportById(leg.origin);
   RefreshRouteDemand(world, origin, leg.destination, airline);
 
@@ -85,9 +85,9 @@ int BoardPassengers(World& world, int airline, int planeSlot, int legIndex) {
 }
 
 void SettleArrival(World& world, int airlineIndex, int planeSlot, int legIndex) {
-  Airline& airline = world.airlines[static_cast<std::size_t>(airlineIndex)];
-  Plane& plane = airline.planes[static_cast<std::size_t>(planeSlot)];
-  Flight& leg = plane.legs[static_cast<std::size_t>(legIndex)];
+  Airline& airline = At(world.airlines, airlineIndex);
+  Plane& plane = At(airline.planes, planeSlot);
+  Flight& leg = At(plane.legs, legIndex);
   const AircraftType& type = AircraftTypeAt(plane.type);
   const int m = leg.miles;
   const double firstIncome = leg.firstPassengers * leg.firstFare;
@@ -149,20 +149,19 @@ void SettleArrival(World& world, int airlineIndex, int planeSlot, int legIndex) 
   leg.totalPassengers = CountUp(CountUp(leg.totalFirst, leg.totalBusiness), leg.totalEconomy);
 
   Airport& origin = world.AirportById(leg.origin);
-  const auto a = static_cast<std::size_t>(airlineIndex);
-  origin.departures[a] += 1;
-  origin.passengers[a] += leg.firstPassengers + leg.businessPassengers + leg.economyPassengers;
-  origin.seatsOffered[a] += type.passengers;
+  At(origin.departures, airlineIndex) += 1;
+  At(origin.passengers, airlineIndex) += leg.firstPassengers + leg.businessPassengers + leg.economyPassengers;
+  At(origin.seatsOffered, airlineIndex) += type.passengers;
 }
 
 void MarketShareUpdate(Airport& airport) {
   int seats = 0;
   int passengers = 0;
   int departures = 0;
-  for (int a = 0; a < kAirlineCount; ++a) {
-    seats += airport.seatsOffered[static_cast<std::size_t>(a)];
-    passengers += airport.passengers[static_cast<std::size_t>(a)];
-    departures += airport.departures[static_cast<std::size_t>(a)];
+  for (std::size_t a = 0; a < kAirlineCount; ++a) {
+    seats += airport.seatsOffered[a];
+    passengers += airport.passengers[a];
+    departures += airport.departures[a];
   }
   // An empty sum counts as 1, so an airport without traffic gives every airline a share of 0.
   const double s = seats == 0 ? 1 : seats;
@@ -178,7 +177,7 @@ double DefaultFare(int miles, FareClass fareClass) {
   const double rate = miles <= kShortHaulMiles    ? kShortHaulRate
                       : miles <= kMediumHaulMiles ? kMediumHaulRate
                                                   : kLongHaulRate;
-  return rate * kFareClassFactors[static_cast<std::size_t>(fareClass)] * miles + kFareBase;
+  return rate * At(kFareClassFactors, fareClass) * miles + kFareBase;
 }
 
 }  // namespace jetvale

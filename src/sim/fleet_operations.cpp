@@ -7,6 +7,7 @@
 #include "sim/great_circle.h"
 #include "sim/schedule.h"
 #include "world/aircraft_types.h"
+#include "world/at_index.h"
 #include "world/money.h"
 #include "world/trade.h"
 
@@ -28,14 +29,14 @@ constexpr std::array<std::string_view, 6> kProblemTexts = {
 
 bool BuyPlaneIntoSlot(Airline& airline, int slot, int type) {
   if (slot < 0 || slot >= kPlaneSlots || !IsValidAircraftType(type)) return false;
-  if (airline.planes[static_cast<std::size_t>(slot)].inUse == 1) return false;
+  if (At(airline.planes, slot).inUse == 1) return false;
   return BuyPlane(airline, slot, type);
 }
 
 int BuyPlaneIntoFreeSlot(Airline& airline, int type, int slotLimit) {
   if (!IsValidAircraftType(type)) return kNoFreeSlot;
   for (int slot = 0; slot < slotLimit && slot < kPlaneSlots; ++slot) {
-    if (airline.planes[static_cast<std::size_t>(slot)].inUse == 1) continue;
+    if (At(airline.planes, slot).inUse == 1) continue;
     return BuyPlaneIntoSlot(airline, slot, type) ? slot : kPriceOutOfReach;
   }
   return kNoFreeSlot;
@@ -91,7 +92,7 @@ bool RoutePlane(World& world, int airline, int planeSlot, std::span<const RouteS
   for (const RouteStop& stop : stops) {
     if (!IsValidAirportId(stop.airport)) return false;
   }
-  Plane& plane = world.airlines[static_cast<std::size_t>(airline)].planes[static_cast<std::size_t>(planeSlot)];
+  Plane& plane = At(At(world.airlines, airline).planes, planeSlot);
   for (std::size_t k = 0; k < count; ++k) {
     // Whether a gate was found is not examined: a leg without one still belongs to the trip.
     ScheduleLeg(world, airline, planeSlot, static_cast<int>(k), stops[k].departure, stops[k].airport,
@@ -109,8 +110,8 @@ bool RoutePlane(World& world, int airline, int planeSlot, std::span<const RouteS
 
 bool SellFleetPlane(World& world, int airline, int planeSlot) {
   if (airline < 0 || airline >= kAirlineCount || planeSlot < 0 || planeSlot >= kPlaneSlots) return false;
-  Airline& owner = world.airlines[static_cast<std::size_t>(airline)];
-  Plane& plane = owner.planes[static_cast<std::size_t>(planeSlot)];
+  Airline& owner = At(world.airlines, airline);
+  Plane& plane = At(owner.planes, planeSlot);
   if (plane.inUse != 1 || !SellPlane(owner, planeSlot)) return false;
   for (Flight& leg : plane.legs) ReleaseLegGates(world, leg);
   world.schedulesChanged = true;

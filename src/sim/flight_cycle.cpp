@@ -8,6 +8,7 @@
 #include "sim/economy.h"
 #include "sim/flight_state.h"
 #include "sim/rivals.h"
+#include "world/at_index.h"
 
 namespace jetvale {
 namespace {
@@ -18,10 +19,10 @@ bool IsTime(int slotNow, int target, int offset) { return slotNow == SlotOfDay(t
 
 void FinishTrip(World& world, int airline, Plane& plane, int planeSlot, int legIndex) {
   SettleArrival(world, airline, planeSlot, legIndex);
-  const Flight& leg = plane.legs[static_cast<std::size_t>(legIndex)];
+  const Flight& leg = At(plane.legs, legIndex);
   Airport& origin = world.AirportById(leg.origin);
   for (const int boarded : {leg.economyPassengers, leg.businessPassengers, leg.firstPassengers}) {
-    origin.passengersToday[static_cast<std::size_t>(airline)] += boarded;
+    At(origin.passengersToday, airline) += boarded;
     origin.passengersTodayAll += boarded;
   }
   MarketShareUpdate(origin);
@@ -32,10 +33,10 @@ void FinishTrip(World& world, int airline, Plane& plane, int planeSlot, int legI
 // Steps the plane's current leg. Legs in index order: a leg that finishes hands over to the next, which may
 // step in the same pass.
 void StepPlane(World& world, int slotNow, int airline, int slot) {
-  const Plane& plane = world.airlines[static_cast<std::size_t>(airline)].planes[static_cast<std::size_t>(slot)];
+  const Plane& plane = At(At(world.airlines, airline).planes, slot);
   if (plane.inUse != 1) return;
   for (int leg = 0; leg < std::min(plane.legCount, kLegSlots); ++leg) {
-    if (plane.legs[static_cast<std::size_t>(leg)].active == 1 && leg == plane.currentLeg) {
+    if (At(plane.legs, leg).active == 1 && leg == plane.currentLeg) {
       StepLeg(world, slotNow, airline, slot, leg);
     }
   }
@@ -44,8 +45,8 @@ void StepPlane(World& world, int slotNow, int airline, int slot) {
 }  // namespace
 
 void StepLeg(World& world, int slotNow, int airline, int planeSlot, int legIndex) {
-  Plane& plane = world.airlines[static_cast<std::size_t>(airline)].planes[static_cast<std::size_t>(planeSlot)];
-  Flight& leg = plane.legs[static_cast<std::size_t>(legIndex)];
+  Plane& plane = At(At(world.airlines, airline).planes, planeSlot);
+  Flight& leg = At(plane.legs, legIndex);
   switch (leg.state) {
     case kWaitingForBoarding:
       if (IsTime(slotNow, leg.departure, -2)) leg.state = kBoardingOpen;

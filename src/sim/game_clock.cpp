@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "text/number_text.h"
+#include "world/at_index.h"
 
 namespace jetvale {
 namespace {
@@ -16,15 +17,15 @@ constexpr std::array<int, 12> kDaysInMonth = {31, 28, 31, 30, 31, 30, 31, 31, 30
 
 // Table lookups that cannot read outside their table: a month outside 1..12 has no days and no name, so a
 // damaged clock rolls on into the next valid month instead of reading stray memory.
-int DaysInMonth(int month) { return month >= 1 && month <= 12 ? kDaysInMonth[static_cast<std::size_t>(month - 1)] : 0; }
+int DaysInMonth(int month) { return month >= 1 && month <= 12 ? At(kDaysInMonth, month - 1) : 0; }
 std::string_view DayName(int dayOfWeek) {
-  return dayOfWeek >= 0 && dayOfWeek <= 6 ? kDayNames[static_cast<std::size_t>(dayOfWeek)] : "?";
+  return dayOfWeek >= 0 && dayOfWeek <= 6 ? At(kDayNames, dayOfWeek) : "?";
 }
 
 }  // namespace
 
 std::string_view MonthName(int month) {
-  return month >= 1 && month <= 12 ? kMonthNames[static_cast<std::size_t>(month - 1)] : "?";
+  return month >= 1 && month <= 12 ? At(kMonthNames, month - 1) : "?";
 }
 
 ClockTick GameClock::Tick() {

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "sim/flight_state.h"
+#include "world/at_index.h"
 #include "world/world_map.h"
 
 namespace jetvale {
@@ -62,10 +63,10 @@ void AdvancePlanes(World& world, int gameSpeed, Sky& sky) {
   sky.count = 0;
   for (Airline& airline : world.airlines) {
     for (int slot = 0; slot < kAnimatedPlaneSlots; ++slot) {
-      Plane& plane = airline.planes[static_cast<std::size_t>(slot)];
+      Plane& plane = At(airline.planes, slot);
       if (plane.inUse != 1) continue;  // a sold plane leaves the sky at once
       for (int legIndex = 0; legIndex < kLegSlots; ++legIndex) {
-        const Flight& leg = plane.legs[static_cast<std::size_t>(legIndex)];
+        const Flight& leg = At(plane.legs, legIndex);
         if (leg.state == kBoardingOpen) {
           const AirportInfo& origin = *world.AirportById(leg.origin).info;
           const AirportInfo& destination = *world.AirportById(leg.destination).info;
@@ -77,8 +78,7 @@ void AdvancePlanes(World& world, int gameSpeed, Sky& sky) {
         } else if (leg.state == kInTheAir || (leg.state == kApproaching && legIndex == plane.currentLeg)) {
           Heading heading = Heading::East;
           if (MovePlane(plane, leg, gameSpeed, heading)) {
-            sky.planes[static_cast<std::size_t>(sky.count++)] = {plane.locationX, plane.locationY, heading,
-                                                                  airline.identity};
+            At(sky.planes, sky.count++) = {plane.locationX, plane.locationY, heading, airline.identity};
           }
         }
       }

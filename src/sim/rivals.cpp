@@ -9,6 +9,7 @@
 #include "sim/great_circle.h"
 #include "sim/schedule.h"
 #include "world/aircraft_types.h"
+#include "world/at_index.h"
 #include "world/money.h"
 
 namespace jetvale {
@@ -23,13 +24,13 @@ constexpr int kMaxRivalPlanes = kPlaneSlots;
 void DrawNextState(const World& world, Airline& airline) {
   AirlineStrategy& strategy = airline.strategy;
   if (strategy.cursor >= kDecisionCount || strategy.cursor < 0) strategy.cursor = 0;
-  strategy.state = world.decisions[static_cast<std::size_t>(airline.index)][static_cast<std::size_t>(strategy.cursor)];
+  strategy.state = At(At(world.decisions, airline.index), strategy.cursor);
   strategy.cursor += 1;
 }
 
 void Buy(Airline& airline, int type) {
   AirlineStrategy& strategy = airline.strategy;
-  const float price = kAircraftTypes[static_cast<std::size_t>(type)].price;
+  const float price = AircraftTypeAt(type).price;
   if (airline.planeCount >= kMaxRivalPlanes) {
     strategy.state = kDrawNextState;
   } else if (static_cast<float>(airline.balance) < price) {
@@ -57,7 +58,7 @@ int DrawAirport(Random& random) {
 // origin; when none does, the plane waits for new draws tomorrow.
 void Route(World& world, Random& random, Airline& airline) {
   const int planeSlot = airline.strategy.plane;
-  const int type = airline.planes[static_cast<std::size_t>(planeSlot)].type;
+  const int type = At(airline.planes, planeSlot).type;
   const int origin = DrawAirport(random);
   for (int candidate = DrawAirport(random); candidate <= kAirportCount; ++candidate) {
     const int miles = LegMiles(world, origin, candidate);
@@ -78,11 +79,11 @@ void Route(World& world, Random& random, Airline& airline) {
 }  // namespace
 
 void RivalDailyStep(World& world, Random& random, int airlineIndex) {
-  Airline& airline = world.airlines[static_cast<std::size_t>(airlineIndex)];
+  Airline& airline = At(world.airlines, airlineIndex);
   switch (airline.strategy.state) {
     case kChooseTypeAtStart:
     case kChooseType:
-      airline.strategy.state = kBuyStateOfClass[static_cast<std::size_t>(airline.strategy.Class())];
+      airline.strategy.state = At(kBuyStateOfClass, airline.strategy.Class());
       break;
     case kBuyFokker100: Buy(airline, kFokker100); break;
     case kBuyB757: Buy(airline, kB757); break;

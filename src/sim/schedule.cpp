@@ -7,6 +7,7 @@
 #include "sim/flight_state.h"
 #include "sim/great_circle.h"
 #include "world/aircraft_types.h"
+#include "world/at_index.h"
 #include "world/money.h"
 #include "world/trade.h"
 
@@ -19,25 +20,25 @@ constexpr int kArrivalSlots = 2;    // the approach and the arrival
 
 bool SlotsFree(const Gate& gate, int firstSlot, int count) {
   for (int slot = firstSlot; slot < firstSlot + count; ++slot) {
-    if (gate.reserved[static_cast<std::size_t>(SlotOfDay(slot))] != 0) return false;
+    if (At(gate.reserved, SlotOfDay(slot)) != 0) return false;
   }
   return true;
 }
 
 // Writes the leg's key into the slots it holds.
 void Reserve(World& world, const GateHold& hold) {
-  Gate& gate = world.AirportById(hold.airport).gates[static_cast<std::size_t>(hold.gate)];
+  Gate& gate = At(world.AirportById(hold.airport).gates, hold.gate);
   for (int slot = hold.firstSlot; slot < hold.firstSlot + hold.slotCount; ++slot) {
-    gate.reserved[static_cast<std::size_t>(SlotOfDay(slot))] = static_cast<std::uint16_t>(hold.holder);
+    At(gate.reserved, SlotOfDay(slot)) = static_cast<std::uint16_t>(hold.holder);
   }
 }
 
 // Frees the slots that still carry the leg's key; a slot reserved since by another leg stays reserved.
 void Release(World& world, GateHold& hold) {
   if (hold.slotCount > 0) {
-    Gate& gate = world.AirportById(hold.airport).gates[static_cast<std::size_t>(hold.gate)];
+    Gate& gate = At(world.AirportById(hold.airport).gates, hold.gate);
     for (int slot = hold.firstSlot; slot < hold.firstSlot + hold.slotCount; ++slot) {
-      std::uint16_t& flag = gate.reserved[static_cast<std::size_t>(SlotOfDay(slot))];
+      std::uint16_t& flag = At(gate.reserved, SlotOfDay(slot));
       if (flag == hold.holder) flag = 0;
     }
   }
@@ -90,9 +91,9 @@ int ScheduleLeg(World& world, int airlineIndex, int planeSlot, int legIndex, int
       legIndex < 0 || legIndex >= kLegSlots || !IsValidAirportId(origin) || !IsValidAirportId(destination)) {
     return kNoDepartureGate;
   }
-  Airline& airline = world.airlines[static_cast<std::size_t>(airlineIndex)];
-  Plane& plane = airline.planes[static_cast<std::size_t>(planeSlot)];
-  Flight& leg = plane.legs[static_cast<std::size_t>(legIndex)];
+  Airline& airline = At(world.airlines, airlineIndex);
+  Plane& plane = At(airline.planes, planeSlot);
+  Flight& leg = At(plane.legs, legIndex);
 
   // What the leg held under its old times and airports is freed first, whatever the new search finds.
   ReleaseLegGates(world, leg);
@@ -119,15 +120,15 @@ int ScheduleLeg(World& world, int airlineIndex, int planeSlot, int legIndex, int
 
 void PlaceLeg(World& world, int airlineIndex, int planeSlot, int legIndex, int departure, int origin,
               int destination) {
-  Plane& plane = world.airlines[static_cast<std::size_t>(airlineIndex)].planes[static_cast<std::size_t>(planeSlot)];
-  Flight& leg = plane.legs[static_cast<std::size_t>(legIndex)];
+  Plane& plane = At(At(world.airlines, airlineIndex).planes, planeSlot);
+  Flight& leg = At(plane.legs, legIndex);
   world.schedulesChanged = true;
   leg.departure = departure;
   leg.origin = origin;
   leg.destination = destination;
   leg.miles = LegMiles(world, origin, destination);
   leg.arrival = ArrivalSlot(departure, leg.miles, plane.type);
-  world.AirportById(destination).legsInto[static_cast<std::size_t>(airlineIndex)] += 1;
+  At(world.AirportById(destination).legsInto, airlineIndex) += 1;
   leg.overnight = (leg.arrival > kQuarterSlotsPerDay || departure > kQuarterSlotsPerDay) ? 1 : 0;
 }
 
@@ -142,7 +143,7 @@ void RestoreCurrentLegs(World& world) {
       if (plane.inUse != 1) continue;
       plane.currentLeg = 0;
       for (int leg = 0; leg < std::min(plane.legCount, kLegSlots); ++leg) {
-        if (plane.legs[static_cast<std::size_t>(leg)].state != kWaitingForBoarding) {
+        if (At(plane.legs, leg).state != kWaitingForBoarding) {
           plane.currentLeg = leg;
           break;
         }

@@ -10,6 +10,7 @@
 #include "text/number_text.h"
 #include "ui/map_view.h"
 #include "web/page_bridge.h"
+#include "world/at_index.h"
 
 namespace jetvale {
 namespace {
@@ -132,7 +133,7 @@ std::string WebGame::StateText() {
                      ",\"presentMicroseconds\":" + std::to_string(sink_.PresentMicroseconds()) +
                      ",\"closed\":" + (closed_ ? "true" : "false") + ",\"items\":[";
   // The open window's visible items with their centres in landscape pixels, so a test can tap them by text.
-  const GameWindow& window = ui.windows[static_cast<std::size_t>(ui.currentWindow)];
+  const GameWindow& window = At(ui.windows, ui.currentWindow);
   const char* separator = "";
   for (int index = 0; index < window.itemCount; ++index) {
     const WindowItem& item = window.Item(index);

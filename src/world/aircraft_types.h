@@ -4,6 +4,8 @@
 #include <array>
 #include <string_view>
 
+#include "world/at_index.h"
+
 namespace jetvale {
 
 struct AircraftType {
@@ -28,7 +30,7 @@ constexpr bool IsValidAircraftType(int index) { return index >= 0 && index < kAi
 // The type of a plane. An index outside 0..12 reads as type 0 instead of outside the table; whoever takes an
 // index from outside the game (a saved game, a command line) refuses it first with IsValidAircraftType.
 inline const AircraftType& AircraftTypeAt(int index) {
-  return kAircraftTypes[static_cast<std::size_t>(IsValidAircraftType(index) ? index : 0)];
+  return At(kAircraftTypes, IsValidAircraftType(index) ? index : 0);
 }
 
 }  // namespace jetvale

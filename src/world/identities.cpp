@@ -1,6 +1,8 @@
 // Finding an airline's identity, and handing out the four at the start of a game.
 #include "world/identities.h"
 
+#include "world/at_index.h"
+
 namespace jetvale {
 
 int IdentityIndex(int code) {
@@ -13,7 +15,7 @@ int IdentityIndex(int code) {
 void AssignIdentities(World& world, int playerIdentity) {
   for (int k = 1; k < kAirlineCount; ++k) {
     const int own = kWesternAirlines + k;
-    world.airlines[static_cast<std::size_t>(k)].identity = own == playerIdentity ? kWesternAirlines : own;
+    At(world.airlines, k).identity = own == playerIdentity ? kWesternAirlines : own;
   }
   world.airlines[0].identity = playerIdentity;
 }

@@ -3,6 +3,8 @@
 
 #include <string_view>
 
+#include "world/at_index.h"
+
 namespace jetvale {
 namespace {
 
@@ -12,7 +14,7 @@ constexpr std::string_view kLastLetters = "KRXSTYZQJV";
 constexpr int kDigitCount = 5;
 
 char Draw(Random& random, std::string_view alphabet) {
-  return alphabet[static_cast<std::size_t>(random.Next() % 10)];
+  return At(alphabet, random.Next() % 10);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "world/at_index.h"
 #include "world/random.h"
 
 namespace jetvale {
@@ -22,7 +23,7 @@ class RegistrationPool {
   explicit RegistrationPool(Random& random);
   // The first free tag in pool order, now marked used.
   std::string Take();
-  const RegistrationTag& operator[](int index) const { return tags_[static_cast<std::size_t>(index)]; }
+  const RegistrationTag& operator[](int index) const { return At(tags_, index); }
 
  private:
   std::array<RegistrationTag, kRegistrationCount> tags_;

@@ -2,6 +2,7 @@
 #include "world/trade.h"
 
 #include "world/aircraft_types.h"
+#include "world/at_index.h"
 #include "world/booking.h"
 
 namespace jetvale {
@@ -11,7 +12,7 @@ bool BuyPlane(Airline& airline, int slot, int type) {
   // The purchase is paid in single precision: the balance keeps steps of 32 near 500 million.
   const float balanceAfter = static_cast<float>(airline.balance) - price;
   if (!FitsBalance(balanceAfter)) return false;
-  Plane& plane = airline.planes[static_cast<std::size_t>(slot)];
+  Plane& plane = At(airline.planes, slot);
   plane.type = type;
   Book(airline, LedgerEntry::ExpenseNewPlanes, price);
   airline.balance = TruncateToInt(balanceAfter);
@@ -23,7 +24,7 @@ bool BuyPlane(Airline& airline, int slot, int type) {
 }
 
 bool SellPlane(Airline& airline, int slot) {
-  Plane& plane = airline.planes[static_cast<std::size_t>(slot)];
+  Plane& plane = At(airline.planes, slot);
   if (!BalanceCanTake(airline, plane.value)) return false;
   Book(airline, LedgerEntry::IncomeSoldPlanes, plane.value);
   AddToBalance(airline, plane.value);

@@ -2,6 +2,7 @@
 #include "world/world.h"
 
 #include "text/double_text.h"
+#include "world/at_index.h"
 
 namespace jetvale {
 namespace {
@@ -22,15 +23,15 @@ void BuildAirport(Airport& airport, const AirportInfo& info) {
   airport.trafficWeight = TrafficWeight(info.annualPassengers);
   for (auto& row : airport.dailyRefresh) row.fill(1);
   for (int number = 0; number < kGatesPerAirport; ++number) {
-    airport.gates[static_cast<std::size_t>(number)].number = number;
+    At(airport.gates, number).number = number;
   }
 }
 
 // Program-run airlines draw a personality, then every entry of their decision sequence.
 void DrawStrategy(Random& random, AirlineStrategy& strategy, DecisionSequence& sequence) {
   strategy.personality = random.Below(10);
-  const auto& row = kDecisionRows[static_cast<std::size_t>(strategy.Class())];
-  for (int& entry : sequence) entry = row[static_cast<std::size_t>(random.Below(10))];
+  const auto& row = At(kDecisionRows, strategy.Class());
+  for (int& entry : sequence) entry = At(row, random.Below(10));
 }
 
 }  // namespace
@@ -38,9 +39,9 @@ void DrawStrategy(Random& random, AirlineStrategy& strategy, DecisionSequence& s
 World::World(Random& random) : registrations(random) {
   for (const AirportInfo& info : kAirportTable) BuildAirport(AirportById(info.id), info);
   for (int index = 0; index < kAirlineCount; ++index) {
-    Airline& airline = airlines[static_cast<std::size_t>(index)];
+    Airline& airline = At(airlines, index);
     airline.index = index;
-    if (index > 0) DrawStrategy(random, airline.strategy, decisions[static_cast<std::size_t>(index)]);
+    if (index > 0) DrawStrategy(random, airline.strategy, At(decisions, index));
     for (Plane& plane : airline.planes) plane.tag = registrations.Take();
   }
 }

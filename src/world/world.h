@@ -4,6 +4,7 @@
 #include <array>
 
 #include "world/airline_strategy.h"
+#include "world/at_index.h"
 #include "world/month_history.h"
 #include "world/random.h"
 #include "world/records.h"
@@ -16,10 +17,8 @@ struct World {
   explicit World(Random& random);
 
   // An id outside 1..52 reads the empty slot 0 (no constants, info null) instead of outside the table.
-  Airport& AirportById(int id) { return airports[static_cast<std::size_t>(IsValidAirportId(id) ? id : 0)]; }
-  const Airport& AirportById(int id) const {
-    return airports[static_cast<std::size_t>(IsValidAirportId(id) ? id : 0)];
-  }
+  Airport& AirportById(int id) { return At(airports, IsValidAirportId(id) ? id : 0); }
+  const Airport& AirportById(int id) const { return At(airports, IsValidAirportId(id) ? id : 0); }
   Airline& Player() { return airlines[0]; }
 
   std::array<Airport, kAirportCount + 1> airports;  // indexed by id; slot 0 stays empty
