@@ -108,7 +108,7 @@ int ScheduleLeg(World& world, int airlineIndex, int planeSlot, int legIndex, int
   }
   const GateSearch arrival = FindGate(world, airline, destination, leg.arrival - 1, kArrivalSlots, holder,
                                       leg.arrivalGate, leg.arrivalHold);
-  leg.scheduled = 1;
+  leg.scheduled = true;
   plane.currentLeg = 0;
   switch (arrival) {
     case GateSearch::Taken: return kScheduled;
@@ -129,7 +129,7 @@ void PlaceLeg(World& world, int airlineIndex, int planeSlot, int legIndex, int d
   leg.miles = LegMiles(world, origin, destination);
   leg.arrival = ArrivalSlot(departure, leg.miles, plane.type);
   At(world.AirportById(destination).legsInto, airlineIndex) += 1;
-  leg.overnight = (leg.arrival > kQuarterSlotsPerDay || departure > kQuarterSlotsPerDay) ? 1 : 0;
+  leg.overnight = leg.arrival > kQuarterSlotsPerDay || departure > kQuarterSlotsPerDay;
 }
 
 void ReleaseLegGates(World& world, Flight& leg) {
@@ -140,7 +140,7 @@ void ReleaseLegGates(World& world, Flight& leg) {
 void RestoreCurrentLegs(World& world) {
   for (Airline& airline : world.airlines) {
     for (Plane& plane : airline.planes) {
-      if (plane.inUse != 1) continue;
+      if (!plane.inUse) continue;
       plane.currentLeg = 0;
       for (int leg = 0; leg < std::min(plane.legCount, kLegSlots); ++leg) {
         if (At(plane.legs, leg).state != kWaitingForBoarding) {

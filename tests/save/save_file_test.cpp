@@ -222,11 +222,11 @@ TEST(SaveFile, ALoadReplacesTheWholeWorld) {
   ASSERT_TRUE(SaveGameTo(SaveFilePath(folder), saved));
 
   GameState game(3);
-  game.world.airlines[2].planes[40].inUse = 1;  // left over from an earlier game; the file does not list it
+  game.world.airlines[2].planes[40].inUse = true;  // left over from an earlier game; the file does not list it
   game.world.AirportById(1).legsInto[0] = 7;
   ASSERT_TRUE(LoadGameFrom(SaveFilePath(folder), game));
   EXPECT_EQ(WriteSavedGame(game.world, game.clock), WriteSavedGame(saved.world, saved.clock));
-  EXPECT_EQ(game.world.airlines[2].planes[40].inUse, 0);
+  EXPECT_FALSE(game.world.airlines[2].planes[40].inUse);
   // The side file carries the legs counted into Atlanta while playing, rescheduled ones too; without it the
   // count is that of the legs the saved game lists: ATL-ORD and back, flown by two planes.
   EXPECT_EQ(game.world.AirportById(1).legsInto[0], saved.world.AirportById(1).legsInto[0]);

@@ -53,7 +53,7 @@ TEST_F(Scheduling, GateResultsTellWhyNoGateWasFound) {
   Plane& plane = world.airlines[0].planes[0];
   plane.currentLeg = 1;
   EXPECT_EQ(ScheduleLeg(world, 0, 0, 0, 40, kAtlanta, kCharlotte), 1);  // no departure gate
-  EXPECT_EQ(Leg(0, 0).scheduled, 0);
+  EXPECT_FALSE(Leg(0, 0).scheduled);
   EXPECT_EQ(plane.currentLeg, 1);  // nothing further happened
   EXPECT_EQ(world.AirportById(kCharlotte).legsInto[0], 1);  // but the leg was counted before the search
 
@@ -62,7 +62,7 @@ TEST_F(Scheduling, GateResultsTellWhyNoGateWasFound) {
     for (int slot = 40; slot < 60; ++slot) gate.reserved[static_cast<std::size_t>(slot)] = 1;  // busy all morning
   }
   EXPECT_EQ(ScheduleLeg(world, 0, 0, 0, 40, kCharlotte, kChicago), 6);  // own arrival gates busy
-  EXPECT_EQ(Leg(0, 0).scheduled, 1);
+  EXPECT_TRUE(Leg(0, 0).scheduled);
   EXPECT_EQ(Leg(0, 0).arrivalGate, 0);  // none found: the field is cleared, it names no gate of another search
   EXPECT_EQ(plane.currentLeg, 0);
   GateAt(kChicago, 19).owner = 3;
