@@ -29,7 +29,7 @@ inline void LaunchEightyPlanes(World& world) {
     airline.identity = kWesternAirlines + airline.index;
     for (int slot = 0; slot < 20; ++slot) {
       Plane& plane = airline.planes[static_cast<std::size_t>(slot)];
-      plane.inUse = 1;
+      plane.inUse = true;
       plane.legCount = 1;
       plane.currentLeg = 0;
       plane.frame = slot * 10;

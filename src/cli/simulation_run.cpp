@@ -64,7 +64,7 @@ std::string LoanSummary(const GameState& game) {
   for (const Airline& airline : game.world.airlines) {
     header += PadLeft(AirlineName(airline), kLedgerColumnWidth);
     double left = 0;
-    for (const Loan& loan : airline.loans) left += loan.inUse == 1 ? loan.amountLeft : 0;
+    for (const Loan& loan : airline.loans) left += loan.inUse ? loan.amountLeft : 0;
     count += PadLeft(std::to_string(airline.loanCount), kLedgerColumnWidth);
     owed += ColumnCents(left);
   }
@@ -235,7 +235,7 @@ std::string GameSummary(const GameState& game) {
     std::int64_t trips = 0;
     std::int64_t passengers = 0;
     for (const Plane& plane : airline.planes) {
-      if (plane.inUse != 1) continue;
+      if (!plane.inUse) continue;
       for (int leg = 0; leg < plane.legCount; ++leg) {
         trips += At(plane.legs, leg).timesFlown;
         passengers += At(plane.legs, leg).totalPassengers;

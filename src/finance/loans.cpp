@@ -38,7 +38,7 @@ bool TakeLoan(Airline& airline, int slot, double rate, int months, double amount
   loan.totalMonths = months;
   loan.amountLeft = amount;
   loan.monthsLeft = months;
-  loan.inUse = 1;
+  loan.inUse = true;
   airline.loanCount += 1;
   return true;
 }
@@ -75,7 +75,7 @@ void MonthlyLoanPayments(World& world) {
 }
 
 bool LoanInUse(const Airline& airline, int slot) {
-  return slot >= 0 && slot < kLoanSlots && At(airline.loans, slot).inUse == 1;
+  return slot >= 0 && slot < kLoanSlots && At(airline.loans, slot).inUse;
 }
 
 int BorrowIntoFreeSlot(Airline& airline, double rate, int months, double amount) {

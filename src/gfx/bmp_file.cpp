@@ -36,6 +36,11 @@ void PutU16(std::vector<unsigned char>& b, std::uint16_t v) {
   b.push_back(static_cast<unsigned char>(v >> 8));
 }
 
+// The bytes of a row of `width` pixels, padded to a multiple of 4.
+std::size_t RowSize(int width, std::size_t bytesPerPixel) {
+  return (static_cast<std::size_t>(width) * bytesPerPixel + 3) / 4 * 4;
+}
+
 bool Fail(std::string& error, const std::string& name, const std::string& what) {
   error = name + ": " + what;
   return false;
@@ -81,7 +86,7 @@ bool ReadLayout(const unsigned char* bytes, std::size_t available, const std::st
   if (infoSize < kMinInfoHeaderSize || infoSize > kMaxDataOffset) return Fail(error, name, "unsupported BMP header");
   const auto width = static_cast<std::int32_t>(ReadU32(bytes, 18));
   const auto rawHeight = static_cast<std::int32_t>(ReadU32(bytes, 22));
-  const int bitsPerPixel = ReadU16(bytes, 28);
+  const std::size_t bitsPerPixel = ReadU16(bytes, 28);
   const std::uint32_t compression = ReadU32(bytes, 30);
   if (width <= 0 || rawHeight == 0 || width > kMaxDimension || rawHeight > kMaxDimension ||
       rawHeight < -kMaxDimension) {
@@ -111,8 +116,8 @@ bool ReadLayout(const unsigned char* bytes, std::size_t available, const std::st
   layout.width = width;
   layout.bottomUp = rawHeight > 0;
   layout.height = layout.bottomUp ? rawHeight : -rawHeight;
-  layout.bytesPerPixel = static_cast<std::size_t>(bitsPerPixel / 8);
-  layout.rowSize = (static_cast<std::size_t>(width) * layout.bytesPerPixel + 3) / 4 * 4;
+  layout.bytesPerPixel = bitsPerPixel / 8;
+  layout.rowSize = RowSize(width, layout.bytesPerPixel);
   layout.dataOffset = dataOffset;
   return true;
 }
@@ -121,11 +126,11 @@ bool ReadLayout(const unsigned char* bytes, std::size_t available, const std::st
 void Decode(const unsigned char* bytes, const BmpLayout& layout, BmpImage& image) {
   image.width = layout.width;
   image.height = layout.height;
-  image.pixels.assign(static_cast<std::size_t>(layout.width) * static_cast<std::size_t>(layout.height), kBlack);
+  image.pixels.assign(PixelCount(layout.width, layout.height), kBlack);
   for (int row = 0; row < layout.height; ++row) {
     const int fileRow = layout.bottomUp ? layout.height - 1 - row : row;
     std::size_t at = layout.dataOffset + layout.rowSize * static_cast<std::size_t>(fileRow);
-    Color* out = &image.pixels[static_cast<std::size_t>(row) * static_cast<std::size_t>(layout.width)];
+    Color* out = &image.pixels[PixelIndex(0, row, layout.width)];
     for (int x = 0; x < layout.width; ++x, at += layout.bytesPerPixel) {
       // Blue, green, red (and a fourth byte in 32-bit files) from the low byte up.
       std::uint32_t pixel = static_cast<std::uint32_t>(bytes[at]) | static_cast<std::uint32_t>(bytes[at + 1]) << 8 |
@@ -168,11 +173,10 @@ bool ReadBmpFile(const std::string& path, BmpImage& image, std::string& error) {
 }
 
 bool WriteBmpFile(const std::string& path, const BmpImage& image) {
-  if (image.width <= 0 || image.height <= 0 ||
-      image.pixels.size() != static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height)) {
+  if (image.width <= 0 || image.height <= 0 || image.pixels.size() != PixelCount(image.width, image.height)) {
     return false;
   }
-  const std::size_t rowSize = (static_cast<std::size_t>(image.width) * 3 + 3) / 4 * 4;
+  const std::size_t rowSize = RowSize(image.width, 3);
   const std::size_t dataSize = rowSize * static_cast<std::size_t>(image.height);
   std::vector<unsigned char> out;
   out.reserve(kFileHeaderSize + kMinInfoHeaderSize + dataSize);
@@ -195,7 +199,7 @@ bool WriteBmpFile(const std::string& path, const BmpImage& image) {
   for (int row = image.height - 1; row >= 0; --row) {
     const std::size_t start = out.size();
     for (int x = 0; x < image.width; ++x) {
-      const Color c = image.pixels[static_cast<std::size_t>(row * image.width + x)];
+      const Color c = image.pixels[PixelIndex(x, row, image.width)];
       out.push_back(static_cast<unsigned char>(BlueOf(c)));
       out.push_back(static_cast<unsigned char>(GreenOf(c)));
       out.push_back(static_cast<unsigned char>(RedOf(c)));

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <atomic>
+#include <cstddef>
 #include <vector>
 
 #include "gfx/color.h"
@@ -15,24 +16,24 @@ namespace jetvale {
 class FrameExchange {
  public:
   // Game thread: the buffer to fill next.
-  std::vector<Color>& WriteBuffer() { return buffers_[static_cast<std::size_t>(writeIndex_)]; }
+  std::vector<Color>& WriteBuffer() { return buffers_[writeIndex_]; }
   // Game thread: the filled buffer becomes the newest frame.
   void Publish() { writeIndex_ = ready_.exchange(writeIndex_ | kFresh, std::memory_order_acq_rel) & kIndexMask; }
   // Window thread: the newest frame if one arrived since the last call, else null.
   const std::vector<Color>* TakeLatest() {
     if ((ready_.load(std::memory_order_acquire) & kFresh) == 0) return nullptr;
     readIndex_ = ready_.exchange(readIndex_, std::memory_order_acq_rel) & kIndexMask;
-    return &buffers_[static_cast<std::size_t>(readIndex_)];
+    return &buffers_[readIndex_];
   }
 
  private:
-  static constexpr int kFresh = 4;
-  static constexpr int kIndexMask = 3;
+  static constexpr std::size_t kFresh = 4;
+  static constexpr std::size_t kIndexMask = 3;
 
   std::array<std::vector<Color>, 3> buffers_;
-  int writeIndex_ = 0;           // owned by the game thread
-  int readIndex_ = 1;            // owned by the window thread
-  std::atomic<int> ready_{2};    // the third buffer, with the fresh mark
+  std::size_t writeIndex_ = 0;         // owned by the game thread
+  std::size_t readIndex_ = 1;          // owned by the window thread
+  std::atomic<std::size_t> ready_{2};  // the third buffer, with the fresh mark
 };
 
 }  // namespace jetvale

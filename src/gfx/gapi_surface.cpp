@@ -38,12 +38,12 @@ template <typename Visit>
 void ForEachInkPixel(int left, int top, std::string_view text, Visit visit) {
   int penX = left;
   for (const char c : text) {
-    const FontGlyph& glyph = GlyphFor(c);
-    for (int row = 0; row < kGlyphHeight; ++row) {
-      const std::uint8_t bits = glyph.rows[static_cast<std::size_t>(row)];
+    int y = top;
+    for (const std::uint8_t bits : GlyphFor(c).rows) {
       for (int column = 0; column < kGlyphWidth; ++column) {
-        if ((bits & (0x80 >> column)) != 0) visit(penX + column, top + row);
+        if ((bits & (0x80 >> column)) != 0) visit(penX + column, y);
       }
+      ++y;
     }
     penX += kGlyphWidth;
   }
@@ -55,7 +55,7 @@ GapiResult CGapiSurface::CreateSurface(int width, int height) {
   if (width <= 0 || height <= 0) return kGapiInvalidParams;
   width_ = width;
   height_ = height;
-  pixels_.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), kBlack);
+  pixels_.assign(PixelCount(width, height), kBlack);
   return kGapiOk;
 }
 
@@ -96,9 +96,8 @@ GapiResult CGapiSurface::BltFast(int x, int y, const CGapiSurface& source, const
   if (columns <= 0 || rows <= 0) return kGapiOk;
   const bool keyed = flags == kBltColorKey && source.colorKey_.has_value();
   for (int row = 0; row < rows; ++row) {
-    const Color* from = &source.pixels_[static_cast<std::size_t>((src.top + skipTop + row) * source.width_ +
-                                                                 src.left + skipLeft)];
-    Color* to = &pixels_[static_cast<std::size_t>((y + skipTop + row) * width_ + x + skipLeft)];
+    const Color* from = &source.pixels_[PixelIndex(src.left + skipLeft, src.top + skipTop + row, source.width_)];
+    Color* to = &pixels_[PixelIndex(x + skipLeft, y + skipTop + row, width_)];
     if (!keyed) {
       std::copy(from, from + columns, to);
       continue;
@@ -122,7 +121,7 @@ GapiResult CGapiSurface::FillRect(const GapiRect& rect, Color color, std::uint32
   const int opacity = flags == kFillBlend ? std::clamp(effect->opacity, 0, 255) : 255;
   const Blender blender(color, opacity);
   for (int y = top; y < bottom; ++y) {
-    Color* row = &pixels_[static_cast<std::size_t>(y * width_)];
+    Color* row = &pixels_[PixelIndex(0, y, width_)];
     if (opacity == 255) {
       std::fill(row + left, row + right, color);
     } else {
@@ -181,7 +180,7 @@ GapiResult CGapiSurface::SetPixel(int x, int y, Color color) {
 }
 
 Color CGapiSurface::GetPixel(int x, int y) const {
-  return Contains(x, y) ? pixels_[static_cast<std::size_t>(y * width_ + x)] : kBlack;
+  return Contains(x, y) ? pixels_[PixelIndex(x, y, width_)] : kBlack;
 }
 
 GapiResult CGapiSurface::SaveSurface(const std::string& bmpPath) const {

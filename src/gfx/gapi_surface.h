@@ -70,7 +70,7 @@ class CGapiSurface {
  private:
   bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
   void PutPixel(int x, int y, Color color) {
-    if (Contains(x, y)) pixels_[static_cast<std::size_t>(y * width_ + x)] = color;
+    if (Contains(x, y)) pixels_[PixelIndex(x, y, width_)] = color;
   }
 
   int width_ = 0;

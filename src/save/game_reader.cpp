@@ -96,7 +96,7 @@ class Reader {
       if (!Value(idKey, slot)) return false;
       if (slot <= previous) return Fail("slot ", slot, " after slot ", previous);
       previous = slot;
-      At(slots, slot).inUse = 1;
+      At(slots, slot).inUse = true;
       if (!visit(At(slots, slot), slot)) return false;
     }
     return true;
@@ -106,8 +106,8 @@ class Reader {
   void LegRead(int airline, int plane, int legIndex) {
     Flight& leg = At(At(At(world_.airlines, airline).planes, plane).legs, legIndex);
     PlaceLeg(world_, airline, plane, legIndex, leg.departure, leg.origin, leg.destination);
-    leg.scheduled = 1;
-    leg.active = 1;
+    leg.scheduled = true;
+    leg.active = true;
   }
 
   // After the last record only records of unknown keys may follow.

@@ -42,10 +42,10 @@ class Writer {
   template <typename Slot, std::size_t N, typename Visit>
   bool Slots(int countKey, int idKey, int /*count*/, const std::array<Slot, N>& slots, Visit visit) {
     int inUse = 0;
-    for (const Slot& slot : slots) inUse += slot.inUse == 1 ? 1 : 0;
+    for (const Slot& slot : slots) inUse += slot.inUse ? 1 : 0;
     Value(countKey, inUse);
     for (std::size_t index = 0; index < N; ++index) {
-      if (slots[index].inUse != 1) continue;
+      if (!slots[index].inUse) continue;
       Index(idKey, static_cast<int>(index));
       visit(slots[index], static_cast<int>(index));
     }

@@ -29,6 +29,13 @@ class Words {
     return !word.empty() && error == std::errc{} && ptr == end && value >= low && value <= high;
   }
   bool Money(double& value) { return ParseDouble(Next(), value) && value >= -kMaxMoney && value <= kMaxMoney; }
+  // A flag, written as 1 or 0.
+  bool Flag(bool& value) {
+    int number = 0;
+    if (!Whole(number, 0, 1)) return false;
+    value = number != 0;
+    return true;
+  }
 
  private:
   std::string_view line_;

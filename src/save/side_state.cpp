@@ -36,13 +36,15 @@ template <std::size_t N>
 void AppendAll(std::string& out, const std::array<int, N>& values) {
   for (const int value : values) Append(out, value);
 }
+// A flag is written as 1 or 0.
+void AppendFlag(std::string& out, bool flag) { Append(out, flag ? 1 : 0); }
 void AppendHold(std::string& out, const GateHold& hold) {
   for (const int value : {hold.airport, hold.gate, hold.firstSlot, hold.slotCount}) Append(out, value);
 }
 
 bool RouteAsBuilt(const Airport& airport, int destination) {
   for (std::size_t a = 0; a < kAirlineCount; ++a) {
-    if (At(airport.routeDemand, destination)[a] != 0 || At(airport.dailyRefresh, destination)[a] != 1) return false;
+    if (At(airport.routeDemand, destination)[a] != 0 || !At(airport.dailyRefresh, destination)[a]) return false;
   }
   return true;
 }
@@ -132,7 +134,7 @@ void AppendSpareLeg(std::string& out, int airline, int slot, int index, const Fl
   for (const int value : {airline, slot, index}) Append(out, value);
   WordsOut words(out);
   WalkLeg(words, leg);
-  for (const int value : {leg.scheduled, leg.overnight, leg.active}) Append(out, value);
+  for (const bool flag : {leg.scheduled, leg.overnight, leg.active}) AppendFlag(out, flag);
   out += '\n';
 }
 
@@ -140,6 +142,12 @@ template <std::size_t N>
 bool ReadAll(Words& words, std::array<int, N>& values, int low, int high) {
   for (int& value : values) {
     if (!words.Whole(value, low, high)) return false;
+  }
+  return true;
+}
+bool ReadFlags(Words& words, AirlineFlags& flags) {
+  for (bool& flag : flags) {
+    if (!words.Flag(flag)) return false;
   }
   return true;
 }
@@ -187,7 +195,7 @@ class SideReader {
     std::uint32_t seed = 0;
     std::uint32_t random = 0;
     if (!Line("seed", words) || !words.Whole(seed, 0u, kUint32Max) || !words.Whole(random, 0u, kUint32Max) ||
-        !words.Whole(game_.clock.newDay, 0, 1) || !words.Done()) {
+        !words.Flag(game_.clock.newDay) || !words.Done()) {
       return false;
     }
     if (seed != game_.seed) {
@@ -199,7 +207,7 @@ class SideReader {
       for (std::size_t a = 0; a < kAirlineCount; ++a) {
         world.airlines[a].strategy.personality = built->airlines[a].strategy.personality;
         for (std::size_t p = 0; p < kPlaneSlots; ++p) {
-          if (world.airlines[a].planes[p].inUse != 1) world.airlines[a].planes[p].tag = built->airlines[a].planes[p].tag;
+          if (!world.airlines[a].planes[p].inUse) world.airlines[a].planes[p].tag = built->airlines[a].planes[p].tag;
         }
       }
       game_.seed = seed;
@@ -226,9 +234,9 @@ class SideReader {
     for (Airline& airline : game_.world.airlines) {
       for (int slot = 0; slot < kPlaneSlots; ++slot) {
         Plane& plane = At(airline.planes, slot);
-        const bool read = plane.inUse == 1 ? PlaneLine(airline.index, slot, plane) &&
-                                                 SpareLegs(airline.index, slot, plane, plane.legCount)
-                                           : SlotLine(airline.index, slot, plane);
+        const bool read = plane.inUse ? PlaneLine(airline.index, slot, plane) &&
+                                            SpareLegs(airline.index, slot, plane, plane.legCount)
+                                      : SlotLine(airline.index, slot, plane);
         if (!read) return false;
       }
     }
@@ -269,8 +277,8 @@ class SideReader {
       for (int skipped = 0; const int word : {airline, slot, index}) words.Whole(skipped, word, word);
       Flight& leg = At(plane.legs, index);
       WordsIn fields(words);
-      if (!WalkLeg(fields, leg) || !words.Whole(leg.scheduled, 0, 1) || !words.Whole(leg.overnight, 0, 1) ||
-          !words.Whole(leg.active, 0, 1) || !words.Done()) {
+      if (!WalkLeg(fields, leg) || !words.Flag(leg.scheduled) || !words.Flag(leg.overnight) ||
+          !words.Flag(leg.active) || !words.Done()) {
         return false;
       }
     }
@@ -331,7 +339,7 @@ class SideReader {
       const int order = id * (kAirportCount + 1) + destination;
       Airport& airport = game_.world.AirportById(id);
       if (order <= previous || !ReadAll(words, At(airport.routeDemand, destination), 0, kIntMax) ||
-          !ReadAll(words, At(airport.dailyRefresh, destination), 0, 1) || !words.Done()) {
+          !ReadFlags(words, At(airport.dailyRefresh, destination)) || !words.Done()) {
         return false;
       }
       previous = order;
@@ -372,7 +380,7 @@ void AppendSideState(std::string& out, const GameState& game) {
   out.append("seed");
   Append(out, game.seed);
   Append(out, game.random.State());
-  Append(out, game.clock.newDay);
+  AppendFlag(out, game.clock.newDay);
   out += '\n';
   for (int a = 1; a < kAirlineCount; ++a) {
     const AirlineStrategy& strategy = At(world.airlines, a).strategy;
@@ -383,7 +391,7 @@ void AppendSideState(std::string& out, const GameState& game) {
   for (const Airline& airline : world.airlines) {
     for (int slot = 0; slot < kPlaneSlots; ++slot) {
       const Plane& plane = At(airline.planes, slot);
-      if (plane.inUse != 1) {
+      if (!plane.inUse) {
         if (!SlotTouched(plane)) continue;
         out.append("slot");
         for (const int value : {airline.index, slot, plane.revenue, plane.profit, plane.expenses, plane.currentLeg}) {
@@ -437,7 +445,7 @@ void AppendSideState(std::string& out, const GameState& game) {
       Append(out, id);
       Append(out, destination);
       AppendAll(out, At(airport.routeDemand, destination));
-      AppendAll(out, At(airport.dailyRefresh, destination));
+      for (const bool refresh : At(airport.dailyRefresh, destination)) AppendFlag(out, refresh);
       out += '\n';
     }
   }

@@ -77,8 +77,7 @@ void SdlPresenter::SetIcon() {
   auto* pixels = static_cast<Uint32*>(icon->pixels);
   for (int y = 0; y < size; ++y) {
     for (int x = 0; x < size; ++x) {
-      const Color c = sheet.pixels[static_cast<std::size_t>((kIconTop + y / kIconScale) * sheet.width + kIconLeft +
-                                                            x / kIconScale)];
+      const Color c = sheet.pixels[PixelIndex(kIconLeft + x / kIconScale, kIconTop + y / kIconScale, sheet.width)];
       pixels[y * (icon->pitch / 4) + x] = c == kMagenta ? 0 : (0xFF000000u | c);  // magenta is transparent
     }
   }
@@ -94,7 +93,7 @@ GapiResult SdlPresenter::Present(const CGapiSurface& frame) {
 
 bool SdlPresenter::ShowLatestFrame() {
   const std::vector<Color>* frame = frames_.TakeLatest();
-  if (frame == nullptr || frame->size() != static_cast<std::size_t>(kScreenWidth * kScreenHeight)) return false;
+  if (frame == nullptr || frame->size() != PixelCount(kScreenWidth, kScreenHeight)) return false;
   SDL_UpdateTexture(texture_, nullptr, frame->data(), kScreenWidth * static_cast<int>(sizeof(Color)));
   Redraw();
   return true;

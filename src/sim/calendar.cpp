@@ -10,16 +10,16 @@ namespace jetvale {
 void StartNewDay(World& world) {
   for (Airline& airline : world.airlines) {
     for (Plane& plane : airline.planes) {
-      if (plane.inUse == 1) plane.age = CountUp(plane.age, 1);
+      if (plane.inUse) plane.age = CountUp(plane.age, 1);
     }
   }
   for (int id = 1; id <= kAirportCount; ++id) {
-    for (auto& row : world.AirportById(id).dailyRefresh) row.fill(1);
+    for (auto& row : world.AirportById(id).dailyRefresh) row.fill(true);
   }
 }
 
 ClockTick AdvanceClock(GameState& game) {
-  if (game.clock.running != 1) return {};
+  if (!game.clock.running) return {};
   const int year = game.clock.year;  // the month a month end closes
   const int month = game.clock.month;
   const ClockTick tick = game.clock.Tick();

@@ -10,11 +10,11 @@
 namespace jetvale {
 
 int NextTimeTest(const Plane& plane) {
-  if (plane.inUse != 1 || plane.currentLeg < 0 || plane.currentLeg >= std::min(plane.legCount, kLegSlots)) {
+  if (!plane.inUse || plane.currentLeg < 0 || plane.currentLeg >= std::min(plane.legCount, kLegSlots)) {
     return kNeverDue;
   }
   const Flight& leg = At(plane.legs, plane.currentLeg);
-  if (leg.active != 1) return kNeverDue;
+  if (!leg.active) return kNeverDue;
   switch (leg.state) {
     case kWaitingForBoarding:
     case kBoardingOpen: return SlotOfDay(leg.departure - 2);

@@ -47,8 +47,8 @@ int& RouteDemand(Airport& origin, int destination, int airline) {
 
 // The passengers waiting today on a route are counted once a day, when its first leg boards.
 void RefreshRouteDemand(World& world, Airport& origin, int destinationId, int airline) {
-  int& refresh = At(At(origin.dailyRefresh, destinationId), airline);
-  if (refresh != 1) return;
+  bool& refresh = At(At(origin.dailyRefresh, destinationId), airline);
+  if (!refresh) return;
   const int share = At(origin.marketShare, airline);
   const double base = share != 0 ? share * 0.01 * origin.dailyPassengers : origin.dailyPassengers * kShareWithoutMarket;
   const Airport& destination = world.AirportById(destinationId);
@@ -56,14 +56,14 @@ void RefreshRouteDemand(World& world, Airport& origin, int destinationId, int ai
   // that boards; a damaged count of 0 must not divide the demand into infinity.
   const int legsInto = std::max(1, At(destination.legsInto, airline));
   RouteDemand(origin, destinationId, airline) = TruncateToInt(destination.trafficWeight * base / legsInto);
-  refresh = 0;
+  refresh = false;
   At(origin.passengersToday, airline) = 0;
   origin.passengersTodayAll = 0;
 }
 
 }  // namespace
 
-int BoardPassengers(World& world, int airline, int planeSlot, int legIndex) {
+void BoardPassengers(World& world, int airline, int planeSlot, int legIndex) {
   Plane& plane = At(At(world.airlines, airline).planes, planeSlot);
   Flight& leg = At(plane.legs, legIndex);
   Airport& origin = world.AirportById(leg.origin);
@@ -81,7 +81,6 @@ int BoardPassengers(World& world, int airline, int planeSlot, int legIndex) {
   waiting -= leg.businessPassengers;
   leg.economyPassengers = std::min(waiting, economySeats);
   waiting -= leg.economyPassengers;  // the rest waits for the airline's later legs on the route today
-  return 1;
 }
 
 void SettleArrival(World& world, int airlineIndex, int planeSlot, int legIndex) {

@@ -7,8 +7,8 @@ namespace jetvale {
 
 enum FareClass : int { kFirstClass = 0, kBusinessClass = 1, kEconomyClass = 2 };
 
-// Fills the leg's passengers from the day's waiting passengers on its route. Returns 1.
-int BoardPassengers(World& world, int airline, int planeSlot, int leg);
+// Fills the leg's passengers from the day's waiting passengers on its route.
+void BoardPassengers(World& world, int airline, int planeSlot, int leg);
 // Books one completed trip into the leg, the plane, the airline's ledgers and its balance.
 void SettleArrival(World& world, int airline, int planeSlot, int leg);
 // Recomputes the airport's four market shares from its yearly traffic statistics.

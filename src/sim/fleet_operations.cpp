@@ -29,14 +29,14 @@ constexpr std::array<std::string_view, 6> kProblemTexts = {
 
 bool BuyPlaneIntoSlot(Airline& airline, int slot, int type) {
   if (slot < 0 || slot >= kPlaneSlots || !IsValidAircraftType(type)) return false;
-  if (At(airline.planes, slot).inUse == 1) return false;
+  if (At(airline.planes, slot).inUse) return false;
   return BuyPlane(airline, slot, type);
 }
 
 int BuyPlaneIntoFreeSlot(Airline& airline, int type, int slotLimit) {
   if (!IsValidAircraftType(type)) return kNoFreeSlot;
   for (int slot = 0; slot < slotLimit && slot < kPlaneSlots; ++slot) {
-    if (At(airline.planes, slot).inUse == 1) continue;
+    if (At(airline.planes, slot).inUse) continue;
     return BuyPlaneIntoSlot(airline, slot, type) ? slot : kPriceOutOfReach;
   }
   return kNoFreeSlot;
@@ -112,7 +112,7 @@ bool SellFleetPlane(World& world, int airline, int planeSlot) {
   if (airline < 0 || airline >= kAirlineCount || planeSlot < 0 || planeSlot >= kPlaneSlots) return false;
   Airline& owner = At(world.airlines, airline);
   Plane& plane = At(owner.planes, planeSlot);
-  if (plane.inUse != 1 || !SellPlane(owner, planeSlot)) return false;
+  if (!plane.inUse || !SellPlane(owner, planeSlot)) return false;
   for (Flight& leg : plane.legs) ReleaseLegGates(world, leg);
   world.schedulesChanged = true;
   return true;
@@ -124,7 +124,7 @@ bool SetSeatPlan(World& world, int airline, int planeSlot, const SeatPlan& seats
       seats.firstPercent + seats.businessPercent + seats.economyPercent > 100) {
     return false;
   }
-  world.airlines[static_cast<std::size_t>(airline)].planes[static_cast<std::size_t>(planeSlot)].seats = seats;
+  At(At(world.airlines, airline).planes, planeSlot).seats = seats;
   return true;
 }
 

@@ -34,9 +34,9 @@ void FinishTrip(World& world, int airline, Plane& plane, int planeSlot, int legI
 // step in the same pass.
 void StepPlane(World& world, int slotNow, int airline, int slot) {
   const Plane& plane = At(At(world.airlines, airline).planes, slot);
-  if (plane.inUse != 1) return;
+  if (!plane.inUse) return;
   for (int leg = 0; leg < std::min(plane.legCount, kLegSlots); ++leg) {
-    if (At(plane.legs, leg).active == 1 && leg == plane.currentLeg) {
+    if (At(plane.legs, leg).active && leg == plane.currentLeg) {
       StepLeg(world, slotNow, airline, slot, leg);
     }
   }
@@ -76,7 +76,7 @@ void StepLeg(World& world, int slotNow, int airline, int planeSlot, int legIndex
 }
 
 void RunFlightCycle(GameState& game) {
-  if (game.clock.running != 1) return;
+  if (!game.clock.running) return;
   game.clock.ticksToday += 1;
   const int slotNow = game.clock.QuarterSlot();
   if (game.world.schedulesChanged) {
@@ -88,10 +88,10 @@ void RunFlightCycle(GameState& game) {
     StepPlane(game.world, slotNow, key.airline, key.slot);
     game.dueLegs.File(game.world, key);
   }
-  if (game.clock.newDay == 1 && game.rivalsPlay) {
+  if (game.clock.newDay && game.rivalsPlay) {
     for (int airline = 1; airline < kAirlineCount; ++airline) RivalDailyStep(game.world, game.random, airline);
   }
-  game.clock.newDay = 0;
+  game.clock.newDay = false;
 }
 
 }  // namespace jetvale

@@ -51,7 +51,7 @@ ClockTick GameClock::Tick() {
       if (year < kMaxYear) year += 1;
       month = 1;
     }
-    newDay = 1;
+    newDay = true;
   }
   if (dayOfWeek > 6) dayOfWeek = 0;
   return tick;
@@ -69,10 +69,9 @@ std::string GameClock::DateText() const {
 }
 
 bool GameClock::IsValid() const {
-  return (running == 0 || running == 1) && month >= 1 && month <= 12 && day >= 1 && day <= DaysInMonth(month) &&
-         year >= 1 && minute >= 0 && minute <= 55 && minute % kMinutesPerTick == 0 && hour >= 0 && hour <= 23 &&
-         dayOfWeek >= 0 && dayOfWeek <= 6 && (newDay == 0 || newDay == 1) && ticksToday >= 0 &&
-         ticksToday <= kTicksPerDay;
+  return month >= 1 && month <= 12 && day >= 1 && day <= DaysInMonth(month) && year >= 1 && minute >= 0 &&
+         minute <= 55 && minute % kMinutesPerTick == 0 && hour >= 0 && hour <= 23 && dayOfWeek >= 0 && dayOfWeek <= 6 &&
+         ticksToday >= 0 && ticksToday <= kTicksPerDay;
 }
 
 }  // namespace jetvale

@@ -22,17 +22,17 @@ struct ClockTick {
 };
 
 struct GameClock {
-  int running = 0;  // 1 from the start of a game; the clock and the flight cycle advance only then
+  bool running = false;  // from the start of a game; the clock and the flight cycle advance only then
   int day = 1;
   int month = 1;
   int year = 1;
   int minute = 0;
   int hour = 1;
   int dayOfWeek = 1;  // 0 Sunday .. 6 Saturday
-  int newDay = 1;     // 1 = the program-run airlines act on the next flight cycle
+  bool newDay = true;  // the program-run airlines act on the next flight cycle
   int ticksToday = 0;
 
-  void Start() { running = 1; }
+  void Start() { running = true; }
   // Advances five minutes and tells what the tick crossed.
   ClockTick Tick();
   // "01:05 " as the status line shows it; built only when read, as a headless run never reads it.

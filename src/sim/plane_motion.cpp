@@ -64,7 +64,7 @@ void AdvancePlanes(World& world, int gameSpeed, Sky& sky) {
   for (Airline& airline : world.airlines) {
     for (int slot = 0; slot < kAnimatedPlaneSlots; ++slot) {
       Plane& plane = At(airline.planes, slot);
-      if (plane.inUse != 1) continue;  // a sold plane leaves the sky at once
+      if (!plane.inUse) continue;  // a sold plane leaves the sky at once
       for (int legIndex = 0; legIndex < kLegSlots; ++legIndex) {
         const Flight& leg = At(plane.legs, legIndex);
         if (leg.state == kBoardingOpen) {

@@ -33,7 +33,8 @@ void Reserve(World& world, const GateHold& hold) {
   }
 }
 
-// Frees the slots that still carry the leg's key; a slot reserved since by another leg stays reserved.
+// Frees the slots that still carry the leg's key, then empties the hold; a slot reserved since by another leg
+// stays reserved.
 void Release(World& world, GateHold& hold) {
   if (hold.slotCount > 0) {
     Gate& gate = At(world.AirportById(hold.airport).gates, hold.gate);
@@ -45,13 +46,14 @@ void Release(World& world, GateHold& hold) {
   hold = GateHold{};
 }
 
+// A gate taken, or what the last gate examined was when none could be.
 enum class GateSearch { Taken, OwnGatesBusy, OthersGates };
 
-// Examines the gates in number order: an own gate with the slots free is used; a gate without owner is
-// bought and its slots reserved for the leg, unless the balance cannot pay for it, which passes it over like
-// another airline's. The result tells what the last gate examined was.
-GateSearch FindGate(World& world, Airline& airline, int airportId, int firstSlot, int count, int holder,
-                    int& gateNumber, GateHold& hold) {
+// Takes the first gate in number order that serves the slots: one of the airline's own whose slots hold no
+// reservation, used as it is, or one without owner, which is bought and has the slots reserved for the leg in
+// `hold`. A gate without owner that the balance cannot pay for is passed over like another airline's.
+GateSearch FindOrBuyGate(World& world, Airline& airline, int airportId, int firstSlot, int count, int holder,
+                         int& gateNumber, GateHold& hold) {
   GateSearch last = GateSearch::OthersGates;
   for (Gate& gate : world.AirportById(airportId).gates) {
     if (gate.owner == airline.index) {
@@ -102,16 +104,16 @@ int ScheduleLeg(World& world, int airlineIndex, int planeSlot, int legIndex, int
   PlaceLeg(world, airlineIndex, planeSlot, legIndex, departure, origin, destination);
 
   const int holder = LegKey(airlineIndex, planeSlot, legIndex);
-  if (FindGate(world, airline, origin, departure - 2, kDepartureSlots, holder, leg.departureGate,
-               leg.departureHold) != GateSearch::Taken) {
+  if (FindOrBuyGate(world, airline, origin, departure - 2, kDepartureSlots, holder, leg.departureGate,
+                    leg.departureHold) != GateSearch::Taken) {
     return kNoDepartureGate;
   }
-  const GateSearch arrival = FindGate(world, airline, destination, leg.arrival - 1, kArrivalSlots, holder,
-                                      leg.arrivalGate, leg.arrivalHold);
-  leg.scheduled = 1;
+  const GateSearch arrival = FindOrBuyGate(world, airline, destination, leg.arrival - 1, kArrivalSlots, holder,
+                                           leg.arrivalGate, leg.arrivalHold);
+  leg.scheduled = true;
   plane.currentLeg = 0;
   switch (arrival) {
-    case GateSearch::Taken: return kScheduled;
+    case GateSearch::Taken: return kBothGatesFound;
     case GateSearch::OwnGatesBusy: return kArrivalGatesBusy;
     case GateSearch::OthersGates: return kArrivalGatesTaken;
   }
@@ -129,7 +131,7 @@ void PlaceLeg(World& world, int airlineIndex, int planeSlot, int legIndex, int d
   leg.miles = LegMiles(world, origin, destination);
   leg.arrival = ArrivalSlot(departure, leg.miles, plane.type);
   At(world.AirportById(destination).legsInto, airlineIndex) += 1;
-  leg.overnight = (leg.arrival > kQuarterSlotsPerDay || departure > kQuarterSlotsPerDay) ? 1 : 0;
+  leg.overnight = leg.arrival > kQuarterSlotsPerDay || departure > kQuarterSlotsPerDay;
 }
 
 void ReleaseLegGates(World& world, Flight& leg) {
@@ -140,7 +142,7 @@ void ReleaseLegGates(World& world, Flight& leg) {
 void RestoreCurrentLegs(World& world) {
   for (Airline& airline : world.airlines) {
     for (Plane& plane : airline.planes) {
-      if (plane.inUse != 1) continue;
+      if (!plane.inUse) continue;
       plane.currentLeg = 0;
       for (int leg = 0; leg < std::min(plane.legCount, kLegSlots); ++leg) {
         if (At(plane.legs, leg).state != kWaitingForBoarding) {

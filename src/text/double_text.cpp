@@ -119,8 +119,9 @@ void IncrementDigits(std::string& digits) {
 bool RoundsUp(const std::string& digits, int kept) {
   const int size = static_cast<int>(digits.size());
   if (kept < 0 || kept >= size) return false;
-  const char first = digits[static_cast<std::size_t>(kept)];
-  const bool lastKeptOdd = kept > 0 && (digits[static_cast<std::size_t>(kept - 1)] - '0') % 2 == 1;
+  const auto at = static_cast<std::size_t>(kept);
+  const char first = digits[at];
+  const bool lastKeptOdd = at > 0 && (digits[at - 1] - '0') % 2 == 1;
   // No trailing zeros: any digit after the first dropped one makes it more than half.
   return first > '5' || (first == '5' && (size > kept + 1 || lastKeptOdd));
 }
@@ -212,12 +213,12 @@ std::string FixedText(double value, int fractionDigits) {
   const std::string sign = std::signbit(value) ? "-" : "";
   if (std::isinf(value)) return sign + "inf";
   const ExactDigits exact = ExactDecimal(std::fabs(value));
-  const int size = static_cast<int>(exact.digits.size());
 
   // The digits down to the place of 10^-fractionDigits, as one whole number, then rounded on the rest.
   const int kept = exact.exponent + fractionDigits + 1;
-  std::string whole = exact.digits.substr(0, static_cast<std::size_t>(std::clamp(kept, 0, size)));
-  if (kept > size) whole += std::string(static_cast<std::size_t>(kept - size), '0');
+  const auto keptDigits = static_cast<std::size_t>(std::max(kept, 0));
+  std::string whole = exact.digits.substr(0, keptDigits);
+  whole.resize(keptDigits, '0');  // zeros for the places beyond the exact digits
   if (RoundsUp(exact.digits, kept)) IncrementDigits(whole);
   const std::size_t fraction = static_cast<std::size_t>(fractionDigits);
   if (whole.size() <= fraction) whole.insert(0, fraction + 1 - whole.size(), '0');

@@ -31,8 +31,9 @@ Decimal PaddedDecimal(double magnitude) {
 // Keeps `count` digits, rounding half away from zero as the classic runtime does; the digits are exact,
 // so 1234.5 is a true tie and rounds up while 0.15, stored as 0.1499..., rounds down.
 void RoundTo(Decimal& decimal, int count) {
-  const bool up = decimal.digits[static_cast<std::size_t>(count)] >= '5';
-  decimal.digits.resize(static_cast<std::size_t>(count));
+  const auto kept = static_cast<std::size_t>(count);
+  const bool up = decimal.digits[kept] >= '5';
+  decimal.digits.resize(kept);
   if (!up) return;
   for (auto digit = decimal.digits.rbegin(); digit != decimal.digits.rend(); ++digit) {
     if (*digit != '9') {

@@ -44,11 +44,11 @@ struct GateHold {
 
 // One leg of a plane's daily round trip, with its cumulative figures.
 struct Flight {
-  int scheduled = 0;    // 1 once the leg has been scheduled at least once
-  int origin = 0;       // airport id 1..52
-  int destination = 0;  // airport id 1..52
-  int departure = 0;    // quarter slot 0..95
-  int arrival = 0;      // quarter slot; 96 or more lands after midnight
+  bool scheduled = false;  // once the leg has been scheduled at least once
+  int origin = 0;          // airport id 1..52
+  int destination = 0;     // airport id 1..52
+  int departure = 0;       // quarter slot; a later leg of the trip may leave after midnight, at 96 or more
+  int arrival = 0;         // quarter slot; 96 or more lands after midnight
   int miles = 0;
   int firstPassengers = 0;
   int businessPassengers = 0;
@@ -58,9 +58,9 @@ struct Flight {
   double economyFare = 0;
   int arrivalGate = 0;    // the gate the leg uses at each end
   int departureGate = 0;
-  GateHold departureHold;  // what the leg itself reserved; not saved, a loaded game reserves anew
+  GateHold departureHold;  // what the leg itself reserved; the side file keeps it, the saved game does not
   GateHold arrivalHold;
-  int overnight = 0;
+  bool overnight = false;  // the departure or the arrival lies past slot 96, in the next day
   double firstIncome = 0;
   double businessIncome = 0;
   double economyIncome = 0;
@@ -75,7 +75,7 @@ struct Flight {
   double revenue = 0;
   double expenses = 0;
   double profit = 0;
-  int active = 1;
+  bool active = true;
   int state = 0;  // FlightState
   int timesFlown = 0;
   bool operator==(const Flight&) const = default;
@@ -94,7 +94,7 @@ struct Plane {
   int profit = 0;
   int expenses = 0;
   std::string tag;  // registration
-  int inUse = 0;
+  bool inUse = false;
   int age = 0;  // days in the fleet
   int currentLeg = 0;
   SeatPlan seats;
@@ -114,7 +114,7 @@ struct Plane {
 };
 
 struct Loan {
-  int inUse = 0;
+  bool inUse = false;
   double rate = 0;  // yearly, as a fraction
   int totalMonths = 0;
   double amount = 0;
@@ -159,8 +159,9 @@ struct Gate {
   std::array<std::uint16_t, kQuarterSlotsPerDay> reserved{};
 };
 
-// Per-airline counters of one airport.
+// Per-airline counters of one airport, and per-airline flags.
 using PerAirline = std::array<int, kAirlineCount>;
+using AirlineFlags = std::array<bool, kAirlineCount>;
 
 struct Airport {
   const AirportInfo* info = nullptr;  // the constants; null only for the unused slot 0
@@ -172,7 +173,7 @@ struct Airport {
   PerAirline seatsOffered{};
   PerAirline legsInto{};        // legs scheduled into this airport; never lowered
   std::array<PerAirline, kAirportCount + 1> routeDemand{};   // waiting passengers by destination id
-  std::array<PerAirline, kAirportCount + 1> dailyRefresh{};  // 1 = recompute that route's demand
+  std::array<AirlineFlags, kAirportCount + 1> dailyRefresh{};  // recompute that route's demand
   PerAirline passengersToday{};
   int passengersTodayAll = 0;
   std::array<Gate, kGatesPerAirport> gates;

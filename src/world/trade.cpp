@@ -19,7 +19,7 @@ bool BuyPlane(Airline& airline, int slot, int type) {
   plane.value = TruncateToInt(price);
   airline.planeCount += 1;
   plane.currentLeg = 0;
-  plane.inUse = 1;
+  plane.inUse = true;
   return true;
 }
 
@@ -28,7 +28,7 @@ bool SellPlane(Airline& airline, int slot) {
   if (!BalanceCanTake(airline, plane.value)) return false;
   Book(airline, LedgerEntry::IncomeSoldPlanes, plane.value);
   AddToBalance(airline, plane.value);
-  plane.inUse = 0;
+  plane.inUse = false;
   plane.legCount = 0;
   plane.currentLeg = 0;
   airline.planeCount -= 1;

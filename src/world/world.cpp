@@ -21,7 +21,7 @@ void BuildAirport(Airport& airport, const AirportInfo& info) {
   airport.info = &info;
   airport.dailyPassengers = info.annualPassengers / kDailyPassengersDivisor;
   airport.trafficWeight = TrafficWeight(info.annualPassengers);
-  for (auto& row : airport.dailyRefresh) row.fill(1);
+  for (auto& row : airport.dailyRefresh) row.fill(true);
   for (int number = 0; number < kGatesPerAirport; ++number) {
     At(airport.gates, number).number = number;
   }

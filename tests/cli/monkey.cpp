@@ -99,13 +99,13 @@ std::string FleetAndLegFault(const Ui& ui) {
   for (int i = 0; i < std::min(ui.planes.fleetCount, kPlaneSlots); ++i) {
     const int slot = ui.planes.fleetOrder[static_cast<std::size_t>(i)];
     if (slot < 0 || slot >= kPlaneSlots || listed[static_cast<std::size_t>(slot)] ||
-        player.planes[static_cast<std::size_t>(slot)].inUse != 1) {
+        !player.planes[static_cast<std::size_t>(slot)].inUse) {
       return "the fleet order lists slot " + std::to_string(slot) + " twice, beyond the slots or not in use";
     }
     listed.set(static_cast<std::size_t>(slot));
   }
   const auto inUse =
-      std::count_if(player.planes.begin(), player.planes.end(), [](const Plane& p) { return p.inUse == 1; });
+      std::count_if(player.planes.begin(), player.planes.end(), [](const Plane& p) { return p.inUse; });
   if (ui.planes.fleetCount != inUse || player.planeCount != inUse) {
     return "the fleet order has " + std::to_string(ui.planes.fleetCount) + " planes, the airline counts " +
            std::to_string(player.planeCount);
@@ -115,7 +115,7 @@ std::string FleetAndLegFault(const Ui& ui) {
   };
   for (const Airline& airline : ui.game.world.airlines) {
     for (const Plane& plane : airline.planes) {
-      for (int k = 0; plane.inUse == 1 && k < std::min(plane.legCount, kLegSlots); ++k) {
+      for (int k = 0; plane.inUse && k < std::min(plane.legCount, kLegSlots); ++k) {
         const Flight& leg = plane.legs[static_cast<std::size_t>(k)];
         if (leg.arrival <= leg.departure || leg.arrival > leg.departure + kQuarterSlotsPerDay ||
             !hold(leg.departureHold) || !hold(leg.arrivalHold)) {
@@ -148,7 +148,7 @@ class BooksWatch {
       Seen& was = seen_[static_cast<std::size_t>(airline.index)];
       Seen now{airline.balance, Net(airline.overall), 0, airline.loans, {}};
       for (std::size_t slot = 0; slot < airline.planes.size(); ++slot) {
-        now.inUse[slot] = airline.planes[slot].inUse == 1;
+        now.inUse[slot] = airline.planes[slot].inUse;
         for (const Flight& leg : airline.planes[slot].legs) now.trips += leg.timesFlown;
       }
       double borrowed = 0;
@@ -156,10 +156,9 @@ class BooksWatch {
       for (std::size_t slot = 0; slot < now.loans.size(); ++slot) {
         const Loan& before = was.loans[slot];
         const Loan& is = now.loans[slot];
-        const bool taken =
-            is.inUse == 1 && (before.inUse != 1 || before.amount != is.amount || is.monthsLeft > before.monthsLeft);
+        const bool taken = is.inUse && (!before.inUse || before.amount != is.amount || is.monthsLeft > before.monthsLeft);
         borrowed += taken ? is.amount : 0;
-        payments += before.inUse == 1 && (is.inUse != 1 || is.monthsLeft < before.monthsLeft) ? 1 : 0;
+        payments += before.inUse && (!is.inUse || is.monthsLeft < before.monthsLeft) ? 1 : 0;
       }
       const double moved = static_cast<double>(now.balance) - was.balance;
       const double booked = now.net - was.net + borrowed;

@@ -123,7 +123,7 @@ TEST(Simulation, MoneyWiderThanItsColumnWidensItsCell) {
     const std::string text = GameSummary(game);
     EXPECT_NE(text.find("0.00" + std::string(cell) + "            0.00\n"), std::string::npos) << fuel << "\n" << text;
   }
-  game.world.airlines[1].loans[3].inUse = 1;
+  game.world.airlines[1].loans[3].inUse = true;
   game.world.airlines[1].loans[3].amountLeft = 1e15;
   const std::string text = GameSummary(game);
   EXPECT_NE(text.find("\nowed                0.00 1000000000000000.00            0.00"), std::string::npos) << text;

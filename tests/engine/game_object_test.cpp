@@ -38,7 +38,7 @@ TEST(GameObject, AMissingOrWrongBitmapEndsTheGameBeforeAnythingIsShown) {
   GameObject missing(host, missingMap, missingMap);
   HeadlessSink sink;
   ASSERT_TRUE(missing.Start(sink));
-  EXPECT_TRUE(Until([&] { return missing.IsRunning() == 0; })) << "the game thread ends on its own";
+  EXPECT_TRUE(Until([&] { return !missing.IsRunning(); })) << "the game thread ends on its own";
   missing.Stop();
   EXPECT_EQ(missing.StartupError().rfind("bitmap 135: ", 0), 0u) << missing.StartupError();  // the map's number
   EXPECT_NE(missing.StartupError().find("world_map.bmp: cannot be opened"), std::string::npos);
@@ -78,7 +78,7 @@ TEST(GameObject, PauseHoldsTheFramesResumeGoesOnAndStopEndsAPausedThread) {
   EXPECT_TRUE(Until([&] { return sink.PresentedFrames() >= held + 3; }));
   game.Pause();
   game.Stop();
-  EXPECT_EQ(game.IsRunning(), 0);
+  EXPECT_FALSE(game.IsRunning());
   game.Stop();  // a second stop returns at once
 }
 

@@ -109,7 +109,7 @@ TEST(Autosave, AGameStartedFromASavedGameRunsOnTheMapAndItsReplayPlaysBackToTheS
   h.game.RequestScreenshot();  // keeps the picture after frame 46
   h.RunFrames(14);
   EXPECT_EQ(h.ui().currentWindow, kToolbarWindow);
-  EXPECT_EQ(h.game.Game().clock.running, 1);
+  EXPECT_TRUE(h.game.Game().clock.running);
   EXPECT_EQ(h.ui().planes.fleetCount, saved.world.Player().planeCount);
   EXPECT_EQ(h.game.Game().world.Player().loanCount, saved.world.Player().loanCount);
 

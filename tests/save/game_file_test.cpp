@@ -87,7 +87,7 @@ TEST(SavedGameText, APlayedGameComesBackFieldByFieldAndSavesToTheSameText) {
   EXPECT_EQ(back.planes[2].legs[1].profit, -56);
   EXPECT_EQ(back.previousYear[LedgerEntry::ExpenseLoans], 1e-7);
   // The counts follow the slots in use: the sold plane's slot stays free, and so does a paid-off loan's.
-  EXPECT_EQ(back.planes[1].inUse, 0);
+  EXPECT_FALSE(back.planes[1].inUse);
   EXPECT_EQ(back.planeCount, 3);
   EXPECT_EQ(back.loanCount, 1);
   EXPECT_EQ(loaded.clock.dayOfWeek, 0);  // 48 days after Monday Jan-1: Sunday Feb-18

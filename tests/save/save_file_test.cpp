@@ -214,7 +214,6 @@ TEST(SaveFile, AtStartTheSaveFolderLosesOnlyTheTemporariesOfKilledWrites) {
   EXPECT_EQ(FileNames(folder), (std::vector<std::string>{"am.history.next", "am.txt.saving-ABCDEF"}));
 }
 
-// A damaged file leaves the game as it was: see the save screens.
 // 16 MiB is the most the game reads of any file; a FIFO or a device is refused before it is read, not waited on.
 TEST(SaveFile, AFileIsReadWholeUpToSixteenMebibytesAndOnlyWhenItIsARegularFile) {
   const fs::path folder = FreshFolder("limit");

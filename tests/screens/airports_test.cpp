@@ -6,7 +6,6 @@ namespace {
 
 constexpr MenuChoice kGates{{"passengers"}, {"gates"}};
 constexpr int kTop = 2147483647, kBottom = -2147483647 - 1;
-constexpr int kIdentity[] = {kOceanAirways, kAtlanticAir, kWesternAirlines, kSoutheastAir};
 
 struct AirportScreens : Stories {
   AirportScreens() : Stories(MakeTestAssets("jetvale_airport_screens"), {kToMap}) {}

@@ -36,11 +36,11 @@ TEST_F(SaveScreens, SavingAndLoadingBringBackThePlayersGameWithTheScreensAtTheir
         }),
         {.check = [&](H& h) {
            const Ui& ui = h.ui();
-           EXPECT_EQ(Player(h).planes[0].inUse, 1);
+           EXPECT_TRUE(Player(h).planes[0].inUse);
            EXPECT_EQ(Player(h).planes[3].tag, tag);
            EXPECT_NE(Player(h).balance, 1);
            EXPECT_EQ(h.game.Game().clock.day, 18);  // the saved date
-           EXPECT_EQ(h.game.Game().clock.running, 1);
+           EXPECT_TRUE(h.game.Game().clock.running);
            // The fleet list in slot order, the sold slot 1 left out; View Loans on the remaining loan in slot 2.
            EXPECT_EQ(ui.planes.fleetCount, 3);
            EXPECT_EQ((std::array{ui.planes.fleetOrder[0], ui.planes.fleetOrder[1], ui.planes.fleetOrder[2]}),
@@ -58,7 +58,7 @@ TEST_F(SaveScreens, ABadMissingOrUnreadableFileChangesNothing) {
   std::string before, date;
   const Step refused = {.status = "Error during load", .check = [&](H& h) {  // the world and the clock, the date too
     EXPECT_TRUE(Saved(h) == before);
-    EXPECT_EQ(h.game.Game().clock.running, 0);
+    EXPECT_FALSE(h.game.Game().clock.running);
     EXPECT_EQ(h.ui().planes.fleetOrder[0], 3);
     EXPECT_EQ(h.ui().planes.fleetCount, 3);
     EXPECT_EQ(h.ui().map.viewX, 400);
@@ -72,7 +72,7 @@ TEST_F(SaveScreens, ABadMissingOrUnreadableFileChangesNothing) {
            PlayAWhile(h.game.Game());
            h.ui().planes.fleetOrder = {3, 0, 2}, h.ui().planes.fleetCount = 3;  // not in slot order
            h.ui().map.viewX = 400;
-           h.game.Game().clock.running = 0;  // the game stands still while the player taps: every byte compares
+           h.game.Game().clock.running = false;  // the game stands still while the player taps: every byte compares
          },
          .frames = 1, .check = [&](H& h) { before = Saved(h), date = h.game.DateText(); }},
         load([](H& h) { std::ofstream(File(h), std::ios::binary) << "AIRPORT_CITY\n1\nBALANCE\n"; }),

@@ -27,7 +27,7 @@ TEST_F(ToolsScreens, ANewGameStartsFromAFreshWorldWithTheChosenAirline) {
         {.item = {"ok"},  // no airline chosen: every one keeps its identity
          .check = drawn(5, {kOceanAirways, 0, kWesternAirlines, 0})},
         {.setup = [](H& h) {
-           Player(h).balance = 123, W(h).airlines[2].planes[4].inUse = 1;
+           Player(h).balance = 123, W(h).airlines[2].planes[4].inUse = true;
            W(h).AirportById(5).gates[3].owner = 1, h.game.Game().clock.day = 20;
          },
          .frames = 1},  // the purchase list is filled
@@ -35,8 +35,8 @@ TEST_F(ToolsScreens, ANewGameStartsFromAFreshWorldWithTheChosenAirline) {
         {.item = {"airline", 1}},  // "Southeast Air"; Western gives the player its name
         {.item = {"ok"}, .on = kPurchaseListWindow, .balance = 500000000, .check = [&](H& h) {
            drawn(9, {kSoutheastAir, kWesternAirlines, kOceanAirways, kAtlanticAir})(h);
-           EXPECT_EQ(h.game.Game().clock.running, 1);
-           EXPECT_EQ(W(h).airlines[2].planes[4].inUse, 0);
+           EXPECT_TRUE(h.game.Game().clock.running);
+           EXPECT_FALSE(W(h).airlines[2].planes[4].inUse);
            EXPECT_EQ(W(h).AirportById(5).gates[3].owner, kNoGateOwner);
          }},
         {.frames = 1,

@@ -175,7 +175,7 @@ TEST(MainFrame, ClicksKeysAndFocusReachTheGameWhileFramesRunAndClosingKeepsTheSa
   EXPECT_EQ(exitCode, 0);
 
   GameState& game = frame.Game().Game();
-  EXPECT_EQ(game.clock.running, 1);
+  EXPECT_TRUE(game.clock.running);
   EXPECT_EQ(game.world.Player().identity, kSoutheastAir);
   const Settings kept = frame.FinalSettings();
   EXPECT_EQ(kept.gameSpeed, 12);

@@ -78,7 +78,7 @@ TEST_F(Flying, ARoundTripGoesThroughEveryStateAndBooksItsFirstTripToTheCent) {
     EXPECT_EQ(Leg(0).economyPassengers, step.economy) << step.hour << ":" << step.minute;
     EXPECT_EQ(Plane0().currentLeg, step.currentLeg) << step.hour << ":" << step.minute;
     EXPECT_EQ(Player().balance, step.balance) << step.hour << ":" << step.minute;
-    EXPECT_EQ(game.clock.newDay, 0);  // the first pass of the day is over
+    EXPECT_FALSE(game.clock.newDay);  // the first pass of the day is over
   }
   EXPECT_EQ(game.clock.ticksToday, 117);  // 01:00 to 10:45, five minutes a tick: the saved game's GAME_TIME
   EXPECT_EQ(Leg(0).firstPassengers, 2);
@@ -143,7 +143,7 @@ TEST_F(Flying, PlanesRescheduledSoldOrRestartedBetweenTicksFlyByTheirNewState) {
 TEST_F(Flying, AStoppedClockMovesNothing) {
   Fly({{40, kAtlanta, kChicago}});
   Plane0().legCount = 1;
-  game.clock.running = 0;
+  game.clock.running = false;
   game.clock.hour = 9;
   game.clock.minute = 30;
   RunFlightCycle(game);
@@ -170,11 +170,11 @@ class DuePlanes : public ::testing::Test {
 TEST_F(DuePlanes, APlaneThatCannotStepIsNeverDue) {
   const std::function<void(jetvale::Plane&)> stuck[] = {
       [](jetvale::Plane& p) { p.legs[0].state = 5; },  // not a state of the leg step
-      [](jetvale::Plane& p) { p.legs[0].active = 0; },
+      [](jetvale::Plane& p) { p.legs[0].active = false; },
       [](jetvale::Plane& p) { p.currentLeg = 1; },  // past its single leg
       [](jetvale::Plane& p) { p.currentLeg = -1; },
       [](jetvale::Plane& p) { p.legCount = 0; },
-      [](jetvale::Plane& p) { p.inUse = 0; },
+      [](jetvale::Plane& p) { p.inUse = false; },
   };
   for (const auto& damage : stuck) {
     jetvale::Plane plane = Plane(0);

@@ -53,7 +53,7 @@ TEST_F(Scheduling, GateResultsTellWhyNoGateWasFound) {
   Plane& plane = world.airlines[0].planes[0];
   plane.currentLeg = 1;
   EXPECT_EQ(ScheduleLeg(world, 0, 0, 0, 40, kAtlanta, kCharlotte), 1);  // no departure gate
-  EXPECT_EQ(Leg(0, 0).scheduled, 0);
+  EXPECT_FALSE(Leg(0, 0).scheduled);
   EXPECT_EQ(plane.currentLeg, 1);  // nothing further happened
   EXPECT_EQ(world.AirportById(kCharlotte).legsInto[0], 1);  // but the leg was counted before the search
 
@@ -62,7 +62,7 @@ TEST_F(Scheduling, GateResultsTellWhyNoGateWasFound) {
     for (int slot = 40; slot < 60; ++slot) gate.reserved[static_cast<std::size_t>(slot)] = 1;  // busy all morning
   }
   EXPECT_EQ(ScheduleLeg(world, 0, 0, 0, 40, kCharlotte, kChicago), 6);  // own arrival gates busy
-  EXPECT_EQ(Leg(0, 0).scheduled, 1);
+  EXPECT_TRUE(Leg(0, 0).scheduled);
   EXPECT_EQ(Leg(0, 0).arrivalGate, 0);  // none found: the field is cleared, it names no gate of another search
   EXPECT_EQ(plane.currentLeg, 0);
   GateAt(kChicago, 19).owner = 3;
@@ -70,11 +70,11 @@ TEST_F(Scheduling, GateResultsTellWhyNoGateWasFound) {
 }
 
 TEST_F(Scheduling, ReschedulingFreesExactlyTheSlotsTheLegReservedAndNoOtherAirlines) {
-  ASSERT_EQ(ScheduleLeg(world, 0, 0, 0, 40, kAtlanta, kCharlotte), kScheduled);
+  ASSERT_EQ(ScheduleLeg(world, 0, 0, 0, 40, kAtlanta, kCharlotte), kBothGatesFound);
   // Another airline holds gate 0 at Chicago with reservations of its own.
   GateAt(kChicago, 0).owner = 1;
   GateAt(kChicago, 0).reserved[30] = 1;
-  ASSERT_EQ(ScheduleLeg(world, 0, 0, 0, 70, kChicago, kAtlanta), kScheduled);
+  ASSERT_EQ(ScheduleLeg(world, 0, 0, 0, 70, kChicago, kAtlanta), kBothGatesFound);
   for (int slot : {38, 39, 40}) EXPECT_EQ(GateAt(kAtlanta, 0).reserved[static_cast<std::size_t>(slot)], 0);
   for (int slot : {41, 42}) EXPECT_EQ(GateAt(kCharlotte, 0).reserved[static_cast<std::size_t>(slot)], 0);
   EXPECT_NE(GateAt(kChicago, 0).reserved[30], 0);
@@ -82,12 +82,12 @@ TEST_F(Scheduling, ReschedulingFreesExactlyTheSlotsTheLegReservedAndNoOtherAirli
 }
 
 TEST_F(Scheduling, ALegKeepsOffSlotsThatAnotherLegReservedAfterItsGateWasSoldAndBoughtAgain) {
-  ASSERT_EQ(ScheduleLeg(world, 0, 0, 0, 40, kAtlanta, kCharlotte), kScheduled);
+  ASSERT_EQ(ScheduleLeg(world, 0, 0, 0, 40, kAtlanta, kCharlotte), kBothGatesFound);
   SellGate(GateAt(kAtlanta, 0), world.airlines[0]);  // the reservations stay on the sold gate
   BuyPlane(world.airlines[1], 0, 0);
-  ASSERT_EQ(ScheduleLeg(world, 1, 0, 0, 40, kAtlanta, kCharlotte), kScheduled);
+  ASSERT_EQ(ScheduleLeg(world, 1, 0, 0, 40, kAtlanta, kCharlotte), kBothGatesFound);
   EXPECT_EQ(GateAt(kAtlanta, 0).owner, 1);
-  ASSERT_EQ(ScheduleLeg(world, 0, 0, 0, 70, kCharlotte, kAtlanta), kScheduled);
+  ASSERT_EQ(ScheduleLeg(world, 0, 0, 0, 70, kCharlotte, kAtlanta), kBothGatesFound);
   for (int slot : {38, 39, 40}) EXPECT_NE(GateAt(kAtlanta, 0).reserved[static_cast<std::size_t>(slot)], 0);
 }
 
@@ -110,7 +110,7 @@ TEST_F(Scheduling, ASoldPlaneAndLegsDroppedFromATripFreeWhatTheyReserved) {
       for (const std::uint16_t key : gate.reserved) EXPECT_EQ(key, 0) << id << " gate " << gate.number;
     }
   }
-  ASSERT_EQ(ScheduleLeg(world, 0, 1, 0, 40, kAtlanta, kCharlotte), kScheduled);
+  ASSERT_EQ(ScheduleLeg(world, 0, 1, 0, 40, kAtlanta, kCharlotte), kBothGatesFound);
   EXPECT_EQ(Leg(1, 0).departureGate, 0);
   EXPECT_EQ(world.airlines[0].balance, balance);
   EXPECT_FALSE(SellFleetPlane(world, 0, 0));  // sold already

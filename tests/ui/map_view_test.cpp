@@ -56,7 +56,7 @@ TEST(PlaneSprites, TheShorterWayRoundIsTakenOnlyWhenStrictlyShorterAndTheHeading
 
 // Plane `slot` of the first airline at `step` of a 10-quarter-hour leg in the air (30 frames at speed 1), moved
 // one frame: the sky it leaves.
-Sky FlyOneFrame(double fromX, double fromY, double toX, double toY, int step, int slot = 3, int inUse = 1) {
+Sky FlyOneFrame(double fromX, double fromY, double toX, double toY, int step, int slot = 3, bool inUse = true) {
   Random random;
   World world(random);
   Plane& plane = world.airlines[0].planes[static_cast<std::size_t>(slot)];
