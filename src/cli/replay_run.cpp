@@ -28,9 +28,13 @@ void PlaceSavedGame(const std::string& path, const std::optional<std::string>& g
   }
 }
 
-// Puts the recorded saved game where "Load Game" looks, so the replay loads what the player loaded.
+// Puts the recorded saved games where "Load Game" and the saved games' list look, so the replay finds what the
+// player found.
 std::string PrepareSaveFolder(const Replay& replay, const std::string& saveFolder) {
   PlaceSavedGame(SaveFilePath(saveFolder), replay.savedGame, replay.savedHistory);
+  for (const auto& [name, bytes] : replay.savedFiles) {
+    WriteFileSafely((std::filesystem::path(saveFolder) / name).string(), bytes);
+  }
   return saveFolder;
 }
 
@@ -149,6 +153,7 @@ bool ReplayRun::Play(const std::vector<std::int64_t>& extraShots, const std::str
       if (step->action == ReplayAction::Tap) game_->Tap(step->y, kScreenWidth - step->x);
       if (step->action == ReplayAction::Scroll) game_->ScrollKey(step->x);
       if (step->action == ReplayAction::ChartKey) game_->ChartKey();
+      if (step->action == ReplayAction::SavedGamesKey) game_->SavedGamesKey();
     }
     game_->RunFrame();
     if (!game_->StartupError().empty()) {

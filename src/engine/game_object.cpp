@@ -1,12 +1,15 @@
 // The game object's life: construction, the game thread, stop.
 #include "engine/game_object.h"
 
+#include "save/history_file.h"
 #include "save/save_file.h"
+#include "save/saved_games.h"
 #include "screens/airports.h"
 #include "screens/finance_screens.h"
 #include "screens/history_chart.h"
 #include "screens/planes.h"
 #include "screens/save_screens.h"
+#include "screens/saved_games_screen.h"
 #include "screens/schedule_editor.h"
 #include "screens/tools_screens.h"
 
@@ -19,12 +22,21 @@ GameObject::GameObject(Host& host, std::string assetDirectory, std::string saveF
       game_(host_.TickCount()),
       ui_(game_, backBuffer_),
       commands_({ToolbarRoutes(), ToolsScreenRoutes(), PlanesRoutes(), ScheduleEditorRoutes(), AirportScreenRoutes(),
-                 FinanceScreenRoutes(), SaveScreenRoutes(), HistoryChartRoutes()}) {
+                 FinanceScreenRoutes(), SaveScreenRoutes(), HistoryChartRoutes(), SavedGamesRoutes()}) {
   ui_.host = &host_;
-  // A replay starts from the saved game that lies on disk now, and its history; "Load Game" may read them.
-  if (std::string saved; ReadWholeFile(SaveFilePath(saveFolder), saved)) {
-    record_.savedHistory = SideFileText(SaveFilePath(saveFolder), saved);
-    record_.savedGame = std::move(saved);
+  // A replay starts from the saved games that lie on disk now, and their histories; the list may load them.
+  for (std::size_t place = 0; place < kSavedGamePlaces.size(); ++place) {
+    const std::string path = SavedGamePath(saveFolder, place);
+    SavedGameFiles files;
+    if (!ReadSavedGameFiles(path, files)) continue;
+    const std::string name(kSavedGamePlaces[place].file);
+    if (place == 0) {
+      record_.savedHistory = std::move(files.history);
+      record_.savedGame = std::move(files.game);
+      continue;
+    }
+    record_.savedFiles.emplace_back(name, std::move(files.game));
+    if (!files.history.empty()) record_.savedFiles.emplace_back(HistoryFilePath(name), std::move(files.history));
   }
   ui_.saveFolder = std::move(saveFolder);
 }

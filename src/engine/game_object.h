@@ -60,6 +60,8 @@ class GameObject {
   void ScrollKey(int direction) { input_.Push({InputKind::ScrollKey, 0, 0, direction}); }
   // Window thread: the history chart's key opens the chart, or closes it when it is up.
   void ChartKey() { input_.Push({InputKind::ChartKey, 0, 0, 0}); }
+  // Window thread: the saved games' key opens the list of saved games, or closes it when it is up.
+  void SavedGamesKey() { input_.Push({InputKind::SavedGamesKey, 0, 0, 0}); }
   bool ExitRequested() const { return ui_.exitRequested.load(); }
 
   // Game thread: one whole frame.

@@ -7,7 +7,7 @@
 
 namespace jetvale {
 
-enum class InputKind : std::uint8_t { Tap = 1, ScrollKey = 2, ChartKey = 3 };
+enum class InputKind : std::uint8_t { Tap = 1, ScrollKey = 2, ChartKey = 3, SavedGamesKey = 4 };
 
 struct InputEvent {
   InputKind kind = InputKind::Tap;
@@ -51,7 +51,7 @@ class InputQueue {
     const int first = static_cast<std::int16_t>(packed >> 16);
     const int second = static_cast<std::int16_t>(packed);
     if (kind == InputKind::ScrollKey) return {kind, 0, 0, first};
-    return {kind, first, second, 0};
+    return {kind, first, second};
   }
 
   std::array<std::atomic<std::uint64_t>, kCapacity> slots_{};

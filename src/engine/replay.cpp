@@ -8,6 +8,8 @@
 #include <utility>
 
 #include "gfx/gapi_display.h"
+#include "save/history_file.h"
+#include "save/saved_games.h"
 #include "ui/map_view.h"
 #include "ui/ui.h"
 #include "world/at_index.h"
@@ -21,6 +23,18 @@ constexpr std::string_view kSavedGameBlock = "saved-game";
 constexpr std::string_view kSavedHistoryBlock = "saved-history";
 constexpr std::string_view kStartGameBlock = "start-game";
 constexpr std::string_view kStartHistoryBlock = "start-history";
+// Then any number of the other saved games' files, each named: "saved-file slot-2.txt 130000".
+constexpr std::string_view kSavedFileBlock = "saved-file";
+
+// The names a saved-file block may carry: the saved games the game writes beside "am.txt", and their side files.
+bool IsSavedGameFileName(std::string_view name) {
+  for (const SavedGamePlace& place : kSavedGamePlaces) {
+    if (place.kind != SavedGameKind::Saved && (name == place.file || name == HistoryFilePath(std::string(place.file)))) {
+      return true;
+    }
+  }
+  return false;
+}
 
 template <typename ConstOrNot>
 auto Blocks(ConstOrNot& replay) {
@@ -89,6 +103,9 @@ std::string ReadStep(std::string_view line, std::int64_t lastFrame, ReplayStep& 
   } else if (action == "chart") {
     step.action = ReplayAction::ChartKey;
     read = true;
+  } else if (action == "saves") {
+    step.action = ReplayAction::SavedGamesKey;
+    read = true;
   }
   return read && NextWord(line).empty() ? "" : "not a step";
 }
@@ -103,6 +120,10 @@ std::string FormatReplay(const Replay& replay) {
   for (const auto& [name, block] : Blocks(replay)) {
     if (!*block) continue;
     text.append(name).append(" ").append(std::to_string((*block)->size())).append("\n").append(**block).append("\n");
+  }
+  for (const auto& [name, bytes] : replay.savedFiles) {
+    text.append(kSavedFileBlock).append(" ").append(name).append(" ").append(std::to_string(bytes.size()));
+    text.append("\n").append(bytes).append("\n");
   }
   text.append("steps\n");
   for (const ReplayStep& step : replay.steps) {
@@ -119,6 +140,9 @@ std::string FormatReplay(const Replay& replay) {
         break;
       case ReplayAction::ChartKey:
         text.append(" chart");
+        break;
+      case ReplayAction::SavedGamesKey:
+        text.append(" saves");
         break;
     }
     text.append("\n");
@@ -161,6 +185,18 @@ bool ParseReplay(std::string_view text, Replay& replay, std::string& error) {
     if (!ReadNumber(header, size) || size >= text.size()) return fail("a saved game is cut short");
     *block = std::string(text.substr(0, size));
     lineNumber += 1 + static_cast<int>(std::count((*block)->begin(), (*block)->end(), '\n'));
+    text.remove_prefix(size);
+    if (!NextLine(text, line) || !line.empty() || !NextLine(text, line)) return fail("expected \"steps\"");
+    ++lineNumber;
+  }
+  for (std::string_view header = line; NextWord(header) == kSavedFileBlock; header = line) {
+    const std::string_view name = NextWord(header);
+    std::size_t size = 0;
+    if (!IsSavedGameFileName(name)) return fail("no saved game of the game's is called '" + std::string(name) + "'");
+    if (!ReadNumber(header, size) || size >= text.size()) return fail("a saved game is cut short");
+    const std::string bytes(text.substr(0, size));
+    read.savedFiles.emplace_back(std::string(name), bytes);
+    lineNumber += 1 + static_cast<int>(std::count(bytes.begin(), bytes.end(), '\n'));
     text.remove_prefix(size);
     if (!NextLine(text, line) || !line.empty() || !NextLine(text, line)) return fail("expected \"steps\"");
     ++lineNumber;

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "gfx/host.h"
@@ -17,7 +18,7 @@ namespace jetvale {
 // A week of play at 30 frames a second: no recording is longer, and a replay that says so is not played.
 constexpr std::int64_t kMaxReplayFrames = std::int64_t{7} * 24 * 3600 * 30;
 
-enum class ReplayAction : std::uint8_t { Tap, Scroll, Screenshot, ChartKey };
+enum class ReplayAction : std::uint8_t { Tap, Scroll, Screenshot, ChartKey, SavedGamesKey };
 
 struct ReplayStep {
   std::int64_t frame = 0;  // frames count from 1, the first frame of the program
@@ -34,13 +35,16 @@ struct Replay {
   std::optional<std::string> savedHistory;  // the saved game's history side file as it lay on disk at start, if any
   std::optional<std::string> startGame;   // the saved game the program started from (jetvale --load), if any
   std::optional<std::string> startHistory;  // the side file of the game started from, if any
+  // The save folder's other saved games (autosaves, slots) and their side files as they lay at start, by name.
+  std::vector<std::pair<std::string, std::string>> savedFiles;
   std::vector<ReplayStep> steps;          // in frame order
 };
 
 // The replay as a text file: a few header lines, the saved game and the game started from (each followed by its
-// history when there is one) as counted blocks of bytes, then one line a step ("120 tap 150 82", "300 scroll 2",
-// "450 shot", "600 chart"; a shot keeps the picture after that frame). Replays without histories or chart keys,
-// as older programs wrote them, read as they always did.
+// history when there is one) and the other saved games' files as counted blocks of bytes, then one line a step
+// ("120 tap 150 82", "300 scroll 2", "450 shot", "600 chart", "700 saves"; a shot keeps the picture after that
+// frame). Replays without histories, other saved games or these keys, as older programs wrote them, read as they
+// always did.
 std::string FormatReplay(const Replay& replay);
 // False with `error` naming the line when the text is not a replay this program wrote.
 bool ParseReplay(std::string_view text, Replay& replay, std::string& error);

@@ -3,14 +3,17 @@
 
 #include "engine/game_object.h"
 #include "save/save_file.h"
+#include "save/saved_games.h"
 #include "screens/save_screens.h"
 
 namespace jetvale {
 
-// The saved game's own writer, so the autosave loads like any saved game. A failure is not shown: the player did
-// not ask for this save, and the next month end tries again.
+// The saved game's own writer, so the autosave loads like any saved game; the two before it are kept as
+// autosave-1 and autosave-2. A failure is not shown: the player did not ask for this save, and the next month end
+// tries again.
 void GameObject::Autosave() {
-  if (!game_.clock.running) return;  // no game yet: the last game's autosave is kept
+  if (!game_.clock.running) return;  // no game yet: the last game's autosaves are kept
+  RotateAutosaves(ui_.saveFolder);
   SaveGameTo((std::filesystem::path(ui_.saveFolder) / kAutosaveFile).string(), game_);
 }
 

@@ -7,6 +7,7 @@
 #include "engine/game_object.h"
 #include "save/save_file.h"
 #include "screens/history_chart.h"
+#include "screens/saved_games_screen.h"
 #include "sim/simulate_tick.h"
 #include "text/number_text.h"
 #include "ui/plane_sprites.h"
@@ -122,7 +123,8 @@ void GameObject::DrawClockAndBalance() {
 }
 
 // Taps and keys that arrived since the last dispatch, in order. A tap is tested against the window drawn last; the
-// last button tapped (or the chart key, which runs the chart or closes it) is what the dispatch runs.
+// last button tapped (or key: the chart's and the saved games', each opening its window or closing it) is what
+// the dispatch runs.
 std::optional<Tapped> GameObject::ApplyInput() {
   std::optional<Tapped> tapped;
   InputEvent event;
@@ -132,9 +134,15 @@ std::optional<Tapped> GameObject::ApplyInput() {
       ui_.map.StartScroll(event.direction);
       continue;
     }
+    const int current = tapped ? tapped->command : ui_.command;
     if (event.kind == InputKind::ChartKey) {
       record_.steps.push_back({framesRun_, ReplayAction::ChartKey, 0, 0});
-      tapped = Tapped{ChartKeyCommand(tapped ? tapped->command : ui_.command), kNoItem};
+      tapped = Tapped{ChartKeyCommand(current), kNoItem};
+      continue;
+    }
+    if (event.kind == InputKind::SavedGamesKey) {
+      record_.steps.push_back({framesRun_, ReplayAction::SavedGamesKey, 0, 0});
+      tapped = Tapped{SavedGamesKeyCommand(current), kNoItem};
       continue;
     }
     const int x = LandscapeX(event.portraitX, event.portraitY);

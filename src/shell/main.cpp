@@ -11,6 +11,7 @@
 #include "gfx/host.h"
 #include "save/save_file.h"
 #include "save/save_folder_lock.h"
+#include "save/saved_games.h"
 #include "shell/data_folder.h"
 #include "shell/main_frame.h"
 #include "shell/settings.h"
@@ -21,11 +22,12 @@ constexpr int kExitRefused = 2;
 
 constexpr const char* kUsage =
     "usage: jetvale [--load FILE] [--frame-stats]\n"
-    "       jetvale --help | --version\n"
+    "       jetvale --list-saves | --help | --version\n"
     "Plays Jetvale in a window. Saved games go to $XDG_DATA_HOME/jetvale (else ~/.local/share/jetvale); when that\n"
     "folder cannot be made or written, the game runs with saving off. Each option is given at most once.\n"
-    "  --load FILE    start from this saved game: am.txt, the autosave.txt written at every month end and on\n"
-    "                 closing, or a file downloaded from the browser game\n"
+    "  --load FILE    start from this saved game: am.txt, an autosave (written at every month end and on\n"
+    "                 closing, the last three kept), a slot, or a file downloaded from the browser game\n"
+    "  --list-saves   print the saved games of the data folder as the Saved Games window (F8) lists them\n"
     "  --frame-stats  report the time to the first picture, the frames shown a second every 5 s and over the\n"
     "                 whole run\n"
     "  --help         print this help and exit\n"
@@ -36,6 +38,21 @@ struct Options {
   std::string loadFile;  // empty when not given: an empty name is refused
 };
 
+std::string DataFolder() { return jetvale::PlayerDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")); }
+
+// A line a saved game: its file, then the date, airline, balance and planes, or "empty" or "damaged".
+int ListSavedGames() {
+  for (std::size_t place = 0; place < jetvale::kSavedGamePlaces.size(); ++place) {
+    const auto texts = jetvale::SummaryTexts(jetvale::ReadSavedGameSummary(jetvale::SavedGamePath(DataFolder(), place)));
+    char line[160];
+    std::snprintf(line, sizeof line, "%-15s %-14s %-9s %9s %s", std::string(jetvale::kSavedGamePlaces[place].file).c_str(),
+                  texts[0].c_str(), texts[1].c_str(), texts[2].c_str(), texts[3].c_str());
+    const std::string_view shown = line;
+    std::printf("%.*s\n", static_cast<int>(shown.find_last_not_of(' ') + 1), line);
+  }
+  return 0;
+}
+
 // -1 when the program goes on with `options`, else the exit code (after --help, --version or a refused option).
 int ParseOptions(int argc, char** argv, Options& options) {
   for (int i = 1; i < argc; ++i) {
@@ -44,6 +61,7 @@ int ParseOptions(int argc, char** argv, Options& options) {
       std::fputs(option == "--help" ? kUsage : "jetvale " JETVALE_VERSION "\n", stdout);
       return 0;
     }
+    if (option == "--list-saves") return ListSavedGames();
     std::string error;
     if (option != "--frame-stats" && option != "--load") {
       error = "unknown option '" + std::string(option) + "'";
@@ -92,7 +110,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   jetvale::SystemHost host;
-  const std::string saveFolder = jetvale::PlayerDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+  const std::string saveFolder = DataFolder();
   const std::string settingsFile = jetvale::SettingsFilePath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
   const SdlAtExit sdl;
   jetvale::CMainFrame frame(host, assets, saveFolder, jetvale::ReadSettings(settingsFile), options.frameStats);

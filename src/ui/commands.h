@@ -1,6 +1,6 @@
 // Every command of the game. A button or menu choice carries one; a tap runs it. The dispatch table
 // (ui/command_routes.h) says which are screens and which are actions. The hundreds tell the menu that owns them:
-// 1xx Passengers, 2xx Planes, 3xx Finance, 4xx Tools, 5xx the history chart.
+// 1xx Passengers, 2xx Planes, 3xx Finance, 4xx Tools, 5xx the history chart and the saved games.
 #pragma once
 
 namespace jetvale {
@@ -89,6 +89,14 @@ enum Command : int {
   kCommandFaster = 450,
 
   kCommandHistoryChart = 500,  // the history chart, opened and closed by its key (F2) too
+  kCommandSavedGames = 510,       // reads the saved games and lists them; opened and closed by its key (F8) too
+  kCommandShowSavedGames = 511,
+  kCommandSavedGameChoice = 512,  // carried by the saved games' rows; a tap only selects
+  kCommandSaveToSlot = 513,
+  kCommandLoadSavedGame = 514,
+  kCommandDeleteSlot = 515,
+  kCommandConfirmSavedGame = 516,  // "Are you sure" for the chosen row
+  kCommandSavedGameYes = 517,
 
   kCommandScrollPad = 600,  // the toolbar's scroll pad; the tapped item tells the arrow
   kCommandClose = 999,      // closes the window on screen: back to the map

@@ -9,6 +9,7 @@
 #include "finance/loan_desk.h"
 #include "gfx/gapi_surface.h"
 #include "gfx/host.h"
+#include "save/saved_games.h"
 #include "sim/game_state.h"
 #include "ui/game_window.h"
 #include "ui/map_view.h"
@@ -65,6 +66,14 @@ struct AirportScreenState {
   int overviewAirport = 1;
 };
 
+// The saved games as the list read them when it opened or last changed, and the operation waiting for "Yes".
+struct SavedGamesScreenState {
+  enum class Operation { Save, Load, Delete };
+  std::array<SavedGameSummary, kSavedGamePlaces.size()> summaries;
+  Operation operation = Operation::Load;
+  std::size_t place = 0;  // of the operation, in kSavedGamePlaces
+};
+
 // How much of the screens' state goes back to its start, from the least to the most.
 enum class UiReset {
   Cursors,     // a window closed: the cursors and the editor's cities
@@ -98,6 +107,7 @@ struct Ui {
   ScheduleDraft draft;
   FinanceScreenState finance;
   AirportScreenState airports;
+  SavedGamesScreenState savedGames;
 };
 
 }  // namespace jetvale

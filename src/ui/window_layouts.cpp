@@ -9,6 +9,7 @@
 
 #include "finance/ledgers.h"
 #include "gfx/gapi_display.h"
+#include "save/saved_games.h"
 #include "world/identities.h"
 #include "world/at_index.h"
 
@@ -67,6 +68,7 @@ struct WindowSpec {
   std::string_view title;
   std::span<const ItemSpec> items;      // the items before any rows
   RowTemplate rows = {};
+  std::size_t rowCount = 0;              // rows built with the window; none for the lists and the statement
   std::span<const ItemSpec> after = {};  // the items below the rows
   std::string_view selected = {};        // the choice selected from the start
 };
@@ -304,6 +306,30 @@ constexpr std::array kHistoryChart = {
     Ok(kCommandClose, kChartLeft + kChartWidth - 16, kChartChoices),
 };
 
+// The saved games, a row a place of the save folder (save/saved_games.h), laid out as the chart is; "Save" and
+// "Delete" act on slots only. Each is confirmed in a window of its own, whose "No" goes back to the list.
+constexpr std::array kSavedGamesHead = {  // the rows lie on a dark panel, as the chart's plot does
+    Field("heading", kChartLeft, 12, kChartWidth, "Saved Games", kBlue),
+    ItemSpec{"panel", kLabel, "", 0, kChartLeft, 22, kChartWidth, 187, kBlack},
+    Cell("file caption", kChartLeft, 24, "File"), Cell("date caption", 108, 24, "Date"),
+    Cell("airline caption", 183, 24, "Airline"), Cell("balance caption", 232, 24, "Balance"),
+    Cell("planes caption", 279, 24, "Planes"),
+};
+constexpr std::array kSavedGameRow = {
+    Choice("game", "", kCommandSavedGameChoice, kChartLeft, 0, 74), Cell("date", 108, 0, ""),
+    Cell("airline", 183, 0, ""), Cell("balance", 232, 0, ""), Cell("planes", 279, 0, ""),
+};
+constexpr std::array kSavedGamesButtons = {
+    Button("save", "Save", kCommandSaveToSlot, kChartLeft + 1, kChartChoices, 24),
+    Button("load", "Load", kCommandLoadSavedGame, kChartLeft + 29, kChartChoices, 24),
+    Button("delete", "Delete", kCommandDeleteSlot, kChartLeft + 57, kChartChoices, 33),
+    Ok(kCommandClose, kChartLeft + kChartWidth - 16, kChartChoices),
+};
+constexpr std::array kConfirmSavedGame = {
+    Field("question", 19, 20, 184, "", kRed), Button("yes", "Yes", kCommandSavedGameYes, 172, 39, 18),
+    Button("no", "No", kCommandShowSavedGames, 194, 39, 14),
+};
+
 constexpr std::array<WindowSpec, kBuiltWindowCount> kWindows = {{
     {0, 0, 30, 240, "", kToolbar},
     {35, 125, 100, 94, "Tools Menu", kToolsMenu},
@@ -311,12 +337,12 @@ constexpr std::array<WindowSpec, kBuiltWindowCount> kWindows = {{
     {35, 60, 100, 80, "Finance Menu", kFinanceMenu},
     {35, 24, 100, 80, "Planes Menu", kPlanesMenu},
     {35, 90, 100, 80, "Passengers Menu", kPassengersMenu},
-    {60, 60, 222, 120, "   Plane Type  Range Pass  Speed   Price", {}, {20, 11, kPurchaseRow}, kPurchaseButtons},
+    {60, 60, 222, 120, "   Plane Type  Range Pass  Speed   Price", {}, {20, 11, kPurchaseRow}, 0, kPurchaseButtons},
     {70, 60, 210, 50, "Save Game", kSaveConfirm},
     {70, 60, 210, 50, "Load Game", kLoadConfirm},
     {70, 60, 210, 50, "Exit Game", kExitConfirm},
-    {60, 60, 230, 120, "   Plane Id  Plane Type  Age\t Revenue Profit", {}, {18, 11, kFleetRow}, kFleetButtons},
-    {55, 25, 230, 190, "Financial Statement", kStatementHeading, {29, 11, kStatementRow}, kStatementFoot},
+    {60, 60, 230, 120, "   Plane Id  Plane Type  Age\t Revenue Profit", {}, {18, 11, kFleetRow}, 0, kFleetButtons},
+    {55, 25, 230, 190, "Financial Statement", kStatementHeading, {29, 11, kStatementRow}, 0, kStatementFoot},
     {80, 80, 160, 80, "New Loan", kNewLoan},
     {30, 15, 285, 214, "Plane Edit", kPlaneEdit},
     {55, 15, 230, 210, "Plane Details", kPlaneDetails},
@@ -325,7 +351,10 @@ constexpr std::array<WindowSpec, kBuiltWindowCount> kWindows = {{
     {70, 80, 180, 80, "Options", kOptions},
     {80, 60, 180, 120, "Overview", kOverview},
     {70, 60, 210, 50, "Exit Game", kClickToExit},
-    {0, 0, kScreenWidth, kScreenHeight, "", kHistoryChart, {}, {}, "figure"},
+    {0, 0, kScreenWidth, kScreenHeight, "", kHistoryChart, {}, 0, {}, "figure"},
+    {0, 0, kScreenWidth, kScreenHeight, "", kSavedGamesHead, {36, 14, kSavedGameRow}, kSavedGamePlaces.size(),
+     kSavedGamesButtons},
+    {70, 60, 210, 50, "Saved Games", kConfirmSavedGame},
 }};
 
 // The statement's rows are the ledger's: its titles, and which rows have figures; the table gives their colours.
@@ -350,6 +379,9 @@ void BuildWindows(WindowTable& table) {
     if (index == kPurchaseListWindow || index == kFleetListWindow) continue;  // built when shown
     for (const ItemSpec& item : spec.items) window.Add(item);
     if (index == kStatementWindow) AddStatementRows(window, spec.rows);
+    for (std::size_t r = 0; r < spec.rowCount; ++r) {
+      for (const ItemSpec& item : spec.rows.items) window.Add(item, spec.rows.top + spec.rows.step * static_cast<int>(r));
+    }
     for (const ItemSpec& item : spec.after) window.Add(item);
     if (!spec.selected.empty()) {
       window.selectedItem = window.Find(spec.selected);

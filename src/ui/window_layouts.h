@@ -28,8 +28,11 @@ constexpr int kViewLoansWindow = 16;
 constexpr int kOptionsWindow = 17;
 constexpr int kOverviewWindow = 18;
 constexpr int kClickToExitWindow = 19;
-constexpr int kHistoryChartWindow = 20;  // the first of the spare slots after the game's own 20 windows
-constexpr int kBuiltWindowCount = 21;
+// The windows beyond the game's own 20, in the spare slots of the table.
+constexpr int kHistoryChartWindow = 20;
+constexpr int kSavedGamesWindow = 21;
+constexpr int kConfirmSavedGameWindow = 22;
+constexpr int kBuiltWindowCount = 23;
 
 // Builds every window into an empty table, in index order. The two list windows start empty.
 void BuildWindows(WindowTable& table);

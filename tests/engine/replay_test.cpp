@@ -21,13 +21,16 @@ TEST(Replay, TheTextKeepsEveryStepAndTheSavedGameByteForByteAndRefusesWhatItDidN
   replay.frames = 900;
   replay.savedGame = "BALANCE=1\r\nsteps\n\n300 tap 1 2";  // line ends and words that look like the replay's own
   replay.savedHistory = "h";
+  replay.savedFiles = {{"slot-3.txt", "G\n"}, {"slot-3.history", ""}, {"autosave-2.txt", "A"}};
   replay.steps = {{120, ReplayAction::Tap, 319, 239}, {120, ReplayAction::Scroll, kScrollDown, 0},
-                  {450, ReplayAction::Screenshot, 0, 0}, {451, ReplayAction::ChartKey, 0, 0}};
+                  {450, ReplayAction::Screenshot, 0, 0}, {451, ReplayAction::ChartKey, 0, 0},
+                  {452, ReplayAction::SavedGamesKey, 0, 0}};
   const std::string text = FormatReplay(replay);
   EXPECT_EQ(text,
             "jetvale replay 1\nspeed 6\nticks 5 4294967295\nframes 900\n"
             "saved-game 29\nBALANCE=1\r\nsteps\n\n300 tap 1 2\nsaved-history 1\nh\n"
-            "steps\n120 tap 319 239\n120 scroll down\n450 shot\n451 chart\n");
+            "saved-file slot-3.txt 2\nG\n\nsaved-file slot-3.history 0\n\nsaved-file autosave-2.txt 1\nA\n"
+            "steps\n120 tap 319 239\n120 scroll down\n450 shot\n451 chart\n452 saves\n");
   Replay read;
   std::string error;
   ASSERT_TRUE(ParseReplay(text, read, error)) << error;
@@ -44,6 +47,7 @@ TEST(Replay, TheTextKeepsEveryStepAndTheSavedGameByteForByteAndRefusesWhatItDidN
            {"jetvale replay 1\nspeed 1\nticks 7 x\n", "line 3"},
            {"jetvale replay 1\nspeed 1\nticks\nframes 18144001\nsteps\n", "line 4"},  // a week and a frame
            {"jetvale replay 1\nspeed 1\nticks\nframes 1\nsaved-game 99\nshort\nsteps\n", "line 5"},
+           {"jetvale replay 1\nspeed 1\nticks\nframes 1\nsaved-file ../am.txt 1\nx\nsteps\n", "line 5"},  // games' names only
            {head + "18144001 shot\n", "line 6"}, {head + "5 tap -2147483648 0\n", "line 6"},
            {head + "5 tap 320 0\n", "line 6"}, {head + "5 tap 2147483647 2147483647\n", "line 6"},
            {head + "5 tap 1\n", "line 6"}, {head + "0 shot\n", "line 6"}, {head + "5 scroll sideways\n", "line 6"},

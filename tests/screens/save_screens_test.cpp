@@ -25,10 +25,12 @@ std::string File(H& h) { return SaveFilePath(h.ui().saveFolder); }
 
 TEST_F(SaveScreens, SavingAndLoadingBringBackThePlayersGameWithTheScreensAtTheirStart) {
   std::string tag;
+  std::uint32_t drawn = 0;  // where the random generator stood at the save: a whole game loaded goes on from there
   Play({{.setup = [&](H& h) { PlayAWhile(h.game.Game()), tag = Player(h).planes[3].tag; }},
-        Confirm("save game", "Game saved"),
+        Confirm("save game", "Game saved"), {.check = [&](H& h) { drawn = h.game.Game().random.State(); }},
         Confirm("load game", "Game Loaded", [](H& h) {
           SellFleetPlane(h.game.Game().world, 0, 0);
+          h.game.Game().random.Seed(99);
           Player(h).balance = 1, h.game.Game().clock.day = 28;
           Ui& ui = h.ui();
           ui.map.viewX = 400, ui.finance.statementAirline = 2, ui.finance.loanMillions = 500;
@@ -40,6 +42,7 @@ TEST_F(SaveScreens, SavingAndLoadingBringBackThePlayersGameWithTheScreensAtTheir
            EXPECT_EQ(Player(h).planes[3].tag, tag);
            EXPECT_NE(Player(h).balance, 1);
            EXPECT_EQ(h.game.Game().clock.day, 18);  // the saved date
+           EXPECT_EQ(h.game.Game().random.State(), drawn);
            EXPECT_TRUE(h.game.Game().clock.running);
            // The fleet list in slot order, the sold slot 1 left out; View Loans on the remaining loan in slot 2.
            EXPECT_EQ(ui.planes.fleetCount, 3);
