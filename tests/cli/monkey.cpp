@@ -1,10 +1,10 @@
 // jetvale_monkey: a player with no plan. Taps fall all over the screen, now and then two or three in one frame,
-// with scroll keys, the history chart's key and screenshots between them; most taps aim at a button or choice of
-// the window on screen, so the games reach buying, routing, loans, gates, saving and loading. Each game is
-// recorded, written as a replay and played again (a seed that crashes crashes again). Frame by frame the balances
-// must follow the books; the fleet order and every leg must hold; the replay must end in the same game; and the
-// game, saved and loaded at frames drawn at random and after the game, must come back as the same game, which
-// after the game plays on for 60 days as the game itself does.
+// with scroll keys, the history chart's and the saved games' keys and screenshots between them; most taps aim at
+// a button or choice of the window on screen, so the games reach buying, routing, loans, gates, saving and
+// loading. Each game is recorded, written as a replay and played again (a seed that crashes crashes again). Frame
+// by frame the balances must follow the books; the fleet order and every leg must hold; the replay must end in the
+// same game; and the game, saved and loaded at frames drawn at random and after the game, must come back as the
+// same game, which after the game plays on for 60 days as the game itself does.
 #include <algorithm>
 #include <bitset>
 #include <cmath>
@@ -45,6 +45,7 @@ class Monkey {
     if (Chance() < 0.0015) game.RequestScreenshot();
     if (Chance() < 0.006) game.ScrollKey(1 + static_cast<int>(random_() % 4));
     if (Chance() < 0.0004) game.ChartKey();
+    if (Chance() < 0.0004) game.SavedGamesKey();
     if (Chance() >= 0.25) return;
     const int taps = 1 + (Chance() < 0.25 ? 1 : 0) + (Chance() < 0.1 ? 1 : 0);
     for (int t = 0; t < taps; ++t) Chance() < 0.8 ? AimedTap(game) : AnyTap(game);
@@ -257,7 +258,7 @@ std::string PlayGame(std::uint32_t seed, std::int64_t frames, const fs::path& fo
   Monkey monkey(seed);
   BooksWatch books;
   std::string fault;
-  std::bitset<kHistoryChartWindow + 1> windows;
+  std::bitset<kBuiltWindowCount> windows;
   // Saves and loads at frames drawn apart from the hand's, so at any tick of any day.
   std::mt19937 saves(seed);
   std::int64_t nextSave = saves() % kCheckEvery;
@@ -277,7 +278,7 @@ std::string PlayGame(std::uint32_t seed, std::int64_t frames, const fs::path& fo
   replay.frames = game.FramesRun();
   std::printf("seed %u: %lld frames%s, %zu steps, %zu of %d windows shown\n", seed,
               static_cast<long long>(replay.frames), game.ExitRequested() ? " (then Exit Game)" : "",
-              replay.steps.size(), windows.count(), kHistoryChartWindow + 1);
+              replay.steps.size(), windows.count(), kBuiltWindowCount);
   if (!WriteFileSafely(replayPath, FormatReplay(replay))) return "cannot write " + replayPath;
   if (!fault.empty()) return "frame " + std::to_string(game.FramesRun()) + ": " + fault;
   if (fault = GameFault(game, folder); !fault.empty()) return "after the game: " + fault;
