@@ -154,6 +154,7 @@ bool ReplayRun::Play(const std::vector<std::int64_t>& extraShots, const std::str
       if (step->action == ReplayAction::Scroll) game_->ScrollKey(step->x);
       if (step->action == ReplayAction::ChartKey) game_->ChartKey();
       if (step->action == ReplayAction::SavedGamesKey) game_->SavedGamesKey();
+      if (step->action == ReplayAction::FastForward) game_->FastForwardKey();
     }
     game_->RunFrame();
     if (!game_->StartupError().empty()) {

@@ -62,6 +62,10 @@ class GameObject {
   void ChartKey() { input_.Push({InputKind::ChartKey, 0, 0, 0}); }
   // Window thread: the saved games' key opens the list of saved games, or closes it when it is up.
   void SavedGamesKey() { input_.Push({InputKind::SavedGamesKey, 0, 0, 0}); }
+  // Window thread: the fast-forward key takes the next step of kFastForwardSteps from the next frame on.
+  void FastForwardKey() { input_.Push({InputKind::FastForwardKey, 0, 0, 0}); }
+  // Ticks a frame while fast-forward is on; 0 when off.
+  int FastForward() const { return fastForward_; }
   bool ExitRequested() const { return ui_.exitRequested.load(); }
 
   // Game thread: one whole frame.
@@ -87,6 +91,8 @@ class GameObject {
   bool SetUpDisplay();
   void DrawMap();
   void AdvanceSimulation();
+  void FastForwardTicks();
+  void MonthEndAutosave();
   void DrawClockAndBalance();
   void TakeRequests();
   std::optional<Tapped> ApplyInput();
@@ -115,6 +121,9 @@ class GameObject {
   std::int64_t framesRun_ = 0;
   Sky sky_;  // the planes on their way this frame
   std::int64_t frameCounter_ = 0;  // frames drawn while the clock runs; never reset, never overflows
+  int fastForward_ = 0;  // ticks a frame; 0 off
+  std::int64_t lastAutosaveFrame_ = 0;
+  bool autosaveSkipped_ = false;  // a month ended under fast-forward without its autosave
   std::string timeText_;
   std::string dateText_;
   CGapiSurface frameSurface_;

@@ -7,7 +7,7 @@
 
 namespace jetvale {
 
-enum class InputKind : std::uint8_t { Tap = 1, ScrollKey = 2, ChartKey = 3, SavedGamesKey = 4 };
+enum class InputKind : std::uint8_t { Tap = 1, ScrollKey = 2, ChartKey = 3, SavedGamesKey = 4, FastForwardKey = 5 };
 
 struct InputEvent {
   InputKind kind = InputKind::Tap;

@@ -106,6 +106,9 @@ std::string ReadStep(std::string_view line, std::int64_t lastFrame, ReplayStep& 
   } else if (action == "saves") {
     step.action = ReplayAction::SavedGamesKey;
     read = true;
+  } else if (action == "fast") {
+    step.action = ReplayAction::FastForward;
+    read = true;
   }
   return read && NextWord(line).empty() ? "" : "not a step";
 }
@@ -143,6 +146,9 @@ std::string FormatReplay(const Replay& replay) {
         break;
       case ReplayAction::SavedGamesKey:
         text.append(" saves");
+        break;
+      case ReplayAction::FastForward:
+        text.append(" fast");
         break;
     }
     text.append("\n");

@@ -18,7 +18,7 @@ namespace jetvale {
 // A week of play at 30 frames a second: no recording is longer, and a replay that says so is not played.
 constexpr std::int64_t kMaxReplayFrames = std::int64_t{7} * 24 * 3600 * 30;
 
-enum class ReplayAction : std::uint8_t { Tap, Scroll, Screenshot, ChartKey, SavedGamesKey };
+enum class ReplayAction : std::uint8_t { Tap, Scroll, Screenshot, ChartKey, SavedGamesKey, FastForward };
 
 struct ReplayStep {
   std::int64_t frame = 0;  // frames count from 1, the first frame of the program
@@ -42,8 +42,8 @@ struct Replay {
 
 // The replay as a text file: a few header lines, the saved game and the game started from (each followed by its
 // history when there is one) and the other saved games' files as counted blocks of bytes, then one line a step
-// ("120 tap 150 82", "300 scroll 2", "450 shot", "600 chart", "700 saves"; a shot keeps the picture after that
-// frame). Replays without histories, other saved games or these keys, as older programs wrote them, read as they
+// ("120 tap 150 82", "300 scroll 2", "450 shot", "600 chart", "700 saves", "800 fast"; a shot keeps the picture
+// after that frame). Replays without histories, other saved games or these keys, as older programs wrote them, read as they
 // always did.
 std::string FormatReplay(const Replay& replay);
 // False with `error` naming the line when the text is not a replay this program wrote.

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "engine/bitmap_assets.h"
+#include "engine/fast_forward.h"
 #include "engine/game_object.h"
 #include "save/save_file.h"
 #include "screens/history_chart.h"
@@ -46,8 +47,12 @@ void GameObject::RunFrame() {
   DrawMap();
 
   if (game_.clock.running) {
-    AdvanceSimulation();
-    AdvancePlanes(game_.world, ui_.gameSpeed, sky_);
+    if (fastForward_ > 0) {
+      FastForwardTicks();
+    } else {
+      AdvanceSimulation();
+      AdvancePlanes(game_.world, ui_.gameSpeed, sky_);
+    }
     DrawPlanes(backBuffer_, spriteSurface_, sky_, ui_.map);
     DrawClockAndBalance();
   }
@@ -111,12 +116,30 @@ void GameObject::DrawMap() {
 void GameObject::AdvanceSimulation() {
   frameCounter_ += 1;
   if (frameCounter_ % ui_.gameSpeed != 0) return;
-  if (SimulateTick(game_).monthEnded) Autosave();
+  if (SimulateTick(game_).monthEnded) MonthEndAutosave();
   timeText_ = game_.clock.TimeText();
   dateText_ = game_.clock.DateText();
 }
 
+// A step of frames at "FAST" without their pictures: each tick, then the planes' step on the map.
+void GameObject::FastForwardTicks() {
+  for (int tick = 0; tick < fastForward_; ++tick) {
+    if (SimulateTick(game_).monthEnded) MonthEndAutosave();
+    AdvancePlanes(game_.world, kSpeedFast, sky_);
+  }
+  timeText_ = game_.clock.TimeText();
+  dateText_ = game_.clock.DateText();
+}
+
+void GameObject::MonthEndAutosave() {
+  autosaveSkipped_ = fastForward_ > 0 && framesRun_ - lastAutosaveFrame_ < kFastForwardAutosaveFrames;
+  if (autosaveSkipped_) return;
+  Autosave();
+  lastAutosaveFrame_ = framesRun_;
+}
+
 void GameObject::DrawClockAndBalance() {
+  if (fastForward_ > 0) backBuffer_.DrawTextW(176, 233, FastForwardMark(fastForward_), kWhite, kTextOutline);
   backBuffer_.DrawTextW(203, 233, timeText_, kWhite, kTextOutline);
   backBuffer_.DrawTextW(230, 233, dateText_, kWhite, kTextOutline);
   backBuffer_.DrawTextW(6, 1, FormatMoney(game_.world.Player().balance), kWhite, kTextOutline);
@@ -143,6 +166,12 @@ std::optional<Tapped> GameObject::ApplyInput() {
     if (event.kind == InputKind::SavedGamesKey) {
       record_.steps.push_back({framesRun_, ReplayAction::SavedGamesKey, 0, 0});
       tapped = Tapped{SavedGamesKeyCommand(current), kNoItem};
+      continue;
+    }
+    if (event.kind == InputKind::FastForwardKey) {
+      record_.steps.push_back({framesRun_, ReplayAction::FastForward, 0, 0});
+      fastForward_ = NextFastForward(fastForward_);
+      if (fastForward_ == 0 && autosaveSkipped_) Autosave(), autosaveSkipped_ = false;
       continue;
     }
     const int x = LandscapeX(event.portraitX, event.portraitY);

@@ -148,6 +148,10 @@ bool CMainFrame::OnKeyDown(const SDL_KeyboardEvent& key) {
     game_->SavedGamesKey();
     return false;
   }
+  if (key.keysym.sym == SDLK_TAB && key.repeat == 0) {
+    game_->FastForwardKey();
+    return false;
+  }
   if (key.keysym.sym == SDLK_F9 && key.repeat == 0) {
     // Everything played since the start, for a bug report: jetvale-sim --replay plays it back.
     game_->RequestReplay();

@@ -93,7 +93,7 @@ struct Ui {
 
   GameState& game;
   CGapiSurface& screen;
-  Host* host = nullptr;    // the machine; its tick count seeds the random generator of a new clock
+  Host* host = nullptr;    // the machine; its tick count seeds a new game, and a load without its side state
   std::string saveFolder;  // where the saved game lies; the shell chooses it
   WindowTable windows;
   StatusMessage status;

@@ -1,10 +1,10 @@
 // jetvale_monkey: a player with no plan. Taps fall all over the screen, now and then two or three in one frame,
-// with scroll keys, the history chart's and the saved games' keys and screenshots between them; most taps aim at
-// a button or choice of the window on screen, so the games reach buying, routing, loans, gates, saving and
-// loading. Each game is recorded, written as a replay and played again (a seed that crashes crashes again). Frame
-// by frame the balances must follow the books; the fleet order and every leg must hold; the replay must end in the
-// same game; and the game, saved and loaded at frames drawn at random and after the game, must come back as the
-// same game, which after the game plays on for 60 days as the game itself does.
+// with scroll keys, the keys of the history chart, the saved games and fast-forward, and screenshots between them;
+// most taps aim at a button or choice of the window on screen, so the games reach buying, routing, loans, gates,
+// saving and loading. Each game is recorded, written as a replay and played again (a seed that crashes crashes
+// again). Frame by frame the balances must follow the books; the fleet order and every leg must hold; the replay
+// must end in the same game; and the game, saved and loaded at frames drawn at random and after the game, must come
+// back as the same game, which after the game plays on for 60 days as the game itself does.
 #include <algorithm>
 #include <bitset>
 #include <cmath>
@@ -46,6 +46,7 @@ class Monkey {
     if (Chance() < 0.006) game.ScrollKey(1 + static_cast<int>(random_() % 4));
     if (Chance() < 0.0004) game.ChartKey();
     if (Chance() < 0.0004) game.SavedGamesKey();
+    if (Chance() < 0.0004) game.FastForwardKey();
     if (Chance() >= 0.25) return;
     const int taps = 1 + (Chance() < 0.25 ? 1 : 0) + (Chance() < 0.1 ? 1 : 0);
     for (int t = 0; t < taps; ++t) Chance() < 0.8 ? AimedTap(game) : AnyTap(game);

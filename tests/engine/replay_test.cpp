@@ -9,7 +9,9 @@
 #include "cli/simulation_run.h"
 #include "engine/headless_game.h"
 #include "save/played_game.h"
+#include "save/history_file.h"
 #include "save/save_file.h"
+#include "sim/simulate_tick.h"
 
 namespace jetvale {
 namespace {
@@ -140,6 +142,63 @@ TEST(Autosave, AGameStartedFromASavedGameRunsOnTheMapAndItsReplayPlaysBackToTheS
   EXPECT_EQ(SavedText(run.Game().Game(), folder + "/replayed.txt"), SavedText(h.game.Game(), folder + "/live.txt"));
   EXPECT_EQ(run.Game().Game().world.history.months.size(), 1u);  // January
   EXPECT_EQ(run.Game().Interface().map.viewX, h.ui().map.viewX);
+}
+
+// Fast-forward is an input like any other. Each of its frames is its step of frames at "FAST" without their
+// pictures, marked on the status line; a game stepped through 8, 64 and 512 ticks a frame across a year end plays
+// back from its replay to the same pictures and the same game.
+TEST(FastForward, AFrameIsItsStepOfTicksAndAGameFastForwardedPastAYearEndPlaysBack) {
+  const std::string folder = MakeTestAssets("jetvale_fast_forward");
+  GameState start(3);
+  PlayAWhile(start);
+  RunDays(start, 300);  // December
+  ASSERT_TRUE(SaveGameTo(folder + "/start.txt", start));
+  HeadlessGame h(folder, {5});
+  std::string error;
+  ASSERT_TRUE(h.game.LoadAtStart(folder + "/start.txt", error)) << error;
+  GameState& game = h.game.Game();
+  const auto whole = [&](const GameState& g) {
+    const std::string text = SavedText(g, folder + "/whole.txt");
+    return text + FileText(HistoryFilePath(folder + "/whole.txt"));
+  };
+  const auto marked = [&] {  // white pixels of the mark left of the clock
+    int white = 0;
+    for (int x = 176; x < 201; ++x) white += h.Pixel(x, 235) == kWhite || h.Pixel(x, 236) == kWhite ? 1 : 0;
+    return white > 0;
+  };
+  h.RunFrames(1);
+  EXPECT_FALSE(marked());
+  for (const int step : {8, 64, 512}) {
+    h.game.FastForwardKey();
+    h.RunFrames(1);  // takes the key
+    GameState expected = game;
+    Sky sky;
+    for (int tick = 0; tick < step; ++tick) SimulateTick(expected), AdvancePlanes(expected.world, kSpeedFast, sky);
+    h.RunFrames(1);
+    EXPECT_EQ(whole(game), whole(expected)) << step;
+    EXPECT_TRUE(marked()) << step;
+  }
+  h.RunFrames(20);  // past the year end
+  ASSERT_EQ(game.clock.year, 2);
+  const std::vector<Color> fast = h.game.BackBuffer().Pixels();
+  h.game.RequestScreenshot();
+  h.game.FastForwardKey();  // off
+  h.RunFrames(3);
+  EXPECT_FALSE(marked());
+
+  Replay recorded = h.game.Recording();
+  recorded.frames = h.game.FramesRun();
+  Replay replay;
+  ASSERT_TRUE(ParseReplay(FormatReplay(recorded), replay, error)) << error;
+  std::filesystem::create_directories(folder + "/play");
+  ReplayRun run(replay, folder, folder + "/play");
+  std::vector<std::string> written;
+  ASSERT_TRUE(run.Play({}, folder + "/play", written, error)) << error;
+  ASSERT_EQ(written.size(), 1u);
+  CGapiSurface shot;
+  ASSERT_EQ(shot.CreateSurface(written[0], nullptr), kGapiOk);
+  EXPECT_TRUE(shot.Pixels() == fast);
+  EXPECT_EQ(whole(run.Game().Game()), whole(game));
 }
 
 }  // namespace
