@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "busiest_frame.h"
+#include "busy_game.h"
 
 namespace jetvale {
 namespace {
@@ -45,6 +46,20 @@ void BM_RunFrameWithAWindowAndEightyPlanesInTheAir(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_RunFrameWithAWindowAndEightyPlanesInTheAir)->Unit(benchmark::kMicrosecond);
+
+// A frame of the busy game (80 planes, the rivals acting) with fast-forward at 0 (off), 8, 64 or 512 ticks.
+void BM_RunFrameFastForward(benchmark::State& state) {
+  VirtualHost host;
+  HeadlessSink sink;
+  GameObject game(host, JETVALE_ASSET_DIR,
+                  (std::filesystem::temp_directory_path() / "jetvale_fast_forward_bench").string());  // its autosaves
+  if (!StartGame(state, game, sink)) return;
+  game.Game() = BusyGame();
+  game.Interface().command = kCommandNone;
+  while (game.FastForward() != state.range(0)) game.FastForwardKey(), game.RunFrame();
+  for (auto _ : state) game.RunFrame();
+}
+BENCHMARK(BM_RunFrameFastForward)->Arg(0)->Arg(8)->Arg(64)->Arg(512)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace jetvale
