@@ -19,10 +19,14 @@ std::string Cents(double value) {
 
 }  // namespace
 
-std::string HistoryCsv(const World& world) {
+std::string HistoryCsv(const World& world, std::span<const MonthRecord> ahead) {
   std::string csv = "month,airline,balance,income,expenses,passengers,trips\n";
-  for (const MonthRecord& record : world.history.months) {
-    const std::string month = std::string(MonthName(record.month)) + " Year " + std::to_string(record.year);
+  std::vector<MonthRecord> months = world.history.months;
+  months.insert(months.end(), ahead.begin(), ahead.end());
+  for (std::size_t m = 0; m < months.size(); ++m) {
+    const MonthRecord& record = months[m];
+    const std::string month = std::string(MonthName(record.month)) + " Year " + std::to_string(record.year) +
+                              (m < world.history.months.size() ? "" : " forecast");
     for (int a = 0; a < kAirlineCount; ++a) {
       const AirlineMonth& figures = At(record.airlines, a);
       csv.append(month).append(",").append(std::to_string(a)).append(",").append(std::to_string(figures.balance));
@@ -34,10 +38,11 @@ std::string HistoryCsv(const World& world) {
   return csv;
 }
 
-bool WriteChartPicture(GameState& game, const std::string& path, std::string& error) {
+bool WriteChartPicture(GameState& game, bool forecast, const std::string& path, std::string& error) {
   CGapiSurface screen;
   screen.CreateSurface(kScreenWidth, kScreenHeight);
   Ui ui(game, screen);
+  ui.chart.forecast = forecast;
   ShowHistoryChart(ui);
   if (!GapiFailed(screen.SaveSurface(path))) return true;
   error = "cannot write the chart to '" + path + "'";

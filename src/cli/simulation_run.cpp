@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "cli/history_output.h"
+#include "sim/forecast.h"
 #include "cli/output_files.h"
 #include "cli/parse_number.h"
 #include "engine/replay.h"
@@ -35,8 +36,9 @@ struct OptionRule {
   bool repeats;
 };
 
-constexpr std::array<OptionRule, 14> kOptionRules = {{
+constexpr std::array<OptionRule, 15> kOptionRules = {{
     {"--help", false, false}, {"-h", false, false}, {"--version", false, false}, {"--no-rivals", false, false},
+    {"--forecast", false, false},
     {"--seed", true, false}, {"--days", true, false}, {"--plane", true, true}, {"--load", true, false},
     {"--save", true, false}, {"--history", true, false}, {"--chart", true, false}, {"--replay", true, false},
     {"--shot", true, true}, {"--shots", true, false},
@@ -136,6 +138,8 @@ const char* const kSimUsage =
     "  --chart FILE.bmp\n"
     "                draw the history chart as F2 shows it in the game, the balances of the last 24 months,\n"
     "                into this BMP picture when the run ends\n"
+    "  --forecast    add the next 12 months, as the game will close them if nothing changes, to --history\n"
+    "                (their month marked \"forecast\") and to --chart (dotted, as the chart's Forecast shows them)\n"
     "  --replay FILE play a replay the desktop game recorded (F9 writes replay.txt beside the saved game),\n"
     "                frame by frame with the game's bitmaps, and print the summary of the game it ends in; one\n"
     "                whose start game (jetvale --load) cannot be loaded is refused\n"
@@ -172,6 +176,7 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
       options.help = options.help || option == "--help" || option == "-h";
       options.version = options.version || option == "--version";
       options.rivals = options.rivals && option != "--no-rivals";
+      options.forecast = options.forecast || option == "--forecast";
       continue;
     }
     if (i + 1 == args.size()) {
@@ -214,11 +219,13 @@ bool FinishSimulation(const SimOptions& options, GameState& game, std::string& e
     error = "cannot save the game to '" + options.saveFile + "'";
     return false;
   }
-  if (!options.historyFile.empty() && !WriteFileSafely(options.historyFile, HistoryCsv(game.world))) {
+  const bool forecastLines = options.forecast && !options.historyFile.empty();
+  const std::vector<MonthRecord> ahead = forecastLines ? ForecastMonths(game) : std::vector<MonthRecord>{};
+  if (!options.historyFile.empty() && !WriteFileSafely(options.historyFile, HistoryCsv(game.world, ahead))) {
     error = "cannot write the history to '" + options.historyFile + "'";
     return false;
   }
-  return options.chartFile.empty() || WriteChartPicture(game, options.chartFile, error);
+  return options.chartFile.empty() || WriteChartPicture(game, options.forecast, options.chartFile, error);
 }
 
 std::string Summary(const GameState& game, const SimOptions& options) {

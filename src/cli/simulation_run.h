@@ -18,6 +18,7 @@ struct SimOptions {
   std::string saveFile;  // where to save the game when the run ends
   std::string historyFile;  // where to write the months of the history as CSV when the run ends
   std::string chartFile;    // where to write the history chart's picture when the run ends
+  bool forecast = false;    // the history and the chart go on with the next 12 months
   std::string replayFile;               // a recorded replay to play instead of a new game
   std::vector<std::int64_t> shotFrames;  // replay: frames whose picture is kept besides the recorded shots
   std::string shotFolder = ".";         // replay: where the pictures go

@@ -8,6 +8,7 @@
 
 #include "gfx/font.h"
 #include "screens/chart_axis.h"
+#include "sim/forecast.h"
 #include "text/number_text.h"
 #include "world/identities.h"
 #include "world/at_index.h"
@@ -55,17 +56,18 @@ Color LineColor(const Airline& airline) {
 
 int TextWidth(std::string_view text) { return static_cast<int>(text.size()) * kGlyphWidth; }
 
-// The plot's rectangle on the screen and the months it shows.
+// The plot's rectangle on the screen and the months it shows: the last 24 the game closed, then (with the
+// forecast) the 12 ahead.
 struct Plot {
   int left;
   int right;
   int top;
   int bottom;
   std::span<const MonthRecord> months;
+  std::size_t known;  // the months the game has closed; those after them are the forecast's
+  int slots;          // the months the width holds
 
-  int SlotX(std::size_t slot) const {
-    return left + static_cast<int>(slot) * (right - left) / (kChartMonths - 1);
-  }
+  int SlotX(std::size_t slot) const { return left + static_cast<int>(slot) * (right - left) / (slots - 1); }
   int ValueY(double value, const ChartAxis& axis) const {
     const double share = (value - axis.bottom) / (axis.top - axis.bottom);
     return std::clamp(bottom - static_cast<int>(std::lround(share * (bottom - top))), top, bottom);
@@ -119,6 +121,16 @@ void DrawMonthAxis(CGapiSurface& screen, const Plot& plot, int monthRow, int yea
   }
 }
 
+// Every other pixel of the line from (x0, y0) to (x1, y1): the months ahead.
+void DrawDotted(CGapiSurface& screen, int x0, int y0, int x1, int y1, Color color) {
+  const int steps = std::max(std::abs(x1 - x0), std::abs(y1 - y0));
+  for (int step = 0; step <= steps; step += 2) {
+    const int x = steps == 0 ? x0 : x0 + (x1 - x0) * step / steps;
+    const int y = steps == 0 ? y0 : y0 + (y1 - y0) * step / steps;
+    screen.SetPixel(x, y, color);
+  }
+}
+
 void DrawLines(CGapiSurface& screen, const Plot& plot, const ChartAxis& axis, const World& world,
                ChartFigure figure) {
   // The player's line last and twice as thick, so it stays on top and stands out.
@@ -134,21 +146,28 @@ void DrawLines(CGapiSurface& screen, const Plot& plot, const ChartAxis& axis, co
     for (std::size_t slot = 1; slot < plot.months.size(); ++slot) {
       const int x = plot.SlotX(slot);
       const int y = plot.ValueY(FigureOf(plot.months[slot].airlines[index], figure), axis);
-      for (int row = 0; row < thickness; ++row) screen.DrawLine(lastX, lastY - row, x, y - row, color, 0);
+      for (int row = 0; row < thickness; ++row) {
+        if (slot < plot.known) screen.DrawLine(lastX, lastY - row, x, y - row, color, 0);
+        else DrawDotted(screen, lastX, lastY - row, x, y - row, color);
+      }
       lastX = x;
       lastY = y;
     }
   }
 }
 
-void DrawPlot(CGapiSurface& screen, const GameWindow& window, const World& world, ChartFigure figure) {
+void DrawPlot(CGapiSurface& screen, const GameWindow& window, const World& world, ChartFigure figure,
+              std::span<const MonthRecord> ahead) {
   const WindowItem& field = window.Named("plot");
   const int left = window.x + field.x;
   const int top = window.y + field.y;
-  const std::vector<MonthRecord>& months = world.history.months;
-  const std::size_t shown = std::min(months.size(), static_cast<std::size_t>(kChartMonths));
+  const std::vector<MonthRecord>& history = world.history.months;
+  const std::size_t known = std::min(history.size(), static_cast<std::size_t>(kChartMonths));
+  std::vector<MonthRecord> months(history.end() - static_cast<std::ptrdiff_t>(known), history.end());
+  months.insert(months.end(), ahead.begin(), ahead.end());
+  const int slots = kChartMonths + (ahead.empty() ? 0 : kForecastMonths);
   const Plot plot{left + kValueLabelsWidth, left + field.width - kPlotRightMargin, top + kPlotTop,
-                  top + kAxisBottom, std::span(months).last(shown)};
+                  top + kAxisBottom, months, known, slots};
   if (plot.months.empty()) {
     constexpr std::string_view kNothingYet = "No month has ended yet";
     screen.DrawTextW(left + (field.width - TextWidth(kNothingYet)) / 2, top + field.height / 2 - kGlyphHeight / 2,
@@ -161,7 +180,10 @@ void DrawPlot(CGapiSurface& screen, const GameWindow& window, const World& world
   DrawLines(screen, plot, axis, world, figure);
 }
 
-constexpr std::array kRoutes = {Screen(kCommandHistoryChart, ShowHistoryChart)};
+constexpr std::array kRoutes = {
+    Screen(kCommandHistoryChart, ShowHistoryChart),
+    Action(kCommandChartForecast, [](Ui& ui, int) { ui.chart.forecast = !ui.chart.forecast; }, kCommandHistoryChart),
+};
 
 }  // namespace
 
@@ -169,8 +191,17 @@ void ShowHistoryChart(Ui& ui) {
   GameWindow& window = ui.windows[kHistoryChartWindow];
   const ChartFigure figure = SelectedFigure(window);
   window.Named("heading").text = At(kHeadings, static_cast<int>(figure));
+  ChartScreenState& chart = ui.chart;
+  window.Named("forecast").background = chart.forecast ? kSelectedRed : kOrange;
+  // The forecast is played again only after the player did something, or a month closed: not in every frame.
+  if (chart.forecast && (chart.computedAfter != ui.actionsRun || chart.monthsKnown != ui.game.world.history.months.size() ||
+                         chart.ahead.empty())) {
+    chart.ahead = ForecastMonths(ui.game);
+    chart.computedAfter = ui.actionsRun;
+    chart.monthsKnown = ui.game.world.history.months.size();
+  }
   ui.Show(kHistoryChartWindow);
-  DrawPlot(ui.screen, window, ui.game.world, figure);
+  DrawPlot(ui.screen, window, ui.game.world, figure, chart.forecast ? std::span(chart.ahead) : std::span<MonthRecord>());
 }
 
 std::span<const CommandRoute> HistoryChartRoutes() { return kRoutes; }

@@ -24,6 +24,7 @@ void CommandTable::Run(Ui& ui, std::optional<Tapped> tapped) const {
     return;
   }
   const int item = tapped ? tapped->item : kNoItem;
+  ui.actionsRun += 1;
   if (route->choose != nullptr) {
     ui.command = route->choose(ui, item);
   } else {

@@ -89,6 +89,7 @@ enum Command : int {
   kCommandFaster = 450,
 
   kCommandHistoryChart = 500,  // the history chart, opened and closed by its key (F2) too
+  kCommandChartForecast = 501,  // the chart's forecast of the next twelve months, on or off
   kCommandSavedGames = 510,       // reads the saved games and lists them; opened and closed by its key (F8) too
   kCommandShowSavedGames = 511,
   kCommandSavedGameChoice = 512,  // carried by the saved games' rows; a tap only selects

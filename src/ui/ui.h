@@ -5,6 +5,7 @@
 #include <array>
 #include <atomic>
 #include <string>
+#include <vector>
 
 #include "finance/loan_desk.h"
 #include "gfx/gapi_surface.h"
@@ -74,6 +75,15 @@ struct SavedGamesScreenState {
   std::size_t place = 0;  // of the operation, in kSavedGamePlaces
 };
 
+// The history chart's forecast: shown or not, and the months ahead as computed after the player's last action and
+// the last month end.
+struct ChartScreenState {
+  bool forecast = false;
+  std::vector<MonthRecord> ahead;
+  std::uint64_t computedAfter = 0;  // the actions run when it was computed
+  std::size_t monthsKnown = 0;      // the history's months then
+};
+
 // How much of the screens' state goes back to its start, from the least to the most.
 enum class UiReset {
   Cursors,     // a window closed: the cursors and the editor's cities
@@ -108,6 +118,8 @@ struct Ui {
   FinanceScreenState finance;
   AirportScreenState airports;
   SavedGamesScreenState savedGames;
+  ChartScreenState chart;
+  std::uint64_t actionsRun = 0;  // every action the dispatch has run: what the player may have changed
 };
 
 }  // namespace jetvale

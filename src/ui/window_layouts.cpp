@@ -303,6 +303,7 @@ constexpr std::array kHistoryChart = {
     Choice("figure", "Income", 0, kChartLeft + 49, kChartChoices, 40),
     Choice("figure", "Expenses", 0, kChartLeft + 93, kChartChoices, 50),
     Choice("figure", "Passengers", 0, kChartLeft + 147, kChartChoices, 60),
+    Button("forecast", "Forecast", kCommandChartForecast, kChartLeft + 213, kChartChoices, 44),
     Ok(kCommandClose, kChartLeft + kChartWidth - 16, kChartChoices),
 };
 

@@ -154,6 +154,15 @@ TEST(HistoryOutput, ARunEndsWithEveryMonthAsCsvAndTheChartAsAPicture) {
   EXPECT_NE(text.find("\nFeb Year 1,3,"), std::string::npos);
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1 + 2 * 4);
   EXPECT_EQ(fs::file_size(chart), 54u + 320 * 240 * 3);  // a 24-bit BMP of the screen
+
+  // With --forecast the next twelve months follow, marked, from March on.
+  options.forecast = true;
+  ASSERT_TRUE(FinishSimulation(options, game, error)) << error;
+  ASSERT_TRUE(ReadWholeFile(csv, text));
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1 + 14 * 4);
+  EXPECT_NE(text.find("\nFeb Year 1,3,"), std::string::npos);
+  EXPECT_NE(text.find("\nMar Year 1 forecast,0,"), std::string::npos) << text;
+  EXPECT_NE(text.find("\nFeb Year 2 forecast,3,"), std::string::npos);
 }
 
 }  // namespace

@@ -2,9 +2,13 @@
 // Regenerate as the window pictures are: JETVALE_UPDATE_GOLDEN=1 ... --gtest_filter='HistoryChart.*'
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "cli/simulation_run.h"
 #include "screens/chart_axis.h"
+#include "save/game_writer.h"
 #include "screens/history_chart.h"
+#include "sim/forecast.h"
 #include "ui/golden.h"
 
 namespace jetvale {
@@ -47,6 +51,27 @@ TEST(HistoryChart, AThreeYearGameDrawsAsReviewed) {
   screen.CreateSurface(320, 240);
   ShowHistoryChart(ui);
   ExpectMatchesGolden(screen, "history_chart_passengers");
+
+  // The forecast: the next twelve months dotted beside the last 24, the months a game played on closes.
+  const std::string before = WriteSavedGame(game.world, game.clock);
+  ui.chart.forecast = true;
+  screen.CreateSurface(320, 240);
+  ShowHistoryChart(ui);
+  ExpectMatchesGolden(screen, "history_chart_forecast");
+  EXPECT_EQ(WriteSavedGame(game.world, game.clock), before) << "the forecast plays a copy";
+  ASSERT_EQ(ui.chart.ahead.size(), static_cast<std::size_t>(kForecastMonths));
+  RunDays(game, 366);
+  const std::vector<MonthRecord>& played = game.world.history.months;
+  for (int m = 0; m < kForecastMonths; ++m) {
+    const MonthRecord& want = played[played.size() - static_cast<std::size_t>(kForecastMonths - m)];
+    const MonthRecord& got = ui.chart.ahead[static_cast<std::size_t>(m)];
+    EXPECT_EQ(std::tuple(got.year, got.month), std::tuple(want.year, want.month)) << m;
+    for (std::size_t a = 0; a < want.airlines.size(); ++a) {
+      EXPECT_EQ(got.airlines[a].balance, want.airlines[a].balance) << m << " " << a;
+      EXPECT_EQ(got.airlines[a].counts.income, want.airlines[a].counts.income) << m << " " << a;
+      EXPECT_EQ(got.airlines[a].counts.passengers, want.airlines[a].counts.passengers) << m << " " << a;
+    }
+  }
 }
 
 }  // namespace
