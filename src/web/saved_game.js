@@ -23,16 +23,26 @@ function fileTime(path) {
 }
 
 function savedGameTime() { return fileTime(kSaveFile); }
-function savesStamp() { return savedGameTime() + ',' + fileTime(kAutosaveFile); }
 
-// The game writes am.txt whenever the player saves and autosave.txt at month ends and when the page is hidden;
-// each new version goes to lasting storage within a second, and at once when the page is hidden or left.
+// What the folder holds: each file with its time and size. A save, a delete and an autosave with the moves that make
+// room for it all change it.
+function folderStamp() {
+  return FS.readdir(kSaveFolder).filter(function (name) { return name !== '.' && name !== '..'; })
+    .map(function (name) {
+      var stat = FS.stat(kSaveFolder + '/' + name);
+      return name + ':' + stat.mtime.getTime() + ':' + stat.size;
+    }).join('|');
+}
+
+// The game writes am.txt on Save Game, a slot on a save from the Saved Games list (which also deletes slots), and
+// the autosave at month ends and when the page is hidden; each change of the folder goes to lasting storage within
+// a second, and at once when the page is hidden or left.
 Module['postRun'] = Module['postRun'] || [];
 Module['postRun'].push(function () {
-  var kept = savesStamp();
+  var kept = folderStamp();
   function syncChanged() {
-    if (savesStamp() === kept) return;
-    kept = savesStamp();
+    if (folderStamp() === kept) return;
+    kept = folderStamp();
     FS.syncfs(false, function () {});
   }
   setInterval(syncChanged, 250);

@@ -24,6 +24,7 @@ constexpr std::pair<std::string_view, int> kScrollKeys[] = {
 };
 constexpr std::string_view kScreenshotKey = "F12";
 constexpr std::string_view kChartKey = "F2";  // the history chart, as on the desktop
+constexpr std::string_view kSavedGamesKey = "F8";  // the list of saved games, as on the desktop
 
 // A string as a JSON value; the game's texts are plain ASCII.
 std::string JsonText(std::string_view text) {
@@ -89,6 +90,10 @@ bool WebGame::Key(std::string_view name) {
     game_.ChartKey();
     return true;
   }
+  if (name == kSavedGamesKey) {
+    game_.SavedGamesKey();
+    return true;
+  }
   if (name != kScreenshotKey) return false;
   game_.RequestScreenshot();
   screenshotDue_ = true;
@@ -131,7 +136,8 @@ std::string WebGame::StateText() {
                      ",\"frames\":" + std::to_string(sink_.PresentedFrames()) +
                      ",\"runFrameMicroseconds\":" + std::to_string(frameMicroseconds_) +
                      ",\"presentMicroseconds\":" + std::to_string(sink_.PresentMicroseconds()) +
-                     ",\"closed\":" + (closed_ ? "true" : "false") + ",\"items\":[";
+                     ",\"closed\":" + (closed_ ? "true" : "false") +
+                     ",\"message\":" + JsonText(ui.status.countdown > 0 ? ui.status.text : "") + ",\"items\":[";
   // The open window's visible items with their centres in landscape pixels, so a test can tap them by text.
   const GameWindow& window = At(ui.windows, ui.currentWindow);
   const char* separator = "";

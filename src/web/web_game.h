@@ -24,7 +24,7 @@ class WebGame {
   bool Frame();
   // A tap on the 320 x 240 picture, in its own landscape pixels.
   void Tap(int x, int y);
-  // A key by the page's name for it ("ArrowUp", "F2", "F12"); false when the game has no use for it.
+  // A key by the page's name for it ("ArrowUp", "F2", "F8", "F12"); false when the game has no use for it.
   bool Key(std::string_view name);
   // Hidden, the page runs no frames and the game under way is written to the autosave.
   void SetHidden(bool hidden);
@@ -34,7 +34,7 @@ class WebGame {
 
   const std::string& StartupError() const { return game_.StartupError(); }
   // The state tests read: balance text, fleet size, date, the open window, frames shown, the time spent in
-  // them and in presenting them, closed or not, and the open window's items.
+  // them and in presenting them, closed or not, the game's message while it shows, and the open window's items.
   std::string StateText();
 
  private:
