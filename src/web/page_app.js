@@ -64,8 +64,4 @@
   document.getElementById('saved-games').addEventListener('click', function () {
     if (Module.calledRun) Module.ccall('jetvale_key', 'number', ['string'], ['F8']);
   });
-  document.getElementById('download-autosave').addEventListener('click', function () {
-    if (!Module.calledRun) return;
-    document.getElementById('save-note').textContent = Module.downloadAutosave() ? '' : 'There is no autosave yet.';
-  });
 })();

@@ -1,12 +1,16 @@
 // The browser shell's frame, input and closing picture.
 #include "web/web_game.h"
 
+#include <filesystem>
 #include <memory>
 #include <string_view>
+#include <system_error>
 #include <utility>
 
 #include "gfx/font.h"
+#include "save/history_file.h"
 #include "save/save_file.h"
+#include "save/saved_games.h"
 #include "text/number_text.h"
 #include "ui/map_view.h"
 #include "web/page_bridge.h"
@@ -107,11 +111,46 @@ void WebGame::SetHidden(bool hidden) {
   if (hidden && !closed_) game_.Autosave();
 }
 
-std::optional<std::string> WebGame::LoadProblem(const std::string& path) {
-  // The seed Load Game would read with, as the world a saved game is read into is drawn from it.
-  const auto scratch = std::make_unique<GameState>(game_.Game().seed);
+std::string WebGame::SavedGamePlacesText() {
+  std::string text = "[";
+  for (const SavedGamePlace& place : kSavedGamePlaces) {
+    if (text.size() > 1) text += ",";
+    text += "{\"file\":" + JsonText(place.file) +
+            ",\"upload\":" + (place.kind == SavedGameKind::Autosave ? "false" : "true") + "}";
+  }
+  return text + "]";
+}
+
+std::optional<std::string> WebGame::StoreUpload(const std::string& uploadPath, std::string_view file) {
+  namespace fs = std::filesystem;
+  std::size_t place = 0;
+  while (place < kSavedGamePlaces.size() && kSavedGamePlaces[place].file != file) ++place;
+  bool accepted = false;
   std::string problem;
-  if (LoadGameFrom(path, *scratch, &problem)) return std::nullopt;
+  SavedGameFiles upload;
+  if (place == kSavedGamePlaces.size() || kSavedGamePlaces[place].kind == SavedGameKind::Autosave) {
+    problem = "a file goes only into am.txt or a slot";
+  } else {
+    // Read as Load Game reads it, with the seed it would read with (the world a saved game is read into is drawn
+    // from it), but into a game of its own, so the game under way stays as it is.
+    const auto scratch = std::make_unique<GameState>(game_.Game().seed);
+    accepted = ReadSavedGameFiles(uploadPath, upload, &problem) && LoadGameFiles(upload, *scratch, &problem);
+  }
+  std::error_code error;
+  if (accepted) {
+    const std::string path = SavedGamePath(game_.Interface().saveFolder, place);
+    fs::rename(uploadPath, path, error);
+    if (error) {
+      accepted = false;
+      problem = "the file cannot be stored";
+    } else if (SideFileText(path, upload.game).empty()) {
+      // The history there was written with the game the upload replaced: it goes, a pending one too.
+      fs::remove(HistoryFilePath(path), error);
+      fs::remove(HistoryFilePath(path) + ".next", error);
+    }
+  }
+  fs::remove(uploadPath, error);
+  if (accepted) return std::nullopt;
   return problem;
 }
 

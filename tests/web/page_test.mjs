@@ -70,6 +70,10 @@ const keptFiles = (page) => evaluate(page, `new Promise((resolve, reject) => {
   };
 })`);
 
+// The texts of these files of the save folder, "none" for one that is not there, as JSON.
+const storedFiles = (page, names) => evaluate(page, `JSON.stringify(${JSON.stringify(names)}.map((name) =>
+  FS.analyzePath("/save/" + name).exists ? FS.readFile("/save/" + name, { encoding: "utf8" }) : "none"))`);
+
 // The canvas's RGBA bytes as a plain array.
 const canvasPixels = (page) => evaluate(page,
   'Array.from(document.getElementById("screen").getContext("2d").getImageData(0, 0, 320, 240).data)');
@@ -250,9 +254,7 @@ try {
     return evaluate(page, 'document.getElementById("save-note").textContent');
   }
   // A damaged or too large file is refused, and the browser's saved game and history stay byte for byte.
-  const storedSave = () => evaluate(page,
-    '["am.txt", "am.history", "upload.txt"].map((name) => FS.analyzePath("/save/" + name).exists ? ' +
-    'FS.readFile("/save/" + name, { encoding: "utf8" }) : "none").join("|")');
+  const storedSave = () => storedFiles(page, ['am.txt', 'am.history', 'upload.txt']);
   const stored = await storedSave();
   const damaged = join(scratch, 'damaged.txt');
   await writeFile(damaged, savedText.slice(0, savedText.length / 2), 'latin1');
@@ -262,11 +264,29 @@ try {
   const tooLarge = join(scratch, 'large.txt');
   await writeFile(tooLarge, Buffer.alloc(await evaluate(page, 'Module.savedGameLimit()') + 1, 'x'));
   check((await upload(tooLarge)).includes('too large'), 'a too large upload is refused unread');
-  check(await storedSave() === stored && stored.endsWith('|none'), 'refused uploads leave the saved game as it was');
+  check(await storedSave() === stored && stored.endsWith(',"none"]'), 'refused uploads leave the saved game as it was');
   check((await upload(download)).startsWith('Loaded'), 'a saved game is taken from a file');
   await tapPixel(page, ...toolsButton);
   check(await tapItem(page, 'Load Game') && await tapItem(page, 'Ok') && await tapItem(page, 'Yes'), 'the file is loaded');
   check((await state(page)).fleet === 1, 'the game from the file has its plane');
+
+  // Into slot-1 from the list under the canvas: a damaged file leaves the slot and its history byte for byte; a sound
+  // one takes the slot's place, and the history of the game it replaced goes. No file goes into an autosave.
+  const choose = (file) => evaluate(page, `document.getElementById("saved-game").value = "${file}";
+    document.getElementById("saved-game").dispatchEvent(new Event("change"))`);
+  await choose('slot-1.txt');
+  const storedSlot = () => storedFiles(page, ['slot-1.txt', 'slot-1.history', 'upload.txt']);
+  const slotBefore = await storedSlot();
+  const slotRefusal = await upload(damaged);
+  check(/^This file is no saved game of Jetvale: line \d+: .*slot-1\.txt in this browser is kept as it was\.$/.test(slotRefusal),
+    `a damaged upload into slot-1 is refused by its line (${slotRefusal})`);
+  check(await storedSlot() === slotBefore && !JSON.parse(slotBefore).slice(0, 2).includes('none'),
+    'slot-1 and its history are as they were');
+  check((await upload(download)).startsWith('Loaded into slot-1.txt') &&
+    await storedSlot() === JSON.stringify([savedText, 'none', 'none']),
+    'a saved game from a file takes slot-1, without the old history');
+  await choose('autosave.txt');
+  check(await evaluate(page, 'document.getElementById("upload-save").disabled'), 'no file goes into an autosave');
 
   // Exit Game, Ok, Yes, then a tap: the closing picture instead of a closed tab.
   await tapPixel(page, ...toolsButton);
