@@ -19,7 +19,8 @@ constexpr const char* kSaveFolder = "/save";        // mounted on IndexedDB by s
 std::unique_ptr<jetvale::WebGame> game;
 jetvale::FrameSchedule schedule(kFramesPerSecond);
 std::string state;
-std::string loadProblem;
+std::string places;
+std::string uploadProblem;
 
 // Called before the browser paints: a picture put on the canvas then costs a fraction of one put between paints.
 void RunOneFrame() {
@@ -42,12 +43,17 @@ EMSCRIPTEN_KEEPALIVE const char* jetvale_state() {
 }
 // The longest file the game's reader takes: the page refuses a longer one before reading it.
 EMSCRIPTEN_KEEPALIVE int jetvale_max_saved_game_bytes() { return static_cast<int>(jetvale::kMaxReadFileBytes); }
-// Null when the saved game at `path` would load, else why it would not.
-EMSCRIPTEN_KEEPALIVE const char* jetvale_load_problem(const char* path) {
-  const std::optional<std::string> problem = game->LoadProblem(path);
+// The saved games the page lists, as JSON (see WebGame::SavedGamePlacesText).
+EMSCRIPTEN_KEEPALIVE const char* jetvale_saved_game_places() {
+  places = jetvale::WebGame::SavedGamePlacesText();
+  return places.c_str();
+}
+// Null once the file at `uploadPath` has taken the place of the saved game `file`, else why it has not.
+EMSCRIPTEN_KEEPALIVE const char* jetvale_store_upload(const char* uploadPath, const char* file) {
+  const std::optional<std::string> problem = game->StoreUpload(uploadPath, file);
   if (!problem) return nullptr;
-  loadProblem = *problem;
-  return loadProblem.c_str();
+  uploadProblem = *problem;
+  return uploadProblem.c_str();
 }
 
 }  // extern "C"

@@ -1,5 +1,6 @@
 // What makes the page an app: a loading line and an error line instead of a blank canvas, the service worker
-// that lets the game start offline, the request to keep the saves, and the full-screen and screenshot buttons.
+// that lets the game start offline, the request to keep the saves, and the buttons for full screen, the screenshot,
+// the history chart and the saved games.
 'use strict';
 (function () {
   var status = document.getElementById('page-status');
@@ -59,8 +60,8 @@
   document.getElementById('history-chart').addEventListener('click', function () {
     if (Module.calledRun) Module.ccall('jetvale_key', 'number', ['string'], ['F2']);
   });
-  document.getElementById('download-autosave').addEventListener('click', function () {
-    if (!Module.calledRun) return;
-    document.getElementById('save-note').textContent = Module.downloadAutosave() ? '' : 'There is no autosave yet.';
+  // The same as F8: the saved games, listed or closed.
+  document.getElementById('saved-games').addEventListener('click', function () {
+    if (Module.calledRun) Module.ccall('jetvale_key', 'number', ['string'], ['F8']);
   });
 })();

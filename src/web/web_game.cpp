@@ -1,12 +1,16 @@
 // The browser shell's frame, input and closing picture.
 #include "web/web_game.h"
 
+#include <filesystem>
 #include <memory>
 #include <string_view>
+#include <system_error>
 #include <utility>
 
 #include "gfx/font.h"
+#include "save/history_file.h"
 #include "save/save_file.h"
+#include "save/saved_games.h"
 #include "text/number_text.h"
 #include "ui/map_view.h"
 #include "web/page_bridge.h"
@@ -24,6 +28,7 @@ constexpr std::pair<std::string_view, int> kScrollKeys[] = {
 };
 constexpr std::string_view kScreenshotKey = "F12";
 constexpr std::string_view kChartKey = "F2";  // the history chart, as on the desktop
+constexpr std::string_view kSavedGamesKey = "F8";  // the list of saved games, as on the desktop
 
 // A string as a JSON value; the game's texts are plain ASCII.
 std::string JsonText(std::string_view text) {
@@ -89,6 +94,10 @@ bool WebGame::Key(std::string_view name) {
     game_.ChartKey();
     return true;
   }
+  if (name == kSavedGamesKey) {
+    game_.SavedGamesKey();
+    return true;
+  }
   if (name != kScreenshotKey) return false;
   game_.RequestScreenshot();
   screenshotDue_ = true;
@@ -102,11 +111,46 @@ void WebGame::SetHidden(bool hidden) {
   if (hidden && !closed_) game_.Autosave();
 }
 
-std::optional<std::string> WebGame::LoadProblem(const std::string& path) {
-  // The seed Load Game would read with, as the world a saved game is read into is drawn from it.
-  const auto scratch = std::make_unique<GameState>(game_.Game().seed);
+std::string WebGame::SavedGamePlacesText() {
+  std::string text = "[";
+  for (const SavedGamePlace& place : kSavedGamePlaces) {
+    if (text.size() > 1) text += ",";
+    text += "{\"file\":" + JsonText(place.file) +
+            ",\"upload\":" + (place.kind == SavedGameKind::Autosave ? "false" : "true") + "}";
+  }
+  return text + "]";
+}
+
+std::optional<std::string> WebGame::StoreUpload(const std::string& uploadPath, std::string_view file) {
+  namespace fs = std::filesystem;
+  std::size_t place = 0;
+  while (place < kSavedGamePlaces.size() && kSavedGamePlaces[place].file != file) ++place;
+  bool accepted = false;
   std::string problem;
-  if (LoadGameFrom(path, *scratch, &problem)) return std::nullopt;
+  SavedGameFiles upload;
+  if (place == kSavedGamePlaces.size() || kSavedGamePlaces[place].kind == SavedGameKind::Autosave) {
+    problem = "a file goes only into am.txt or a slot";
+  } else {
+    // Read as Load Game reads it, with the seed it would read with (the world a saved game is read into is drawn
+    // from it), but into a game of its own, so the game under way stays as it is.
+    const auto scratch = std::make_unique<GameState>(game_.Game().seed);
+    accepted = ReadSavedGameFiles(uploadPath, upload, &problem) && LoadGameFiles(upload, *scratch, &problem);
+  }
+  std::error_code error;
+  if (accepted) {
+    const std::string path = SavedGamePath(game_.Interface().saveFolder, place);
+    fs::rename(uploadPath, path, error);
+    if (error) {
+      accepted = false;
+      problem = "the file cannot be stored";
+    } else if (SideFileText(path, upload.game).empty()) {
+      // The history there was written with the game the upload replaced: it goes, a pending one too.
+      fs::remove(HistoryFilePath(path), error);
+      fs::remove(HistoryFilePath(path) + ".next", error);
+    }
+  }
+  fs::remove(uploadPath, error);
+  if (accepted) return std::nullopt;
   return problem;
 }
 
@@ -131,7 +175,8 @@ std::string WebGame::StateText() {
                      ",\"frames\":" + std::to_string(sink_.PresentedFrames()) +
                      ",\"runFrameMicroseconds\":" + std::to_string(frameMicroseconds_) +
                      ",\"presentMicroseconds\":" + std::to_string(sink_.PresentMicroseconds()) +
-                     ",\"closed\":" + (closed_ ? "true" : "false") + ",\"items\":[";
+                     ",\"closed\":" + (closed_ ? "true" : "false") +
+                     ",\"message\":" + JsonText(ui.status.countdown > 0 ? ui.status.text : "") + ",\"items\":[";
   // The open window's visible items with their centres in landscape pixels, so a test can tap them by text.
   const GameWindow& window = At(ui.windows, ui.currentWindow);
   const char* separator = "";

@@ -15,7 +15,7 @@ namespace jetvale {
 
 class WebGame {
  public:
-  // `saveFolder` is where the page keeps am.txt and autosave.txt in the browser's lasting storage.
+  // `saveFolder` is where the page keeps the saved games (save/saved_games.h) in the browser's lasting storage.
   WebGame(const std::string& assetDirectory, const std::string& saveFolder);
 
   // False with StartupError() when the display cannot open.
@@ -24,17 +24,21 @@ class WebGame {
   bool Frame();
   // A tap on the 320 x 240 picture, in its own landscape pixels.
   void Tap(int x, int y);
-  // A key by the page's name for it ("ArrowUp", "F2", "F12"); false when the game has no use for it.
+  // A key by the page's name for it ("ArrowUp", "F2", "F8", "F12"); false when the game has no use for it.
   bool Key(std::string_view name);
   // Hidden, the page runs no frames and the game under way is written to the autosave.
   void SetHidden(bool hidden);
-  // Why the saved game at `path` would not load, or nothing when it would: read as Load Game reads it, but into a
-  // game of its own, so the game under way stays as it is.
-  std::optional<std::string> LoadProblem(const std::string& path);
+  // The saved games as the page lists them, in the game's order, as JSON: each file's name and whether a file
+  // from elsewhere may take its place (am.txt and the slots, where the game itself saves).
+  static std::string SavedGamePlacesText();
+  // Puts the file at `uploadPath` in place of the saved game `file` of the save folder once it is one that takes a
+  // file and Load Game would read the upload; a side file written with another game goes. Nothing when done, else
+  // why not, and then every saved game stays as it was. The upload is gone either way.
+  std::optional<std::string> StoreUpload(const std::string& uploadPath, std::string_view file);
 
   const std::string& StartupError() const { return game_.StartupError(); }
   // The state tests read: balance text, fleet size, date, the open window, frames shown, the time spent in
-  // them and in presenting them, closed or not, and the open window's items.
+  // them and in presenting them, closed or not, the game's message while it shows, and the open window's items.
   std::string StateText();
 
  private:

@@ -1,9 +1,9 @@
 // The page in headless chromium: a player's first minutes, tapped and typed through real input events.
 // Usage: node page_test.mjs FOLDER [TIMING_PAGE NATIVE_TIMING] (the built page; the frame timing's page and its
 // native program, to set the two side by side). Prints the measured numbers and "N passed, N failed".
-import { mkdtemp, readdir, readFile, rm, writeFile } from 'node:fs/promises';
+import { mkdir, mkdtemp, readdir, readFile, rm, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
-import { join } from 'node:path';
+import { dirname, join } from 'node:path';
 
 import { compareFrames } from '../../bench/compare_frames.mjs';
 import { Browser, evaluate, serveFolder, waitFor } from './devtools.mjs';
@@ -58,6 +58,21 @@ async function reload(page) {
   await waitFor(page, 'window.jetvaleFirstPicture !== undefined', 30);
   await sleep(0.2);
 }
+
+// The files of the save folder that the browser keeps in its lasting storage: IDBFS keeps each under its path in
+// the store FILE_DATA of a database named after the folder.
+const keptFiles = (page) => evaluate(page, `new Promise((resolve, reject) => {
+  const opened = indexedDB.open('/save');
+  opened.onerror = () => reject(opened.error);
+  opened.onsuccess = () => {
+    const keys = opened.result.transaction('FILE_DATA').objectStore('FILE_DATA').getAllKeys();
+    keys.onsuccess = () => { opened.result.close(); resolve(keys.result.map((key) => key.replace('/save/', ''))); };
+  };
+})`);
+
+// The texts of these files of the save folder, "none" for one that is not there, as JSON.
+const storedFiles = (page, names) => evaluate(page, `JSON.stringify(${JSON.stringify(names)}.map((name) =>
+  FS.analyzePath("/save/" + name).exists ? FS.readFile("/save/" + name, { encoding: "utf8" }) : "none"))`);
 
 // The canvas's RGBA bytes as a plain array.
 const canvasPixels = (page) => evaluate(page,
@@ -137,6 +152,28 @@ try {
   await sleep(0.2);
   check((await state(page)).window === 0, 'the History chart button closes it');
 
+  // The Saved Games button opens the list. A game saved into slot-1 from it, and one saved into slot-2 and deleted,
+  // reach the browser's lasting storage within a second.
+  await evaluate(page, 'document.getElementById("saved-games").click()');
+  await sleep(0.2);
+  check((await state(page)).window === 21, 'the Saved Games button opens the list');
+  async function saveInto(file) {
+    if (!await tapItem(page, file) || !await tapItem(page, 'Save') || !await tapItem(page, 'Yes')) return undefined;
+    const after = await state(page);
+    return after.message === 'Game saved' ? after : undefined;
+  }
+  const slotSaved = await saveInto('slot-1.txt');
+  check(slotSaved !== undefined, 'the game is saved into slot-1');
+  check(await saveInto('slot-2.txt') !== undefined && await tapItem(page, 'slot-2.txt') && await tapItem(page, 'Delete') &&
+    await tapItem(page, 'Yes') && (await state(page)).message === 'Game deleted', 'slot-2 is saved into, then deleted');
+  await sleep(1);
+  const kept = await keptFiles(page);
+  check(kept.includes('slot-1.txt') && kept.includes('slot-1.history') && !kept.some((name) => name.startsWith('slot-2')),
+    `the browser keeps slot-1 and no slot-2 (${kept})`);
+  await pressKey(page, 'F8', 119);
+  await sleep(0.2);
+  check((await state(page)).window === 0, 'F8 closes the list');
+
   // A hidden page runs no frames; shown again, it goes on.
   await evaluate(page, `Object.defineProperty(document, 'hidden', { configurable: true, get: () => true });
     document.dispatchEvent(new Event('visibilitychange'))`);
@@ -177,6 +214,32 @@ try {
   const savedText = await readFile(download, 'latin1').catch(() => '');
   check(savedText.length > 1000, `the download button gives am.txt (${savedText.length} bytes)`);
   await reload(page);
+
+  // Two reloads on, slot-1 loads from the list, which F8 opens in the very next picture.
+  await evaluate(page, `window.savedGamesKey = {};
+    addEventListener('keydown', (event) => { if (event.key === 'F8') savedGamesKey.pressed = performance.now(); }, true);
+    const shown = Module.onPicture;
+    Module.onPicture = () => {
+      shown();
+      if (savedGamesKey.pressed === undefined || savedGamesKey.picture !== undefined) return;
+      savedGamesKey.picture = performance.now();
+      savedGamesKey.window = jetvaleState().window;
+    };`);
+  await pressKey(page, 'F8', 119);
+  await waitFor(page, 'savedGamesKey.picture !== undefined', 5);
+  const opened = await evaluate(page, 'savedGamesKey');
+  console.log(`F8 to the picture of the Saved Games list: ${(opened.picture - opened.pressed).toFixed(1)} ms`);
+  check(opened.window === 21, `the picture after F8 shows the list (window ${opened.window})`);
+  const shot = join(dirname(folder), 'web-shots', 'saved_games.png');
+  await mkdir(dirname(shot), { recursive: true });
+  await writeFile(shot, Buffer.from((await page('Page.captureScreenshot', { format: 'png' })).data, 'base64'));
+  console.log(`the page with the Saved Games list: ${shot}`);
+  check(await tapItem(page, 'slot-1.txt') && await tapItem(page, 'Load') && await tapItem(page, 'Yes'), 'slot-1 is loaded');
+  const fromSlot = await state(page);
+  check(fromSlot.message === 'Game Loaded' && fromSlot.fleet === 1 && fromSlot.balance === slotSaved?.balance,
+    `slot-1 is back after two reloads (${fromSlot.message}, fleet ${fromSlot.fleet}, ${fromSlot.balance})`);
+
+  await tapPixel(page, ...toolsButton);
   check(await tapItem(page, 'New Game') && await tapItem(page, 'Ok'), 'a second new game');
   check(await tapItem(page, 'Western Airlines') && await tapItem(page, 'Ok') && await tapItem(page, 'Cancel'), 'no plane is bought');
   await tapPixel(page, ...toolsButton);
@@ -191,9 +254,7 @@ try {
     return evaluate(page, 'document.getElementById("save-note").textContent');
   }
   // A damaged or too large file is refused, and the browser's saved game and history stay byte for byte.
-  const storedSave = () => evaluate(page,
-    '["am.txt", "am.history", "upload.txt"].map((name) => FS.analyzePath("/save/" + name).exists ? ' +
-    'FS.readFile("/save/" + name, { encoding: "utf8" }) : "none").join("|")');
+  const storedSave = () => storedFiles(page, ['am.txt', 'am.history', 'upload.txt']);
   const stored = await storedSave();
   const damaged = join(scratch, 'damaged.txt');
   await writeFile(damaged, savedText.slice(0, savedText.length / 2), 'latin1');
@@ -203,11 +264,29 @@ try {
   const tooLarge = join(scratch, 'large.txt');
   await writeFile(tooLarge, Buffer.alloc(await evaluate(page, 'Module.savedGameLimit()') + 1, 'x'));
   check((await upload(tooLarge)).includes('too large'), 'a too large upload is refused unread');
-  check(await storedSave() === stored && stored.endsWith('|none'), 'refused uploads leave the saved game as it was');
+  check(await storedSave() === stored && stored.endsWith(',"none"]'), 'refused uploads leave the saved game as it was');
   check((await upload(download)).startsWith('Loaded'), 'a saved game is taken from a file');
   await tapPixel(page, ...toolsButton);
   check(await tapItem(page, 'Load Game') && await tapItem(page, 'Ok') && await tapItem(page, 'Yes'), 'the file is loaded');
   check((await state(page)).fleet === 1, 'the game from the file has its plane');
+
+  // Into slot-1 from the list under the canvas: a damaged file leaves the slot and its history byte for byte; a sound
+  // one takes the slot's place, and the history of the game it replaced goes. No file goes into an autosave.
+  const choose = (file) => evaluate(page, `document.getElementById("saved-game").value = "${file}";
+    document.getElementById("saved-game").dispatchEvent(new Event("change"))`);
+  await choose('slot-1.txt');
+  const storedSlot = () => storedFiles(page, ['slot-1.txt', 'slot-1.history', 'upload.txt']);
+  const slotBefore = await storedSlot();
+  const slotRefusal = await upload(damaged);
+  check(/^This file is no saved game of Jetvale: line \d+: .*slot-1\.txt in this browser is kept as it was\.$/.test(slotRefusal),
+    `a damaged upload into slot-1 is refused by its line (${slotRefusal})`);
+  check(await storedSlot() === slotBefore && !JSON.parse(slotBefore).slice(0, 2).includes('none'),
+    'slot-1 and its history are as they were');
+  check((await upload(download)).startsWith('Loaded into slot-1.txt') &&
+    await storedSlot() === JSON.stringify([savedText, 'none', 'none']),
+    'a saved game from a file takes slot-1, without the old history');
+  await choose('autosave.txt');
+  check(await evaluate(page, 'document.getElementById("upload-save").disabled'), 'no file goes into an autosave');
 
   // Exit Game, Ok, Yes, then a tap: the closing picture instead of a closed tab.
   await tapPixel(page, ...toolsButton);
