@@ -27,6 +27,7 @@ TEST_F(SavedGamesList, ASlotIsSavedLoadedAndDeletedAndASpoiltFileIsNeverLoaded) 
   std::ofstream(Slot(game, 5), std::ios::binary) << "BALANCE\n12\n";
   Play({Key({.on = kSavedGamesWindow, .shows = {{{"game", 8}, "slot-5.txt"}, {{"date", 8}, "damaged"},
                                                  {{"date", 4}, "empty"}, {{"game", 0}, "am.txt"}}}),
+        {.item = {"load"}, .status = "Please select a saved game", .on = kSavedGamesWindow},
         Ask({"game", 8}, "load", {.status = "Error during load", .on = kSavedGamesWindow}),
         Ask({"game", 0}, "save", {.status = "Only a slot can be saved into or deleted"}),
         Ask({"game", 5}, "save", {.on = kConfirmSavedGameWindow, .shows = {{{"question"}, "Are you sure - Save Game"}}}),
