@@ -30,5 +30,26 @@ void BM_RunFrameWithTheHistoryChartOfTwoBusyYears(benchmark::State& state) {
 }
 BENCHMARK(BM_RunFrameWithTheHistoryChartOfTwoBusyYears)->Unit(benchmark::kMicrosecond);
 
+// The frame that plays the forecast: the same chart, its twelve months ahead played anew in every frame timed.
+void BM_RunFrameThatForecastsTwelveBusyMonths(benchmark::State& state) {
+  VirtualHost host;
+  HeadlessSink sink;
+  GameObject game(host, JETVALE_ASSET_DIR,
+                  (std::filesystem::temp_directory_path() / "jetvale_chart_bench").string());  // its autosaves
+  std::string error;
+  if (!StartGame(game, sink, error)) {
+    state.SkipWithError(error.c_str());
+    return;
+  }
+  game.Game() = BusyGame();
+  game.Interface().command = kCommandHistoryChart;
+  game.Interface().chart.forecast = true;
+  for (auto _ : state) {
+    game.Interface().actionsRun += 1;  // as after a player's action: the forecast is stale
+    game.RunFrame();
+  }
+}
+BENCHMARK(BM_RunFrameThatForecastsTwelveBusyMonths)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace jetvale
