@@ -48,8 +48,9 @@ Figures Sorted(std::vector<double> times) {
   return {times.front(), times[times.size() / 2]};
 }
 
-// Fewer frames a batch as the step grows, so that the longest steps still take only seconds.
-int FramesPerBatch(int step) { return step == 0 ? kFramesPerBatch : std::max(5, kFramesPerBatch * 8 / step / 2); }
+// At the largest step a batch has fewer frames, so that it passes at most kTicksPerBatch (some 36 game days).
+constexpr int kTicksPerBatch = 10240;
+int FramesPerBatch(int step) { return step == 0 ? kFramesPerBatch : std::min(kFramesPerBatch, kTicksPerBatch / step); }
 
 }  // namespace
 
