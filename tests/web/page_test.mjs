@@ -78,9 +78,10 @@ const storedFiles = (page, names) => evaluate(page, `JSON.stringify(${JSON.strin
 const canvasPixels = (page) => evaluate(page,
   'Array.from(document.getElementById("screen").getContext("2d").getImageData(0, 0, 320, 240).data)');
 
-function differingPixels(a, b) {
+// The pixels that differ between two pictures, in rows top to bottom - 1 (all of them unless given).
+function differingPixels(a, b, top = 0, bottom = 240) {
   let count = 0;
-  for (let i = 0; i < a.length; i += 4) {
+  for (let i = top * 320 * 4; i < bottom * 320 * 4; i += 4) {
     if (a[i] !== b[i] || a[i + 1] !== b[i + 1] || a[i + 2] !== b[i + 2]) count += 1;
   }
   return count;
@@ -185,6 +186,10 @@ try {
   const fastest = await stepWith('Tab');
   check(fastest.step === 512 && fastest.label === 'Fast-forward: 512', `Tab steps to 512 (${JSON.stringify(fastest)})`);
   paces[512] = await pace();
+  await page('Input.dispatchKeyEvent', { type: 'rawKeyDown', key: 'Tab', code: 'Tab', windowsVirtualKeyCode: 9, autoRepeat: true });
+  await page('Input.dispatchKeyEvent', { type: 'keyUp', key: 'Tab', code: 'Tab', windowsVirtualKeyCode: 9 });
+  await sleep(0.2);
+  check((await state(page)).fastForward === 512 && await focused() === 'screen', 'a held Tab takes no further step');
   const marked = await markPixels();
   check(marked > unmarked + 10, `the status line shows the mark (${marked} white pixels, ${unmarked} without)`);
   const shots = join(dirname(folder), 'web-shots');
@@ -213,13 +218,15 @@ try {
   const chart = await state(page);
   check(chart.window === 20 && chart.items.some((item) => item.text === 'Passengers'),
     `F2 opens the chart (window ${chart.window})`);
-  // Its Forecast button draws the twelve months ahead beside those closed.
+  // Its Forecast button draws the twelve months ahead beside those closed: the plot above the chart's buttons
+  // changes, not only the button's colour.
   const withoutForecast = await canvasPixels(page);
+  const forecastButton = chart.items.find((item) => item.text === 'Forecast');
   check(await tapItem(page, 'Forecast'), 'the chart has a Forecast button');
   await sleep(0.3);
-  const forecastChanged = differingPixels(withoutForecast, await canvasPixels(page));
+  const forecastChanged = differingPixels(withoutForecast, await canvasPixels(page), 10, (forecastButton?.y ?? 240) - 8);
   console.log(`pixels the forecast changes on the chart: ${forecastChanged}`);
-  check(forecastChanged > 500, `the forecast is drawn (${forecastChanged} pixels changed)`);
+  check(forecastChanged > 150, `the forecast is drawn (${forecastChanged} pixels changed)`);
   const forecastShot = join(shots, 'history_chart_forecast.png');
   await writeFile(forecastShot, Buffer.from((await page('Page.captureScreenshot', { format: 'png' })).data, 'base64'));
   console.log(`the page with the history chart's forecast: ${forecastShot}`);
