@@ -1,15 +1,25 @@
-// The busiest frame's RunFrame natively and as WebAssembly in the page test's chromium, side by side: both are
-// bench/frame_timing.cpp, built with the same flags. Reports only; speed is never a test's verdict.
+// bench/frame_timing.cpp natively and as WebAssembly in the page test's chromium, side by side, built with the
+// same flags: the busiest frame's RunFrame, a frame of the busy game at each fast-forward step, and a forecast.
+// Reports only; speed is never a test's verdict.
 import { execFile } from 'node:child_process';
 import { promisify } from 'node:util';
 
 import { evaluate, serveFolder, waitFor } from '../tests/web/devtools.mjs';
 
-const kFigures = /fastest ([\d.]+) us, median ([\d.]+) us/;
+// What the program prints, line by line: each figure's name, its fastest and median and their unit.
+const kLines = [
+  { name: 'RunFrame with 80 planes and Plane Edit', pattern: /^RunFrame with 80 planes and Plane Edit: fastest ([\d.]+) us, median ([\d.]+) us/m, unit: 'us' },
+  ...[0, 8, 64, 512].map((step) => ({
+    name: `RunFrame of the busy game at fast-forward ${step}`,
+    pattern: new RegExp(`^RunFrame of the busy game at fast-forward ${step}: fastest ([\\d.]+) us, median ([\\d.]+) us`, 'm'),
+    unit: 'us',
+  })),
+  { name: 'Forecast of the busy game, 12 months', pattern: /^Forecast of the busy game, 12 months: fastest ([\d.]+) ms, median ([\d.]+) ms/m, unit: 'ms' },
+];
 
-function figures(said) {
-  const found = kFigures.exec(said);
-  if (found === null) throw new Error(`frame timing said: ${said}`);
+function figures(said, line) {
+  const found = line.pattern.exec(said);
+  if (found === null) throw new Error(`frame timing said no "${line.name}": ${said}`);
   return { fastest: Number(found[1]), median: Number(found[2]) };
 }
 
@@ -19,13 +29,18 @@ export async function compareFrames(browser, timingPage, nativeProgram) {
   try {
     const page = await browser.openPage();
     await page('Page.navigate', { url: `http://127.0.0.1:${server.address().port}/` });
-    await waitFor(page, 'window.frameTiming !== undefined', 120);
-    const wasm = figures(await evaluate(page, 'window.frameTiming'));
-    const native = figures((await promisify(execFile)(nativeProgram)).stdout);
-    console.log(`RunFrame with 80 planes and Plane Edit, fastest batch: native ${native.fastest} us, ` +
-      `WebAssembly ${wasm.fastest} us, ${(wasm.fastest / native.fastest).toFixed(2)} times native`);
-    console.log(`RunFrame with 80 planes and Plane Edit, median batch: native ${native.median} us, ` +
-      `WebAssembly ${wasm.median} us, ${(wasm.median / native.median).toFixed(2)} times native`);
+    await waitFor(page, 'window.frameTimingDone === true', 300);
+    const wasmSaid = await evaluate(page, 'window.frameTiming');
+    const nativeSaid = (await promisify(execFile)(nativeProgram)).stdout;
+    for (const line of kLines) {
+      const wasm = figures(wasmSaid, line);
+      const native = figures(nativeSaid, line);
+      for (const which of ['fastest', 'median']) {
+        console.log(`${line.name}, ${which}: native ` +
+          `${native[which]} ${line.unit}, WebAssembly ${wasm[which]} ${line.unit}, ` +
+          `${(wasm[which] / native[which]).toFixed(2)} times native`);
+      }
+    }
   } finally {
     server.close();
   }

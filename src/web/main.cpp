@@ -36,6 +36,8 @@ extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void jetvale_tap(int x, int y) { game->Tap(x, y); }
 EMSCRIPTEN_KEEPALIVE int jetvale_key(const char* name) { return game->Key(name) ? 1 : 0; }
+// The fast-forward step, ticks a frame (0 while off), for the page's Fast-forward button to show.
+EMSCRIPTEN_KEEPALIVE int jetvale_fast_forward() { return game->FastForward(); }
 EMSCRIPTEN_KEEPALIVE void jetvale_set_hidden(int hidden) { game->SetHidden(hidden != 0); }
 EMSCRIPTEN_KEEPALIVE const char* jetvale_state() {
   state = game->StateText();

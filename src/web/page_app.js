@@ -1,6 +1,6 @@
 // What makes the page an app: a loading line and an error line instead of a blank canvas, the service worker
 // that lets the game start offline, the request to keep the saves, and the buttons for full screen, the screenshot,
-// the history chart and the saved games.
+// the history chart, the saved games and fast-forward.
 'use strict';
 (function () {
   var status = document.getElementById('page-status');
@@ -39,9 +39,17 @@
     });
   }
 
+  // The Fast-forward button shows the step the game runs at, whatever set it.
+  var fastForward = document.getElementById('fast-forward');
+  function showFastForward() {
+    var label = 'Fast-forward: ' + Module._jetvale_fast_forward();
+    if (fastForward.textContent !== label) fastForward.textContent = label;
+  }
+
   var onPicture = Module.onPicture;
   Module.onPicture = function () {
     if (onPicture) onPicture();
+    showFastForward();
     if (status.className === 'error' || status.hidden) return;
     status.hidden = true;
     registerWorker();
@@ -59,6 +67,10 @@
   // The same as F2: the history chart, opened or closed.
   document.getElementById('history-chart').addEventListener('click', function () {
     if (Module.calledRun) Module.ccall('jetvale_key', 'number', ['string'], ['F2']);
+  });
+  // The same as Tab on the game: the next fast-forward step.
+  fastForward.addEventListener('click', function () {
+    if (Module.calledRun) Module.ccall('jetvale_key', 'number', ['string'], ['Tab']);
   });
   // The same as F8: the saved games, listed or closed.
   document.getElementById('saved-games').addEventListener('click', function () {

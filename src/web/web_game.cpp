@@ -1,6 +1,8 @@
 // The browser shell's frame, input and closing picture.
 #include "web/web_game.h"
 
+#include <array>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string_view>
@@ -11,6 +13,7 @@
 #include "save/history_file.h"
 #include "save/save_file.h"
 #include "save/saved_games.h"
+#include "sim/game_clock.h"
 #include "text/number_text.h"
 #include "ui/map_view.h"
 #include "web/page_bridge.h"
@@ -29,6 +32,17 @@ constexpr std::pair<std::string_view, int> kScrollKeys[] = {
 constexpr std::string_view kScreenshotKey = "F12";
 constexpr std::string_view kChartKey = "F2";  // the history chart, as on the desktop
 constexpr std::string_view kSavedGamesKey = "F8";  // the list of saved games, as on the desktop
+constexpr std::string_view kFastForwardKey = "Tab";  // the next fast-forward step, as on the desktop
+
+// The clock's ticks since midnight of Jan-1 Year 1 over the game's 365-day calendar, so a test can tell the
+// clock's pace from two readings.
+std::int64_t TicksSinceStart(const GameClock& clock) {
+  constexpr std::array<int, 12> kDaysBeforeMonth = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+  const int month = clock.month >= 1 && clock.month <= 12 ? clock.month : 1;
+  const std::int64_t days = (static_cast<std::int64_t>(clock.year) - 1) * 365 + At(kDaysBeforeMonth, month - 1) +
+                            clock.day - 1;
+  return days * kTicksPerDay + (clock.hour * 60 + clock.minute) / kMinutesPerTick;
+}
 
 // A string as a JSON value; the game's texts are plain ASCII.
 std::string JsonText(std::string_view text) {
@@ -96,6 +110,10 @@ bool WebGame::Key(std::string_view name) {
   }
   if (name == kSavedGamesKey) {
     game_.SavedGamesKey();
+    return true;
+  }
+  if (name == kFastForwardKey) {
+    game_.FastForwardKey();
     return true;
   }
   if (name != kScreenshotKey) return false;
@@ -171,6 +189,8 @@ std::string WebGame::StateText() {
   const Ui& ui = game_.Interface();
   std::string text = "{\"balance\":" + JsonText(FormatMoney(player.balance)) +
                      ",\"fleet\":" + std::to_string(player.planeCount) + ",\"date\":" + JsonText(game_.DateText()) +
+                     ",\"ticks\":" + std::to_string(TicksSinceStart(game_.Game().clock)) +
+                     ",\"fastForward\":" + std::to_string(game_.FastForward()) +
                      ",\"window\":" + std::to_string(ui.currentWindow) +
                      ",\"frames\":" + std::to_string(sink_.PresentedFrames()) +
                      ",\"runFrameMicroseconds\":" + std::to_string(frameMicroseconds_) +

@@ -24,7 +24,8 @@ class WebGame {
   bool Frame();
   // A tap on the 320 x 240 picture, in its own landscape pixels.
   void Tap(int x, int y);
-  // A key by the page's name for it ("ArrowUp", "F2", "F8", "F12"); false when the game has no use for it.
+  // A key by the page's name for it ("ArrowUp", "F2", "F8", "F12", "Tab"); false when the game has no use for it.
+  // The page hands over Tab only while the canvas has the keyboard's focus.
   bool Key(std::string_view name);
   // Hidden, the page runs no frames and the game under way is written to the autosave.
   void SetHidden(bool hidden);
@@ -36,9 +37,13 @@ class WebGame {
   // why not, and then every saved game stays as it was. The upload is gone either way.
   std::optional<std::string> StoreUpload(const std::string& uploadPath, std::string_view file);
 
+  // The fast-forward step the frames run at: ticks a frame, 0 while off.
+  int FastForward() const { return game_.FastForward(); }
+
   const std::string& StartupError() const { return game_.StartupError(); }
-  // The state tests read: balance text, fleet size, date, the open window, frames shown, the time spent in
-  // them and in presenting them, closed or not, the game's message while it shows, and the open window's items.
+  // The state tests read: balance text, fleet size, date, the clock's ticks since the first day's midnight, the
+  // fast-forward step, the open window, frames shown, the time spent in them and in presenting them, closed or
+  // not, the game's message while it shows, and the open window's items.
   std::string StateText();
 
  private:

@@ -78,9 +78,10 @@ const storedFiles = (page, names) => evaluate(page, `JSON.stringify(${JSON.strin
 const canvasPixels = (page) => evaluate(page,
   'Array.from(document.getElementById("screen").getContext("2d").getImageData(0, 0, 320, 240).data)');
 
-function differingPixels(a, b) {
+// The pixels that differ between two pictures, in rows top to bottom - 1 (all of them unless given).
+function differingPixels(a, b, top = 0, bottom = 240) {
   let count = 0;
-  for (let i = 0; i < a.length; i += 4) {
+  for (let i = top * 320 * 4; i < bottom * 320 * 4; i += 4) {
     if (a[i] !== b[i] || a[i + 1] !== b[i + 1] || a[i + 2] !== b[i + 2]) count += 1;
   }
   return count;
@@ -136,6 +137,75 @@ try {
   check(framesPerSecond > 20 && framesPerSecond < 32, `about 30 frames a second (${framesPerSecond})`);
   check(after.date !== '' && after.date !== undefined, `the date is shown (${after.date})`);
 
+  // Tab while the game has the keyboard, and the Fast-forward button, step the clock through 8, 64 and 512 ticks a
+  // frame and back to off; the button shows the step the game reads back, and the clock keeps that pace.
+  const fastForwardLabel = () => evaluate(page, 'document.getElementById("fast-forward").textContent');
+  const focused = () => evaluate(page, 'document.activeElement.id');
+  async function stepWith(how) {
+    if (how === 'Tab') {
+      for (const type of ['rawKeyDown', 'keyUp']) {
+        await page('Input.dispatchKeyEvent', { type, key: 'Tab', code: 'Tab', windowsVirtualKeyCode: 9 });
+      }
+    } else {
+      await evaluate(page, 'document.getElementById("fast-forward").click()');
+    }
+    await sleep(0.2);
+    return { step: (await state(page)).fastForward, label: await fastForwardLabel() };
+  }
+  // The clock's ticks a frame over a second.
+  async function pace() {
+    const from = await state(page);
+    await sleep(1);
+    const to = await state(page);
+    return (to.ticks - from.ticks) / (to.frames - from.frames);
+  }
+  // The white pixels where the status line shows the fast-forward mark, left of the clock.
+  async function markPixels() {
+    const pixels = await canvasPixels(page);
+    let count = 0;
+    for (let y = 231; y < 240; ++y) {
+      for (let x = 176; x < 202; ++x) if (pixels[(y * 320 + x) * 4] === 255 && pixels[(y * 320 + x) * 4 + 2] === 255) count += 1;
+    }
+    return count;
+  }
+  check((await state(page)).fastForward === 0 && await fastForwardLabel() === 'Fast-forward: 0', 'fast-forward starts off');
+  check(await focused() === 'screen', `a tap on the game gives it the keyboard (${await focused()})`);
+  const unmarked = await markPixels();
+  const paces = {};
+  const byTab = await stepWith('Tab');
+  check(byTab.step === 8 && byTab.label === 'Fast-forward: 8', `Tab on the game steps to 8 (${JSON.stringify(byTab)})`);
+  paces[8] = await pace();
+  const byButton = await stepWith('button');
+  check(byButton.step === 64 && byButton.label === 'Fast-forward: 64', `the button steps to 64 (${JSON.stringify(byButton)})`);
+  paces[64] = await pace();
+  await evaluate(page, 'document.getElementById("saved-games").focus()');
+  const onButton = await stepWith('Tab');
+  check(onButton.step === 64 && await focused() === 'history-chart',
+    `Tab on a page button moves the focus on and leaves the step (${onButton.step}, focus on ${await focused()})`);
+  await evaluate(page, 'document.getElementById("screen").focus()');
+  const fastest = await stepWith('Tab');
+  check(fastest.step === 512 && fastest.label === 'Fast-forward: 512', `Tab steps to 512 (${JSON.stringify(fastest)})`);
+  paces[512] = await pace();
+  await page('Input.dispatchKeyEvent', { type: 'rawKeyDown', key: 'Tab', code: 'Tab', windowsVirtualKeyCode: 9, autoRepeat: true });
+  await page('Input.dispatchKeyEvent', { type: 'keyUp', key: 'Tab', code: 'Tab', windowsVirtualKeyCode: 9 });
+  await sleep(0.2);
+  check((await state(page)).fastForward === 512 && await focused() === 'screen', 'a held Tab takes no further step');
+  const marked = await markPixels();
+  check(marked > unmarked + 10, `the status line shows the mark (${marked} white pixels, ${unmarked} without)`);
+  const shots = join(dirname(folder), 'web-shots');
+  await mkdir(shots, { recursive: true });
+  const fastForwardShot = join(shots, 'fast_forward_512.png');
+  await writeFile(fastForwardShot, Buffer.from((await page('Page.captureScreenshot', { format: 'png' })).data, 'base64'));
+  console.log(`the page at fast-forward 512: ${fastForwardShot}`);
+  const off = await stepWith('button');
+  check(off.step === 0 && off.label === 'Fast-forward: 0', `the button turns fast-forward off (${JSON.stringify(off)})`);
+  paces[0] = await pace();
+  console.log(`the clock's ticks a frame at fast-forward 0, 8, 64, 512: ${[0, 8, 64, 512].map((step) => paces[step].toFixed(2)).join(', ')}`);
+  for (const step of [8, 64, 512]) {
+    check(Math.abs(paces[step] - step) <= step * 0.05, `at fast-forward ${step} the clock moves ${step} ticks a frame (${paces[step]})`);
+  }
+  check(paces[0] <= 1, `with fast-forward off the clock moves at most a tick a frame (${paces[0]})`);
+
   // An arrow key scrolls the map.
   const unscrolled = await canvasPixels(page);
   await pressKey(page, 'ArrowRight', 39);
@@ -148,6 +218,18 @@ try {
   const chart = await state(page);
   check(chart.window === 20 && chart.items.some((item) => item.text === 'Passengers'),
     `F2 opens the chart (window ${chart.window})`);
+  // Its Forecast button draws the twelve months ahead beside those closed: the plot above the chart's buttons
+  // changes, not only the button's colour.
+  const withoutForecast = await canvasPixels(page);
+  const forecastButton = chart.items.find((item) => item.text === 'Forecast');
+  check(await tapItem(page, 'Forecast'), 'the chart has a Forecast button');
+  await sleep(0.3);
+  const forecastChanged = differingPixels(withoutForecast, await canvasPixels(page), 10, (forecastButton?.y ?? 240) - 8);
+  console.log(`pixels the forecast changes on the chart: ${forecastChanged}`);
+  check(forecastChanged > 150, `the forecast is drawn (${forecastChanged} pixels changed)`);
+  const forecastShot = join(shots, 'history_chart_forecast.png');
+  await writeFile(forecastShot, Buffer.from((await page('Page.captureScreenshot', { format: 'png' })).data, 'base64'));
+  console.log(`the page with the history chart's forecast: ${forecastShot}`);
   await evaluate(page, 'document.getElementById("history-chart").click()');
   await sleep(0.2);
   check((await state(page)).window === 0, 'the History chart button closes it');
@@ -230,8 +312,7 @@ try {
   const opened = await evaluate(page, 'savedGamesKey');
   console.log(`F8 to the picture of the Saved Games list: ${(opened.picture - opened.pressed).toFixed(1)} ms`);
   check(opened.window === 21, `the picture after F8 shows the list (window ${opened.window})`);
-  const shot = join(dirname(folder), 'web-shots', 'saved_games.png');
-  await mkdir(dirname(shot), { recursive: true });
+  const shot = join(shots, 'saved_games.png');
   await writeFile(shot, Buffer.from((await page('Page.captureScreenshot', { format: 'png' })).data, 'base64'));
   console.log(`the page with the Saved Games list: ${shot}`);
   check(await tapItem(page, 'slot-1.txt') && await tapItem(page, 'Load') && await tapItem(page, 'Yes'), 'slot-1 is loaded');
