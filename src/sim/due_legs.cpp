@@ -15,15 +15,8 @@ int NextTimeTest(const Plane& plane) {
   }
   const Flight& leg = At(plane.legs, plane.currentLeg);
   if (!leg.active) return kNeverDue;
-  switch (leg.state) {
-    case kWaitingForBoarding:
-    case kBoardingOpen: return SlotOfDay(leg.departure - 2);
-    case kBoarded: return SlotOfDay(leg.departure);
-    case kInTheAir: return SlotOfDay(leg.arrival - 1);
-    case kApproaching: return SlotOfDay(leg.arrival);
-    case kLanded: return SlotOfDay(leg.arrival + 1);
-    default: return kNeverDue;
-  }
+  const int slot = StateChangeSlot(leg);
+  return slot < 0 ? kNeverDue : slot;
 }
 
 namespace {

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <compare>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -36,6 +38,22 @@ class DueLegs {
   void Rebuild(const World& world);
   // Takes the planes filed under `slot` out of the index. The list stays valid until the next Take.
   const std::vector<PlaneKey>& Take(int slot);
+  // Takes the planes filed under `slot` out of the index and calls visit(key) for each, in key order; a plane
+  // that visit files again under `slot` waits for the next take.
+  template <class Visit>
+  void TakeEach(int slot, Visit visit) {
+    if (slot < 0 || slot >= kQuarterSlotsPerDay) return;
+    PlaneBits& filed = due_[static_cast<std::size_t>(slot)];
+    const PlaneBits planes = filed;
+    filed = {};
+    for (std::size_t word = 0; word < planes.size(); ++word) {
+      // Lowest bit first: keys in increasing order.
+      for (std::uint64_t bits = planes[word]; bits != 0; bits &= bits - 1) {
+        const int bit = static_cast<int>(word) * kWordBits + std::countr_zero(bits);
+        visit(PlaneKey{bit / kPlaneSlots, bit % kPlaneSlots});
+      }
+    }
+  }
   // Files the plane under its next time test, unless it is there already or never due.
   void File(const World& world, PlaneKey key);
   // The planes filed under `slot`, in key order.
