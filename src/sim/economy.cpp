@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 #include "world/aircraft_types.h"
 #include "world/at_index.h"
@@ -40,6 +42,9 @@ constexpr double kMediumHaulRate = 0.1538;
 constexpr double kLongHaulRate = 0.1479;
 constexpr std::array<double, 3> kFareClassFactors = {3.25, 1.9, 1.0};
 constexpr double kFareBase = 36.88;
+
+// Whole amounts below this, added to an int32 balance, give the exact whole sum as a double.
+constexpr double kWholeUnitsExact = 4503599627370496.0;  // 2^52
 
 int& RouteDemand(Airport& origin, int destination, int airline) {
   return At(At(origin.routeDemand, destination), airline);
@@ -126,8 +131,19 @@ void SettleArrival(World& world, int airlineIndex, int planeSlot, int legIndex) 
   Book(airline, LedgerEntry::IncomeBusinessClass, AddToBalance(airline, businessIncome));
   Book(airline, LedgerEntry::IncomeEconomyClass, AddToBalance(airline, economyIncome));
   const auto pay = [&airline](LedgerEntry entry, double cost) {
-    const double paid = -AddToBalance(airline, -std::trunc(cost));
-    Book(airline, entry, paid == std::trunc(cost) ? cost : paid);
+    const double whole = std::trunc(cost);
+    // A whole amount far inside the range where a double counts every unit leaves the balance as the same
+    // whole amount in integers; when the balance stays in its range the payment was made in full.
+    if (std::fabs(whole) < kWholeUnitsExact) {
+      const std::int64_t left = std::int64_t{airline.balance} - static_cast<std::int64_t>(whole);
+      if (left >= std::numeric_limits<std::int32_t>::min() && left <= std::numeric_limits<std::int32_t>::max()) {
+        airline.balance = static_cast<std::int32_t>(left);
+        Book(airline, entry, cost);
+        return;
+      }
+    }
+    const double paid = -AddToBalance(airline, -whole);
+    Book(airline, entry, paid == whole ? cost : paid);
   };
   pay(LedgerEntry::ExpenseFuel, fuelCost);
   pay(LedgerEntry::ExpenseLandingFees, kLandingFee);
