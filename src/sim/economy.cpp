@@ -170,6 +170,11 @@ void SettleArrival(World& world, int airlineIndex, int planeSlot, int legIndex) 
 }
 
 void MarketShareUpdate(Airport& airport) {
+  Airport::SharesWorkedOut& last = airport.sharesWorkedOut;
+  if (last.seatsOffered == airport.seatsOffered && last.passengers == airport.passengers &&
+      last.departures == airport.departures && last.marketShare == airport.marketShare) {
+    return;
+  }
   int seats = 0;
   int passengers = 0;
   int departures = 0;
@@ -186,6 +191,7 @@ void MarketShareUpdate(Airport& airport) {
     airport.marketShare[a] = TruncateToInt(
         (airport.seatsOffered[a] / s + airport.passengers[a] / n + airport.departures[a] / d) * kMarketShareScale);
   }
+  last = {airport.seatsOffered, airport.passengers, airport.departures, airport.marketShare};
 }
 
 double DefaultFare(int miles, FareClass fareClass) {
