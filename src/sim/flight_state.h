@@ -19,7 +19,10 @@ enum FlightState : int {
 
 // A slot folded into the day 0..95: slots before midnight (negative) and after it (96 and more) are the
 // same quarter hour of the neighbouring day, which the daily rotation repeats.
-constexpr int SlotOfDay(int slot) { return ((slot % kQuarterSlotsPerDay) + kQuarterSlotsPerDay) % kQuarterSlotsPerDay; }
+constexpr int SlotOfDay(int slot) {
+  const int rest = slot % kQuarterSlotsPerDay;
+  return rest < 0 ? rest + kQuarterSlotsPerDay : rest;
+}
 
 // What a leg in a state waits for and becomes: the quarter hour of its departure or its arrival plus an offset,
 // and the state that follows once the clock stands there. A value that is not a state waits for nothing.
