@@ -171,10 +171,12 @@ void SettleArrival(World& world, int airlineIndex, int planeSlot, int legIndex) 
 
 void MarketShareUpdate(Airport& airport) {
   Airport::SharesWorkedOut& last = airport.sharesWorkedOut;
-  if (last.seatsOffered == airport.seatsOffered && last.passengers == airport.passengers &&
-      last.departures == airport.departures && last.marketShare == airport.marketShare) {
-    return;
+  int differences = 0;
+  for (std::size_t a = 0; a < kAirlineCount; ++a) {
+    differences |= (last.seatsOffered[a] ^ airport.seatsOffered[a]) | (last.passengers[a] ^ airport.passengers[a]) |
+                   (last.departures[a] ^ airport.departures[a]) | (last.marketShare[a] ^ airport.marketShare[a]);
   }
+  if (differences == 0) return;
   int seats = 0;
   int passengers = 0;
   int departures = 0;
