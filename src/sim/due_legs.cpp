@@ -15,15 +15,8 @@ int NextTimeTest(const Plane& plane) {
   }
   const Flight& leg = At(plane.legs, plane.currentLeg);
   if (!leg.active) return kNeverDue;
-  switch (leg.state) {
-    case kWaitingForBoarding:
-    case kBoardingOpen: return SlotOfDay(leg.departure - 2);
-    case kBoarded: return SlotOfDay(leg.departure);
-    case kInTheAir: return SlotOfDay(leg.arrival - 1);
-    case kApproaching: return SlotOfDay(leg.arrival);
-    case kLanded: return SlotOfDay(leg.arrival + 1);
-    default: return kNeverDue;
-  }
+  const int slot = StateChangeSlot(leg);
+  return slot < 0 ? kNeverDue : slot;
 }
 
 namespace {
@@ -34,6 +27,7 @@ int KeyBit(PlaneKey key) { return key.airline * kPlaneSlots + key.slot; }
 
 void DueLegs::Rebuild(const World& world) {
   due_ = {};
+  wordsInUse_ = {};
   for (int airline = 0; airline < kAirlineCount; ++airline) {
     for (int slot = 0; slot < kPlaneSlots; ++slot) File(world, {airline, slot});
   }
@@ -44,6 +38,7 @@ const std::vector<PlaneKey>& DueLegs::Take(int slot) {
   if (slot < 0 || slot >= kQuarterSlotsPerDay) return taken_;
   AppendKeys(jetvale::At(due_, slot), taken_);
   jetvale::At(due_, slot) = {};
+  jetvale::At(wordsInUse_, slot) = 0;
   return taken_;
 }
 
@@ -52,6 +47,7 @@ void DueLegs::File(const World& world, PlaneKey key) {
   if (next == kNeverDue) return;
   const int bit = KeyBit(key);
   jetvale::At(jetvale::At(due_, next), bit / kWordBits) |= std::uint64_t{1} << (bit % kWordBits);
+  jetvale::At(wordsInUse_, next) |= static_cast<std::uint8_t>(1U << (bit / kWordBits));
 }
 
 std::vector<PlaneKey> DueLegs::At(int slot) const {

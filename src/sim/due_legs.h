@@ -3,7 +3,10 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <compare>
+#include <utility>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -36,6 +39,26 @@ class DueLegs {
   void Rebuild(const World& world);
   // Takes the planes filed under `slot` out of the index. The list stays valid until the next Take.
   const std::vector<PlaneKey>& Take(int slot);
+  // Takes the planes filed under `slot` out of the index and calls visit(key) for each, in key order; a plane
+  // that visit files again under `slot` waits for the next take.
+  template <class Visit>
+  void TakeEach(int slot, Visit visit) {
+    if (slot < 0 || slot >= kQuarterSlotsPerDay) return;
+    std::uint8_t& words = wordsInUse_[static_cast<std::size_t>(slot)];
+    if (words == 0) return;
+    PlaneBits& filed = due_[static_cast<std::size_t>(slot)];
+    const PlaneBits planes = filed;
+    filed = {};
+    const unsigned takenWords = std::exchange(words, std::uint8_t{0});
+    // Lowest word and bit first: keys in increasing order.
+    for (unsigned left = takenWords; left != 0; left &= left - 1) {
+      const int word = std::countr_zero(left);
+      for (std::uint64_t bits = planes[static_cast<std::size_t>(word)]; bits != 0; bits &= bits - 1) {
+        const int bit = word * kWordBits + std::countr_zero(bits);
+        visit(PlaneKey{bit / kPlaneSlots, bit % kPlaneSlots});
+      }
+    }
+  }
   // Files the plane under its next time test, unless it is there already or never due.
   void File(const World& world, PlaneKey key);
   // The planes filed under `slot`, in key order.
@@ -48,6 +71,9 @@ class DueLegs {
   static void AppendKeys(const PlaneBits& planes, std::vector<PlaneKey>& keys);
 
   std::array<PlaneBits, kQuarterSlotsPerDay> due_{};
+  // For each quarter hour, one bit for every word of due_ that File has set a bit in since it was last taken.
+  static_assert(std::tuple_size_v<PlaneBits> <= 8);
+  std::array<std::uint8_t, kQuarterSlotsPerDay> wordsInUse_{};
   std::vector<PlaneKey> taken_;
 };
 

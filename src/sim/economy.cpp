@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 #include "world/aircraft_types.h"
 #include "world/at_index.h"
@@ -40,6 +42,9 @@ constexpr double kMediumHaulRate = 0.1538;
 constexpr double kLongHaulRate = 0.1479;
 constexpr std::array<double, 3> kFareClassFactors = {3.25, 1.9, 1.0};
 constexpr double kFareBase = 36.88;
+
+// Whole amounts below this, added to an int32 balance, give the exact whole sum as a double.
+constexpr double kWholeUnitsExact = 4503599627370496.0;  // 2^52
 
 int& RouteDemand(Airport& origin, int destination, int airline) {
   return At(At(origin.routeDemand, destination), airline);
@@ -126,8 +131,19 @@ void SettleArrival(World& world, int airlineIndex, int planeSlot, int legIndex) 
   Book(airline, LedgerEntry::IncomeBusinessClass, AddToBalance(airline, businessIncome));
   Book(airline, LedgerEntry::IncomeEconomyClass, AddToBalance(airline, economyIncome));
   const auto pay = [&airline](LedgerEntry entry, double cost) {
-    const double paid = -AddToBalance(airline, -std::trunc(cost));
-    Book(airline, entry, paid == std::trunc(cost) ? cost : paid);
+    const double whole = std::trunc(cost);
+    // A whole amount far inside the range where a double counts every unit leaves the balance as the same
+    // whole amount in integers; when the balance stays in its range the payment was made in full.
+    if (std::fabs(whole) < kWholeUnitsExact) {
+      const std::int64_t left = std::int64_t{airline.balance} - static_cast<std::int64_t>(whole);
+      if (left >= std::numeric_limits<std::int32_t>::min() && left <= std::numeric_limits<std::int32_t>::max()) {
+        airline.balance = static_cast<std::int32_t>(left);
+        Book(airline, entry, cost);
+        return;
+      }
+    }
+    const double paid = -AddToBalance(airline, -whole);
+    Book(airline, entry, paid == whole ? cost : paid);
   };
   pay(LedgerEntry::ExpenseFuel, fuelCost);
   pay(LedgerEntry::ExpenseLandingFees, kLandingFee);
@@ -154,6 +170,13 @@ void SettleArrival(World& world, int airlineIndex, int planeSlot, int legIndex) 
 }
 
 void MarketShareUpdate(Airport& airport) {
+  Airport::SharesWorkedOut& last = airport.sharesWorkedOut;
+  int differences = 0;
+  for (std::size_t a = 0; a < kAirlineCount; ++a) {
+    differences |= (last.seatsOffered[a] ^ airport.seatsOffered[a]) | (last.passengers[a] ^ airport.passengers[a]) |
+                   (last.departures[a] ^ airport.departures[a]) | (last.marketShare[a] ^ airport.marketShare[a]);
+  }
+  if (differences == 0) return;
   int seats = 0;
   int passengers = 0;
   int departures = 0;
@@ -170,6 +193,7 @@ void MarketShareUpdate(Airport& airport) {
     airport.marketShare[a] = TruncateToInt(
         (airport.seatsOffered[a] / s + airport.passengers[a] / n + airport.departures[a] / d) * kMarketShareScale);
   }
+  last = {airport.seatsOffered, airport.passengers, airport.departures, airport.marketShare};
 }
 
 double DefaultFare(int miles, FareClass fareClass) {

@@ -13,10 +13,6 @@
 namespace jetvale {
 namespace {
 
-// Whether the clock stands at slot `target` + `offset` of the day. Targets before midnight or after it
-// fold into the day, so a leg leaving at 00:00 boards at 23:30 and a leg landing after midnight lands.
-bool IsTime(int slotNow, int target, int offset) { return slotNow == SlotOfDay(target + offset); }
-
 void FinishTrip(World& world, int airline, Plane& plane, int planeSlot, int legIndex) {
   SettleArrival(world, airline, planeSlot, legIndex);
   const Flight& leg = At(plane.legs, legIndex);
@@ -31,14 +27,14 @@ void FinishTrip(World& world, int airline, Plane& plane, int planeSlot, int legI
 }
 
 // Steps the plane's current leg. Legs in index order: a leg that finishes hands over to the next, which may
-// step in the same pass.
+// step in the same pass; the last leg hands over to the first, which waits for the next pass.
 void StepPlane(World& world, int slotNow, int airline, int slot) {
   const Plane& plane = At(At(world.airlines, airline).planes, slot);
   if (!plane.inUse) return;
-  for (int leg = 0; leg < std::min(plane.legCount, kLegSlots); ++leg) {
-    if (At(plane.legs, leg).active && leg == plane.currentLeg) {
-      StepLeg(world, slotNow, airline, slot, leg);
-    }
+  const int legCount = std::min(plane.legCount, kLegSlots);
+  for (int leg = plane.currentLeg; leg >= 0 && leg < legCount && At(plane.legs, leg).active; ++leg) {
+    StepLeg(world, slotNow, airline, slot, leg);
+    if (plane.currentLeg != leg + 1) break;
   }
 }
 
@@ -47,32 +43,17 @@ void StepPlane(World& world, int slotNow, int airline, int slot) {
 void StepLeg(World& world, int slotNow, int airline, int planeSlot, int legIndex) {
   Plane& plane = At(At(world.airlines, airline).planes, planeSlot);
   Flight& leg = At(plane.legs, legIndex);
-  switch (leg.state) {
-    case kWaitingForBoarding:
-      if (IsTime(slotNow, leg.departure, -2)) leg.state = kBoardingOpen;
-      break;
-    case kBoardingOpen:
-      if (!IsTime(slotNow, leg.departure, -2)) break;
-      BoardPassengers(world, airline, planeSlot, legIndex);
-      leg.state = kBoarded;
-      break;
-    case kBoarded:
-      if (IsTime(slotNow, leg.departure, 0)) leg.state = kInTheAir;
-      break;
-    case kInTheAir:
-      if (IsTime(slotNow, leg.arrival, -1)) leg.state = kApproaching;
-      break;
-    case kApproaching:
-      if (IsTime(slotNow, leg.arrival, 0)) leg.state = kLanded;
-      break;
-    case kLanded:
-      if (!IsTime(slotNow, leg.arrival, 1)) break;
-      FinishTrip(world, airline, plane, planeSlot, legIndex);
-      leg.state = kWaitingForBoarding;
-      break;
-    default:
-      break;
+  const int state = leg.state;
+  // Times before midnight or after it fold into the day, so a leg leaving at 00:00 boards at 23:30 and a leg
+  // landing after midnight lands.
+  const int changeSlot = StateChangeSlot(leg);
+  if (changeSlot < 0 || changeSlot != slotNow) return;
+  if (state == kBoardingOpen) {
+    BoardPassengers(world, airline, planeSlot, legIndex);
+  } else if (state == kLanded) {
+    FinishTrip(world, airline, plane, planeSlot, legIndex);
   }
+  leg.state = At(kStateSteps, state).next;
 }
 
 void RunFlightCycle(GameState& game) {
@@ -84,10 +65,10 @@ void RunFlightCycle(GameState& game) {
     game.world.schedulesChanged = false;
   }
   // Only the planes due now can change; they come in airline and slot order, as the rotation steps them.
-  for (const PlaneKey& key : game.dueLegs.Take(slotNow)) {
+  game.dueLegs.TakeEach(slotNow, [&game, slotNow](PlaneKey key) {
     StepPlane(game.world, slotNow, key.airline, key.slot);
     game.dueLegs.File(game.world, key);
-  }
+  });
   if (game.clock.newDay && game.rivalsPlay) {
     for (int airline = 1; airline < kAirlineCount; ++airline) RivalDailyStep(game.world, game.random, airline);
   }

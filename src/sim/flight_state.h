@@ -1,6 +1,8 @@
 // Quarter-hour slots of the day and the states a leg moves through.
 #pragma once
 
+#include <array>
+
 #include "world/records.h"
 
 namespace jetvale {
@@ -17,6 +19,35 @@ enum FlightState : int {
 
 // A slot folded into the day 0..95: slots before midnight (negative) and after it (96 and more) are the
 // same quarter hour of the neighbouring day, which the daily rotation repeats.
-constexpr int SlotOfDay(int slot) { return ((slot % kQuarterSlotsPerDay) + kQuarterSlotsPerDay) % kQuarterSlotsPerDay; }
+constexpr int SlotOfDay(int slot) {
+  const int rest = slot % kQuarterSlotsPerDay;
+  return rest < 0 ? rest + kQuarterSlotsPerDay : rest;
+}
+
+// What a leg in a state waits for and becomes: the quarter hour of its departure or its arrival plus an offset,
+// and the state that follows once the clock stands there. A value that is not a state waits for nothing.
+struct StateStep {
+  bool known = false;
+  bool fromArrival = false;
+  int offset = 0;
+  int next = 0;
+};
+constexpr std::array<StateStep, kLanded + 1> kStateSteps = {{
+    {true, false, -2, kBoardingOpen},  // kWaitingForBoarding
+    {true, false, -2, kBoarded},       // kBoardingOpen: the passengers board
+    {true, false, 0, kInTheAir},       // kBoarded
+    {true, true, -1, kApproaching},    // kInTheAir
+    {}, {}, {}, {}, {}, {},
+    {true, true, 0, kLanded},             // kApproaching
+    {true, true, 1, kWaitingForBoarding},  // kLanded: the trip is settled
+}};
+
+// The quarter hour of the day (0..95) at which the leg leaves its state, or -1 for a value that is not a state.
+constexpr int StateChangeSlot(const Flight& leg) {
+  if (leg.state < 0 || leg.state > kLanded) return -1;
+  const StateStep& step = kStateSteps[static_cast<std::size_t>(leg.state)];
+  if (!step.known) return -1;
+  return SlotOfDay((step.fromArrival ? leg.arrival : leg.departure) + step.offset);
+}
 
 }  // namespace jetvale

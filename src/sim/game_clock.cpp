@@ -28,7 +28,7 @@ std::string_view MonthName(int month) {
   return month >= 1 && month <= 12 ? At(kMonthNames, month - 1) : "?";
 }
 
-ClockTick GameClock::Tick() {
+ClockTick GameClock::TickPastTheHour() {
   ClockTick tick;
   minute += kMinutesPerTick;
   if (minute > 59) {

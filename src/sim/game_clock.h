@@ -34,7 +34,13 @@ struct GameClock {
 
   void Start() { running = true; }
   // Advances five minutes and tells what the tick crossed.
-  ClockTick Tick();
+  ClockTick Tick() {
+    if (minute + kMinutesPerTick <= 59 && hour <= 23 && dayOfWeek <= 6) {
+      minute += kMinutesPerTick;  // within the hour: nothing else turns
+      return {};
+    }
+    return TickPastTheHour();
+  }
   // "01:05 " as the status line shows it; built only when read, as a headless run never reads it.
   std::string TimeText() const;
   // "Jan-1 Year 1 Mon"
@@ -47,6 +53,10 @@ struct GameClock {
   // Whether every field lies in its range (a date of the calendar, a time on the five-minute grid), as a clock
   // read from outside the game must before it is used.
   bool IsValid() const;
+
+ private:
+  // Tick for a clock at the last five minutes of its hour, or with a field out of its range.
+  ClockTick TickPastTheHour();
 };
 
 }  // namespace jetvale

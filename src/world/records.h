@@ -177,6 +177,14 @@ struct Airport {
   PerAirline passengersToday{};
   int passengersTodayAll = 0;
   std::array<Gate, kGatesPerAirport> gates;
+  // The traffic statistics the market shares were last worked out from, and the shares they gave: while the
+  // airport still holds both, working them out again would change nothing. Zero traffic gives zero shares.
+  struct SharesWorkedOut {
+    PerAirline seatsOffered{};
+    PerAirline passengers{};
+    PerAirline departures{};
+    PerAirline marketShare{};
+  } sharesWorkedOut;
 };
 
 }  // namespace jetvale
