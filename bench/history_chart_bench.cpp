@@ -1,4 +1,5 @@
-// The history chart's frame: the busy game after two years, its chart open over the map, the clock running.
+// The history chart's frames: the busy game's chart open over the map with the clock running, and the frame that
+// plays the chart's forecast.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -11,42 +12,43 @@
 namespace jetvale {
 namespace {
 
-void BM_RunFrameWithTheHistoryChartOfTwoBusyYears(benchmark::State& state) {
+// A game showing the chart of `busy`; not started, the benchmark skipped, when the bitmaps cannot be loaded.
+struct ChartGame {
+  ChartGame(benchmark::State& state, GameState busy)
+      : game(host, JETVALE_ASSET_DIR, (std::filesystem::temp_directory_path() / "jetvale_chart_bench").string()) {
+    std::string error;
+    started = StartGame(game, sink, error);
+    if (!started) {
+      state.SkipWithError(error.c_str());
+      return;
+    }
+    game.Game() = std::move(busy);
+    game.Interface().command = kCommandHistoryChart;
+  }
   VirtualHost host;
   HeadlessSink sink;
-  GameObject game(host, JETVALE_ASSET_DIR,
-                  (std::filesystem::temp_directory_path() / "jetvale_chart_bench").string());  // its autosaves
-  std::string error;
-  if (!StartGame(game, sink, error)) {
-    state.SkipWithError(error.c_str());
-    return;
-  }
+  GameObject game;  // its autosaves go to the temporary folder
+  bool started = false;
+};
+
+void BM_RunFrameWithTheHistoryChartOfTwoBusyYears(benchmark::State& state) {
   GameState busy = BusyGame();
   RunDays(busy, 2 * 365);
-  game.Game() = std::move(busy);
-  game.Interface().command = kCommandHistoryChart;
-  for (auto _ : state) game.RunFrame();
-  state.counters["months"] = static_cast<double>(game.Game().world.history.months.size());
+  ChartGame chart(state, std::move(busy));
+  if (!chart.started) return;
+  for (auto _ : state) chart.game.RunFrame();
+  state.counters["months"] = static_cast<double>(chart.game.Game().world.history.months.size());
 }
 BENCHMARK(BM_RunFrameWithTheHistoryChartOfTwoBusyYears)->Unit(benchmark::kMicrosecond);
 
-// The frame that plays the forecast: the same chart, its twelve months ahead played anew in every frame timed.
+// The same chart, its twelve months ahead played anew in every frame timed.
 void BM_RunFrameThatForecastsTwelveBusyMonths(benchmark::State& state) {
-  VirtualHost host;
-  HeadlessSink sink;
-  GameObject game(host, JETVALE_ASSET_DIR,
-                  (std::filesystem::temp_directory_path() / "jetvale_chart_bench").string());  // its autosaves
-  std::string error;
-  if (!StartGame(game, sink, error)) {
-    state.SkipWithError(error.c_str());
-    return;
-  }
-  game.Game() = BusyGame();
-  game.Interface().command = kCommandHistoryChart;
-  game.Interface().chart.forecast = true;
+  ChartGame chart(state, BusyGame());
+  if (!chart.started) return;
+  chart.game.Interface().chart.forecast = true;
   for (auto _ : state) {
-    game.Interface().actionsRun += 1;  // as after a player's action: the forecast is stale
-    game.RunFrame();
+    chart.game.Interface().actionsRun += 1;  // as after a player's action: the forecast is stale
+    chart.game.RunFrame();
   }
 }
 BENCHMARK(BM_RunFrameThatForecastsTwelveBusyMonths)->Unit(benchmark::kMillisecond);
