@@ -33,15 +33,6 @@ void DueLegs::Rebuild(const World& world) {
   }
 }
 
-const std::vector<PlaneKey>& DueLegs::Take(int slot) {
-  taken_.clear();
-  if (slot < 0 || slot >= kQuarterSlotsPerDay) return taken_;
-  AppendKeys(jetvale::At(due_, slot), taken_);
-  jetvale::At(due_, slot) = {};
-  jetvale::At(wordsInUse_, slot) = 0;
-  return taken_;
-}
-
 void DueLegs::File(const World& world, PlaneKey key) {
   const int next = NextTimeTest(jetvale::At(jetvale::At(world.airlines, key.airline).planes, key.slot));
   if (next == kNeverDue) return;

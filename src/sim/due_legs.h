@@ -37,8 +37,6 @@ class DueLegs {
  public:
   // Files every plane of the world under its next time test.
   void Rebuild(const World& world);
-  // Takes the planes filed under `slot` out of the index. The list stays valid until the next Take.
-  const std::vector<PlaneKey>& Take(int slot);
   // Takes the planes filed under `slot` out of the index and calls visit(key) for each, in key order; a plane
   // that visit files again under `slot` waits for the next take.
   template <class Visit>
@@ -74,7 +72,6 @@ class DueLegs {
   // For each quarter hour, one bit for every word of due_ that File has set a bit in since it was last taken.
   static_assert(std::tuple_size_v<PlaneBits> <= 8);
   std::array<std::uint8_t, kQuarterSlotsPerDay> wordsInUse_{};
-  std::vector<PlaneKey> taken_;
 };
 
 }  // namespace jetvale
