@@ -41,6 +41,13 @@ auto Blocks(ConstOrNot& replay) {
   return std::array{std::pair{kSavedGameBlock, &replay.savedGame}, std::pair{kSavedHistoryBlock, &replay.savedHistory},
                     std::pair{kStartGameBlock, &replay.startGame}, std::pair{kStartHistoryBlock, &replay.startHistory}};
 }
+// The steps that are a word alone: a screenshot and the keys.
+constexpr std::array<std::pair<std::string_view, ReplayAction>, 4> kWordSteps = {{
+    {"shot", ReplayAction::Screenshot},
+    {"chart", ReplayAction::ChartKey},
+    {"saves", ReplayAction::SavedGamesKey},
+    {"fast", ReplayAction::FastForward},
+}};
 constexpr std::array<std::string_view, 5> kDirectionNames = {"none", "up", "left", "right", "down"};
 
 // Cuts the next line (without its line feed) off the front of `text`; false at the end.
@@ -97,18 +104,10 @@ std::string ReadStep(std::string_view line, std::int64_t lastFrame, ReplayStep& 
   } else if (action == "scroll") {
     step.action = ReplayAction::Scroll;
     read = ReadDirection(line, step.x);
-  } else if (action == "shot") {
-    step.action = ReplayAction::Screenshot;
-    read = true;
-  } else if (action == "chart") {
-    step.action = ReplayAction::ChartKey;
-    read = true;
-  } else if (action == "saves") {
-    step.action = ReplayAction::SavedGamesKey;
-    read = true;
-  } else if (action == "fast") {
-    step.action = ReplayAction::FastForward;
-    read = true;
+  } else {
+    for (const auto& [word, keyAction] : kWordSteps) {
+      if (action == word) step.action = keyAction, read = true;
+    }
   }
   return read && NextWord(line).empty() ? "" : "not a step";
 }
@@ -138,17 +137,10 @@ std::string FormatReplay(const Replay& replay) {
       case ReplayAction::Scroll:
         text.append(" scroll ").append(At(kDirectionNames, step.x));
         break;
-      case ReplayAction::Screenshot:
-        text.append(" shot");
-        break;
-      case ReplayAction::ChartKey:
-        text.append(" chart");
-        break;
-      case ReplayAction::SavedGamesKey:
-        text.append(" saves");
-        break;
-      case ReplayAction::FastForward:
-        text.append(" fast");
+      default:
+        for (const auto& [word, keyAction] : kWordSteps) {
+          if (step.action == keyAction) text.append(" ").append(word);
+        }
         break;
     }
     text.append("\n");

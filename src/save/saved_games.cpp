@@ -17,9 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The airlines as the history chart's legend names them, in the order of the identity table.
-constexpr std::array<std::string_view, kAirlineCount> kShortNames = {"Western", "Southeast", "Ocean", "Atlantic"};
-
 // Moves a saved game and its history over another's; a missing one moves nothing.
 void MoveSavedGame(const std::string& from, const std::string& to) {
   std::error_code ignored;
@@ -48,7 +45,7 @@ SavedGameSummary ReadSavedGameSummary(const std::string& path) {
   summary.date = std::string(MonthName(clock.month)) + "-" + std::to_string(clock.day) + " Year " +
                  std::to_string(clock.year);
   const int identity = IdentityIndex(world.Player().identity);
-  summary.airline = identity < 0 ? "" : std::string(kShortNames[static_cast<std::size_t>(identity)]);
+  summary.airline = identity < 0 ? "" : std::string(kAirlineIdentities[static_cast<std::size_t>(identity)].shortName);
   summary.balance = world.Player().balance;
   summary.planes = world.Player().planeCount;
   return summary;

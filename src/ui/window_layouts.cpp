@@ -291,13 +291,13 @@ constexpr std::array kOptions = {
 constexpr int kChartLeft = 31;
 constexpr int kChartWidth = 287;
 constexpr int kChartChoices = 213;
-constexpr ItemSpec Legend(int row, std::string_view name) {
-  return Field("legend", kChartLeft + 72 * row, 23, 70, name,
+constexpr ItemSpec Legend(int row) {
+  return Field("legend", kChartLeft + 72 * row, 23, 70, At(kAirlineIdentities, row).shortName,
                At(kAirlineIdentities, row).statementColor);
 }
 constexpr std::array kHistoryChart = {
     Field("heading", kChartLeft, 12, kChartWidth, "", kBlue),
-    Legend(0, "Western"), Legend(1, "Southeast"), Legend(2, "Ocean"), Legend(3, "Atlantic"),
+    Legend(0), Legend(1), Legend(2), Legend(3),
     ItemSpec{"plot", kLabel, "", 0, kChartLeft, 34, kChartWidth, 174, kBlack},
     Choice("figure", "Balance", 0, kChartLeft + 1, kChartChoices, 44),
     Choice("figure", "Income", 0, kChartLeft + 49, kChartChoices, 40),

@@ -15,6 +15,7 @@ namespace jetvale {
 struct AirlineIdentity {
   int code;
   std::string_view name;
+  std::string_view shortName;  // where a column is narrow: the chart's legend, the saved games' list
   Color menuColor;
   Color shareColor;
   Color statementColor;
@@ -22,10 +23,10 @@ struct AirlineIdentity {
 };
 
 constexpr std::array<AirlineIdentity, kAirlineCount> kAirlineIdentities = {{
-    {kWesternAirlines, "Western Airlines", kBlue, kBlue, kBlue, 34},
-    {kSoutheastAir, "Southeast Air", kYellow, kYellow, kYellow, 51},
-    {kOceanAirways, "Ocean Airways", kRed, kRed, kRed, 17},
-    {kAtlanticAir, "Atlantic Air", kLightOrange, kPaleOrange, kOrange, 0},
+    {kWesternAirlines, "Western Airlines", "Western", kBlue, kBlue, kBlue, 34},
+    {kSoutheastAir, "Southeast Air", "Southeast", kYellow, kYellow, kYellow, 51},
+    {kOceanAirways, "Ocean Airways", "Ocean", kRed, kRed, kRed, 17},
+    {kAtlanticAir, "Atlantic Air", "Atlantic", kLightOrange, kPaleOrange, kOrange, 0},
 }};
 
 // The place of `code` in the table above; -1 for an airline without an identity.
