@@ -53,7 +53,8 @@ std::string PadLeft(const std::string& text, std::size_t width) {
 std::string ColumnCents(double value) {
   char cents[kLongestCents];
   const auto written = std::to_chars(std::begin(cents), std::end(cents), value, std::chars_format::fixed, 2);
-  return " " + PadLeft(std::string(cents, written.ptr), kLedgerColumnWidth - 1);
+  std::string cell = " ";
+  return cell.append(PadLeft(std::string(cents, written.ptr), kLedgerColumnWidth - 1));
 }
 
 std::string AirlineName(const Airline& airline) { return "airline " + std::to_string(airline.index); }

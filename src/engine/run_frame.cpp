@@ -116,7 +116,7 @@ void GameObject::DrawMap() {
 void GameObject::AdvanceSimulation() {
   frameCounter_ += 1;
   if (frameCounter_ % ui_.gameSpeed != 0) return;
-  if (SimulateTick(game_).monthEnded) MonthEndAutosave();
+  if (SimulateTick(game_).monthEnded()) MonthEndAutosave();
   timeText_ = game_.clock.TimeText();
   dateText_ = game_.clock.DateText();
 }
@@ -124,7 +124,7 @@ void GameObject::AdvanceSimulation() {
 // A step of frames at "FAST" without their pictures: each tick, then the planes' step on the map.
 void GameObject::FastForwardTicks() {
   for (int tick = 0; tick < fastForward_; ++tick) {
-    if (SimulateTick(game_).monthEnded) MonthEndAutosave();
+    if (SimulateTick(game_).monthEnded()) MonthEndAutosave();
     AdvancePlanes(game_.world, kSpeedFast, sky_);
   }
   timeText_ = game_.clock.TimeText();

@@ -23,14 +23,14 @@ ClockTick AdvanceClock(GameState& game) {
   const int year = game.clock.year;  // the month a month end closes
   const int month = game.clock.month;
   const ClockTick tick = game.clock.Tick();
-  if (tick.midnight) StartNewDay(game.world);
+  if (tick.midnight()) StartNewDay(game.world);
   // The tick has already turned the calendar; the loan payments of the new month's first day belong to the
   // year that is closing, so they come before the roll-over, and the month's history entry counts them.
-  if (tick.monthEnded) {
+  if (tick.monthEnded()) {
     MonthlyLoanPayments(game.world);
     CloseMonth(game.world, year, month);
   }
-  if (tick.yearEnded) {
+  if (tick.yearEnded()) {
     YearEndRollOver(game.world);
     StartMonthCounts(game.world);
   }

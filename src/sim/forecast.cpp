@@ -12,7 +12,7 @@ std::vector<MonthRecord> ForecastMonths(const GameState& game, int months) {
   if (!game.clock.running) return ahead;
   auto copy = std::make_unique<GameState>(game);  // a world is too large for the stack
   while (static_cast<int>(ahead.size()) < months) {
-    if (SimulateTick(*copy).monthEnded) ahead.push_back(copy->world.history.months.back());
+    if (SimulateTick(*copy).monthEnded()) ahead.push_back(copy->world.history.months.back());
   }
   return ahead;
 }

@@ -36,18 +36,18 @@ ClockTick GameClock::TickPastTheHour() {
     hour += 1;
   }
   if (hour > 23) {
-    tick.midnight = true;
+    tick.crossed |= ClockTick::kMidnight;
     day += 1;
     ticksToday = 0;
     hour = 0;
     dayOfWeek += 1;
     if (day > DaysInMonth(month)) {
-      tick.monthEnded = true;
+      tick.crossed |= ClockTick::kMonthEnded;
       day = 1;
       month += 1;
     }
     if (month > 12) {
-      tick.yearEnded = true;
+      tick.crossed |= ClockTick::kYearEnded;
       if (year < kMaxYear) year += 1;
       month = 1;
     }

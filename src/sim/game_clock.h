@@ -1,6 +1,7 @@
 // The game clock: ticks of five game minutes over a fixed 365-day calendar, and its status-line texts.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -14,11 +15,18 @@ constexpr int kMaxYear = 1000000;
 std::string_view MonthName(int month);
 constexpr int kTicksPerDay = 288;
 
-// What a tick crossed besides five minutes; the caller runs the matching world work.
+// What a tick crossed besides five minutes; the caller runs the matching world work. One byte of flags: a tick
+// is returned and kept across calls on every tick, and three bools stored one by one and read back as one
+// word would stall the store buffer each time.
 struct ClockTick {
-  bool midnight = false;    // a new day began
-  bool monthEnded = false;  // and with it a new month
-  bool yearEnded = false;   // and with it a new year
+  static constexpr std::uint8_t kMidnight = 1;   // a new day began
+  static constexpr std::uint8_t kMonthEnded = 2;  // and with it a new month
+  static constexpr std::uint8_t kYearEnded = 4;   // and with it a new year
+  std::uint8_t crossed = 0;
+
+  bool midnight() const { return (crossed & kMidnight) != 0; }
+  bool monthEnded() const { return (crossed & kMonthEnded) != 0; }
+  bool yearEnded() const { return (crossed & kYearEnded) != 0; }
 };
 
 struct GameClock {

@@ -20,9 +20,9 @@ TEST(GameClock, MonthsHaveFixedLengthsWithoutALeapDayAndTheYearEndsAfterDecember
     clock.month = d.month, clock.day = d.day, clock.hour = 23, clock.minute = 55, clock.newDay = false;
     const ClockTick tick = clock.Tick();
     EXPECT_EQ(clock.DateText(), d.next) << d.month << "-" << d.day;
-    EXPECT_TRUE(tick.midnight);
-    EXPECT_EQ(tick.monthEnded, d.monthEnded) << d.month << "-" << d.day;
-    EXPECT_EQ(tick.yearEnded, d.yearEnded) << d.month << "-" << d.day;
+    EXPECT_TRUE(tick.midnight());
+    EXPECT_EQ(tick.monthEnded(), d.monthEnded) << d.month << "-" << d.day;
+    EXPECT_EQ(tick.yearEnded(), d.yearEnded) << d.month << "-" << d.day;
     EXPECT_EQ(clock.TimeText(), "00:00 ");
     EXPECT_TRUE(clock.newDay);
   }
