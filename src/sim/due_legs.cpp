@@ -27,27 +27,30 @@ int KeyBit(PlaneKey key) { return key.airline * kPlaneSlots + key.slot; }
 
 void DueLegs::Rebuild(const World& world) {
   due_ = {};
-  wordsInUse_ = {};
   for (int airline = 0; airline < kAirlineCount; ++airline) {
-    for (int slot = 0; slot < kPlaneSlots; ++slot) File(world, {airline, slot});
+    const auto& planes = jetvale::At(world.airlines, airline).planes;
+    for (int slot = 0; slot < kPlaneSlots; ++slot) File(jetvale::At(planes, slot), {airline, slot});
   }
 }
 
-void DueLegs::File(const World& world, PlaneKey key) {
-  const int next = NextTimeTest(jetvale::At(jetvale::At(world.airlines, key.airline).planes, key.slot));
+void DueLegs::File(const Plane& plane, PlaneKey key) {
+  const int next = NextTimeTest(plane);
   if (next == kNeverDue) return;
+  const bool trip = jetvale::At(kStateSteps, jetvale::At(plane.legs, plane.currentLeg).state).trip;
+  Filed& filed = jetvale::At(jetvale::At(due_, trip ? kTripSteps : kStateOnlySteps), next);
   const int bit = KeyBit(key);
-  jetvale::At(jetvale::At(due_, next), bit / kWordBits) |= std::uint64_t{1} << (bit % kWordBits);
-  jetvale::At(wordsInUse_, next) |= static_cast<std::uint8_t>(1U << (bit / kWordBits));
+  jetvale::At(filed.planes, bit / kWordBits) |= std::uint64_t{1} << (bit % kWordBits);
+  filed.words |= static_cast<std::uint8_t>(1U << (bit / kWordBits));
 }
 
 std::vector<PlaneKey> DueLegs::At(int slot) const {
   std::vector<PlaneKey> keys;
-  if (slot >= 0 && slot < kQuarterSlotsPerDay) AppendKeys(jetvale::At(due_, slot), keys);
-  return keys;
-}
-
-void DueLegs::AppendKeys(const PlaneBits& planes, std::vector<PlaneKey>& keys) {
+  if (slot < 0 || slot >= kQuarterSlotsPerDay) return keys;
+  PlaneBits planes{};
+  for (const auto& kind : due_) {
+    const PlaneBits& filed = jetvale::At(kind, slot).planes;
+    for (std::size_t word = 0; word < planes.size(); ++word) planes[word] |= filed[word];
+  }
   for (std::size_t word = 0; word < planes.size(); ++word) {
     // Lowest bit first: keys in increasing order.
     for (std::uint64_t bits = planes[word]; bits != 0; bits &= bits - 1) {
@@ -55,6 +58,7 @@ void DueLegs::AppendKeys(const PlaneBits& planes, std::vector<PlaneKey>& keys) {
       keys.push_back({bit / kPlaneSlots, bit % kPlaneSlots});
     }
   }
+  return keys;
 }
 
 }  // namespace jetvale

@@ -37,41 +37,53 @@ class DueLegs {
  public:
   // Files every plane of the world under its next time test.
   void Rebuild(const World& world);
-  // Takes the planes filed under `slot` out of the index and calls visit(key) for each, in key order; a plane
-  // that visit files again under `slot` waits for the next take.
+  // Takes the planes filed under `slot` out of the index and calls visit(key) for each: first, in key order, the
+  // planes whose step boards or settles a trip, then, in key order, those whose step only moves a leg's state
+  // on. No step reads another plane's leg state, so the second kind can wait for the first; kept apart, each
+  // run of visits takes the same branches. A plane that visit files again under `slot` waits for the next take.
   template <class Visit>
   void TakeEach(int slot, Visit visit) {
     if (slot < 0 || slot >= kQuarterSlotsPerDay) return;
-    std::uint8_t& words = wordsInUse_[static_cast<std::size_t>(slot)];
-    if (words == 0) return;
-    PlaneBits& filed = due_[static_cast<std::size_t>(slot)];
-    const PlaneBits planes = filed;
-    filed = {};
-    const unsigned takenWords = std::exchange(words, std::uint8_t{0});
-    // Lowest word and bit first: keys in increasing order.
-    for (unsigned left = takenWords; left != 0; left &= left - 1) {
-      const int word = std::countr_zero(left);
-      for (std::uint64_t bits = planes[static_cast<std::size_t>(word)]; bits != 0; bits &= bits - 1) {
-        const int bit = word * kWordBits + std::countr_zero(bits);
-        visit(PlaneKey{bit / kPlaneSlots, bit % kPlaneSlots});
-      }
-    }
+    Filed& trips = due_[kTripSteps][static_cast<std::size_t>(slot)];
+    Filed& stateSteps = due_[kStateOnlySteps][static_cast<std::size_t>(slot)];
+    if ((trips.words | stateSteps.words) == 0) return;
+    const Filed takenTrips = std::exchange(trips, Filed{});
+    const Filed takenStateSteps = std::exchange(stateSteps, Filed{});
+    VisitEach(takenTrips, visit);
+    VisitEach(takenStateSteps, visit);
   }
-  // Files the plane under its next time test, unless it is there already or never due.
-  void File(const World& world, PlaneKey key);
+  // Files the plane in slot `key` under its next time test, unless it is there already or never due.
+  void File(const Plane& plane, PlaneKey key);
   // The planes filed under `slot`, in key order.
   std::vector<PlaneKey> At(int slot) const;
 
  private:
   static constexpr int kWordBits = 64;
   using PlaneBits = std::array<std::uint64_t, (kAirlineCount * kPlaneSlots + kWordBits - 1) / kWordBits>;
-  // Appends the planes of `planes` to `keys`, in key order.
-  static void AppendKeys(const PlaneBits& planes, std::vector<PlaneKey>& keys);
-
-  std::array<PlaneBits, kQuarterSlotsPerDay> due_{};
-  // For each quarter hour, one bit for every word of due_ that File has set a bit in since it was last taken.
   static_assert(std::tuple_size_v<PlaneBits> <= 8);
-  std::array<std::uint8_t, kQuarterSlotsPerDay> wordsInUse_{};
+  // The two kinds of step a plane can be filed for.
+  static constexpr int kTripSteps = 0;
+  static constexpr int kStateOnlySteps = 1;
+  // The planes of one kind under one quarter hour, and one bit for every word of them that File has set a bit
+  // in since they were last taken.
+  struct Filed {
+    PlaneBits planes{};
+    std::uint8_t words = 0;
+  };
+
+  // Lowest word and bit first: keys in increasing order.
+  template <class Visit>
+  static void VisitEach(const Filed& taken, Visit& visit) {
+    for (unsigned left = taken.words; left != 0; left &= left - 1) {
+      const int word = std::countr_zero(left);
+      for (std::uint64_t bits = taken.planes[static_cast<std::size_t>(word)]; bits != 0; bits &= bits - 1) {
+        const int bit = word * kWordBits + std::countr_zero(bits);
+        visit(PlaneKey{bit / kPlaneSlots, bit % kPlaneSlots});
+      }
+    }
+  }
+
+  std::array<std::array<Filed, kQuarterSlotsPerDay>, 2> due_{};
 };
 
 }  // namespace jetvale

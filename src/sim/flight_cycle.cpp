@@ -26,35 +26,29 @@ void FinishTrip(World& world, int airline, Plane& plane, int planeSlot, int legI
   plane.currentLeg = legIndex + 1 > plane.legCount - 1 ? 0 : legIndex + 1;
 }
 
-// Steps the plane's current leg. Legs in index order: a leg that finishes hands over to the next, which may
-// step in the same pass; the last leg hands over to the first, which waits for the next pass.
-void StepPlane(World& world, int slotNow, int airline, int slot) {
-  const Plane& plane = At(At(world.airlines, airline).planes, slot);
+// Steps the plane's current leg if the clock stands at its next time test: boarding, settling or only moving the
+// state on. Legs in index order: a leg that finishes hands over to the next, which may step in the same pass;
+// the last leg hands over to the first, which waits for the next pass.
+void StepPlane(World& world, int slotNow, PlaneKey key, Plane& plane) {
   if (!plane.inUse) return;
   const int legCount = std::min(plane.legCount, kLegSlots);
-  for (int leg = plane.currentLeg; leg >= 0 && leg < legCount && At(plane.legs, leg).active; ++leg) {
-    StepLeg(world, slotNow, airline, slot, leg);
-    if (plane.currentLeg != leg + 1) break;
+  for (int legIndex = plane.currentLeg; legIndex >= 0 && legIndex < legCount; ++legIndex) {
+    Flight& leg = At(plane.legs, legIndex);
+    // Times before midnight or after it fold into the day, so a leg leaving at 00:00 boards at 23:30 and a leg
+    // landing after midnight lands.
+    if (!leg.active || StateChangeSlot(leg) != slotNow) return;
+    const int state = leg.state;
+    if (state == kBoardingOpen) {
+      BoardPassengers(world, key.airline, key.slot, legIndex);
+    } else if (state == kLanded) {
+      FinishTrip(world, key.airline, plane, key.slot, legIndex);
+    }
+    leg.state = At(kStateSteps, state).next;
+    if (plane.currentLeg != legIndex + 1) return;
   }
 }
 
 }  // namespace
-
-void StepLeg(World& world, int slotNow, int airline, int planeSlot, int legIndex) {
-  Plane& plane = At(At(world.airlines, airline).planes, planeSlot);
-  Flight& leg = At(plane.legs, legIndex);
-  const int state = leg.state;
-  // Times before midnight or after it fold into the day, so a leg leaving at 00:00 boards at 23:30 and a leg
-  // landing after midnight lands.
-  const int changeSlot = StateChangeSlot(leg);
-  if (changeSlot < 0 || changeSlot != slotNow) return;
-  if (state == kBoardingOpen) {
-    BoardPassengers(world, airline, planeSlot, legIndex);
-  } else if (state == kLanded) {
-    FinishTrip(world, airline, plane, planeSlot, legIndex);
-  }
-  leg.state = At(kStateSteps, state).next;
-}
 
 void RunFlightCycle(GameState& game) {
   if (!game.clock.running) return;
@@ -64,10 +58,12 @@ void RunFlightCycle(GameState& game) {
     game.dueLegs.Rebuild(game.world);
     game.world.schedulesChanged = false;
   }
-  // Only the planes due now can change; they come in airline and slot order, as the rotation steps them.
+  // Only the planes due now can change; the trips among them come in airline and slot order, as the rotation
+  // steps them.
   game.dueLegs.TakeEach(slotNow, [&game, slotNow](PlaneKey key) {
-    StepPlane(game.world, slotNow, key.airline, key.slot);
-    game.dueLegs.File(game.world, key);
+    Plane& plane = At(At(game.world.airlines, key.airline).planes, key.slot);
+    StepPlane(game.world, slotNow, key, plane);
+    game.dueLegs.File(plane, key);
   });
   if (game.clock.newDay && game.rivalsPlay) {
     for (int airline = 1; airline < kAirlineCount; ++airline) RivalDailyStep(game.world, game.random, airline);

@@ -8,7 +8,4 @@ namespace jetvale {
 // One pass per clock tick, after the tick; does nothing while the clock is stopped.
 void RunFlightCycle(GameState& game);
 
-// One step of the leg's state machine at the clock's present quarter hour.
-void StepLeg(World& world, int slotNow, int airline, int planeSlot, int leg);
-
 }  // namespace jetvale

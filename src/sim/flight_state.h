@@ -20,26 +20,30 @@ enum FlightState : int {
 // A slot folded into the day 0..95: slots before midnight (negative) and after it (96 and more) are the
 // same quarter hour of the neighbouring day, which the daily rotation repeats.
 constexpr int SlotOfDay(int slot) {
+  if (slot >= 0 && slot < kQuarterSlotsPerDay) return slot;  // most times need no division
   const int rest = slot % kQuarterSlotsPerDay;
   return rest < 0 ? rest + kQuarterSlotsPerDay : rest;
 }
 
 // What a leg in a state waits for and becomes: the quarter hour of its departure or its arrival plus an offset,
 // and the state that follows once the clock stands there. A value that is not a state waits for nothing.
+// `trip` marks the steps that board or settle a trip, which read and change what other planes' steps do; the
+// others only move the leg's state on.
 struct StateStep {
   bool known = false;
   bool fromArrival = false;
   int offset = 0;
   int next = 0;
+  bool trip = false;
 };
 constexpr std::array<StateStep, kLanded + 1> kStateSteps = {{
-    {true, false, -2, kBoardingOpen},  // kWaitingForBoarding
-    {true, false, -2, kBoarded},       // kBoardingOpen: the passengers board
-    {true, false, 0, kInTheAir},       // kBoarded
-    {true, true, -1, kApproaching},    // kInTheAir
+    {true, false, -2, kBoardingOpen, false},  // kWaitingForBoarding
+    {true, false, -2, kBoarded, true},        // kBoardingOpen: the passengers board
+    {true, false, 0, kInTheAir, false},       // kBoarded
+    {true, true, -1, kApproaching, false},    // kInTheAir
     {}, {}, {}, {}, {}, {},
-    {true, true, 0, kLanded},             // kApproaching
-    {true, true, 1, kWaitingForBoarding},  // kLanded: the trip is settled
+    {true, true, 0, kLanded, false},             // kApproaching
+    {true, true, 1, kWaitingForBoarding, true},  // kLanded: the trip is settled
 }};
 
 // The quarter hour of the day (0..95) at which the leg leaves its state, or -1 for a value that is not a state.

@@ -198,16 +198,16 @@ TEST_F(DuePlanes, PlanesAreFiledInSlotOrderOnceAndTakenOut) {
   const std::vector<PlaneKey> secondOnly = {{0, 64}};
   EXPECT_EQ(due.At(38), both);
   EXPECT_TRUE(due.At(40).empty());
-  due.File(game.world, {0, 64});  // already there: not twice
-  due.File(game.world, {0, 0});
+  due.File(Plane(64), {0, 64});  // already there: not twice
+  due.File(Plane(0), {0, 0});
   EXPECT_EQ(due.At(38), both);
   EXPECT_EQ(take(38), both);
   EXPECT_TRUE(due.At(38).empty());
   EXPECT_TRUE(take(96).empty());
   EXPECT_TRUE(take(-1).empty());
   Plane(64).legs[0].state = kBoarded;
-  due.File(game.world, {0, 64});
-  due.File(game.world, {0, 0});  // filed after a plane with a higher slot, listed before it
+  due.File(Plane(64), {0, 64});
+  due.File(Plane(0), {0, 0});  // filed after a plane with a higher slot, listed before it
   EXPECT_EQ(due.At(40), secondOnly);
   EXPECT_EQ(due.At(38), firstOnly);
   SellPlane(Player(), 0);
