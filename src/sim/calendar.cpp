@@ -18,12 +18,8 @@ void StartNewDay(World& world) {
   }
 }
 
-ClockTick AdvanceClock(GameState& game) {
-  if (!game.clock.running) return {};
-  const int year = game.clock.year;  // the month a month end closes
-  const int month = game.clock.month;
-  const ClockTick tick = game.clock.Tick();
-  if (tick.midnight()) StartNewDay(game.world);
+void CrossMidnight(GameState& game, ClockTick tick, int year, int month) {
+  StartNewDay(game.world);
   // The tick has already turned the calendar; the loan payments of the new month's first day belong to the
   // year that is closing, so they come before the roll-over, and the month's history entry counts them.
   if (tick.monthEnded()) {
@@ -34,7 +30,6 @@ ClockTick AdvanceClock(GameState& game) {
     YearEndRollOver(game.world);
     StartMonthCounts(game.world);
   }
-  return tick;
 }
 
 }  // namespace jetvale

@@ -19,12 +19,6 @@ int NextTimeTest(const Plane& plane) {
   return slot < 0 ? kNeverDue : slot;
 }
 
-namespace {
-
-int KeyBit(PlaneKey key) { return key.airline * kPlaneSlots + key.slot; }
-
-}  // namespace
-
 void DueLegs::Rebuild(const World& world) {
   due_ = {};
   for (int airline = 0; airline < kAirlineCount; ++airline) {
@@ -36,11 +30,7 @@ void DueLegs::Rebuild(const World& world) {
 void DueLegs::File(const Plane& plane, PlaneKey key) {
   const int next = NextTimeTest(plane);
   if (next == kNeverDue) return;
-  const bool trip = jetvale::At(kStateSteps, jetvale::At(plane.legs, plane.currentLeg).state).trip;
-  Filed& filed = jetvale::At(jetvale::At(due_, trip ? kTripSteps : kStateOnlySteps), next);
-  const int bit = KeyBit(key);
-  jetvale::At(filed.planes, bit / kWordBits) |= std::uint64_t{1} << (bit % kWordBits);
-  filed.words |= static_cast<std::uint8_t>(1U << (bit / kWordBits));
+  FileUnder(next, jetvale::At(kStateSteps, jetvale::At(plane.legs, plane.currentLeg).state).trip, key);
 }
 
 std::vector<PlaneKey> DueLegs::At(int slot) const {

@@ -5,11 +5,12 @@
 #include <array>
 #include <bit>
 #include <compare>
-#include <utility>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
+#include "sim/flight_state.h"
+#include "world/at_index.h"
 #include "world/world.h"
 
 namespace jetvale {
@@ -47,40 +48,54 @@ class DueLegs {
     Filed& trips = due_[kTripSteps][static_cast<std::size_t>(slot)];
     Filed& stateSteps = due_[kStateOnlySteps][static_cast<std::size_t>(slot)];
     if ((trips.words | stateSteps.words) == 0) return;
-    const Filed takenTrips = std::exchange(trips, Filed{});
-    const Filed takenStateSteps = std::exchange(stateSteps, Filed{});
+    const Filed takenTrips = trips;
+    const Filed takenStateSteps = stateSteps;
+    trips = {};
+    stateSteps = {};
     VisitEach(takenTrips, visit);
     VisitEach(takenStateSteps, visit);
   }
   // Files the plane in slot `key` under its next time test, unless it is there already or never due.
   void File(const Plane& plane, PlaneKey key);
+  // File for a plane in use whose current leg, active, is `leg`.
+  void FileCurrentLeg(const Flight& leg, PlaneKey key) {
+    const int slot = StateChangeSlot(leg);
+    if (slot >= 0) FileUnder(slot, jetvale::At(kStateSteps, leg.state).trip, key);
+  }
   // The planes filed under `slot`, in key order.
   std::vector<PlaneKey> At(int slot) const;
 
  private:
   static constexpr int kWordBits = 64;
   using PlaneBits = std::array<std::uint64_t, (kAirlineCount * kPlaneSlots + kWordBits - 1) / kWordBits>;
-  static_assert(std::tuple_size_v<PlaneBits> <= 8);
   // The two kinds of step a plane can be filed for.
   static constexpr int kTripSteps = 0;
   static constexpr int kStateOnlySteps = 1;
   // The planes of one kind under one quarter hour, and one bit for every word of them that File has set a bit
-  // in since they were last taken.
-  struct Filed {
+  // in since they were last taken: one cache line, copied and cleared in whole vector moves.
+  struct alignas(64) Filed {
     PlaneBits planes{};
-    std::uint8_t words = 0;
+    std::uint64_t words = 0;
   };
+  static_assert(sizeof(Filed) == 64);
 
   // Lowest word and bit first: keys in increasing order.
   template <class Visit>
   static void VisitEach(const Filed& taken, Visit& visit) {
-    for (unsigned left = taken.words; left != 0; left &= left - 1) {
+    for (std::uint64_t left = taken.words; left != 0; left &= left - 1) {
       const int word = std::countr_zero(left);
       for (std::uint64_t bits = taken.planes[static_cast<std::size_t>(word)]; bits != 0; bits &= bits - 1) {
         const int bit = word * kWordBits + std::countr_zero(bits);
         visit(PlaneKey{bit / kPlaneSlots, bit % kPlaneSlots});
       }
     }
+  }
+
+  void FileUnder(int slot, bool trip, PlaneKey key) {
+    Filed& filed = jetvale::At(jetvale::At(due_, trip ? kTripSteps : kStateOnlySteps), slot);
+    const unsigned bit = static_cast<unsigned>(key.airline * kPlaneSlots + key.slot);
+    filed.planes[bit / kWordBits] |= std::uint64_t{1} << (bit % kWordBits);
+    filed.words |= std::uint64_t{1} << (bit / kWordBits);
   }
 
   std::array<std::array<Filed, kQuarterSlotsPerDay>, 2> due_{};

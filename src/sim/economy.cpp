@@ -131,6 +131,16 @@ void SettleArrival(World& world, int airlineIndex, int planeSlot, int legIndex) 
   Book(airline, LedgerEntry::IncomeBusinessClass, AddToBalance(airline, businessIncome));
   Book(airline, LedgerEntry::IncomeEconomyClass, AddToBalance(airline, economyIncome));
   const auto pay = [&airline](LedgerEntry entry, double cost) {
+    // The common case: a cost of whole units that a double counts exactly, whose conversion drops the cents as
+    // trunc does, and which can only lower the balance, so only the bottom of its range can stop it.
+    if (cost >= 0 && cost < kWholeUnitsExact) {
+      const std::int64_t left = std::int64_t{airline.balance} - static_cast<std::int64_t>(cost);
+      if (left >= std::numeric_limits<std::int32_t>::min()) {
+        airline.balance = static_cast<std::int32_t>(left);
+        Book(airline, entry, cost);
+        return;
+      }
+    }
     const double whole = std::trunc(cost);
     // A whole amount far inside the range where a double counts every unit leaves the balance as the same
     // whole amount in integers; when the balance stays in its range the payment was made in full.

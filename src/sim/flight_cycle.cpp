@@ -28,15 +28,17 @@ void FinishTrip(World& world, int airline, Plane& plane, int planeSlot, int legI
 
 // Steps the plane's current leg if the clock stands at its next time test: boarding, settling or only moving the
 // state on. Legs in index order: a leg that finishes hands over to the next, which may step in the same pass;
-// the last leg hands over to the first, which waits for the next pass.
-void StepPlane(World& world, int slotNow, PlaneKey key, Plane& plane) {
-  if (!plane.inUse) return;
+// the last leg hands over to the first, which waits for the next pass. Returns the leg that stepped last when it
+// is still the plane's current leg, in use and active, so its next time test needs no second look at the plane;
+// null when nothing stepped or the trip moved on to a leg that did not step.
+Flight* StepPlane(World& world, int slotNow, PlaneKey key, Plane& plane) {
+  if (!plane.inUse) return nullptr;
   const int legCount = std::min(plane.legCount, kLegSlots);
   for (int legIndex = plane.currentLeg; legIndex >= 0 && legIndex < legCount; ++legIndex) {
     Flight& leg = At(plane.legs, legIndex);
     // Times before midnight or after it fold into the day, so a leg leaving at 00:00 boards at 23:30 and a leg
     // landing after midnight lands.
-    if (!leg.active || StateChangeSlot(leg) != slotNow) return;
+    if (!leg.active || StateChangeSlot(leg) != slotNow) return nullptr;
     const int state = leg.state;
     if (state == kBoardingOpen) {
       BoardPassengers(world, key.airline, key.slot, legIndex);
@@ -44,8 +46,9 @@ void StepPlane(World& world, int slotNow, PlaneKey key, Plane& plane) {
       FinishTrip(world, key.airline, plane, key.slot, legIndex);
     }
     leg.state = At(kStateSteps, state).next;
-    if (plane.currentLeg != legIndex + 1) return;
+    if (plane.currentLeg != legIndex + 1) return plane.currentLeg == legIndex ? &leg : nullptr;
   }
+  return nullptr;
 }
 
 }  // namespace
@@ -62,8 +65,11 @@ void RunFlightCycle(GameState& game) {
   // steps them.
   game.dueLegs.TakeEach(slotNow, [&game, slotNow](PlaneKey key) {
     Plane& plane = At(At(game.world.airlines, key.airline).planes, key.slot);
-    StepPlane(game.world, slotNow, key, plane);
-    game.dueLegs.File(plane, key);
+    if (const Flight* stepped = StepPlane(game.world, slotNow, key, plane)) {
+      game.dueLegs.FileCurrentLeg(*stepped, key);
+    } else {
+      game.dueLegs.File(plane, key);
+    }
   });
   if (game.clock.newDay && game.rivalsPlay) {
     for (int airline = 1; airline < kAirlineCount; ++airline) RivalDailyStep(game.world, game.random, airline);
