@@ -21,6 +21,7 @@ int NextTimeTest(const Plane& plane) {
 
 void DueLegs::Rebuild(const World& world) {
   due_ = {};
+  words_ = {};
   for (int airline = 0; airline < kAirlineCount; ++airline) {
     const auto& planes = jetvale::At(world.airlines, airline).planes;
     for (int slot = 0; slot < kPlaneSlots; ++slot) File(jetvale::At(planes, slot), {airline, slot});
@@ -36,18 +37,14 @@ void DueLegs::File(const Plane& plane, PlaneKey key) {
 std::vector<PlaneKey> DueLegs::At(int slot) const {
   std::vector<PlaneKey> keys;
   if (slot < 0 || slot >= kQuarterSlotsPerDay) return keys;
-  PlaneBits planes{};
-  for (const auto& kind : due_) {
-    const PlaneBits& filed = jetvale::At(kind, slot).planes;
-    for (std::size_t word = 0; word < planes.size(); ++word) planes[word] |= filed[word];
+  Taken both{{}, 0};
+  for (std::size_t kind = 0; kind < due_.size(); ++kind) {
+    const PlaneBits& filed = jetvale::At(jetvale::At(due_, static_cast<int>(kind)), slot);
+    for (std::size_t word = 0; word < filed.size(); ++word) both.planes[word] |= filed[word];
+    both.words |= jetvale::At(jetvale::At(words_, static_cast<int>(kind)), slot);
   }
-  for (std::size_t word = 0; word < planes.size(); ++word) {
-    // Lowest bit first: keys in increasing order.
-    for (std::uint64_t bits = planes[word]; bits != 0; bits &= bits - 1) {
-      const int bit = static_cast<int>(word) * kWordBits + std::countr_zero(bits);
-      keys.push_back({bit / kPlaneSlots, bit % kPlaneSlots});
-    }
-  }
+  auto collect = [&keys](PlaneKey key) { keys.push_back(key); };
+  VisitEach(both, collect);
   return keys;
 }
 

@@ -44,16 +44,18 @@ class DueLegs {
   // run of visits takes the same branches. A plane that visit files again under `slot` waits for the next take.
   template <class Visit>
   void TakeEach(int slot, Visit visit) {
-    if (slot < 0 || slot >= kQuarterSlotsPerDay) return;
-    Filed& trips = due_[kTripSteps][static_cast<std::size_t>(slot)];
-    Filed& stateSteps = due_[kStateOnlySteps][static_cast<std::size_t>(slot)];
-    if ((trips.words | stateSteps.words) == 0) return;
-    const Filed takenTrips = trips;
-    const Filed takenStateSteps = stateSteps;
-    trips = {};
-    stateSteps = {};
-    VisitEach(takenTrips, visit);
-    VisitEach(takenStateSteps, visit);
+    if (!AnyDue(slot)) return;
+    const auto at = static_cast<std::size_t>(slot);
+    const Taken trips = Take(kTripSteps, at);
+    const Taken stateSteps = Take(kStateOnlySteps, at);
+    VisitEach(trips, visit);
+    VisitEach(stateSteps, visit);
+  }
+  // Whether any plane is filed under `slot`.
+  bool AnyDue(int slot) const {
+    if (slot < 0 || slot >= kQuarterSlotsPerDay) return false;
+    const auto at = static_cast<std::size_t>(slot);
+    return (words_[kTripSteps][at] | words_[kStateOnlySteps][at]) != 0;
   }
   // Files the plane in slot `key` under its next time test, unless it is there already or never due.
   void File(const Plane& plane, PlaneKey key);
@@ -67,38 +69,51 @@ class DueLegs {
 
  private:
   static constexpr int kWordBits = 64;
-  using PlaneBits = std::array<std::uint64_t, (kAirlineCount * kPlaneSlots + kWordBits - 1) / kWordBits>;
+  // Each airline's planes take 128 bits, so a bit's airline and slot are a shift and a mask away.
+  static constexpr int kAirlineBitsShift = 7;
+  static_assert(kPlaneSlots <= 1 << kAirlineBitsShift);
+  // The planes of one kind under one quarter hour: one cache line, copied and cleared in whole vector moves.
+  using PlaneBits = std::array<std::uint64_t, (kAirlineCount << kAirlineBitsShift) / kWordBits>;
+  static_assert(sizeof(PlaneBits) == 64);
   // The two kinds of step a plane can be filed for.
   static constexpr int kTripSteps = 0;
   static constexpr int kStateOnlySteps = 1;
-  // The planes of one kind under one quarter hour, and one bit for every word of them that File has set a bit
-  // in since they were last taken: one cache line, copied and cleared in whole vector moves.
-  struct alignas(64) Filed {
-    PlaneBits planes{};
-    std::uint64_t words = 0;
+  // The planes of a take, and one bit for every word of them that holds one.
+  struct Taken {
+    PlaneBits planes;
+    unsigned words;
   };
-  static_assert(sizeof(Filed) == 64);
+
+  Taken Take(int kind, std::size_t slot) {
+    PlaneBits& filed = due_[static_cast<std::size_t>(kind)][slot];
+    std::uint8_t& words = words_[static_cast<std::size_t>(kind)][slot];
+    const Taken taken{filed, words};
+    filed = {};
+    words = 0;
+    return taken;
+  }
 
   // Lowest word and bit first: keys in increasing order.
   template <class Visit>
-  static void VisitEach(const Filed& taken, Visit& visit) {
-    for (std::uint64_t left = taken.words; left != 0; left &= left - 1) {
+  static void VisitEach(const Taken& taken, Visit& visit) {
+    for (unsigned left = taken.words; left != 0; left &= left - 1) {
       const int word = std::countr_zero(left);
       for (std::uint64_t bits = taken.planes[static_cast<std::size_t>(word)]; bits != 0; bits &= bits - 1) {
         const int bit = word * kWordBits + std::countr_zero(bits);
-        visit(PlaneKey{bit / kPlaneSlots, bit % kPlaneSlots});
+        visit(PlaneKey{bit >> kAirlineBitsShift, bit & ((1 << kAirlineBitsShift) - 1)});
       }
     }
   }
 
   void FileUnder(int slot, bool trip, PlaneKey key) {
-    Filed& filed = jetvale::At(jetvale::At(due_, trip ? kTripSteps : kStateOnlySteps), slot);
-    const unsigned bit = static_cast<unsigned>(key.airline * kPlaneSlots + key.slot);
-    filed.planes[bit / kWordBits] |= std::uint64_t{1} << (bit % kWordBits);
-    filed.words |= std::uint64_t{1} << (bit / kWordBits);
+    const std::size_t kind = trip ? kTripSteps : kStateOnlySteps;
+    const auto bit = static_cast<unsigned>(key.airline << kAirlineBitsShift | key.slot);
+    jetvale::At(jetvale::At(due_, kind), slot)[bit / kWordBits] |= std::uint64_t{1} << (bit % kWordBits);
+    jetvale::At(jetvale::At(words_, kind), slot) |= static_cast<std::uint8_t>(1U << (bit / kWordBits));
   }
 
-  std::array<std::array<Filed, kQuarterSlotsPerDay>, 2> due_{};
+  alignas(64) std::array<std::array<PlaneBits, kQuarterSlotsPerDay>, 2> due_{};
+  std::array<std::array<std::uint8_t, kQuarterSlotsPerDay>, 2> words_{};
 };
 
 }  // namespace jetvale
