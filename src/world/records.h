@@ -44,6 +44,9 @@ struct GateHold {
 
 // One leg of a plane's daily round trip, with its cumulative figures.
 struct Flight {
+  // What a tick reads of every leg it steps comes first, so stepping touches one cache line of the leg.
+  bool active = true;
+  int state = 0;           // FlightState
   bool scheduled = false;  // once the leg has been scheduled at least once
   int origin = 0;          // airport id 1..52
   int destination = 0;     // airport id 1..52
@@ -75,8 +78,6 @@ struct Flight {
   double revenue = 0;
   double expenses = 0;
   double profit = 0;
-  bool active = true;
-  int state = 0;  // FlightState
   int timesFlown = 0;
   bool operator==(const Flight&) const = default;
 };
@@ -90,18 +91,19 @@ struct SeatPlan {
 };
 
 struct Plane {
+  // What a tick reads of every plane it steps comes first, in one cache line with the plane's trip figures.
+  bool inUse = false;
+  int currentLeg = 0;
+  int legCount = 0;
+  int type = 0;   // aircraft type index
+  int value = 0;  // book value
+  SeatPlan seats;
   int revenue = 0;
   int profit = 0;
   int expenses = 0;
-  std::string tag;  // registration
-  bool inUse = false;
   int age = 0;  // days in the fleet
-  int currentLeg = 0;
-  SeatPlan seats;
+  std::string tag;  // registration
   std::array<Flight, kLegSlots> legs;
-  int type = 0;  // aircraft type index
-  int value = 0;  // book value
-  int legCount = 0;
   // The sprite's animation state on the world map.
   double locationX = 0;
   double locationY = 0;
