@@ -59,10 +59,9 @@ class DueLegs {
   }
   // Files the plane in slot `key` under its next time test, unless it is there already or never due.
   void File(const Plane& plane, PlaneKey key);
-  // File for a plane in use whose current leg, active, is `leg`.
-  void FileCurrentLeg(const Flight& leg, PlaneKey key) {
-    const int slot = StateChangeSlot(leg);
-    if (slot >= 0) FileUnder(slot, jetvale::At(kStateSteps, leg.state).trip, key);
+  // File for a plane in use whose current leg, active, is `leg`, which has just stepped.
+  void FileSteppedLeg(const Flight& leg, PlaneKey key) {
+    FileUnder(NextStateChangeSlot(leg), jetvale::At(kStateSteps, leg.state).trip, key);
   }
   // The planes filed under `slot`, in key order.
   std::vector<PlaneKey> At(int slot) const;

@@ -59,7 +59,7 @@ Flight* StepPlane(World& world, int slotNow, PlaneKey key, Plane& plane) {
   game.dueLegs.TakeEach(slotNow, [&game, slotNow](PlaneKey key) {
     Plane& plane = At(At(game.world.airlines, key.airline).planes, key.slot);
     if (const Flight* stepped = StepPlane(game.world, slotNow, key, plane)) {
-      game.dueLegs.FileCurrentLeg(*stepped, key);
+      game.dueLegs.FileSteppedLeg(*stepped, key);
     } else {
       game.dueLegs.File(plane, key);
     }

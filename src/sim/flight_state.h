@@ -54,4 +54,10 @@ constexpr int StateChangeSlot(const Flight& leg) {
   return SlotOfDay((step.fromArrival ? leg.arrival : leg.departure) + step.offset);
 }
 
+// StateChangeSlot of a leg whose state the state machine has just set, so one of the table's states.
+constexpr int NextStateChangeSlot(const Flight& leg) {
+  const StateStep& step = kStateSteps[static_cast<std::size_t>(leg.state)];
+  return SlotOfDay((step.fromArrival ? leg.arrival : leg.departure) + step.offset);
+}
+
 }  // namespace jetvale
