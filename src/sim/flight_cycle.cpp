@@ -51,9 +51,14 @@ Flight* StepPlane(World& world, int slotNow, PlaneKey key, Plane& plane) {
   return nullptr;
 }
 
-// Steps the planes due now. Kept out of the flight cycle's pass, which most ticks leave at once: only here are
-// the registers a visit needs saved and restored.
-[[gnu::noinline]] void StepDuePlanes(GameState& game, int slotNow) {
+}  // namespace
+
+void RebuildDueLegs(GameState& game) {
+  game.dueLegs.Rebuild(game.world);
+  game.world.schedulesChanged = false;
+}
+
+void StepDuePlanes(GameState& game, int slotNow) {
   // Only the planes due now can change; the trips among them come in airline and slot order, as the rotation
   // steps them.
   game.dueLegs.TakeEach(slotNow, [&game, slotNow](PlaneKey key) {
@@ -66,21 +71,8 @@ Flight* StepPlane(World& world, int slotNow, PlaneKey key, Plane& plane) {
   });
 }
 
-}  // namespace
-
-void RunFlightCycle(GameState& game) {
-  if (!game.clock.running) return;
-  game.clock.ticksToday += 1;
-  const int slotNow = game.clock.QuarterSlot();
-  if (game.world.schedulesChanged) {
-    game.dueLegs.Rebuild(game.world);
-    game.world.schedulesChanged = false;
-  }
-  if (game.dueLegs.AnyDue(slotNow)) StepDuePlanes(game, slotNow);
-  if (game.clock.newDay && game.rivalsPlay) {
-    for (int airline = 1; airline < kAirlineCount; ++airline) RivalDailyStep(game.world, game.random, airline);
-  }
-  game.clock.newDay = false;
+void RivalsDailyTurn(GameState& game) {
+  for (int airline = 1; airline < kAirlineCount; ++airline) RivalDailyStep(game.world, game.random, airline);
 }
 
 }  // namespace jetvale
