@@ -39,8 +39,8 @@ class DueLegs {
   // Files every plane of the world under its next time test.
   void Rebuild(const World& world);
   // Takes the planes filed under `slot` out of the index and calls visit(key) for each: first, in key order, the
-  // planes whose step boards or settles a trip, then, in key order, those whose step only moves a leg's state
-  // on. No step reads another plane's leg state, so the second kind can wait for the first; kept apart, each
+  // planes whose step only moves a leg's state on, then, in key order, those whose step boards or settles a
+  // trip. No step reads another plane's leg state, so the first kind may go before the second; kept apart, each
   // run of visits takes the same branches. A plane that visit files again under `slot` waits for the next take.
   template <class Visit>
   void TakeEach(int slot, Visit visit) {
@@ -48,8 +48,8 @@ class DueLegs {
     const auto at = static_cast<std::size_t>(slot);
     const Taken trips = Take(kTripSteps, at);
     const Taken stateSteps = Take(kStateOnlySteps, at);
-    VisitEach(trips, visit);
     VisitEach(stateSteps, visit);
+    VisitEach(trips, visit);
   }
   // Whether any plane is filed under `slot`.
   bool AnyDue(int slot) const {
