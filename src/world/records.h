@@ -174,19 +174,20 @@ struct Airport {
   PerAirline passengers{};
   PerAirline seatsOffered{};
   PerAirline legsInto{};        // legs scheduled into this airport; never lowered
-  std::array<PerAirline, kAirportCount + 1> routeDemand{};   // waiting passengers by destination id
-  std::array<AirlineFlags, kAirportCount + 1> dailyRefresh{};  // recompute that route's demand
-  PerAirline passengersToday{};
-  int passengersTodayAll = 0;
-  std::array<Gate, kGatesPerAirport> gates;
   // The traffic statistics the market shares were last worked out from, and the shares they gave: while the
-  // airport still holds both, working them out again would change nothing. Zero traffic gives zero shares.
+  // airport still holds both, working them out again would change nothing. Zero traffic gives zero shares. Kept
+  // beside the statistics, so comparing the two reads neighbouring memory.
   struct SharesWorkedOut {
     PerAirline seatsOffered{};
     PerAirline passengers{};
     PerAirline departures{};
     PerAirline marketShare{};
   } sharesWorkedOut;
+  PerAirline passengersToday{};
+  int passengersTodayAll = 0;
+  std::array<PerAirline, kAirportCount + 1> routeDemand{};   // waiting passengers by destination id
+  std::array<AirlineFlags, kAirportCount + 1> dailyRefresh{};  // recompute that route's demand
+  std::array<Gate, kGatesPerAirport> gates;
 };
 
 }  // namespace jetvale
