@@ -13,8 +13,8 @@ void StartNewDay(World& world) {
       if (plane.inUse) plane.age = CountUp(plane.age, 1);
     }
   }
-  for (int id = 1; id <= kAirportCount; ++id) {
-    for (auto& row : world.AirportById(id).dailyRefresh) row.fill(true);
+  for (Airport& airport : world.airports) {
+    for (auto& row : airport.dailyRefresh) row.fill(true);
   }
 }
 

@@ -219,6 +219,11 @@ TEST_F(DuePlanes, PlanesAreFiledInSlotOrderOnceAndTakenOut) {
   EXPECT_EQ(due.At(0), secondOnly);
   EXPECT_TRUE(due.At(-1).empty());
   EXPECT_TRUE(due.At(96).empty());
+  BuyPlane(Player(), 1, 0);  // filed after the rebuild where the sold plane was: it is there alone
+  ScheduleLeg(game.world, 0, 1, 0, 40, kAtlanta, kCharlotte);
+  Plane(1).legCount = 1;
+  due.File(Plane(1), {0, 1});
+  EXPECT_EQ(due.At(38), (std::vector<PlaneKey>{{0, 1}}));
   BuyPlane(game.world.airlines[3], 98, 0);  // the last plane slot of the world
   ScheduleLeg(game.world, 3, 98, 0, 2, kAtlanta, kCharlotte);
   game.world.airlines[3].planes[98].legCount = 1;

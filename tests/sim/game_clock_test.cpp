@@ -37,5 +37,21 @@ TEST(GameClock, MonthsHaveFixedLengthsWithoutALeapDayAndTheYearEndsAfterDecember
   EXPECT_EQ(last.year, kMaxYear);  // past the last year the months go round within it
 }
 
+// Midnight's work on the world: every plane in use is a day older, and every route's demand is due for a recount.
+TEST(GameClock, MidnightAgesThePlanesInUseAndCallsForANewCountOfEveryRoute) {
+  GameState game(1);
+  game.clock.Start();
+  game.clock.hour = 23, game.clock.minute = 55;
+  Plane& flying = game.world.airlines[2].planes[5];
+  flying.inUse = true, flying.age = 7;
+  Plane& sold = game.world.airlines[2].planes[6];
+  sold.age = 7;
+  for (const int id : {1, kAirportCount}) game.world.AirportById(id).dailyRefresh[3][1] = false;
+  AdvanceClock(game);
+  EXPECT_EQ(flying.age, 8);
+  EXPECT_EQ(sold.age, 7);
+  for (const int id : {1, kAirportCount}) EXPECT_TRUE(game.world.AirportById(id).dailyRefresh[3][1]) << id;
+}
+
 }  // namespace
 }  // namespace jetvale
