@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <string>
 
 #include "busiest_frame.h"
 #include "busy_game.h"
@@ -9,31 +10,34 @@
 namespace jetvale {
 namespace {
 
-bool StartGame(benchmark::State& state, GameObject& game, HeadlessSink& sink) {
-  std::string error;
-  if (StartGame(game, sink, error)) return true;
-  state.SkipWithError(error.c_str());
-  return false;
-}
-
-void BM_RunFrameWithTheClockRunning(benchmark::State& state) {
+// A started game whose autosaves go to a temporary folder named `folder`; not started, the benchmark skipped,
+// when the bitmaps cannot be loaded.
+struct FrameGame {
+  FrameGame(benchmark::State& state, const char* folder)
+      : game(host, JETVALE_ASSET_DIR, (std::filesystem::temp_directory_path() / folder).string()) {
+    std::string error;
+    started = StartGame(game, sink, error);
+    if (!started) state.SkipWithError(error.c_str());
+  }
   VirtualHost host;
   HeadlessSink sink;
-  GameObject game(host, JETVALE_ASSET_DIR,
-                  (std::filesystem::temp_directory_path() / "jetvale_frame_bench").string());  // its autosaves
-  if (!StartGame(state, game, sink)) return;
-  game.Interface().command = kCommandNone;
-  for (auto _ : state) game.RunFrame();
+  GameObject game;
+  bool started = false;
+};
+
+void BM_RunFrameWithTheClockRunning(benchmark::State& state) {
+  FrameGame frame(state, "jetvale_frame_bench");
+  if (!frame.started) return;
+  frame.game.Interface().command = kCommandNone;
+  for (auto _ : state) frame.game.RunFrame();
 }
 BENCHMARK(BM_RunFrameWithTheClockRunning)->Unit(benchmark::kMicrosecond);
 
 // The same frame as bench/frame_timing.cpp, which scripts/web --test runs natively and in the browser.
 void BM_RunFrameWithAWindowAndEightyPlanesInTheAir(benchmark::State& state) {
-  VirtualHost host;
-  HeadlessSink sink;
-  GameObject game(host, JETVALE_ASSET_DIR,
-                  (std::filesystem::temp_directory_path() / "jetvale_frame_bench").string());  // its autosaves
-  if (!StartGame(state, game, sink)) return;
+  FrameGame frame(state, "jetvale_frame_bench");
+  if (!frame.started) return;
+  GameObject& game = frame.game;
   ShowPlaneEditSlowly(game);
   int frames = 0;
   for (auto _ : state) {
@@ -49,11 +53,9 @@ BENCHMARK(BM_RunFrameWithAWindowAndEightyPlanesInTheAir)->Unit(benchmark::kMicro
 
 // A frame of the busy game (80 planes, the rivals acting) with fast-forward at 0 (off), 8, 64 or 512 ticks.
 void BM_RunFrameFastForward(benchmark::State& state) {
-  VirtualHost host;
-  HeadlessSink sink;
-  GameObject game(host, JETVALE_ASSET_DIR,
-                  (std::filesystem::temp_directory_path() / "jetvale_fast_forward_bench").string());  // its autosaves
-  if (!StartGame(state, game, sink)) return;
+  FrameGame frame(state, "jetvale_fast_forward_bench");
+  if (!frame.started) return;
+  GameObject& game = frame.game;
   game.Game() = BusyGame();
   game.Interface().command = kCommandNone;
   while (game.FastForward() != state.range(0)) game.FastForwardKey(), game.RunFrame();
