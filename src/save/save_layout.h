@@ -72,7 +72,7 @@ bool WalkSavedGame(Io& io, WorldRecord& world, ClockRecord& clock) {
       }
     }
     for (int gate = 0; gate < kGatesPerAirport; ++gate) {
-      if (!io.Index(kGateNo, gate) || !io.Value(kGateOwner, At(airport.gates, gate).owner)) {
+      if (!io.Index(kGateNo, gate) || !io.Value(kGateOwner, At(world.GatesAt(id), gate).owner)) {
         return false;
       }
     }

@@ -43,8 +43,10 @@ void AppendHold(std::string& out, const GateHold& hold) {
 }
 
 bool RouteAsBuilt(const Airport& airport, int destination) {
-  for (std::size_t a = 0; a < kAirlineCount; ++a) {
-    if (At(airport.routeDemand, destination)[a] != 0 || !At(airport.dailyRefresh, destination)[a]) return false;
+  for (int airline = 0; airline < kAirlineCount; ++airline) {
+    if (At(At(airport.routeDemand, destination), airline) != 0 || !airport.dailyRefresh.Get(destination, airline)) {
+      return false;
+    }
   }
   return true;
 }
@@ -145,9 +147,12 @@ bool ReadAll(Words& words, std::array<int, N>& values, int low, int high) {
   }
   return true;
 }
-bool ReadFlags(Words& words, AirlineFlags& flags) {
-  for (bool& flag : flags) {
+// The route's flag of each airline in turn.
+bool ReadFlags(Words& words, RouteFlags& flags, int destination) {
+  for (int airline = 0; airline < kAirlineCount; ++airline) {
+    bool flag = false;
     if (!words.Flag(flag)) return false;
+    flags.Set(destination, airline, flag);
   }
   return true;
 }
@@ -339,7 +344,7 @@ class SideReader {
       const int order = id * (kAirportCount + 1) + destination;
       Airport& airport = game_.world.AirportById(id);
       if (order <= previous || !ReadAll(words, At(airport.routeDemand, destination), 0, kIntMax) ||
-          !ReadFlags(words, At(airport.dailyRefresh, destination)) || !words.Done()) {
+          !ReadFlags(words, airport.dailyRefresh, destination) || !words.Done()) {
         return false;
       }
       previous = order;
@@ -357,7 +362,7 @@ class SideReader {
       if (!words.Whole(id, 1, kAirportCount) || !words.Whole(number, 0, kGatesPerAirport - 1)) return false;
       const int order = id * kGatesPerAirport + number;
       if (order <= previous) return false;
-      for (std::uint16_t& key : At(game_.world.AirportById(id).gates, number).reserved) {
+      for (std::uint16_t& key : At(game_.world.GatesAt(id), number).reserved) {
         int read = 0;
         if (!words.Whole(read, 0, kHighestLegKey)) return false;
         key = static_cast<std::uint16_t>(read);
@@ -445,12 +450,14 @@ void AppendSideState(std::string& out, const GameState& game) {
       Append(out, id);
       Append(out, destination);
       AppendAll(out, At(airport.routeDemand, destination));
-      for (const bool refresh : At(airport.dailyRefresh, destination)) AppendFlag(out, refresh);
+      for (int airline = 0; airline < kAirlineCount; ++airline) {
+        AppendFlag(out, airport.dailyRefresh.Get(destination, airline));
+      }
       out += '\n';
     }
   }
   for (int id = 1; id <= kAirportCount; ++id) {
-    for (const Gate& gate : world.AirportById(id).gates) {
+    for (const Gate& gate : world.GatesAt(id)) {
       if (GateFree(gate)) continue;
       out.append("gate");
       Append(out, id);

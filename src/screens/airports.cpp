@@ -28,7 +28,7 @@ void ShowPlace(Ui& ui, GameWindow& w, int id) {
 }
 
 Gate& ShownGate(Ui& ui) {
-  return At(ui.game.world.AirportById(ui.airports.gateAirport).gates, ui.airports.gate);
+  return At(ui.game.world.GatesAt(ui.airports.gateAirport), ui.airports.gate);
 }
 
 void ShowGates(Ui& ui) {
@@ -70,7 +70,7 @@ void ShowOverview(Ui& ui) {
     w.Named("share", row).text = PercentText(At(airport.marketShare, airline.index));
   }
   int owned = 0;
-  for (const Gate& gate : airport.gates) owned += gate.owner == kPlayer ? 1 : 0;
+  for (const Gate& gate : ui.game.world.GatesAt(ui.airports.overviewAirport)) owned += gate.owner == kPlayer ? 1 : 0;
   w.Named("gates owned").text = IntegerText(owned);
   w.Named("traffic").text = FormatMoney(airport.dailyPassengers);
   ui.Show(kOverviewWindow);

@@ -14,7 +14,7 @@ void StartNewDay(World& world) {
     }
   }
   for (Airport& airport : world.airports) {
-    for (auto& row : airport.dailyRefresh) row.fill(true);
+    airport.dailyRefresh.SetAll();
   }
 }
 

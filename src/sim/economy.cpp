@@ -52,8 +52,7 @@ int& RouteDemand(Airport& origin, int destination, int airline) {
 
 // The passengers waiting today on a route are counted once a day, when its first leg boards.
 void RefreshRouteDemand(World& world, Airport& origin, int destinationId, int airline) {
-  bool& refresh = At(At(origin.dailyRefresh, destinationId), airline);
-  if (!refresh) return;
+  if (!origin.dailyRefresh.Get(destinationId, airline)) return;
   const int share = At(origin.marketShare, airline);
   const double base = share != 0 ? share * 0.01 * origin.dailyPassengers : origin.dailyPassengers * kShareWithoutMarket;
   const Airport& destination = world.AirportById(destinationId);
@@ -61,7 +60,7 @@ void RefreshRouteDemand(World& world, Airport& origin, int destinationId, int ai
   // that boards; a damaged count of 0 must not divide the demand into infinity.
   const int legsInto = std::max(1, At(destination.legsInto, airline));
   RouteDemand(origin, destinationId, airline) = TruncateToInt(destination.trafficWeight * base / legsInto);
-  refresh = false;
+  origin.dailyRefresh.Set(destinationId, airline, false);
   At(origin.passengersToday, airline) = 0;
   origin.passengersTodayAll = 0;
 }

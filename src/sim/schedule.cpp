@@ -27,7 +27,7 @@ bool SlotsFree(const Gate& gate, int firstSlot, int count) {
 
 // Writes the leg's key into the slots it holds.
 void Reserve(World& world, const GateHold& hold) {
-  Gate& gate = At(world.AirportById(hold.airport).gates, hold.gate);
+  Gate& gate = At(world.GatesAt(hold.airport), hold.gate);
   for (int slot = hold.firstSlot; slot < hold.firstSlot + hold.slotCount; ++slot) {
     At(gate.reserved, SlotOfDay(slot)) = static_cast<std::uint16_t>(hold.holder);
   }
@@ -37,7 +37,7 @@ void Reserve(World& world, const GateHold& hold) {
 // stays reserved.
 void Release(World& world, GateHold& hold) {
   if (hold.slotCount > 0) {
-    Gate& gate = At(world.AirportById(hold.airport).gates, hold.gate);
+    Gate& gate = At(world.GatesAt(hold.airport), hold.gate);
     for (int slot = hold.firstSlot; slot < hold.firstSlot + hold.slotCount; ++slot) {
       std::uint16_t& flag = At(gate.reserved, SlotOfDay(slot));
       if (flag == hold.holder) flag = 0;
@@ -55,7 +55,7 @@ enum class GateSearch { Taken, OwnGatesBusy, OthersGates };
 GateSearch FindOrBuyGate(World& world, Airline& airline, int airportId, int firstSlot, int count, int holder,
                          int& gateNumber, GateHold& hold) {
   GateSearch last = GateSearch::OthersGates;
-  for (Gate& gate : world.AirportById(airportId).gates) {
+  for (Gate& gate : world.GatesAt(airportId)) {
     if (gate.owner == airline.index) {
       if (SlotsFree(gate, firstSlot, count)) {
         gateNumber = gate.number;

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <array>
+#include <bitset>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -163,7 +165,20 @@ struct Gate {
 
 // Per-airline counters of one airport, and per-airline flags.
 using PerAirline = std::array<int, kAirlineCount>;
-using AirlineFlags = std::array<bool, kAirlineCount>;
+
+// One flag per route out of an airport, by destination id and airline; a day sets them all at once.
+class RouteFlags {
+ public:
+  bool Get(int destination, int airline) const { return bits_[Bit(destination, airline)]; }
+  void Set(int destination, int airline, bool value) { bits_[Bit(destination, airline)] = value; }
+  void SetAll() { bits_.set(); }
+
+ private:
+  static std::size_t Bit(int destination, int airline) {
+    return static_cast<std::size_t>(destination * kAirlineCount + airline);
+  }
+  std::bitset<(kAirportCount + 1) * kAirlineCount> bits_;
+};
 
 struct Airport {
   const AirportInfo* info = nullptr;  // the constants; null only for the unused slot 0
@@ -186,8 +201,11 @@ struct Airport {
   PerAirline passengersToday{};
   int passengersTodayAll = 0;
   std::array<PerAirline, kAirportCount + 1> routeDemand{};   // waiting passengers by destination id
-  std::array<AirlineFlags, kAirportCount + 1> dailyRefresh{};  // recompute that route's demand
-  std::array<Gate, kGatesPerAirport> gates;
+  RouteFlags dailyRefresh;  // the route's demand of the day is still to be counted
 };
+
+// An airport's gates, numbered 0..19. The world keeps them apart from the airports' traffic figures, which every
+// trip reads, so those lie close together in memory.
+using AirportGates = std::array<Gate, kGatesPerAirport>;
 
 }  // namespace jetvale

@@ -17,13 +17,13 @@ double TrafficWeight(int annualPassengers) {
   return weight;
 }
 
-void BuildAirport(Airport& airport, const AirportInfo& info) {
+void BuildAirport(Airport& airport, AirportGates& gates, const AirportInfo& info) {
   airport.info = &info;
   airport.dailyPassengers = info.annualPassengers / kDailyPassengersDivisor;
   airport.trafficWeight = TrafficWeight(info.annualPassengers);
-  for (auto& row : airport.dailyRefresh) row.fill(true);
+  airport.dailyRefresh.SetAll();
   for (int number = 0; number < kGatesPerAirport; ++number) {
-    At(airport.gates, number).number = number;
+    At(gates, number).number = number;
   }
 }
 
@@ -37,7 +37,7 @@ void DrawStrategy(Random& random, AirlineStrategy& strategy, DecisionSequence& s
 }  // namespace
 
 World::World(Random& random) : registrations(random) {
-  for (const AirportInfo& info : kAirportTable) BuildAirport(AirportById(info.id), info);
+  for (const AirportInfo& info : kAirportTable) BuildAirport(AirportById(info.id), GatesAt(info.id), info);
   for (int index = 0; index < kAirlineCount; ++index) {
     Airline& airline = At(airlines, index);
     airline.index = index;

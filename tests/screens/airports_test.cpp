@@ -27,11 +27,11 @@ TEST_F(AirportScreens, AFreeGateIsBoughtAndSoldBackOnlyTheOwnOne) {
            EXPECT_EQ(gates(h)[LedgerEntry::IncomeSoldGates], 425000);
          }},
         // A rival's gate reads the same and cannot be traded.
-        {.setup = [](H& h) { W(h).AirportById(1).gates[1].owner = 2; },
+        {.setup = [](H& h) { W(h).GatesAt(1)[1].owner = 2; },
          .item = {"gate forward"}, .shows = {{{"owner"}, "NOT AVAILABLE"}}},
         {.item = {"sell"}},
         {.item = {"buy"}, .balance = 500000000,
-         .check = [](H& h) { EXPECT_EQ(W(h).AirportById(1).gates[1].owner, 2); }},
+         .check = [](H& h) { EXPECT_EQ(W(h).GatesAt(1)[1].owner, 2); }},
         // At the ends of the balance's range a gate trade may reach the limit, never pass it.
         {.setup = [](H& h) { Player(h).balance = kBottom + 425000; }, .item = {"gate forward"}},
         {.item = {"buy"}, .balance = kBottom}, {.item = {"gate forward"}},

@@ -28,7 +28,7 @@ TEST_F(ToolsScreens, ANewGameStartsFromAFreshWorldWithTheChosenAirline) {
          .check = drawn(5, {kOceanAirways, 0, kWesternAirlines, 0})},
         {.setup = [](H& h) {
            Player(h).balance = 123, W(h).airlines[2].planes[4].inUse = true;
-           W(h).AirportById(5).gates[3].owner = 1, h.game.Game().clock.day = 20;
+           W(h).GatesAt(5)[3].owner = 1, h.game.Game().clock.day = 20;
          },
          .frames = 1},  // the purchase list is filled
         {.item = kCommandClose}, {.menu = {{"tools"}, {"new game"}}},
@@ -37,7 +37,7 @@ TEST_F(ToolsScreens, ANewGameStartsFromAFreshWorldWithTheChosenAirline) {
            drawn(9, {kSoutheastAir, kWesternAirlines, kOceanAirways, kAtlanticAir})(h);
            EXPECT_TRUE(h.game.Game().clock.running);
            EXPECT_FALSE(W(h).airlines[2].planes[4].inUse);
-           EXPECT_EQ(W(h).AirportById(5).gates[3].owner, kNoGateOwner);
+           EXPECT_EQ(W(h).GatesAt(5)[3].owner, kNoGateOwner);
          }},
         {.frames = 1,
          .check = [](H& h) { EXPECT_EQ(h.game.DateText() + ", " + h.game.TimeText(), "Jan-1 Year 1 Mon, 01:05 "); }}});

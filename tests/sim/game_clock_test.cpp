@@ -46,11 +46,11 @@ TEST(GameClock, MidnightAgesThePlanesInUseAndCallsForANewCountOfEveryRoute) {
   flying.inUse = true, flying.age = 7;
   Plane& sold = game.world.airlines[2].planes[6];
   sold.age = 7;
-  for (const int id : {1, kAirportCount}) game.world.AirportById(id).dailyRefresh[3][1] = false;
+  for (const int id : {1, kAirportCount}) game.world.AirportById(id).dailyRefresh.Set(3, 1, false);
   AdvanceClock(game);
   EXPECT_EQ(flying.age, 8);
   EXPECT_EQ(sold.age, 7);
-  for (const int id : {1, kAirportCount}) EXPECT_TRUE(game.world.AirportById(id).dailyRefresh[3][1]) << id;
+  for (const int id : {1, kAirportCount}) EXPECT_TRUE(game.world.AirportById(id).dailyRefresh.Get(3, 1)) << id;
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ class Scheduling : public ::testing::Test {
     BuyPlane(world.airlines[0], 0, 0);  // B 717-200
     BuyPlane(world.airlines[0], 1, 0);
   }
-  Gate& GateAt(int airport, int number) { return world.AirportById(airport).gates[static_cast<std::size_t>(number)]; }
+  Gate& GateAt(int airport, int number) { return world.GatesAt(airport)[static_cast<std::size_t>(number)]; }
   Flight& Leg(int plane, int leg) { return world.airlines[0].planes[static_cast<std::size_t>(plane)].legs[static_cast<std::size_t>(leg)]; }
 
   Random random{5};
@@ -49,7 +49,7 @@ TEST_F(Scheduling, ALegBetweenAirportsOrSlotsThatDoNotExistIsRefusedUntouched) {
 }
 
 TEST_F(Scheduling, GateResultsTellWhyNoGateWasFound) {
-  for (Gate& gate : world.AirportById(kAtlanta).gates) gate.owner = 2;
+  for (Gate& gate : world.GatesAt(kAtlanta)) gate.owner = 2;
   Plane& plane = world.airlines[0].planes[0];
   plane.currentLeg = 1;
   EXPECT_EQ(ScheduleLeg(world, 0, 0, 0, 40, kAtlanta, kCharlotte), 1);  // no departure gate
@@ -57,7 +57,7 @@ TEST_F(Scheduling, GateResultsTellWhyNoGateWasFound) {
   EXPECT_EQ(plane.currentLeg, 1);  // nothing further happened
   EXPECT_EQ(world.AirportById(kCharlotte).legsInto[0], 1);  // but the leg was counted before the search
 
-  for (Gate& gate : world.AirportById(kChicago).gates) {
+  for (Gate& gate : world.GatesAt(kChicago)) {
     gate.owner = 0;
     for (int slot = 40; slot < 60; ++slot) gate.reserved[static_cast<std::size_t>(slot)] = 1;  // busy all morning
   }
@@ -106,7 +106,7 @@ TEST_F(Scheduling, ASoldPlaneAndLegsDroppedFromATripFreeWhatTheyReserved) {
   ASSERT_TRUE(SellFleetPlane(world, 0, 0));
   const std::int32_t balance = world.airlines[0].balance;
   for (int id = 1; id <= kAirportCount; ++id) {
-    for (const Gate& gate : world.AirportById(id).gates) {
+    for (const Gate& gate : world.GatesAt(id)) {
       for (const std::uint16_t key : gate.reserved) EXPECT_EQ(key, 0) << id << " gate " << gate.number;
     }
   }
