@@ -96,7 +96,7 @@ void SettleArrival(World& world, int airlineIndex, int planeSlot, int legIndex) 
   const double firstIncome = leg.firstPassengers * leg.firstFare;
   const double businessIncome = leg.businessPassengers * leg.businessFare;
   const double economyIncome = leg.economyPassengers * leg.economyFare;
-  const int fuelUnits = TruncateToInt(m / type.MilesPerFuelUnit());
+  const int fuelUnits = TruncateToInt(m / type.milesPerFuelUnit);
   const double fuelCost = fuelUnits * kFuelPrice;
   const double pilots = type.pilots * kPilotPay;
   const double attendants = type.attendants * kAttendantPay;

@@ -18,7 +18,8 @@ struct AircraftType {
   int speed;       // miles per hour
   int range;       // miles; the longest leg the type may fly
   int fuelCapacity;
-  double MilesPerFuelUnit() const { return static_cast<double>(range) / fuelCapacity; }
+  // Worked out with the table, so a trip's fuel takes one division instead of two in a row.
+  double milesPerFuelUnit = static_cast<double>(range) / fuelCapacity;
 };
 
 constexpr int kAircraftTypeCount = 13;
