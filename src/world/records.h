@@ -44,12 +44,13 @@ struct GateHold {
   bool operator==(const GateHold&) const = default;
 };
 
-// One leg of a plane's daily round trip, with its cumulative figures.
-struct Flight {
-  // What a tick reads of every leg it steps comes first, so stepping touches one cache line of the leg.
+// One leg of a plane's daily round trip, with its cumulative figures. It starts a cache line (64 bytes).
+struct alignas(64) Flight {
+  // What a tick reads of every leg it steps comes first, so stepping touches one cache line of the leg: the
+  // fields up to the fares fill exactly 64 bytes.
   bool active = true;
-  int state = 0;           // FlightState
   bool scheduled = false;  // once the leg has been scheduled at least once
+  int state = 0;           // FlightState
   int origin = 0;          // airport id 1..52
   int destination = 0;     // airport id 1..52
   int departure = 0;       // quarter slot; a later leg of the trip may leave after midnight, at 96 or more
@@ -83,6 +84,7 @@ struct Flight {
   int timesFlown = 0;
   bool operator==(const Flight&) const = default;
 };
+static_assert(offsetof(Flight, economyFare) + sizeof(double) == 64);
 
 // Percentages of the cabin given to each class.
 struct SeatPlan {
@@ -92,7 +94,8 @@ struct SeatPlan {
   bool operator==(const SeatPlan&) const = default;
 };
 
-struct Plane {
+// A plane slot; like its legs, it starts a cache line.
+struct alignas(64) Plane {
   // What a tick reads of every plane it steps comes first, in one cache line with the plane's trip figures.
   bool inUse = false;
   int currentLeg = 0;
