@@ -1,16 +1,36 @@
 // The calendar's work on the world, in the order a tick crosses it.
 #include "sim/calendar.h"
 
+#include <bit>
+#include <cstdint>
+
 #include "finance/ledgers.h"
 #include "finance/loans.h"
 #include "finance/month_close.h"
+#include "world/at_index.h"
 
 namespace jetvale {
 
+namespace {
+
+void FindPlanesInUse(Airline& airline) {
+  airline.planesInUse = {};
+  for (int slot = 0; slot < kPlaneSlots; ++slot) {
+    if (At(airline.planes, slot).inUse) At(airline.planesInUse, slot / 64) |= std::uint64_t{1} << (slot % 64);
+  }
+  airline.fleetChanged = false;
+}
+
+}  // namespace
+
 void StartNewDay(World& world) {
   for (Airline& airline : world.airlines) {
-    for (Plane& plane : airline.planes) {
-      if (plane.inUse) plane.age = CountUp(plane.age, 1);
+    if (airline.fleetChanged) FindPlanesInUse(airline);
+    for (int word = 0; word < 2; ++word) {
+      for (std::uint64_t bits = At(airline.planesInUse, word); bits != 0; bits &= bits - 1) {
+        Plane& plane = At(airline.planes, word * 64 + std::countr_zero(bits));
+        plane.age = CountUp(plane.age, 1);
+      }
     }
   }
   for (Airport& airport : world.airports) {

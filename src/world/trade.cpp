@@ -20,6 +20,7 @@ bool BuyPlane(Airline& airline, int slot, int type) {
   airline.planeCount += 1;
   plane.currentLeg = 0;
   plane.inUse = true;
+  airline.fleetChanged = true;
   return true;
 }
 
@@ -29,6 +30,7 @@ bool SellPlane(Airline& airline, int slot) {
   Book(airline, LedgerEntry::IncomeSoldPlanes, plane.value);
   AddToBalance(airline, plane.value);
   plane.inUse = false;
+  airline.fleetChanged = true;
   plane.legCount = 0;
   plane.currentLeg = 0;
   airline.planeCount -= 1;

@@ -1,7 +1,10 @@
 // The game clock: its texts, and the day, month and year boundaries.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "sim/calendar.h"
+#include "world/trade.h"
 
 namespace jetvale {
 namespace {
@@ -51,6 +54,23 @@ TEST(GameClock, MidnightAgesThePlanesInUseAndCallsForANewCountOfEveryRoute) {
   EXPECT_EQ(flying.age, 8);
   EXPECT_EQ(sold.age, 7);
   for (const int id : {1, kAirportCount}) EXPECT_TRUE(game.world.AirportById(id).dailyRefresh.Get(3, 1)) << id;
+}
+
+// Planes bought and sold between midnights: each day ages exactly the planes in use that day.
+TEST(GameClock, APlaneAgesFromTheMidnightAfterItIsBoughtUntilItIsSold) {
+  GameState game(1);
+  Airline& airline = game.world.airlines[1];
+  const auto midnight = [&game] { StartNewDay(game.world); };
+  const auto age = [&airline](int slot) { return airline.planes[static_cast<std::size_t>(slot)].age; };
+  ASSERT_TRUE(BuyPlane(airline, 3, 0));
+  midnight();
+  ASSERT_TRUE(BuyPlane(airline, 70, 0));  // beyond the first 64 slots
+  midnight();
+  ASSERT_TRUE(SellPlane(airline, 3));
+  midnight();
+  ASSERT_TRUE(BuyPlane(airline, 98, 0));
+  midnight();
+  EXPECT_EQ(std::vector<int>({age(3), age(70), age(98)}), std::vector<int>({2, 3, 1}));
 }
 
 }  // namespace
