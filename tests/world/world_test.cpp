@@ -1,6 +1,11 @@
-// The random generator, and trade: what a reused slot keeps, and the balance at the ends of its range.
+// The random generator, trade (what a reused slot keeps, the balance at the ends of its range), and the tables read
+// by an index from outside.
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
+#include "world/aircraft_types.h"
 #include "world/booking.h"
 #include "world/trade.h"
 #include "world/world.h"
@@ -46,6 +51,16 @@ TEST(Money, ABalanceDrivenPastTheInt32RangeStopsAtItsEndAndTellsWhatItTook) {
   EXPECT_EQ(airline.balance, -2147483637);  // -2147483637.1, truncated toward zero
   EXPECT_EQ(TruncateToInt(-2.9), -2);
   EXPECT_EQ(TruncateToInt(std::numeric_limits<double>::quiet_NaN()), 0);
+}
+
+// Indices from outside (a saved game's type, a drawn personality) read a row of their table, never past it.
+TEST(Tables, ATypeOutsideTheTableReadsTheFirstAndPersonalitiesFallIntoThreeClasses) {
+  for (const auto& [index, read] : {std::pair{-1, 0}, {0, 0}, {12, 12}, {13, 0}}) {
+    EXPECT_EQ(AircraftTypeAt(index).index, read) << index;
+  }
+  std::vector<int> classes;
+  for (int personality = 0; personality <= 9; ++personality) classes.push_back(AirlineStrategy{personality}.Class());
+  EXPECT_EQ(classes, (std::vector<int>{0, 0, 0, 0, 1, 1, 1, 2, 2, 2}));
 }
 
 }  // namespace
