@@ -3,6 +3,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <iterator>
 
 #include "finance/ledgers.h"
 #include "finance/loans.h"
@@ -10,13 +11,16 @@
 #include "world/at_index.h"
 
 namespace jetvale {
-
 namespace {
+
+constexpr int kWordBits = 64;  // slots in one word of Airline::planesInUse
 
 void FindPlanesInUse(Airline& airline) {
   airline.planesInUse = {};
   for (int slot = 0; slot < kPlaneSlots; ++slot) {
-    if (At(airline.planes, slot).inUse) At(airline.planesInUse, slot / 64) |= std::uint64_t{1} << (slot % 64);
+    if (At(airline.planes, slot).inUse) {
+      At(airline.planesInUse, slot / kWordBits) |= std::uint64_t{1} << (slot % kWordBits);
+    }
   }
   airline.fleetChanged = false;
 }
@@ -26,9 +30,9 @@ void FindPlanesInUse(Airline& airline) {
 void StartNewDay(World& world) {
   for (Airline& airline : world.airlines) {
     if (airline.fleetChanged) FindPlanesInUse(airline);
-    for (int word = 0; word < 2; ++word) {
+    for (int word = 0; word < std::ssize(airline.planesInUse); ++word) {
       for (std::uint64_t bits = At(airline.planesInUse, word); bits != 0; bits &= bits - 1) {
-        Plane& plane = At(airline.planes, word * 64 + std::countr_zero(bits));
+        Plane& plane = At(airline.planes, word * kWordBits + std::countr_zero(bits));
         plane.age = CountUp(plane.age, 1);
       }
     }

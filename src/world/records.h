@@ -154,10 +154,9 @@ struct Airline {
   // The slots whose planes are in use, one bit each, so the day's ageing reads only those planes. Worked out
   // again from the planes while fleetChanged is set, as whatever puts a plane into use or out of it sets it:
   // buying, selling, and a world built or read from a file, which starts with it set.
-  std::array<std::uint64_t, 2> planesInUse{};
+  std::array<std::uint64_t, (kPlaneSlots + 63) / 64> planesInUse{};
   bool fleetChanged = true;
 };
-static_assert(kPlaneSlots <= 128);
 
 // A number for every leg slot of the world, 1 and up, as a gate's flags record who reserved a quarter hour.
 constexpr std::uint16_t LegKey(int airline, int plane, int leg) {
